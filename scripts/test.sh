@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build=${RAVLET_TEST_BUILD:-build-test}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLET_SANITIZE=ON >/dev/null
+cmake --build "$build" -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" --timeout 300

@@ -1,0 +1,109 @@
+#pragma once
+// The process-wide settings record and its file: one field per key, named by the key.
+#include <string>
+
+namespace ravlet {
+
+struct Settings {
+    int winrefinerot = 0;
+    int winrefinerol = 0;
+    int winrefinerw = 0;
+    int winrefinerh = 0;
+    std::string savedir;  // with trailing separator after loading
+    std::string savedirs;
+    int fileexistsdo = 0;
+    int filenaming = 1;
+    bool filenameredirect = false;
+
+    std::string user_agent;  // key "user-agent"
+    int nettimeout = 30000;
+    int netProxyUse = 0;
+    std::string netProxy;
+
+    bool netsizeforce = false;
+    bool netsizenull = false;
+    int netsizemin = 0;
+    int netsizemax = 0;
+    bool netmimetypeforce = false;
+    std::string netsizemimetype;
+    bool netdownloadignoretext = false;
+
+    bool scanlink = true;
+    bool scanimg = false;
+    bool scanwildsrc = false;
+    bool scantxthttp = false;
+
+    bool ReRouteAutoClose = false;
+    bool ReRouteAuto = false;
+    std::string ReRouteDefaultId;
+    int ReRouteDefaultIndex = 0;  // index of ReRouteDefaultId in the download-manager table
+
+    bool confirmclose = true;
+    int Auto_BuildBase = 0;
+    int Auto_Leech = 0;
+    bool Auto_CBmonitor = false;
+    bool Auto_CBmonitor_GetChange = false;
+    int Auto_Close = 0;
+
+    bool Refiner_AutoShow = true;
+    bool Refiner_AutoApply = false;
+    bool Refiner_AutoHide = false;
+    int Refiner_FrameSize = 0;
+    int Refiner_FrameChk = 7;
+    int Refiner_AAchk = 0;
+    std::string Refiner_PSsuffix;
+    std::string Refiner_PSprefix;
+    int Refiner_PSprefixcut = 0;
+    int Refiner_PSinvert = 0;
+    std::string Refiner_FRfind;
+    std::string Refiner_FRreplace;
+    int Refiner_FRmatchPos = 0;
+    int Refiner_FRmatchMode = 0;
+    bool Refiner_FRmatchCase = false;
+    bool Refiner_FRmatchNot = false;
+    int Refiner_OWval = 0;
+    std::string Refiner_OWtext;
+    int Refiner_CUopts = 0;
+    std::string Refiner_FTentries;
+    int Refiner_FTopts = 1;
+
+    int Scanner_Cache = 200;
+    bool Scanner_ForeignRedirectScan = false;
+    bool Scanner_ListTake = true;
+    int Scanner_LevelMode = 0;
+    int Scanner_LevelDepth = 0;
+    bool Scanner_LinkCollectAll = true;
+    std::string Scanner_TextTypes;
+
+    std::string webserver;
+    std::string weburlver;
+    std::string webhomepage;
+
+    bool Tlb_DownloadDirectory = false;
+
+    // Paths derived from the program folder.
+    std::string settingsFile;    // <program folder>/ravlet.ini
+    std::string historyFile;     // <program folder>/ravlet.hst
+    std::string dirHistoryFile;  // <program folder>/ravlet.dir.hst
+};
+
+// The one record of the process.
+Settings& AppSettings();
+
+// Every field to its default and the three paths from the program folder.
+void SettingsSetDefaults(Settings& s);
+// Defaults, then the settings file over them, then savedir gains its trailing separator.
+void SettingsLoad(Settings& s);
+// Applies a settings file to the record; keys the file lacks keep their values.
+// False when the file exists but cannot be read.
+bool SettingsReadFile(Settings& s, const std::string& path);
+// Applies one "key=value" assignment (the reader's rules); false for an unknown key.
+bool SettingsApplyLine(Settings& s, const std::string& line);
+// The whole file text as it is written (CR LF line ends).
+std::string SettingsText(const Settings& s);
+// Writes through a temporary file renamed over the old one; an empty path means settingsFile.
+// On failure returns false with the reason in *error and leaves the old file as it was.
+bool SettingsWriteFile(const Settings& s, const std::string& path = std::string(),
+                       std::string* error = nullptr);
+
+}  // namespace ravlet

@@ -1,0 +1,7 @@
+// ravlet: the desktop program.
+#include <iostream>
+
+int main() {
+    std::cout << "ravlet\n";
+    return 0;
+}

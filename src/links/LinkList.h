@@ -1,0 +1,53 @@
+#pragma once
+// The link list model: ordered texts with a case-insensitive membership set beside them,
+// a multiple selection and a current row. The main window's ListLinks is one of these.
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace ravlet {
+
+class LinkList {
+public:
+    std::size_t Count() const { return items_.size(); }
+    bool Empty() const { return items_.empty(); }
+    const std::string& At(std::size_t i) const { return items_[i]; }
+    const std::vector<std::string>& Items() const { return items_; }
+
+    void Add(const std::string& text);  // appends as it stands (duplicates allowed)
+    void Insert(std::size_t index, const std::string& text);
+    void Set(std::size_t index, const std::string& text);
+    void Remove(std::size_t index);
+    void Clear();
+    void Assign(std::vector<std::string> items);
+
+    // The list's exact search, ignoring letter case: index or -1.
+    long Find(const std::string& text) const;
+    bool Contains(const std::string& text) const { return Find(text) >= 0; }
+
+    bool Selected(std::size_t i) const { return selected_[i] != 0; }
+    void Select(std::size_t i, bool on) { selected_[i] = on ? 1 : 0; }
+    void SelectAll(bool on);
+    std::size_t SelectedCount() const;
+    long Current() const { return current_; }  // -1 when none
+    void Current(long row) { current_ = row; }
+
+    // Raised after the content changed (views repaint, the status counts).
+    long Version() const { return version_; }
+
+private:
+    void Reindex();
+    std::vector<std::string> items_;
+    std::vector<char> selected_;
+    // Case-folded text -> number of entries holding it, so membership is not a linear search.
+    std::unordered_map<std::string, std::size_t> folded_;
+    long current_ = -1;
+    long version_ = 0;
+};
+
+// The one insertion rule for single links: trim blanks, drop empty texts and case-insensitive
+// duplicates, else append at the end. True when the text was appended.
+bool AddLinkUnique(LinkList& list, const std::string& text);
+
+}  // namespace ravlet

@@ -1,0 +1,27 @@
+#pragma once
+// A self-calibrating high-resolution stopwatch in milliseconds.
+#include <cstdint>
+
+namespace ravlet {
+
+class RvPerfTimer {
+public:
+    float Elapsed();
+    void Finish();
+    void Start();
+    void Init();
+
+    double Overhead() const { return overhead_; }
+    double Jitter() const { return jitter_; }
+    // Tests set the calibration to check the rounding.
+    void SetCalibration(double overheadMs, double jitterMs);
+
+private:
+    double Raw() const;
+    std::int64_t start_ = 0, stop_ = 0, frequency_ = 0;
+    double overhead_ = 0, jitter_ = 0;
+    bool running_ = false;
+    bool warned_ = false;
+};
+
+}  // namespace ravlet

@@ -1,0 +1,45 @@
+#pragma once
+// What the logic needs from whoever talks to the user: message boxes and questions,
+// file and folder choosers, the busy pointer and serving pending window events.
+// The Qt front end, the console of the CLI and the scripted stand-in of the tests implement it.
+#include <string>
+
+namespace ravlet {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, AbortRetryIgnore, RetryCancel };
+enum class MsgIcon { None, Information, Question, Exclamation, Critical };
+enum class MsgAnswer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+
+struct FileDialogRequest {
+    bool save = false;
+    std::string fileName;
+    std::string folder;
+    std::string title;
+    std::string filter;      // "|"-separated pairs of description and pattern
+    std::string defaultExt;  // save dialog only, when not empty
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    // A modal message; an empty title stands for the main window's caption.
+    virtual MsgAnswer Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                              const std::string& title) = 0;
+    // The chosen path, or the empty text when the user cancels.
+    virtual std::string ChooseFile(const FileDialogRequest& request) = 0;
+    virtual std::string ChooseFolder(const std::string& title, const std::string& start) = 0;
+    // Runs whatever window events are pending, so Pause and Stop can act.
+    virtual void ServeEvents() = 0;
+    virtual void SetBusy(bool busy) = 0;
+};
+
+// The process-wide user interface; a console one until the program installs its own.
+UserInterface& Ui();
+// Installs ui (not owned; nullptr restores the console one).
+void SetUi(UserInterface* ui);
+
+// Shortcut for a message box with the main window's caption as title.
+MsgAnswer MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                 MsgIcon icon = MsgIcon::None, const std::string& title = std::string());
+
+}  // namespace ravlet

@@ -1,0 +1,53 @@
+#include "support/ScriptedUi.h"
+
+#include "platform/DoEvents.h"
+
+namespace ravlet::test {
+
+ScriptedUi::ScriptedUi() : previous_(&Ui()) {
+    SetUi(this);
+    DoEventsEveryCall(true);
+}
+
+ScriptedUi::~ScriptedUi() {
+    DoEventsEveryCall(false);
+    SetUi(previous_);
+}
+
+MsgAnswer ScriptedUi::Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                              const std::string& title) {
+    messages.push_back({text, buttons, icon, title});
+    if (!answers.empty()) {
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::YesNo: return MsgAnswer::No;
+        case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
+        default: return MsgAnswer::Cancel;
+    }
+}
+
+std::string ScriptedUi::ChooseFile(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (files.empty()) return std::string();
+    std::string f = files.front();
+    files.pop_front();
+    return f;
+}
+
+std::string ScriptedUi::ChooseFolder(const std::string& title, const std::string& start) {
+    FileDialogRequest r;
+    r.title = title;
+    r.folder = start;
+    return ChooseFile(r);
+}
+
+void ScriptedUi::ServeEvents() {
+    ++serveCount;
+    if (onServeEvents) onServeEvents();
+}
+
+}  // namespace ravlet::test

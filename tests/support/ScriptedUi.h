@@ -1,0 +1,44 @@
+#pragma once
+// A user interface for tests: records every message and answers from a script.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/UserInterface.h"
+
+namespace ravlet::test {
+
+struct RecordedMessage {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    std::string title;
+};
+
+class ScriptedUi : public UserInterface {
+public:
+    ScriptedUi();   // installs itself as the process's user interface
+    ~ScriptedUi() override;  // restores the previous one
+
+    MsgAnswer Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                      const std::string& title) override;
+    std::string ChooseFile(const FileDialogRequest& request) override;
+    std::string ChooseFolder(const std::string& title, const std::string& start) override;
+    void ServeEvents() override;
+    void SetBusy(bool busy) override { busy_ = busy; }
+
+    std::deque<MsgAnswer> answers;        // next answers; the safe answer when empty
+    std::deque<std::string> files;        // next chosen files or folders; "" when empty
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> fileRequests;
+    std::function<void()> onServeEvents;  // runs inside every ServeEvents
+    int serveCount = 0;
+    bool busy() const { return busy_; }
+
+private:
+    UserInterface* previous_;
+    bool busy_ = false;
+};
+
+}  // namespace ravlet::test
