@@ -1,25 +1,57 @@
 // ravlet-cli: the main job of ravlet without windows.
-#include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+
+namespace ravlet::cli {
+
+namespace {
+std::vector<CliCommand>& Registry() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+}  // namespace
+
+bool RegisterCommand(const CliCommand& command) {
+    Registry().push_back(command);
+    std::stable_sort(Registry().begin(), Registry().end(),
+                     [](const CliCommand& a, const CliCommand& b) { return a.order < b.order; });
+    return true;
+}
+
+const std::vector<CliCommand>& Commands() { return Registry(); }
+
+}  // namespace ravlet::cli
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: ravlet-cli COMMAND [OPTIONS]\n"
-           "\n"
-           "commands:\n"
-           "  --help      this text\n";
+    out << "usage: ravlet-cli COMMAND [OPTIONS] [ARGUMENTS]\n\ncommands:\n";
+    for (const auto& c : ravlet::cli::Commands())
+        out << "  " << c.usage << "\n      " << c.summary << "\n";
+    out << "  --help\n      this text\n"
+           "\nEach command takes --help for its options.\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        PrintUsage(std::cout);
-        return argc < 2 ? 2 : 0;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage(std::cerr);
+        return 2;
     }
-    std::cerr << "ravlet-cli: unknown command '" << argv[1] << "'\n";
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    for (const auto& c : ravlet::cli::Commands()) {
+        if (c.name == args[0]) return c.run({args.begin() + 1, args.end()});
+    }
+    std::cerr << "ravlet-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(std::cerr);
     return 2;
 }
