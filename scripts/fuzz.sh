@@ -19,7 +19,7 @@ for t in "${targets[@]}"; do
     mkdir -p "$corpus"
     [ -d "fuzz/seeds/$t" ] && cp -n fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
     echo "== $t for ${seconds}s"
-    ./build-fuzz/"$t" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
+    ./build-fuzz/fuzz/"$t" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
         -artifact_prefix=build-fuzz/findings/"$t"- "$corpus" 2>&1 |
         grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Done' || true
 done
