@@ -95,9 +95,12 @@ void SettingsSetDefaults(Settings& s);
 // Defaults, then the settings file over them, then savedir gains its trailing separator.
 void SettingsLoad(Settings& s);
 // Applies a settings file to the record; keys the file lacks keep their values.
-// False when the file exists but cannot be read.
+// False when the file exists but cannot be read (or is far too big for a settings file);
+// the record is then unchanged. A missing file is no error.
 bool SettingsReadFile(Settings& s, const std::string& path);
-// Applies one "key=value" assignment (the reader's rules); false for an unknown key.
+// Applies one "key=value" assignment (the reader's rules); false for an unknown key, and
+// when the line sets nothing: a comment, no "=", or a value the key cannot convert (the
+// field then keeps its value).
 bool SettingsApplyLine(Settings& s, const std::string& line);
 // The whole file text as it is written (CR LF line ends).
 std::string SettingsText(const Settings& s);

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
+#include "support/TempHome.h"
+
+namespace ravlet {
+
+namespace {
+
+Settings Defaults() {
+    Settings s;
+    SettingsSetDefaults(s);
+    return s;
+}
+
+// Every field away from its default, each to a value of its own.
+Settings EveryFieldChanged() {
+    Settings s = Defaults();
+    int n = 1;
+    for (const settings::KeyRow& row : settings::KeyRows()) {
+        if (!row.key) continue;
+        if (row.text) s.*row.text = std::string(row.key) + " value=" + std::to_string(n);
+        if (row.number) s.*row.number = (n % 2 ? -1 : 1) * (1000 + n);
+        if (row.boolean) s.*row.boolean = !(s.*row.boolean);
+        ++n;
+    }
+    // These two are written as their absolute value.
+    s.Auto_Leech = 4;
+    s.Auto_Close = 3;
+    return s;
+}
+
+std::size_t FilesIn(const std::string& folder) {
+    std::size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) (void)e, ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(SettingsFile, WriteThenReadGivesBackEveryField) {
+    test::TempHome home;
+    const Settings written = EveryFieldChanged();
+    std::string error;
+    ASSERT_TRUE(SettingsWriteFile(written, home.File("round.ini"), &error)) << error;
+    Settings read = Defaults();
+    ASSERT_TRUE(SettingsReadFile(read, home.File("round.ini")));
+    for (const settings::KeyRow& row : settings::KeyRows()) {
+        if (!row.key) continue;
+        if (row.text) {
+            EXPECT_EQ(read.*row.text, written.*row.text) << row.key;
+        }
+        if (row.number) {
+            EXPECT_EQ(read.*row.number, written.*row.number) << row.key;
+        }
+        if (row.boolean) {
+            EXPECT_EQ(read.*row.boolean, written.*row.boolean) << row.key;
+        }
+    }
+    EXPECT_EQ(SettingsText(read), SettingsText(written));
+}
+
+TEST(SettingsFile, NegativeAutoValuesComeBackAsTheirAbsoluteValue) {
+    test::TempHome home;
+    Settings s = Defaults();
+    s.Auto_Leech = -1;
+    s.Auto_Close = -3;
+    ASSERT_TRUE(SettingsWriteFile(s, home.File("abs.ini")));
+    Settings read = Defaults();
+    ASSERT_TRUE(SettingsReadFile(read, home.File("abs.ini")));
+    EXPECT_EQ(read.Auto_Leech, 1);
+    EXPECT_EQ(read.Auto_Close, 3);
+}
+
+TEST(SettingsFile, EmptyPathWritesTheSettingsFile) {
+    test::TempHome home;
+    const Settings s = Defaults();
+    ASSERT_TRUE(SettingsWriteFile(s));
+    EXPECT_EQ(home.Read("ravlet.ini"), SettingsText(s));
+}
+
+TEST(SettingsFile, MissingFileKeepsTheRecord) {
+    test::TempHome home;
+    Settings s = Defaults();
+    s.nettimeout = 1234;
+    EXPECT_TRUE(SettingsReadFile(s, home.File("absent.ini")));
+    EXPECT_EQ(s.nettimeout, 1234);
+}
+
+struct BadFileCase {
+    const char* name;
+    std::string bytes;
+};
+
+class SettingsBadFile : public ::testing::TestWithParam<BadFileCase> {};
+
+// Each file ends with lines that must still take effect after whatever came before.
+TEST_P(SettingsBadFile, IsReadWithoutHarm) {
+    test::TempHome home;
+    home.Write("bad.ini", GetParam().bytes);
+    Settings s = Defaults();
+    EXPECT_TRUE(SettingsReadFile(s, home.File("bad.ini")));
+    EXPECT_TRUE(s.scanimg) << GetParam().name;
+    EXPECT_EQ(s.nettimeout, 777) << GetParam().name;
+    EXPECT_EQ(s.winrefinerw, 0) << GetParam().name;
+}
+
+std::string Garbage(std::size_t n) {
+    std::string out(n, '\0');
+    std::uint32_t x = 12345;
+    for (char& c : out) {
+        x = x * 1103515245u + 12345u;
+        c = static_cast<char>(x >> 24);
+    }
+    return out;
+}
+
+const std::string kTail = "\r\nscanimg=1\r\nnettimeout=777";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsBadFile,
+    ::testing::Values(
+        BadFileCase{"binary", Garbage(65536) + kTail},
+        BadFileCase{"nul bytes", std::string("scan\0img=0\r\nwinrefinerw=\0\r\n", 26) + kTail},
+        BadFileCase{"megabyte line", "netProxy=" + std::string(1 << 20, 'x') + kTail},
+        BadFileCase{"megabyte key", std::string(1 << 20, 'k') + "=1" + kTail},
+        BadFileCase{"cr only", "scanimg=0\rnettimeout=5\rscanimg=1\rnettimeout=777\r"},
+        BadFileCase{"lf only", "scanimg=0\nnettimeout=5\nscanimg=1\nnettimeout=777\n"},
+        BadFileCase{"no line end",
+                    "scanimg=1"
+                    "\r\nnettimeout=777"},
+        BadFileCase{"duplicates", "scanimg=0\r\nscanimg=1\r\nnettimeout=1\r\nnettimeout=777"},
+        BadFileCase{"unknown keys", "foo=bar\r\n=\r\n==\r\n=1\r\nscanimg==1" + kTail},
+        BadFileCase{"unconvertible", "winrefinerw=wide\r\nscanimg=maybe" + kTail},
+        BadFileCase{"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + kTail}));
+
+TEST(SettingsFile, AFolderInsteadOfAFileIsAnError) {
+    test::TempHome home;
+    std::filesystem::create_directory(home.File("dir.ini"));
+    Settings s = Defaults();
+    EXPECT_FALSE(SettingsReadFile(s, home.File("dir.ini")));
+    EXPECT_EQ(SettingsText(s), SettingsText(Defaults()));
+}
+
+TEST(SettingsFile, AHugeFileIsRefusedUnread) {
+    test::TempHome home;
+    home.Write("huge.ini", "scanimg=1\r\n" + std::string(17 << 20, ' '));
+    Settings s = Defaults();
+    EXPECT_FALSE(SettingsReadFile(s, home.File("huge.ini")));
+    EXPECT_FALSE(s.scanimg);
+}
+
+TEST(SettingsFile, AFailedWriteSaysWhyAndLeavesTheOldFile) {
+    test::TempHome home;
+    std::string error;
+    EXPECT_FALSE(SettingsWriteFile(Defaults(), home.File("no/such/folder.ini"), &error));
+    EXPECT_NE(error.find("no/such"), std::string::npos) << error;
+
+    // A folder cannot be replaced by the file: the rename fails after the data was written.
+    std::filesystem::create_directory(home.File("taken.ini"));
+    home.Write("taken.ini/inside", "keep");
+    error.clear();
+    EXPECT_FALSE(SettingsWriteFile(Defaults(), home.File("taken.ini"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(home.Read("taken.ini/inside"), "keep");
+    EXPECT_EQ(FilesIn(home.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(SettingsFile, ADiskThatFillsUpMidwayLeavesTheOldFile) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "scanimg=1\r\n");
+    // A file-size limit makes the write fail the way a full disk does.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 512;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    const bool ok = SettingsWriteFile(Defaults(), std::string(), &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(home.Read("ravlet.ini"), "scanimg=1\r\n");
+    EXPECT_EQ(FilesIn(home.path()), 1u) << "a temporary file was left behind";
+}
+
+TEST(SettingsFile, LoadGivesTheDownloadFolderItsSeparator) {
+    test::TempHome home;
+    struct Row {
+        std::string file;
+        std::string savedir;
+    };
+    const Row rows[] = {
+        {"savedir=/data/downloads", "/data/downloads/"},
+        {"savedir=/data/downloads/", "/data/downloads/"},
+        {"savedir=relative", "relative/"},
+        {"savedir=", home.path() + "/tmp/"},  // empty would be the root: the work folder
+        {"scanimg=1", home.path() + "/tmp/"},
+    };
+    for (const Row& r : rows) {
+        home.Write("ravlet.ini", r.file + "\r\n");
+        Settings s;
+        SettingsLoad(s);
+        EXPECT_EQ(s.savedir, r.savedir) << r.file;
+    }
+}
+
+TEST(SettingsFile, LoadStartsFromTheDefaults) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "nettimeout=5000\r\n");
+    Settings s;
+    s.scanimg = true;
+    SettingsLoad(s);
+    EXPECT_EQ(s.nettimeout, 5000);
+    EXPECT_FALSE(s.scanimg);
+    EXPECT_EQ(s.settingsFile, home.File("ravlet.ini"));
+}
+
+}  // namespace ravlet
