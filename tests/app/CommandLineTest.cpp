@@ -1,0 +1,154 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "support/FakeMainWindow.h"
+#include "support/ScriptedUi.h"
+#include "support/TempHome.h"
+
+namespace ravlet {
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Runs the handler in a fresh program folder with the default settings.
+struct Handler {
+    test::TempHome home;
+    test::FakeMainWindow window;
+    std::vector<std::string> log;
+    Handler() {
+        SettingsSetDefaults(AppSettings());
+        SetLogHandler([this](const std::string& text, bool) { log.push_back(text); });
+    }
+    ~Handler() {
+        SetLogHandler(nullptr);
+        SettingsSetDefaults(AppSettings());
+    }
+    Calls Run(const std::string& commandLine) {
+        HandleCommandLine(window, commandLine);
+        return window.calls;
+    }
+};
+
+const Calls kSelectionCalls(const std::string& address) {
+    return {"txtUrl=" + address, "Task_History_Do", "doTextParse", "Task_Buildbase 0"};
+}
+
+}  // namespace
+
+struct PlainCase {
+    const char* commandLine;
+    Calls expected;
+};
+
+class CommandLinePlain : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(CommandLinePlain, SetsTheAddressAndGets) {
+    Handler h;
+    EXPECT_EQ(h.Run(GetParam().commandLine), GetParam().expected);
+    EXPECT_TRUE(h.log.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLinePlain,
+    ::testing::Values(
+        PlainCase{"http://example.com/page.html",
+                  {"txtUrl=http://example.com/page.html", "cGo_Click"}},
+        PlainCase{"  example.com  ", {"txtUrl=example.com", "cGo_Click"}},
+        PlainCase{"http://example.com/ and more words",
+                  {"txtUrl=http://example.com/", "cGo_Click"}},
+        PlainCase{"   ", {"txtUrl=", "cGo_Click"}},
+        PlainCase{"/U:http://example.com//s:ravlet.l00",
+                  {"txtUrl=/U:http://example.com//s:ravlet.l00", "cGo_Click"}},
+        // "/u:" without the selection marker: an address without selection
+        PlainCase{"/u:http://example.com/", {"txtUrl=http://example.com/", "cGo_Click"}},
+        PlainCase{"/u:http://example.com/ extra", {"txtUrl=http://example.com/", "cGo_Click"}},
+        PlainCase{"/u:", {"txtUrl=", "cGo_Click"}},
+        // the marker counts only from the fourth character of the address on
+        PlainCase{"/u:ab/s:ravlet.l00", {"txtUrl=ab/s:ravlet.l00", "cGo_Click"}}));
+
+TEST(CommandLine, HandOverReadsAndDeletesTheSelectionFile) {
+    Handler h;
+    test::ScriptedUi ui;
+    h.home.Write("ravlet.l00", "<a href=\"a.html\">a</a>\r\n<img src=\"b.png\">");
+    EXPECT_EQ(h.Run("/u:http://example.com/dir/page.html/s:ravlet.l00"),
+              kSelectionCalls("http://example.com/dir/page.html"));
+    EXPECT_EQ(h.window.parsed, "<a href=\"a.html\">a</a>\r\n<img src=\"b.png\">\r\n");
+    EXPECT_FALSE(std::filesystem::exists(h.home.File("ravlet.l00")));
+    EXPECT_FALSE(ui.busy());
+    EXPECT_GE(ui.serveCount, 2);
+}
+
+TEST(CommandLine, HandOverWithReRouteAutoHandsTheListOn) {
+    Handler h;
+    AppSettings().ReRouteAuto = true;
+    AppSettings().Auto_BuildBase = 2;
+    h.home.Write("ravlet.l07", "x");
+    EXPECT_EQ(h.Run("/u:http://a.example/b/s:ravlet.l07"),
+              (Calls{"txtUrl=http://a.example/b", "Task_History_Do", "doTextParse",
+                     "Task_Buildbase 2", "Task_ReRoute_Default"}));
+}
+
+struct SelectionCase {
+    const char* bytes;
+    std::string parsed;
+};
+
+class SelectionFile : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(SelectionFile, EveryLineEndsInCrLf) {
+    test::TempHome home;
+    home.Write("ravlet.l00", GetParam().bytes);
+    std::string text = "stale";
+    ASSERT_TRUE(ReadSelectionFile(home.File("ravlet.l00"), text));
+    EXPECT_EQ(text, GetParam().parsed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SelectionFile,
+                         ::testing::Values(SelectionCase{"", ""}, SelectionCase{"one", "one\r\n"},
+                                           SelectionCase{"one\r\n", "one\r\n"},
+                                           SelectionCase{"one\r\ntwo", "one\r\ntwo\r\n"},
+                                           SelectionCase{"one\rtwo\r", "one\r\ntwo\r\n"},
+                                           SelectionCase{"one\ntwo\n", "one\r\ntwo\r\n"},
+                                           SelectionCase{"a\r\n\r\nb", "a\r\n\r\nb\r\n"}));
+
+TEST(CommandLine, AMissingSelectionFileIsAnEmptySelectionWithALogLine) {
+    Handler h;
+    EXPECT_EQ(h.Run("/u:http://example.com//s:ravlet.l00"), kSelectionCalls("http://example.com/"));
+    EXPECT_EQ(h.window.parsed, "");
+    ASSERT_EQ(h.log.size(), 1u);
+    EXPECT_NE(h.log[0].find("ravlet.l00"), std::string::npos) << h.log[0];
+}
+
+TEST(CommandLine, CraftedSelectionNamesAreRefusedAndNothingIsTouched) {
+    for (const char* name : {"ravlet.l/../victim", "ravlet.l..", "ravlet.l\\x", "ravlet.l/00"}) {
+        Handler h;
+        std::filesystem::create_directories(h.home.File("ravlet.l"));
+        h.home.Write("victim", "secret");
+        h.home.Write("ravlet.l..", "secret");
+        h.home.Write("ravlet.l/00", "secret");
+        EXPECT_EQ(h.Run(std::string("/u:http://example.com/p/s:") + name),
+                  kSelectionCalls("http://example.com/p"))
+            << name;
+        EXPECT_EQ(h.window.parsed, "") << name;
+        EXPECT_EQ(h.home.Read("victim"), "secret") << name;
+        EXPECT_EQ(h.home.Read("ravlet.l.."), "secret") << name;
+        EXPECT_EQ(h.home.Read("ravlet.l/00"), "secret") << name;
+        EXPECT_EQ(h.log.size(), 1u) << name;
+    }
+}
+
+TEST(CommandLine, ProcessArgumentsAreJoinedByBlanks) {
+    const char* argv[] = {"ravlet", "http://example.com/", "more"};
+    EXPECT_EQ(ProcessCommandLine(3, argv), "http://example.com/ more");
+    EXPECT_EQ(ProcessCommandLine(1, argv), "");
+}
+
+}  // namespace ravlet
