@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "app/FileLines.h"
 #include "app/LogSink.h"
 #include "app/Settings.h"
 #include "platform/DoEvents.h"
@@ -84,16 +85,10 @@ bool ReadSelectionFile(const std::string& path, std::string& text) {
     if (in.bad()) return false;
     BusyPointer busy;
     text.clear();
-    // Lines end in CR LF, CR or LF; each is handed on with CR LF.
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
-        text.append(bytes, start, end - start);
+    // Every line is handed on with CR LF, the last one included.
+    for (const std::string& line : FileLines(bytes)) {
+        text += line;
         text += "\r\n";
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') ++start;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
         DoEvents();
     }
     return true;

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/FileLines.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "platform/AtomicWriteFile.h"
@@ -73,16 +74,7 @@ bool SettingsReadFile(Settings& s, const std::string& path) {
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return false;
-    // Lines end in CR LF, CR or LF.
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        SettingsApplyLine(s, text.substr(start, end - start));
-        start = end;
-        if (start < text.size() && text[start] == '\r') ++start;
-        if (start < text.size() && text[start] == '\n') ++start;
-    }
+    for (const std::string& line : FileLines(text)) SettingsApplyLine(s, line);
     return true;
 }
 
