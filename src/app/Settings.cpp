@@ -46,11 +46,12 @@ void SettingsSetDefaults(Settings& s) {
     s.dirHistoryFile = stem + ".dir.hst";
 }
 
-void SettingsLoad(Settings& s) {
+void SettingsLoad(Settings& s, const std::string& path) {
     SettingsSetDefaults(s);
     const std::string workFolder = s.savedir;
-    if (!SettingsReadFile(s, s.settingsFile))
-        LogMessage("Can't read the settings file " + s.settingsFile + "; using the defaults");
+    const std::string& file = path.empty() ? s.settingsFile : path;
+    if (!SettingsReadFile(s, file))
+        LogMessage("Can't read the settings file " + file + "; using the defaults");
     // An empty folder would become the file-system root; the work folder is meant.
     if (s.savedir.empty()) s.savedir = workFolder;
     s.savedir = WithSeparator(s.savedir);

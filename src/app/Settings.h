@@ -93,7 +93,8 @@ Settings& AppSettings();
 // Every field to its default and the three paths from the program folder.
 void SettingsSetDefaults(Settings& s);
 // Defaults, then the settings file over them, then savedir gains its trailing separator.
-void SettingsLoad(Settings& s);
+// A path given reads that file instead of settingsFile (which stays the program folder's).
+void SettingsLoad(Settings& s, const std::string& path = std::string());
 // Applies a settings file to the record; keys the file lacks keep their values.
 // False when the file exists but cannot be read (or is far too big for a settings file);
 // the record is then unchanged. A missing file is no error.

@@ -22,14 +22,21 @@ bool RegisterCommand(const CliCommand& command) {
     return true;
 }
 
-const std::vector<CliCommand>& Commands() { return Registry(); }
+const std::vector<CliCommand>& Commands() {
+    return Registry();
+}
 
 }  // namespace ravlet::cli
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: ravlet-cli COMMAND [OPTIONS] [ARGUMENTS]\n\ncommands:\n";
+    out << "usage: ravlet-cli COMMAND [OPTIONS] [ARGUMENTS]\n\n"
+           "ravlet's link harvesting and settings without the windows. The program folder\n"
+           "(settings ravlet.ini, histories ravlet.hst and ravlet.dir.hst, work folder tmp)\n"
+           "is the folder of the programs, or the one the environment variable RAVLET_HOME\n"
+           "names. Nothing given on the command line is saved unless a command is asked to.\n"
+           "\ncommands:\n";
     for (const auto& c : ravlet::cli::Commands())
         out << "  " << c.usage << "\n      " << c.summary << "\n";
     out << "  --help\n      this text\n"

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/Settings.h"
+#include "support/TempHome.h"
+
+namespace ravlet {
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+};
+
+// Runs ravlet-cli with the arguments (already quoted for the shell) in the current RAVLET_HOME.
+Result Cli(const std::string& args) {
+    Result r;
+    const std::string command = std::string(RAVLET_CLI_PATH) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
+    const int rc = pclose(pipe);
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return r;
+}
+
+std::string DefaultText() {
+    Settings s;
+    SettingsLoad(s);
+    return SettingsText(s);
+}
+
+}  // namespace
+
+TEST(CliSettings, PrintsTheDefaultsInAFreshProgramFolder) {
+    test::TempHome home;
+    const Result r = Cli("settings");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, DefaultText());
+    EXPECT_EQ(home.Read("ravlet.ini"), "") << "printing must not write";
+}
+
+TEST(CliSettings, PrintsTheProgramFoldersFileOverTheDefaults) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "scanimg=1\r\nsavedir=/srv/dl\r\nReRootAuto=1\r\n");
+    const Result r = Cli("settings");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\r\nscanimg=1\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\r\nsavedir=/srv/dl/\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\r\nReRouteAuto=1\r\n"), std::string::npos);
+}
+
+TEST(CliSettings, SetChangesTheRunOnlyUnlessWriteIsGiven) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "nettimeout=5000\r\n");
+    const Result printed = Cli("settings --set nettimeout=9000 --set 'user-agent=ravlet test'");
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_NE(printed.out.find("\r\nnettimeout=9000\r\n"), std::string::npos);
+    EXPECT_NE(printed.out.find("\r\nuser-agent=ravlet test\r\n"), std::string::npos);
+    EXPECT_EQ(home.Read("ravlet.ini"), "nettimeout=5000\r\n");
+
+    const Result written = Cli("settings --set nettimeout=9000 --write");
+    EXPECT_EQ(written.status, 0);
+    Settings s;
+    SettingsLoad(s);
+    EXPECT_EQ(s.nettimeout, 9000);
+    EXPECT_EQ(home.Read("ravlet.ini"), SettingsText(s));
+}
+
+TEST(CliSettings, ReadsAndWritesAnotherFile) {
+    test::TempHome home;
+    home.Write("other.ini", "scanwildsrc=1\r\n");
+    const Result printed = Cli("settings --settings " + home.File("other.ini"));
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_NE(printed.out.find("\r\nscanwildsrc=1\r\n"), std::string::npos);
+
+    EXPECT_EQ(Cli("settings --settings " + home.File("other.ini") + " --write").status, 0);
+    EXPECT_EQ(home.Read("other.ini"), printed.out);
+    EXPECT_EQ(home.Read("ravlet.ini"), "");
+}
+
+struct RefusedCase {
+    const char* args;
+    int status;
+};
+
+class CliSettingsRefuses : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(CliSettingsRefuses, WithoutWritingAnything) {
+    test::TempHome home;
+    const Result r = Cli(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status) << GetParam().args;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(home.Read("ravlet.ini"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CliSettingsRefuses,
+    ::testing::Values(RefusedCase{"settings --set nosuchkey=1 --write", 2},
+                      RefusedCase{"settings --set winrefinerw=wide --write", 2},
+                      RefusedCase{"settings --set scanimg --write", 2},
+                      RefusedCase{"settings --set", 2}, RefusedCase{"settings --bogus", 2},
+                      RefusedCase{"settings --settings /no/such.ini", 1}));
+
+TEST(CliSettings, HelpNamesTheCommand) {
+    const Result all = Cli("--help");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_NE(all.out.find("settings [--settings FILE]"), std::string::npos);
+    const Result own = Cli("settings --help");
+    EXPECT_EQ(own.status, 0);
+    EXPECT_NE(own.out.find("--write"), std::string::npos);
+}
+
+}  // namespace ravlet
