@@ -1,5 +1,6 @@
 #include "app/SettingsKeys.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -306,7 +307,10 @@ std::string WrittenValue(const Settings& s, const KeyRow& row) {
     if (row.text) return s.*row.text;
     if (row.number) {
         const long long n = s.*row.number;
-        return std::to_string(row.written == Written::Absolute ? std::llabs(n) : n);
+        if (row.written != Written::Absolute) return std::to_string(n);
+        // The absolute value of the smallest integer is one beyond the largest; it is written
+        // as the largest so that the file reads back.
+        return std::to_string(std::min<long long>(std::llabs(n), INT_MAX));
     }
     const bool b = s.*row.boolean;
     if (!b) return "0";

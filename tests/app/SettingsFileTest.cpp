@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -77,6 +78,19 @@ TEST(SettingsFile, NegativeAutoValuesComeBackAsTheirAbsoluteValue) {
     ASSERT_TRUE(SettingsReadFile(read, home.File("abs.ini")));
     EXPECT_EQ(read.Auto_Leech, 1);
     EXPECT_EQ(read.Auto_Close, 3);
+}
+
+TEST(SettingsFile, TheSmallestAutoValuesReadBack) {
+    Settings s = Defaults();
+    s.Auto_Leech = INT_MIN;
+    s.Auto_Close = INT_MIN;
+    Settings read = Defaults();
+    ASSERT_TRUE(SettingsApplyLine(
+        read, "Auto_Leech=" + settings::WrittenValue(s, *settings::FindKey("Auto_Leech"))));
+    ASSERT_TRUE(SettingsApplyLine(
+        read, "Auto_Close=" + settings::WrittenValue(s, *settings::FindKey("Auto_Close"))));
+    EXPECT_EQ(read.Auto_Leech, INT_MAX);
+    EXPECT_EQ(read.Auto_Close, INT_MAX);
 }
 
 TEST(SettingsFile, EmptyPathWritesTheSettingsFile) {
