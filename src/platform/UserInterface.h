@@ -31,6 +31,15 @@ public:
     // Runs whatever window events are pending, so Pause and Stop can act.
     virtual void ServeEvents() = 0;
     virtual void SetBusy(bool busy) = 0;
+    // Asks for one line of text with answer preset; false when the user cancels. Interfaces
+    // that cannot ask answer Cancel.
+    virtual bool InputBox(const std::string& prompt, const std::string& title,
+                          std::string& answer) {
+        (void)prompt;
+        (void)title;
+        (void)answer;
+        return false;
+    }
 };
 
 // The process-wide user interface; a console one until the program installs its own.

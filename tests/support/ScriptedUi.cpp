@@ -45,6 +45,16 @@ std::string ScriptedUi::ChooseFolder(const std::string& title, const std::string
     return ChooseFile(r);
 }
 
+bool ScriptedUi::InputBox(const std::string& prompt, const std::string& title,
+                          std::string& answer) {
+    prompts.push_back({prompt, MsgButtons::OkCancel, MsgIcon::None, title});
+    presets.push_back(answer);
+    if (inputs.empty()) return false;
+    answer = inputs.front();
+    inputs.pop_front();
+    return true;
+}
+
 void ScriptedUi::ServeEvents() {
     ++serveCount;
     if (onServeEvents) onServeEvents();

@@ -27,11 +27,16 @@ public:
     std::string ChooseFolder(const std::string& title, const std::string& start) override;
     void ServeEvents() override;
     void SetBusy(bool busy) override { busy_ = busy; }
+    bool InputBox(const std::string& prompt, const std::string& title,
+                  std::string& answer) override;
 
     std::deque<MsgAnswer> answers;        // next answers; the safe answer when empty
     std::deque<std::string> files;        // next chosen files or folders; "" when empty
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::string> inputs;        // next InputBox answers; Cancel when empty
+    std::vector<RecordedMessage> prompts;  // what InputBox asked: prompt and title
+    std::vector<std::string> presets;      // the answer each InputBox was preset with
     std::function<void()> onServeEvents;  // runs inside every ServeEvents
     int serveCount = 0;
     bool busy() const { return busy_; }

@@ -1,0 +1,43 @@
+#include "platform/Clipboard.h"
+
+#include <gtest/gtest.h>
+
+namespace ravlet {
+
+TEST(Clipboard, TheProcessClipboardKeepsText) {
+    Clipboard& clip = SystemClipboard();
+    clip.Clear();
+    EXPECT_FALSE(clip.HasText());
+    std::string text = "left";
+    ASSERT_TRUE(clip.GetText(text));
+    EXPECT_EQ(text, "") << "an empty clipboard reads as empty text";
+    clip.SetText(std::string("a\0b", 3));
+    EXPECT_TRUE(clip.HasText());
+    ASSERT_TRUE(clip.GetText(text));
+    EXPECT_EQ(text, std::string("a\0b", 3));
+    clip.Clear();
+    EXPECT_FALSE(clip.HasText());
+}
+
+TEST(Clipboard, AnInstalledClipboardServesUntilRemoved) {
+    MemoryClipboard mine;
+    SetClipboard(&mine);
+    SystemClipboard().SetText("mine");
+    SetClipboard(nullptr);
+    EXPECT_EQ(mine.text, "mine");
+    std::string text;
+    SystemClipboard().GetText(text);
+    EXPECT_NE(text, "mine");
+}
+
+TEST(Clipboard, ALockedClipboardCannotBeRead) {
+    MemoryClipboard clip;
+    clip.SetText("x");
+    clip.locked = true;
+    std::string text = "before";
+    EXPECT_FALSE(clip.GetText(text));
+    EXPECT_EQ(text, "before");
+    EXPECT_EQ(clip.reads, 1);
+}
+
+}  // namespace ravlet
