@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "net/ravlet_url.h"
 #include "reroute/ReRouteIndexOf.h"
 
 namespace ravlet::settings {
@@ -151,82 +152,12 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// A decimal number with optional fraction and exponent, as a double; false when the text
-// holds anything else or the number is beyond a double.
-bool ParseDecimal(const std::string& digits, double& out) {
-    if (digits.empty()) return false;
-    std::size_t i = 0;
-    bool negative = false;
-    if (digits[i] == '+' || digits[i] == '-') negative = digits[i++] == '-';
-    // Digits first: the words "inf" and "nan" are no numbers here.
-    const auto isDigit = [&](std::size_t k) {
-        return k < digits.size() && digits[k] >= '0' && digits[k] <= '9';
-    };
-    if (i >= digits.size()) return false;
-    if (!isDigit(i) && !(digits[i] == '.' && isDigit(i + 1))) return false;
-    double v = 0;
-    const char* first = digits.data() + i;
-    const char* last = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
-    if (ec != std::errc() || ptr != last) return false;
-    out = negative ? -v : v;
-    return true;
-}
-
 // Halves go to the even neighbour; false outside the 32-bit range.
 bool ToInt32(double v, int& out) {
     const double r = std::nearbyint(v);
     if (!(r >= INT_MIN && r <= INT_MAX)) return false;
     out = static_cast<int>(r);
     return true;
-}
-
-// The leading number of the text, blanks inside it skipped; 0 when it starts with none,
-// NaN when it is beyond a double.
-double LeadingNumber(const std::string& text) {
-    std::string digits;
-    std::size_t i = 0;
-    auto skip = [&] {
-        while (i < text.size() && (IsBlank(text[i]) || text[i] == '\n' || text[i] == '\r')) ++i;
-    };
-    skip();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) digits += text[i++];
-    bool point = false, any = false, exponent = false;
-    for (;; ++i) {
-        skip();
-        if (i >= text.size()) break;
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits += c;
-            any = true;
-        } else if (c == '.' && !point && !exponent) {
-            digits += c;
-            point = true;
-        } else if ((c == 'e' || c == 'E') && any && !exponent) {
-            // Only an exponent that has digits counts; "15e" is 15.
-            std::size_t j = i + 1;
-            std::string tail = "e";
-            while (j < text.size() && IsBlank(text[j])) ++j;
-            if (j < text.size() && (text[j] == '+' || text[j] == '-')) tail += text[j++];
-            while (j < text.size() && IsBlank(text[j])) ++j;
-            if (j >= text.size() || text[j] < '0' || text[j] > '9') break;
-            digits += tail;
-            exponent = true;
-            i = j - 1;
-        } else {
-            break;
-        }
-    }
-    if (!any) return 0;
-    double v = 0;
-    return ParseDecimal(digits, v) ? v : std::nan("");
-}
-
-bool WholeNumber(const std::string& text, double& v) {
-    std::size_t b = 0, e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
-    return ParseDecimal(text.substr(b, e - b), v);
 }
 
 bool EqualsNoCase(const std::string& text, const char* word) {
@@ -248,7 +179,7 @@ bool ConvertBoolean(const std::string& value, bool& out) {
     if (EqualsNoCase(word, "true")) return out = true, true;
     if (EqualsNoCase(word, "false")) return out = false, true;
     double v = 0;
-    if (!WholeNumber(word, v) || std::isnan(v)) return false;
+    if (!WholeValue(word, v) || std::isnan(v)) return false;
     out = v != 0;
     return true;
 }
@@ -279,8 +210,8 @@ bool ApplyValue(Settings& s, const KeyRow& row, const std::string& value) {
         case Conversion::Strict: {
             double v = 0;
             if (row.conversion == Conversion::Lenient)
-                v = LeadingNumber(value);
-            else if (!WholeNumber(value, v))
+                v = LeadingValue(value);
+            else if (!WholeValue(value, v))
                 return false;
             int n = 0;
             if (!ToInt32(v, n)) return false;
@@ -294,7 +225,7 @@ bool ApplyValue(Settings& s, const KeyRow& row, const std::string& value) {
             return true;
         }
         case Conversion::Flag: {
-            const double v = LeadingNumber(value);
+            const double v = LeadingValue(value);
             if (std::isnan(v)) return false;
             s.*row.boolean = v != 0;
             return true;

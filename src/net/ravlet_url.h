@@ -18,7 +18,7 @@ std::string UrlBase(const std::string& address);
 struct UrlParts {
     std::string scheme, userinfo, host, port, path;
 };
-// On failure returns false and leaves parts untouched.
+// On failure returns false and leaves parts untouched. The path keeps its leading "/".
 bool UrlSplit(const std::string& address, UrlParts& parts);
 std::string UrlSite(const std::string& address);
 // A path without "/" sets only file and leaves folder as the caller had it.
@@ -53,12 +53,19 @@ bool IEndsWith(const std::string& text, const std::string& suffix);
 std::size_t IFind(const std::string& text, const std::string& what, std::size_t pos = 0);
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 std::string IReplaceAll(const std::string& text, const std::string& from, const std::string& to);
+// The pieces between separators; an empty text has none, an empty separator gives one piece.
 std::vector<std::string> Split(const std::string& text, const std::string& separator);
 
-// Number conversions of the settings reader, shared with other readers.
-// Lenient: the leading decimal number (blanks inside it skipped), 0 when none; halves to even.
+// Number conversions of the settings reader, shared with other readers. Blanks are " " and
+// tab; halves round to even.
+// The leading decimal number (fraction and exponent allowed, blanks inside it skipped);
+// 0 when the text starts with none, NaN when it is beyond a double.
+double LeadingValue(const std::string& text);
+// The whole text (outer blanks aside) as one decimal number; false when it is not one.
+bool WholeValue(const std::string& text, double& value);
+// LeadingValue rounded and clamped to the 32-bit range (NaN gives 0).
 long long LenientNumber(const std::string& text);
-// Strict: the whole value must be a number; false when it is not.
+// WholeValue rounded; false (value untouched) when it is none or outside the 32-bit range.
 bool StrictNumber(const std::string& text, long long& value);
 
 }  // namespace ravlet
