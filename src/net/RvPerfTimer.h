@@ -15,6 +15,8 @@ public:
     double Jitter() const { return jitter_; }
     // Tests set the calibration to check the rounding.
     void SetCalibration(double overheadMs, double jitterMs);
+    // The resolution rule of Elapsed: as many decimals as the jitter allows.
+    static double RoundToJitter(double ms, double jitterMs);
 
 private:
     double Raw() const;
