@@ -9,6 +9,7 @@
 #include "app/FileLines.h"
 #include "app/LogSink.h"
 #include "app/Settings.h"
+#include "platform/BusyPointer.h"
 #include "platform/DoEvents.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserInterface.h"
@@ -37,14 +38,6 @@ bool IsSelectionName(const std::string& name) {
     return name.compare(0, 8, "ravlet.l") == 0 && name.find('/') == std::string::npos &&
            name.find('\\') == std::string::npos && name.find("..") == std::string::npos;
 }
-
-class BusyPointer {
-  public:
-    BusyPointer() { Ui().SetBusy(true); }
-    ~BusyPointer() { Ui().SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 std::string TakeSelection(const std::string& name) {
     if (!IsSelectionName(name)) {

@@ -2,17 +2,22 @@
 
 namespace ravlet {
 
+bool NextLine(const std::string& bytes, std::size_t& pos, std::string& line) {
+    if (pos >= bytes.size()) return false;
+    std::size_t end = bytes.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = bytes.size();
+    line.assign(bytes, pos, end - pos);
+    pos = end;
+    if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
+    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+    return true;
+}
+
 std::vector<std::string> FileLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
-        lines.push_back(bytes.substr(start, end - start));
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') ++start;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
-    }
+    std::size_t pos = 0;
+    std::string line;
+    while (NextLine(bytes, pos, line)) lines.push_back(line);
     return lines;
 }
 

@@ -5,23 +5,11 @@
 
 #include "app/FileLines.h"
 #include "platform/AtomicWriteFile.h"
+#include "platform/BusyPointer.h"
 #include "platform/DoEvents.h"
 #include "platform/UserInterface.h"
 
 namespace ravlet {
-
-namespace {
-
-// Shows the hourglass for as long as the object lives.
-class BusyPointer {
-  public:
-    BusyPointer() { Ui().SetBusy(true); }
-    ~BusyPointer() { Ui().SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-}  // namespace
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -50,15 +38,11 @@ bool ListLoadFile(const std::string& path, std::vector<std::string>& list,
                   const std::function<void(int)>& percent) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) return false;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
-        list.push_back(bytes.substr(start, end - start));
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') ++start;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
-        if (percent) percent(static_cast<int>(start * 100 / bytes.size()));
+    std::size_t pos = 0;
+    std::string line;
+    while (NextLine(bytes, pos, line)) {
+        list.push_back(line);
+        if (percent) percent(static_cast<int>(pos * 100 / bytes.size()));
         DoEvents();
     }
     return true;
