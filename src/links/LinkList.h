@@ -3,13 +3,14 @@
 // a multiple selection and a current row. The main window's ListLinks is one of these.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace ravlet {
 
 class LinkList {
-public:
+  public:
     std::size_t Count() const { return items_.size(); }
     bool Empty() const { return items_.empty(); }
     const std::string& At(std::size_t i) const { return items_[i]; }
@@ -24,7 +25,9 @@ public:
 
     // The list's exact search, ignoring letter case: index or -1.
     long Find(const std::string& text) const;
-    bool Contains(const std::string& text) const { return Find(text) >= 0; }
+    // Membership without the search for the index: a hash look-up.
+    bool Contains(std::string_view text) const;
+    void Reserve(std::size_t count);
 
     bool Selected(std::size_t i) const { return selected_[i] != 0; }
     void Select(std::size_t i, bool on) { selected_[i] = on ? 1 : 0; }
@@ -36,12 +39,23 @@ public:
     // Raised after the content changed (views repaint, the status counts).
     long Version() const { return version_; }
 
-private:
+  private:
+    // Hash and equality on the case-folded text, usable with string_view keys.
+    struct FoldHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct FoldEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
     void Reindex();
+    void Tally(const std::string& text, bool add);
+    void Changed() { ++version_; }
     std::vector<std::string> items_;
     std::vector<char> selected_;
     // Case-folded text -> number of entries holding it, so membership is not a linear search.
-    std::unordered_map<std::string, std::size_t> folded_;
+    std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> folded_;
     long current_ = -1;
     long version_ = 0;
 };

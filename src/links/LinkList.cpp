@@ -1,0 +1,142 @@
+#include "links/LinkList.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace ravlet {
+
+namespace {
+
+inline unsigned char Fold(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
+
+}  // namespace
+
+std::size_t LinkList::FoldHash::operator()(std::string_view text) const {
+    // FNV-1a over the folded bytes.
+    std::size_t h = 14695981039346656037ull;
+    for (unsigned char c : text) {
+        h ^= Fold(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+bool LinkList::FoldEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Fold(static_cast<unsigned char>(a[i])) != Fold(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+void LinkList::Tally(const std::string& text, bool add) {
+    if (add) {
+        ++folded_[text];
+        return;
+    }
+    auto it = folded_.find(std::string_view(text));
+    if (it == folded_.end()) return;
+    if (--it->second == 0) folded_.erase(it);
+}
+
+void LinkList::Add(const std::string& text) {
+    items_.push_back(text);
+    selected_.push_back(0);
+    Tally(text, true);
+    Changed();
+}
+
+void LinkList::Insert(std::size_t index, const std::string& text) {
+    index = std::min(index, items_.size());
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), text);
+    selected_.insert(selected_.begin() + static_cast<std::ptrdiff_t>(index), 0);
+    Tally(text, true);
+    if (current_ >= static_cast<long>(index)) ++current_;
+    Changed();
+}
+
+void LinkList::Set(std::size_t index, const std::string& text) {
+    if (index >= items_.size()) return;
+    Tally(items_[index], false);
+    items_[index] = text;
+    Tally(text, true);
+    Changed();
+}
+
+void LinkList::Remove(std::size_t index) {
+    // A row that is no longer there is skipped.
+    if (index >= items_.size()) return;
+    Tally(items_[index], false);
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    selected_.erase(selected_.begin() + static_cast<std::ptrdiff_t>(index));
+    // The row now at the removed index becomes current, or the one before it at the end.
+    if (current_ > static_cast<long>(index)) --current_;
+    if (current_ >= static_cast<long>(items_.size()))
+        current_ = static_cast<long>(items_.size()) - 1;
+    Changed();
+}
+
+void LinkList::Clear() {
+    items_.clear();
+    selected_.clear();
+    folded_.clear();
+    current_ = -1;
+    Changed();
+}
+
+void LinkList::Assign(std::vector<std::string> items) {
+    items_ = std::move(items);
+    selected_.assign(items_.size(), 0);
+    current_ = -1;
+    Reindex();
+    Changed();
+}
+
+void LinkList::Reserve(std::size_t count) {
+    items_.reserve(count);
+    selected_.reserve(count);
+    folded_.reserve(count);
+}
+
+void LinkList::Reindex() {
+    folded_.clear();
+    folded_.reserve(items_.size());
+    for (const std::string& text : items_) Tally(text, true);
+}
+
+bool LinkList::Contains(std::string_view text) const {
+    return folded_.find(text) != folded_.end();
+}
+
+long LinkList::Find(const std::string& text) const {
+    if (!Contains(text)) return -1;
+    const FoldEqual equal;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (equal(items_[i], text)) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+void LinkList::SelectAll(bool on) {
+    std::fill(selected_.begin(), selected_.end(), on ? 1 : 0);
+}
+
+std::size_t LinkList::SelectedCount() const {
+    return static_cast<std::size_t>(std::count(selected_.begin(), selected_.end(), 1));
+}
+
+bool AddLinkUnique(LinkList& list, const std::string& text) {
+    // Blanks only, as the list's insertion rule trims.
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    const std::size_t last = text.find_last_not_of(' ');
+    const std::string_view trimmed(text.data() + first, last - first + 1);
+    if (list.Contains(trimmed)) return false;
+    list.Add(std::string(trimmed));
+    return true;
+}
+
+}  // namespace ravlet

@@ -1,0 +1,180 @@
+#include "links/LinkList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace ravlet {
+namespace {
+
+std::vector<std::string> Fill(const std::vector<std::string>& texts) {
+    LinkList list;
+    for (const std::string& t : texts) AddLinkUnique(list, t);
+    return list.Items();
+}
+
+struct UniqueRow {
+    const char* what;
+    std::vector<std::string> added;
+    std::vector<std::string> listed;
+};
+
+class AddLinkUniqueRows : public ::testing::TestWithParam<UniqueRow> {};
+
+TEST_P(AddLinkUniqueRows, Lists) {
+    EXPECT_EQ(Fill(GetParam().added), GetParam().listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AddLinkUniqueRows,
+    ::testing::Values(UniqueRow{"in order", {"b.html", "a.html"}, {"b.html", "a.html"}},
+                      UniqueRow{"blanks trimmed", {"  a.html  "}, {"a.html"}},
+                      UniqueRow{"blank only dropped", {"   ", ""}, {}},
+                      UniqueRow{"other case is a duplicate", {"A.HTML", "a.html"}, {"A.HTML"}},
+                      UniqueRow{"duplicate after trimming", {"a.html", " a.html "}, {"a.html"}},
+                      UniqueRow{"first place kept", {"x", "y", "X", "z"}, {"x", "y", "z"}},
+                      UniqueRow{"tabs are not blanks", {"\ta"}, {"\ta"}},
+                      UniqueRow{"inner blanks kept", {"a b", "a  b"}, {"a b", "a  b"}},
+                      UniqueRow{"bytes above ASCII compared exactly",
+                                {"\xc3\x89t\xc3\xa9", "\xc3\xa9t\xc3\xa9"},
+                                {"\xc3\x89t\xc3\xa9", "\xc3\xa9t\xc3\xa9"}},
+                      UniqueRow{"NUL bytes are part of the text",
+                                {std::string("a\0b", 3), "a"},
+                                {std::string("a\0b", 3), "a"}}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        for (char& c : name)
+            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+TEST(AddLinkUnique, AnswersWhetherItAppended) {
+    LinkList list;
+    EXPECT_TRUE(AddLinkUnique(list, "a"));
+    EXPECT_FALSE(AddLinkUnique(list, "A"));
+    EXPECT_FALSE(AddLinkUnique(list, " "));
+}
+
+TEST(AddLinkUnique, HundredThousandLinksAndTheirCapitalsGiveHundredThousandRows) {
+    LinkList list;
+    for (int i = 0; i < 100000; ++i) AddLinkUnique(list, "http://host/p" + std::to_string(i));
+    for (int i = 0; i < 100000; ++i) AddLinkUnique(list, "HTTP://HOST/P" + std::to_string(i));
+    ASSERT_EQ(list.Count(), 100000u);
+    EXPECT_EQ(list.At(99999), "http://host/p99999");
+    EXPECT_EQ(list.Find("Http://Host/P5"), 5);
+}
+
+TEST(LinkList, MembershipFollowsEveryChange) {
+    LinkList list;
+    list.Add("a");
+    list.Add("A");  // Add keeps duplicates, as a list file may hold them
+    list.Add("b");
+    list.Remove(0);
+    EXPECT_TRUE(list.Contains("a"));  // the second copy still holds it
+    list.Remove(0);
+    EXPECT_FALSE(list.Contains("a"));
+    list.Set(0, "c");
+    EXPECT_FALSE(list.Contains("b"));
+    EXPECT_TRUE(list.Contains("C"));
+    list.Insert(0, "d");
+    EXPECT_EQ(list.Find("D"), 0);
+    EXPECT_EQ(list.Find("c"), 1);
+    list.Assign({"x", "y"});
+    EXPECT_FALSE(list.Contains("c"));
+    EXPECT_TRUE(list.Contains("Y"));
+    list.Clear();
+    EXPECT_FALSE(list.Contains("x"));
+    EXPECT_EQ(list.Find("x"), -1);
+}
+
+TEST(LinkList, FindAnswersTheFirstRowIgnoringCase) {
+    LinkList list;
+    list.Assign({"one", "Two", "two", "three"});
+    EXPECT_EQ(list.Find("TWO"), 1);
+    EXPECT_EQ(list.Find("tw"), -1);
+}
+
+TEST(LinkList, RemovingTheCurrentRowMakesTheNextOneCurrent) {
+    LinkList list;
+    list.Assign({"a", "b", "c"});
+    list.Current(1);
+    list.Remove(1);
+    EXPECT_EQ(list.Current(), 1);
+    EXPECT_EQ(list.At(1), "c");
+}
+
+TEST(LinkList, RemovingTheLastRowMakesTheNewLastOneCurrent) {
+    LinkList list;
+    list.Assign({"a", "b", "c"});
+    list.Current(2);
+    list.Remove(2);
+    EXPECT_EQ(list.Current(), 1);
+    list.Remove(0);
+    list.Remove(0);
+    EXPECT_EQ(list.Current(), -1);
+}
+
+TEST(LinkList, RemovingARowAboveTheCurrentKeepsItsText) {
+    LinkList list;
+    list.Assign({"a", "b", "c"});
+    list.Current(2);
+    list.Remove(0);
+    EXPECT_EQ(list.At(static_cast<std::size_t>(list.Current())), "c");
+    list.Insert(0, "z");
+    EXPECT_EQ(list.At(static_cast<std::size_t>(list.Current())), "c");
+}
+
+TEST(LinkList, RemovingARowThatIsGoneIsSkipped) {
+    LinkList list;
+    list.Assign({"a"});
+    const long version = list.Version();
+    list.Remove(5);
+    EXPECT_EQ(list.Count(), 1u);
+    EXPECT_EQ(list.Version(), version);
+}
+
+TEST(LinkList, SelectionMovesWithItsRows) {
+    LinkList list;
+    list.Assign({"a", "b", "c", "d"});
+    list.Select(1, true);
+    list.Select(3, true);
+    EXPECT_EQ(list.SelectedCount(), 2u);
+    list.Remove(0);
+    EXPECT_TRUE(list.Selected(0));  // "b"
+    EXPECT_FALSE(list.Selected(1));
+    EXPECT_TRUE(list.Selected(2));  // "d"
+    list.Insert(0, "new");
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_TRUE(list.Selected(1));
+    list.SelectAll(true);
+    EXPECT_EQ(list.SelectedCount(), 4u);
+    list.SelectAll(false);
+    EXPECT_EQ(list.SelectedCount(), 0u);
+}
+
+TEST(LinkList, AssignClearsSelectionAndCurrent) {
+    LinkList list;
+    list.Assign({"a", "b"});
+    list.Select(0, true);
+    list.Current(1);
+    list.Assign({"c", "d", "e"});
+    EXPECT_EQ(list.SelectedCount(), 0u);
+    EXPECT_EQ(list.Current(), -1);
+}
+
+TEST(LinkList, EveryChangeRaisesTheVersion) {
+    LinkList list;
+    long v = list.Version();
+    list.Add("a");
+    EXPECT_GT(list.Version(), v);
+    v = list.Version();
+    list.Set(0, "b");
+    EXPECT_GT(list.Version(), v);
+    v = list.Version();
+    list.Clear();
+    EXPECT_GT(list.Version(), v);
+}
+
+}  // namespace
+}  // namespace ravlet

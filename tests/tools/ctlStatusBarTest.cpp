@@ -1,0 +1,144 @@
+#include "tools/ctlStatusBar.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace ravlet {
+namespace {
+
+struct ClampRow {
+    int given;
+    int stored;
+};
+
+class StatusBarPercent : public ::testing::TestWithParam<ClampRow> {};
+
+TEST_P(StatusBarPercent, IsClampedToMinusOneToHundred) {
+    ctlStatusBar bar;
+    bar.Percent(GetParam().given);
+    EXPECT_EQ(bar.Percent(), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StatusBarPercent,
+                         ::testing::Values(ClampRow{150, 100}, ClampRow{-5, -1}, ClampRow{0, 0},
+                                           ClampRow{100, 100}, ClampRow{-1, -1}, ClampRow{57, 57},
+                                           ClampRow{INT_MAX, 100}, ClampRow{INT_MIN, -1}));
+
+class StatusBarMode : public ::testing::TestWithParam<ClampRow> {};
+
+TEST_P(StatusBarMode, IsTheAbsoluteValueClampedToZeroOrOne) {
+    ctlStatusBar bar;
+    bar.Mode(GetParam().given);
+    EXPECT_EQ(bar.Mode(), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StatusBarMode,
+                         ::testing::Values(ClampRow{0, 0}, ClampRow{1, 1}, ClampRow{-1, 1},
+                                           ClampRow{7, 1}, ClampRow{INT_MIN, 1}));
+
+TEST(StatusBarStep, IsClampedToTheNumberOfSteps) {
+    ctlStatusBar bar;
+    bar.Steps(4);
+    bar.Step(9);
+    EXPECT_EQ(bar.Step(), 4);
+    bar.Step(-3);
+    EXPECT_EQ(bar.Step(), 0);
+    bar.Step(2);
+    EXPECT_EQ(bar.Step(), 2);
+}
+
+TEST(StatusBarStep, NegativeStepsCountAsNone) {
+    ctlStatusBar bar;
+    bar.Steps(-6);
+    EXPECT_EQ(bar.Steps(), 0);
+    bar.Step(1);
+    EXPECT_EQ(bar.Step(), 0);
+    bar.Mode(1);
+    bar.Percent(0);
+    EXPECT_EQ(bar.OverallPercent(), 0);
+}
+
+struct OverallRow {
+    int steps, step, percent;
+    int overall;
+};
+
+class StatusBarOverall : public ::testing::TestWithParam<OverallRow> {};
+
+TEST_P(StatusBarOverall, RoundsHalfToEven) {
+    const OverallRow& r = GetParam();
+    ctlStatusBar bar;
+    bar.Mode(1);
+    bar.Steps(r.steps);
+    bar.Step(r.step);
+    bar.Percent(r.percent);
+    EXPECT_EQ(bar.OverallPercent(), r.overall)
+        << r.step << "/" << r.steps << " at " << r.percent << "%";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StatusBarOverall,
+    ::testing::Values(OverallRow{4, 1, 50, 38},   // 37.5
+                      OverallRow{4, 1, 0, 25},    // no percent: the steps alone
+                      OverallRow{8, 1, 0, 12},    // 12.5 goes down to the even 12
+                      OverallRow{8, 3, 0, 38},    // 37.5 goes up to the even 38
+                      OverallRow{8, 1, 50, 19},   // 18.75
+                      OverallRow{3, 2, 0, 67},    // 66.67 in single precision
+                      OverallRow{3, 1, 0, 33},    //
+                      OverallRow{0, 0, 50, 0},    // no steps: no overall bar
+                      OverallRow{4, 1, -5, 25},   // -1 % takes a quarter step off 25
+                      OverallRow{21, 5, 0, 24},   // the scanner's href group of all four
+                      OverallRow{4, 4, 100, 125}  // beyond the width; drawn full
+                      ));
+
+TEST(StatusBarRedraw, SameCaptionTwiceRedrawsOnce) {
+    ctlStatusBar bar;
+    int heard = 0;
+    bar.OnRedraw([&] { ++heard; });
+    bar.Caption("Scanning...");
+    bar.Caption("Scanning...");
+    EXPECT_EQ(bar.RedrawCount(), 1);
+    EXPECT_EQ(heard, 1);
+    bar.Caption("Scanning done.");
+    EXPECT_EQ(heard, 2);
+}
+
+TEST(StatusBarRedraw, StepRedrawsOnlyWhenItChangesAndStepsNever) {
+    ctlStatusBar bar;
+    bar.Steps(5);
+    EXPECT_EQ(bar.RedrawCount(), 0);
+    bar.Step(2);
+    bar.Step(2);
+    bar.Step(7);  // stored as 5
+    bar.Step(5);
+    EXPECT_EQ(bar.RedrawCount(), 2);
+}
+
+TEST(StatusBarRedraw, PercentAndModeAlwaysRedraw) {
+    ctlStatusBar bar;
+    bar.Percent(10);
+    bar.Percent(10);
+    bar.Mode(0);
+    EXPECT_EQ(bar.RedrawCount(), 3);
+}
+
+TEST(StatusBarSetters, SetAllStoresThePercentUnclamped) {
+    ctlStatusBar bar;
+    bar.SetAll("Get Info...", 150, 3);
+    EXPECT_EQ(bar.Caption(), "Get Info...");
+    EXPECT_EQ(bar.Percent(), 150);
+    EXPECT_EQ(bar.RedrawCount(), 1);
+}
+
+TEST(StatusBarSetters, SetBothClampsThePercent) {
+    ctlStatusBar bar;
+    bar.SetBoth("Reading", -20);
+    EXPECT_EQ(bar.Caption(), "Reading");
+    EXPECT_EQ(bar.Percent(), -1);
+    bar.SetBoth("Reading", 150);
+    EXPECT_EQ(bar.Percent(), 100);
+}
+
+}  // namespace
+}  // namespace ravlet
