@@ -1,0 +1,38 @@
+#pragma once
+// The page parse: prepares a page text, runs the scanner and moves what it found into a link
+// list. The main window implements the target; ravlet-cli has a console one.
+#include <cstddef>
+#include <string>
+
+namespace ravlet {
+
+class LinkList;
+class ctlStatusBar;
+
+// The source view shows at most this many characters of the parsed text.
+constexpr std::size_t kSourceViewChars = 32000;
+
+class PageParseTarget {
+  public:
+    virtual ~PageParseTarget() = default;
+    virtual LinkList& Links() = 0;
+    virtual ctlStatusBar& StatusBar() = 0;
+    // The scan modes of the settings (ScanHref | ScanImages | ...).
+    virtual int ScanModes() = 0;
+    // Shows the text in the source view; false with the platform's description and number
+    // when the view refuses it.
+    virtual bool ShowSource(const std::string& text, std::string& error, long& errorNumber) = 0;
+    // The list is hidden while it is filled, so it does not repaint for every row.
+    virtual void ListVisible(bool visible) = 0;
+    // "Ready (" n " Links)" with the gauge hidden.
+    virtual void StatusReady() = 0;
+};
+
+// Line breaks made CR LF, then CleanPageText: what every parse of a page text starts with.
+std::string PreparePageText(const std::string& text);
+
+// append false replaces the list's content, true adds to it; a page without links leaves the
+// list as it was either way. True when the scanner found anything.
+bool ParsePage(PageParseTarget& target, const std::string& text, bool append);
+
+}  // namespace ravlet

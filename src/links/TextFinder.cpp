@@ -1,0 +1,171 @@
+#include "links/TextFinder.h"
+
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define RAVLET_FINDER_X86 1
+#endif
+
+namespace ravlet {
+
+namespace {
+
+inline bool IsUpper(unsigned char c) {
+    return c >= 'A' && c <= 'Z';
+}
+inline bool IsLetter(unsigned char c) {
+    return IsUpper(c) || (c >= 'a' && c <= 'z');
+}
+inline unsigned char Fold(unsigned char c) {
+    return IsUpper(c) ? c + 32 : c;
+}
+
+#ifdef RAVLET_FINDER_X86
+// Candidate filter on the first and the last byte of the needle, many positions at a time;
+// the whole needle is compared only where both ends match. Returns the first candidate that
+// confirm accepts, or npos with *next where the caller continues byte by byte.
+struct Ends {
+    unsigned char first, last, firstMask, lastMask;
+    std::size_t lastOffset;
+};
+
+template <typename Confirm>
+std::size_t ScanSse2(const char* s, std::size_t from, std::size_t end, const Ends& e,
+                     Confirm confirm, std::size_t* next) {
+    const __m128i first = _mm_set1_epi8(static_cast<char>(e.first));
+    const __m128i last = _mm_set1_epi8(static_cast<char>(e.last));
+    const __m128i firstMask = _mm_set1_epi8(static_cast<char>(e.firstMask));
+    const __m128i lastMask = _mm_set1_epi8(static_cast<char>(e.lastMask));
+    std::size_t i = from;
+    // end is one past the last possible start of the needle.
+    for (; i + 16 <= end; i += 16) {
+        const __m128i a =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), firstMask);
+        const __m128i b = _mm_or_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + e.lastOffset)), lastMask);
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        while (mask != 0) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
+            if (confirm(s + at)) return at;
+            mask &= mask - 1;
+        }
+    }
+    *next = i;
+    return TextFinder::npos;
+}
+
+template <typename Confirm>
+__attribute__((target("avx2"))) std::size_t ScanAvx2(const char* s, std::size_t from,
+                                                     std::size_t end, const Ends& e,
+                                                     Confirm confirm, std::size_t* next) {
+    const __m256i first = _mm256_set1_epi8(static_cast<char>(e.first));
+    const __m256i last = _mm256_set1_epi8(static_cast<char>(e.last));
+    const __m256i firstMask = _mm256_set1_epi8(static_cast<char>(e.firstMask));
+    const __m256i lastMask = _mm256_set1_epi8(static_cast<char>(e.lastMask));
+    std::size_t i = from;
+    for (; i + 32 <= end; i += 32) {
+        const __m256i a =
+            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)), firstMask);
+        const __m256i b = _mm256_or_si256(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + e.lastOffset)), lastMask);
+        unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
+        while (mask != 0) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
+            if (confirm(s + at)) return at;
+            mask &= mask - 1;
+        }
+    }
+    *next = i;
+    return TextFinder::npos;
+}
+
+// Asked once; the cpu model must be initialised first when this runs before main.
+bool DetectAvx2() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2");
+}
+const bool hasAvx2 = DetectAvx2();
+#endif
+
+}  // namespace
+
+TextFinder::TextFinder(std::string_view needle, bool ignoreCase)
+    : needle_(needle), ignoreCase_(ignoreCase) {
+    if (ignoreCase_) {
+        for (char& c : needle_) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+    }
+    if (!needle_.empty()) {
+        const auto first = static_cast<unsigned char>(needle_.front());
+        const auto last = static_cast<unsigned char>(needle_.back());
+        // OR-ing 0x20 turns exactly 'A'..'Z' into 'a'..'z' among the bytes that can equal a
+        // folded letter, so the filter needs no table.
+        firstMask_ = ignoreCase_ && IsLetter(first) ? 0x20 : 0;
+        lastMask_ = ignoreCase_ && IsLetter(last) ? 0x20 : 0;
+    }
+}
+
+bool TextFinder::Matches(const char* at) const {
+    const std::size_t m = needle_.size();
+    if (!ignoreCase_) return std::memcmp(at, needle_.data(), m) == 0;
+    for (std::size_t k = 0; k < m; ++k) {
+        if (Fold(static_cast<unsigned char>(at[k])) != static_cast<unsigned char>(needle_[k]))
+            return false;
+    }
+    return true;
+}
+
+std::size_t TextFinder::Find(std::string_view text, std::size_t from) const {
+    const std::size_t n = text.size();
+    const std::size_t m = needle_.size();
+    if (from > n) return npos;
+    if (m == 0) return from;
+    if (n - from < m) return npos;
+    const char* s = text.data();
+    const std::size_t end = n - m + 1;  // one past the last possible start
+    std::size_t i = from;
+    if (m == 1 && firstMask_ == 0) {
+        const void* hit = std::memchr(s + from, needle_[0], n - from);
+        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - s) : npos;
+    }
+#ifdef RAVLET_FINDER_X86
+    const Ends e{static_cast<unsigned char>(needle_.front()),
+                 static_cast<unsigned char>(needle_.back()), firstMask_, lastMask_, m - 1};
+    auto confirm = [this](const char* at) { return Matches(at); };
+    const std::size_t hit =
+        hasAvx2 ? ScanAvx2(s, i, end, e, confirm, &i) : ScanSse2(s, i, end, e, confirm, &i);
+    if (hit != npos) return hit;
+#endif
+    for (; i < end; ++i) {
+        if (Matches(s + i)) return i;
+    }
+    return npos;
+}
+
+std::size_t NextByte::From(std::string_view text, std::size_t from) {
+    const bool known = searchedFrom_ != TextFinder::npos && from >= searchedFrom_ &&
+                       (found_ == TextFinder::npos || from <= found_);
+    if (!known) {
+        searchedFrom_ = from;
+        found_ = TextFinder::npos;
+        if (from < text.size()) {
+            const void* hit = std::memchr(text.data() + from, c_, text.size() - from);
+            if (hit) found_ = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        }
+    }
+    return found_;
+}
+
+std::size_t NextText::From(std::string_view text, std::size_t from) {
+    const bool known = searchedFrom_ != TextFinder::npos && from >= searchedFrom_ &&
+                       (found_ == TextFinder::npos || from <= found_);
+    if (!known) {
+        searchedFrom_ = from;
+        found_ = finder_.Find(text, from);
+    }
+    return found_;
+}
+
+}  // namespace ravlet

@@ -1,0 +1,102 @@
+// The fast passes against the steps of the scan written out with the plain text helpers, on
+// random pages made of the pieces that matter (tag openings, attributes, quotes, ends).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "links/LinkScanner.h"
+#include "net/ravlet_url.h"
+
+namespace ravlet {
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+std::vector<std::string> SlowTagAttribute(const std::string& text, const std::string& tag,
+                                          const std::string& attribute) {
+    std::vector<std::string> out;
+    std::size_t s = 0;
+    for (;;) {
+        if (!tag.empty()) {
+            const std::size_t p = IFind(text, "<" + tag, s);
+            if (p == npos) break;
+            s = p + tag.size() + 1;
+        }
+        const std::size_t q = IFind(text, " " + attribute + "=", s);
+        if (q == npos) break;
+        std::size_t v = q + attribute.size() + 2;
+        std::size_t e;
+        if (v < text.size() && (text[v] == '"' || text[v] == '\'')) {
+            e = text.find(text[v], v + 1);
+            ++v;
+        } else {
+            e = std::min(text.find(' ', v), text.find('>', v));
+        }
+        if (e == npos) {
+            s = v;
+            continue;
+        }
+        if (e > v) out.push_back(HtmlDecodeAmp(text.substr(v, e - v)));
+        s = e + 1;
+    }
+    return out;
+}
+
+std::vector<std::string> SlowPlainText(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> out;
+    std::size_t s = 0;
+    for (;;) {
+        const std::size_t p = IFind(text, prefix, s);
+        if (p == npos) break;
+        std::size_t e =
+            std::min({text.find(' ', p), text.find('"', p), IFind(text, "http://", p + 1)});
+        if (e == npos) e = text.size();
+        if (e > p) out.push_back(text.substr(p, e - p));
+        s = p + prefix.size() + 1;
+    }
+    return out;
+}
+
+std::string RandomPage(std::mt19937& random) {
+    static const char* const pieces[] = {"<a",     "<A",      "<img",         " href=",  " HREF=",
+                                         " src=",  " value=", "\"",           "'",       " ",
+                                         ">",      "x",       "&amp;",        "http://", "HTTPS://",
+                                         "ftp://", "<tr",     " background=", "=",       "y/z"};
+    std::string page;
+    const std::size_t count = random() % 40;
+    for (std::size_t i = 0; i < count; ++i) page += pieces[random() % std::size(pieces)];
+    return page;
+}
+
+TEST(ScanReference, TagPassesAgreeOnRandomPages) {
+    const std::pair<const char*, const char*> passes[] = {
+        {"a", "href"}, {"img", "src"}, {"tr", "background"}, {"", "src"}, {"", "value"}};
+    std::mt19937 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string page = RandomPage(random);
+        for (const auto& [tag, attribute] : passes) {
+            std::vector<std::string> fast;
+            ScanTagAttribute(page, tag, attribute, fast);
+            ASSERT_EQ(fast, SlowTagAttribute(page, tag, attribute))
+                << "<" << tag << " " << attribute << "= in '" << page << "'";
+        }
+    }
+}
+
+TEST(ScanReference, PlainPassesAgreeOnRandomPages) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string page = RandomPage(random);
+        for (const char* prefix : {"http://", "https://", "ftp://"}) {
+            std::vector<std::string> fast;
+            ScanPlainText(page, prefix, fast);
+            ASSERT_EQ(fast, SlowPlainText(page, prefix)) << prefix << " in '" << page << "'";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ravlet
