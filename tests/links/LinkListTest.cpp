@@ -1,4 +1,5 @@
 #include "links/LinkList.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UniqueRow{"NUL bytes are part of the text",
                                 {std::string("a\0b", 3), "a"},
                                 {std::string("a\0b", 3), "a"}}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& c : name)
-            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
+    test::RowName());
 
 TEST(AddLinkUnique, AnswersWhetherItAppended) {
     LinkList list;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "links/LinkScanner.h"
+#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
@@ -156,12 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ScanPlainHttp,
                 {"http://a/b"}},
         ScanRow{"hxxp is not an address", "hxxp://a/b", ScanPlainHttp, {}}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& c : name)
-            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
+    test::RowName());
 
 TEST(ScanLinks, LeavesTheCallersTextAsItWas) {
     const std::string page = "<a href=x>\r\n<a href=y>";
