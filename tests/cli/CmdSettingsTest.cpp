@@ -1,33 +1,19 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "app/Settings.h"
+#include "support/RunCli.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
+using Result = test::CliResult;
 
-// Runs ravlet-cli with the arguments (already quoted for the shell) in the current RAVLET_HOME.
 Result Cli(const std::string& args) {
-    Result r;
-    const std::string command = std::string(RAVLET_CLI_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
-    const int rc = pclose(pipe);
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return r;
+    return test::RunCli(args);
 }
 
 std::string DefaultText() {

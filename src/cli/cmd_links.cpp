@@ -1,0 +1,169 @@
+// ravlet-cli links: the links of a page, in the order and form the link list would hold them.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "cli/CliCommand.h"
+#include "links/LinkList.h"
+#include "links/LinkScanner.h"
+#include "links/ParsePage.h"
+#include "net/ravlet_url.h"
+#include "tools/ctlStatusBar.h"
+
+namespace ravlet::cli {
+
+namespace {
+
+const char kHelp[] =
+    "usage: ravlet-cli links [--links] [--images] [--wild] [--plain] [--mode N] ADDRESS|FILE|-\n"
+    "\n"
+    "Reads a page (a local file, a file:// address, or - for standard input), prepares it as\n"
+    "ravlet's page parse does (line breaks, tabs, double blanks, blanks around \"=\",\n"
+    "\"hxxp://\"), scans it and prints the link list it would fill: one entry a line, trimmed,\n"
+    "each one once (letter case ignored), in the scanner's order.\n"
+    "\n"
+    "scan modes (any number of them; without any, the scan keys of the settings):\n"
+    "  --links    references: a href, link href, frame src, map href, form action\n"
+    "  --images   images: img src and lowsrc, body, table, tr and td background\n"
+    "  --wild     the src and value attributes of any tag\n"
+    "  --plain    plain-text addresses: http://, https://, ftp://\n"
+    "  --mode N   the modes as a number: 1 links, 2 images, 4 wild, 8 plain (1 to 15)\n"
+    "  --help     this text\n"
+    "\n"
+    "Exit status 0 when the page was read (also when it has no links), 1 when it could not\n"
+    "be read, 2 for a wrong command line.\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "ravlet-cli links: " << problem << "\n\n" << kHelp;
+    return 2;
+}
+
+// The console's stand-in for the main window: a list, a status bar nobody looks at.
+class ConsoleParseTarget : public PageParseTarget {
+  public:
+    explicit ConsoleParseTarget(int modes) : modes_(modes) {}
+    LinkList& Links() override { return list_; }
+    ctlStatusBar& StatusBar() override { return bar_; }
+    int ScanModes() override { return modes_; }
+    bool ShowSource(const std::string&, std::string&, long&) override { return true; }
+    void ListVisible(bool) override {}
+    void StatusReady() override {}
+
+  private:
+    LinkList list_;
+    ctlStatusBar bar_;
+    int modes_;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+bool ReadAll(std::FILE* f, std::string& text) {
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    return std::ferror(f) == 0;
+}
+
+// The page text of the argument; false with the reason when it cannot be read.
+bool ReadPage(const std::string& source, std::string& text, std::string& error) {
+    if (source == "-") {
+        if (ReadAll(stdin, text)) return true;
+        error = "cannot read standard input: " + std::string(std::strerror(errno));
+        return false;
+    }
+    if (IStartsWith(source, "http://") || IStartsWith(source, "https://")) {
+        error = "cannot fetch " + source + ": this build reads local pages only";
+        return false;
+    }
+    const std::string path = UrlIsFile(source) ? UrlFileToPath(source) : source;
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file || !ReadAll(file.get(), text)) {
+        error =
+            "cannot read " + path + ": " + std::string(errno ? std::strerror(errno) : "read error");
+        return false;
+    }
+    return true;
+}
+
+int ModesOfSettings(const Settings& s) {
+    const int modes = (s.scanlink ? ScanHref : 0) | (s.scanimg ? ScanImages : 0) |
+                      (s.scanwildsrc ? ScanWildSrc : 0) | (s.scantxthttp ? ScanPlainHttp : 0);
+    // At least one mode is always on.
+    return modes == 0 ? ScanHref : modes;
+}
+
+int Run(const std::vector<std::string>& args) {
+    int modes = 0;
+    std::string source;
+    bool haveSource = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kHelp;
+            return 0;
+        } else if (a == "--links") {
+            modes |= ScanHref;
+        } else if (a == "--images") {
+            modes |= ScanImages;
+        } else if (a == "--wild") {
+            modes |= ScanWildSrc;
+        } else if (a == "--plain") {
+            modes |= ScanPlainHttp;
+        } else if (a == "--mode" || a.rfind("--mode=", 0) == 0) {
+            std::string value;
+            if (a == "--mode") {
+                if (i + 1 >= args.size()) return Usage("--mode needs a value");
+                value = args[++i];
+            } else {
+                value = a.substr(7);
+            }
+            long long n = 0;
+            if (!StrictNumber(value, n) || n < 1 || n > 15)
+                return Usage("--mode wants a number from 1 to 15: " + value);
+            modes |= static_cast<int>(n);
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return Usage("unknown option '" + a + "'");
+        } else if (haveSource) {
+            return Usage("one page at a time: '" + a + "'");
+        } else {
+            source = a;
+            haveSource = true;
+        }
+    }
+    if (!haveSource) return Usage("which page?");
+    Settings& settings = AppSettings();
+    SettingsLoad(settings);
+    if (modes == 0) modes = ModesOfSettings(settings);
+
+    std::string page, error;
+    if (!ReadPage(source, page, error)) {
+        std::cerr << "ravlet-cli links: " << error << "\n";
+        return 1;
+    }
+    ConsoleParseTarget target(modes);
+    if (!ParsePage(target, page, false))
+        std::cerr << "ravlet-cli links: no links/references on page were found.\n";
+    std::string out;
+    for (const std::string& link : target.Links().Items()) {
+        out += link;
+        out += '\n';
+    }
+    std::cout << out << std::flush;
+    return std::cout ? 0 : 1;
+}
+
+const bool registered = RegisterCommand(
+    {"links", "links [--links] [--images] [--wild] [--plain] [--mode N] ADDRESS|FILE|-",
+     "print the links of a page as ravlet's link list would hold them", 10, &Run});
+
+}  // namespace
+
+}  // namespace ravlet::cli

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/RowName.h"
+#include "support/RunCli.h"
+#include "support/TempHome.h"
+
+namespace ravlet {
+namespace {
+
+const char kPage[] =
+    "<html><head><link href=\"style.css\"></head>\r\n"
+    "<body background=\"bg.gif\">\r\n"
+    "<a href=\"b.html\">B</a> <A HREF=\"B.HTML\">again</A> <a href = \"c.html?x=1&amp;y=2\">\r\n"
+    "<img src=\"i.png\"> <script src=\"j.js\"></script> <input value=\"go\">\r\n"
+    "see hxxp://h/x or https://s/y\r\n";
+
+struct LinksRow {
+    const char* what;
+    std::string options;
+    std::string out;
+};
+
+class CliLinks : public ::testing::TestWithParam<LinksRow> {};
+
+TEST_P(CliLinks, PrintsTheListInTheScannersOrder) {
+    test::TempHome home;
+    home.Write("page.html", kPage);
+    const test::CliResult r =
+        test::RunCli("links " + GetParam().options + " " + home.File("page.html"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliLinks,
+    ::testing::Values(
+        LinksRow{"the settings choose references only", "", "b.html\nc.html?x=1&y=2\nstyle.css\n"},
+        LinksRow{"images", "--images", "i.png\nbg.gif\n"},
+        LinksRow{"wild", "--wild", "i.png\nj.js\ngo\n"},
+        LinksRow{"plain", "--plain", "http://h/x\nhttps://s/y\n"},
+        LinksRow{"all four", "--mode 15",
+                 "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\n"
+                 "https://s/y\n"},
+        LinksRow{"options add up", "--links --mode=2",
+                 "b.html\nc.html?x=1&y=2\nstyle.css\n"
+                 "i.png\nbg.gif\n"}),
+    test::RowName());
+
+TEST(CliLinksInput, TheSettingsScanKeysAreTheDefault) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "scanlink=0\r\nscanimg=1\r\n");
+    home.Write("page.html", kPage);
+    EXPECT_EQ(test::RunCli("links " + home.File("page.html")).out, "i.png\nbg.gif\n");
+}
+
+TEST(CliLinksInput, ReadsAFileAddressAndStandardInput) {
+    test::TempHome home;
+    home.Write("page.html", "<a href=x>");
+    EXPECT_EQ(test::RunCli("links file://" + home.File("page.html")).out, "x\n");
+    const std::string input = "<a href=from-stdin>";
+    EXPECT_EQ(test::RunCli("links -", &input).out, "from-stdin\n");
+}
+
+TEST(CliLinksInput, APageWithoutLinksPrintsNothing) {
+    test::TempHome home;
+    home.Write("page.html", std::string("\0\x01\xff binary", 10));
+    const test::CliResult r = test::RunCli("links " + home.File("page.html"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("no links/references on page were found."), std::string::npos);
+}
+
+struct FailRow {
+    const char* what;
+    std::string args;
+    int status;
+    std::string err;  // a piece of the error text
+};
+
+class CliLinksFails : public ::testing::TestWithParam<FailRow> {};
+
+TEST_P(CliLinksFails, WithAStatusAndAReason) {
+    test::TempHome home;
+    const test::CliResult r = test::RunCli(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliLinksFails,
+    ::testing::Values(FailRow{"missing file", "links missing.html", 1, "missing.html"},
+                      FailRow{"a folder", "links .", 1, "cannot read"},
+                      FailRow{"no page", "links", 2, "which page?"},
+                      FailRow{"two pages", "links a b", 2, "one page at a time"},
+                      FailRow{"mode zero", "links --mode 0 a", 2, "1 to 15"},
+                      FailRow{"mode not a number", "links --mode x a", 2, "1 to 15"},
+                      FailRow{"mode too big", "links --mode 16 a", 2, "1 to 15"},
+                      FailRow{"unknown option", "links --frames a", 2, "unknown option"}),
+    test::RowName());
+
+}  // namespace
+}  // namespace ravlet
