@@ -159,18 +159,5 @@ TEST(LinkList, AssignClearsSelectionAndCurrent) {
     EXPECT_EQ(list.Current(), -1);
 }
 
-TEST(LinkList, EveryChangeRaisesTheVersion) {
-    LinkList list;
-    long v = list.Version();
-    list.Add("a");
-    EXPECT_GT(list.Version(), v);
-    v = list.Version();
-    list.Set(0, "b");
-    EXPECT_GT(list.Version(), v);
-    v = list.Version();
-    list.Clear();
-    EXPECT_GT(list.Version(), v);
-}
-
 }  // namespace
 }  // namespace ravlet

@@ -117,12 +117,6 @@ TEST_F(ParsePageTest, TheBusyPointerIsShownOnlyDuringTheScan) {
     EXPECT_FALSE(ui.busy());
 }
 
-TEST_F(ParsePageTest, EntriesAreTrimmedAndEmptyOnesDropped) {
-    window.modes = ScanHref;
-    ParsePage(window, "<a href=\" x.html \"><a href=\"   \">", false);
-    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"x.html"}));
-}
-
 TEST(PreparePageText, NormalisesLineBreaksThenCleans) {
     EXPECT_EQ(PreparePageText("a\r\n\r\nb\rc =\td"), "a\r\n\r\nb\r\nc=d");
 }

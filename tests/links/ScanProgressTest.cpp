@@ -83,12 +83,6 @@ TEST_F(ScanProgress, PlainTextShowsHowFarItGot) {
     EXPECT_EQ(found, (std::vector<std::string>{"http://h/" + std::string(41, 'y')}));
 }
 
-TEST_F(ScanProgress, WithoutAStatusBarTheScanStillRuns) {
-    EXPECT_TRUE(ScanLinks("<a href=x>", found, ScanHref, nullptr));
-    EXPECT_TRUE(ScanPlainText("http://a", "http://", found));
-    EXPECT_EQ(found, (std::vector<std::string>{"x", "http://a"}));
-}
-
 TEST(ScanEvents, AreServedOncePerMatchAndOncePerGroup) {
     test::ScriptedUi ui;
     std::vector<std::string> found;
