@@ -1,0 +1,28 @@
+#pragma once
+// The target path of a download: the download folder followed by the built name.
+#include <string>
+
+namespace ravlet {
+
+// The longest path this platform opens; longer targets are not prepared.
+constexpr std::size_t kMaxPathBytes = 4095;
+
+// savedir (ending in the separator) + the name of address under rule; number as for
+// doSuck_BuildFilename. Creates no folder.
+std::string TargetPath(const std::string& savedir, const std::string& address, int rule,
+                       long number = 0);
+
+// As TargetPath for the address without its last "#" part, and every missing folder of the
+// path is created (failures are reported by the folder maker).
+std::string PrepareTarget(const std::string& savedir, const std::string& address, int rule,
+                          long number = 0);
+
+// The preparation of a renamed target: the address is used as it is (no "#" part cut).
+std::string PrepareRenamedTarget(const std::string& savedir, const std::string& address, int rule,
+                                 long number = 0);
+
+// False when the path names a folder (as it does for an empty name), or when no file can
+// be created there: the check fails, or the folder it would go into does not exist.
+bool TargetUsable(const std::string& path);
+
+}  // namespace ravlet
