@@ -12,7 +12,7 @@ class InetRequest;
 class RvPerfTimer;
 
 class RvNetGet {
-public:
+  public:
     RvNetGet();
     ~RvNetGet();
     RvNetGet(const RvNetGet&) = delete;
@@ -41,7 +41,7 @@ public:
     const std::string& DataFilename() const { return dataFilename_; }
     void DataFilename(const std::string& v) { dataFilename_ = v; }
     int StatusPer() const { return statusPer_; }
-    const std::string& Status() const { return status_; }
+    const std::string& Status() const;
     void NetUrlOpen(const std::string& address, const std::string& headers, bool& ok);
     // 0: the system's access; 1: the named proxy; any other: no session.
     void NetInit(const std::string& userAgent, int proxyMode, const std::string& proxy);
@@ -55,13 +55,24 @@ public:
     std::function<void()> StatusChanged;
     std::function<void()> StatusChangedPer;
 
-private:
+  private:
     void SetStatus(const std::string& text);
     void SetStatus(const std::string& text, int percent);
+    // The progress of a read; the text is only built when someone listens or asks.
+    void SetReadStatus(std::int64_t bytes, int percent, bool knownTotal);
+    std::string ReadStatusText() const;
     // ... the implementation adds its own members
+  public:
     struct Impl;
+
+  private:
     std::unique_ptr<Impl> impl_;
-    std::string url_, error_, status_, dataText_, dataFilename_;
+    std::string url_, error_, dataText_, dataFilename_;
+    mutable std::string status_;
+    mutable bool statusStale_ = false;
+    std::int64_t readBytes_ = 0;
+    bool readKnownTotal_ = false;
+    double speed_ = 0;
     std::string responseHead_, requestHead_, contentType_;
     std::int64_t contentLength_ = 0;
     int statusCode_ = 0;

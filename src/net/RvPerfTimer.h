@@ -5,7 +5,7 @@
 namespace ravlet {
 
 class RvPerfTimer {
-public:
+  public:
     float Elapsed();
     void Finish();
     void Start();
@@ -18,7 +18,7 @@ public:
     // The resolution rule of Elapsed: as many decimals as the jitter allows.
     static double RoundToJitter(double ms, double jitterMs);
 
-private:
+  private:
     double Raw() const;
     std::int64_t start_ = 0, stop_ = 0, frequency_ = 0;
     double overhead_ = 0, jitter_ = 0;

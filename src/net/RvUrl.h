@@ -6,7 +6,7 @@
 namespace ravlet {
 
 class RvUrl {
-public:
+  public:
     std::string Base() const;
 
     const std::string& Password() const { return password_; }
@@ -40,7 +40,7 @@ public:
     std::string url() const;
     void url(const std::string& v);
 
-private:
+  private:
     std::string scheme_, query_, fragment_, extra_, host_, port_, folder_, file_, username_,
         password_;
 };

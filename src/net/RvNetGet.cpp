@@ -1,0 +1,295 @@
+#include "net/RvNetGet.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "net/RvNetGetImpl.h"
+#include "net/RvPerfTimer.h"
+#include "net/ravlet_url.h"
+#include "platform/DoEvents.h"
+#include "platform/UserInterface.h"
+
+namespace ravlet {
+
+namespace {
+
+constexpr std::size_t kChunk = 256;
+// The info levels of the header queries.
+constexpr int kQueryContentType = 1;
+constexpr int kQueryContentLength = 5;
+constexpr int kQueryStatusCode = 19;
+constexpr int kQueryRawHeadersCrLf = 22;
+constexpr int kQueryRequestHeaders = static_cast<int>(0x80000015u);
+
+// VB-style rounding to one decimal: "12" for a whole number, else "12.5".
+std::string SpeedText(double speed) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", speed);
+    std::string text = buffer;
+    if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0)
+        text.resize(text.size() - 2);
+    return text;
+}
+
+// Closes the data file when the read ends, however it ends.
+struct DataFile {
+    std::FILE* file = nullptr;
+    ~DataFile() {
+        if (file) std::fclose(file);
+    }
+    bool Close() {
+        const bool ok = std::fclose(file) == 0;
+        file = nullptr;
+        return ok;
+    }
+};
+
+}  // namespace
+
+RvNetGet::RvNetGet() : impl_(std::make_unique<Impl>()) {}
+RvNetGet::~RvNetGet() = default;
+
+void RvNetGet::SetStatus(const std::string& text) {
+    statusStale_ = false;
+    status_ = text;
+    if (StatusChanged) StatusChanged();
+}
+
+void RvNetGet::SetStatus(const std::string& text, int percent) {
+    SetStatus(text);
+    statusPer_ = percent;
+    if (StatusChangedPer) StatusChangedPer();
+}
+
+std::string RvNetGet::ReadStatusText() const {
+    const std::string percentText = readKnownTotal_ ? std::to_string(statusPer_) : "??";
+    return "reading url: " + std::to_string(readBytes_) + " bytes read (" + percentText + "%) " +
+           SpeedText(speed_) + "k";
+}
+
+void RvNetGet::SetReadStatus(std::int64_t bytes, int percent, bool knownTotal) {
+    readBytes_ = bytes;
+    readKnownTotal_ = knownTotal;
+    if (StatusChanged || StatusChangedPer) {
+        statusPer_ = percent;
+        SetStatus(ReadStatusText(), percent);
+        return;
+    }
+    // Nobody listens: the text is built when it is asked for.
+    statusPer_ = percent;
+    statusStale_ = true;
+}
+
+const std::string& RvNetGet::Status() const {
+    if (statusStale_) {
+        status_ = ReadStatusText();
+        statusStale_ = false;
+    }
+    return status_;
+}
+
+void RvNetGet::Timeout(int ms) {
+    timeout_ = ms;
+    if (impl_->session) impl_->session->SetTimeout(ms);
+}
+
+bool RvNetGet::NetClose() {
+    if (impl_->sessionClosed) {
+        error_ = TranslateErrorCode(6);
+        return false;
+    }
+    impl_->request.reset();
+    impl_->session.reset();
+    impl_->sessionClosed = true;
+    error_.clear();
+    dataText_.clear();
+    SetStatus("Ready");
+    return true;
+}
+
+void RvNetGet::NetInit(const std::string& userAgent, int proxyMode, const std::string& proxy) {
+    NetClose();
+    if (proxyMode == 0 || proxyMode == 1) {
+        impl_->session = std::make_unique<InetSession>(userAgent, proxyMode, proxy);
+        impl_->session->SetTimeout(timeout_);
+        impl_->sessionClosed = false;
+    }
+    SetStatus("ready");
+}
+
+void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers, bool& ok) {
+    url_ = address;
+    impl_->localRead = 0;
+    impl_->CloseLocal();
+    impl_->local = UrlIsFile(address);
+    if (impl_->local) {
+        impl_->request.reset();
+        OpenLocalAddress(*impl_, address, statusCode_, contentLength_, contentType_, responseHead_,
+                         requestHead_);
+        ok = true;
+        return;
+    }
+    ok = false;
+    impl_->request.reset();
+    if (!impl_->session) {
+        error_ = TranslateErrorCode(6);
+        return;
+    }
+    long error = 0;
+    impl_->request = impl_->session->Open(address, headers, error);
+    if (!impl_->request) {
+        if (error >= 1) error_ = TranslateErrorCode(error);
+        return;
+    }
+    const InetRequest& r = *impl_->request;
+    responseHead_ = r.ResponseHead();
+    requestHead_ = r.RequestHead();
+    statusCode_ = r.StatusCode();
+    contentLength_ = r.ContentLength() < 0 ? 0 : r.ContentLength();
+    contentType_ = r.ContentType();
+    impl_->finalScheme = IStartsWith(r.EffectiveUrl(), "https://") ? "https://" : "http://";
+    ok = true;
+}
+
+bool RvNetGet::NetUrlGetHeader(int infoLevel, std::string& out) {
+    if (!impl_->request && !impl_->local) return false;
+    switch (infoLevel) {
+        case kQueryRawHeadersCrLf:
+            out = responseHead_;
+            return true;
+        case kQueryRequestHeaders:
+            out = requestHead_;
+            return true;
+        case kQueryStatusCode:
+            out = std::to_string(statusCode_);
+            return true;
+        case kQueryContentType:
+            if (contentType_.empty()) return false;
+            out = contentType_;
+            return true;
+        case kQueryContentLength:
+            if (NetUrlHeaderByName("Content-Length").empty()) return false;
+            out = std::to_string(contentLength_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool RvNetGet::NetUrlClose() {
+    const bool open = impl_->request || impl_->localRead != 0;
+    impl_->request.reset();
+    impl_->CloseLocal();
+    impl_->localRead = 0;
+    return open;
+}
+
+void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
+    ok = false;
+    DataFile out;
+    if (toFile) {
+        // Truncated first: new content is never followed by bytes of an older, longer file.
+        out.file = std::fopen(dataFilename_.c_str(), "wb");
+        if (!out.file) {
+            error_ = "Can't create File " + dataFilename_ + ".";
+            return;
+        }
+    }
+    stopRequest_ = false;
+    dataText_.clear();
+    const std::int64_t total = limit >= 0 ? limit : contentLength_;
+    speed_ = 0;
+    RvPerfTimer timer;
+    timer.Init();
+    timer.Start();
+    std::int64_t bytes = 0;
+    char buffer[kChunk];
+    Impl& impl = *impl_;
+    bool first = true;
+    for (;;) {
+        std::size_t got = 0;
+        bool chunkOk = false;
+        long error = 0;
+        if (impl.local) {
+            if (first) {
+                if (impl.localKind == 2) {
+                    impl.localRead = -1;
+                    impl.folderPos = 0;
+                } else if (impl.localKind == 1) {
+                    impl.localFile = std::fopen(impl.localPath.c_str(), "rb");
+                    impl.localRead = impl.localFile ? 1 : 0;
+                }
+            }
+            if (impl.localRead == -1) {
+                got = impl.folderPage.copy(buffer, kChunk, impl.folderPos);
+                impl.folderPos += got;
+                chunkOk = true;
+            } else if (impl.localRead == 1) {
+                got = std::fread(buffer, 1, kChunk, impl.localFile);
+                chunkOk = !std::ferror(impl.localFile);
+                if (!chunkOk) error = 12004;
+            }
+        } else if (impl.request) {
+            chunkOk = impl.request->Read(buffer, kChunk, got, error);
+        }
+        first = false;
+        if (!chunkOk) {
+            if (error >= 1) error_ = TranslateErrorCode(error);
+            ok = false;
+            break;
+        }
+        bytes += static_cast<std::int64_t>(got);
+        int percent = 0;
+        if (total >= 1) percent = static_cast<int>(std::nearbyint(100.0 / total * bytes));
+        const float elapsed = timer.Elapsed();
+        if (elapsed > 0) speed_ = std::round(bytes / elapsed * 0.9765625 * 10) / 10;
+        SetReadStatus(bytes, percent, total >= 1);
+        if (got == 0) {
+            ok = true;
+            break;
+        }
+        if (out.file) {
+            bool written = false;
+            while (!written) {
+                written = std::fwrite(buffer, 1, got, out.file) == got;
+                if (written) break;
+                const int err = errno;
+                const MsgAnswer answer =
+                    MsgBox("While saving the file, an error occured:\r\n" +
+                               std::string(std::strerror(err)) + " (" + std::to_string(err) + ")",
+                           MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
+                std::clearerr(out.file);
+                if (answer == MsgAnswer::Abort) {
+                    error_ = std::strerror(err);
+                    ok = false;
+                    timer.Finish();
+                    impl.CloseLocal();
+                    return;
+                }
+                if (answer == MsgAnswer::Ignore) break;
+            }
+        } else {
+            dataText_.append(buffer, got);
+        }
+        DoEvents();
+        if (limit >= 0 && bytes > limit) {
+            ok = true;
+            break;
+        }
+        if (stopRequest_) {
+            ok = false;
+            break;
+        }
+    }
+    timer.Finish();
+    impl.CloseLocal();
+    // The last buffered bytes reach the disk only now: a failure here is a failed read.
+    if (out.file && !out.Close() && ok) {
+        error_ = std::string("While saving the file, an error occured: ") + std::strerror(errno);
+        ok = false;
+    }
+}
+
+}  // namespace ravlet

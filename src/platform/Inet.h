@@ -1,0 +1,72 @@
+#pragma once
+// The internet library the fetch engine stands on: a session with its options, and one open
+// address at a time whose body is pulled in chunks of the caller's size. Errors are the
+// platform's numeric codes (12002 time-out, 12007 name not resolved, 12029 cannot connect,
+// ...), which RvNetGet translates into texts.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace ravlet {
+
+class InetRequest;
+
+class InetSession {
+  public:
+    // proxyMode 0: the system's access (the environment's proxy settings); 1: proxy names
+    // the proxy to use.
+    InetSession(const std::string& userAgent, int proxyMode, const std::string& proxy);
+    ~InetSession();
+    InetSession(const InetSession&) = delete;
+    InetSession& operator=(const InetSession&) = delete;
+
+    // Applies to connecting and to every wait for data; 0 waits for ever.
+    void SetTimeout(int ms) { timeoutMs_ = ms; }
+    int TimeoutMs() const { return timeoutMs_; }
+
+    // Opens address with the extra request headers (CR LF separated lines) and follows
+    // redirections; returns nullptr with the platform code in error on failure.
+    std::unique_ptr<InetRequest> Open(const std::string& address, const std::string& headers,
+                                      long& error);
+
+    struct Impl;
+
+  private:
+    std::unique_ptr<Impl> impl_;
+    int timeoutMs_ = 0;
+};
+
+class InetRequest {
+  public:
+    ~InetRequest();
+    InetRequest(const InetRequest&) = delete;
+    InetRequest& operator=(const InetRequest&) = delete;
+
+    // The head of the final response, CR LF line ends, ending with the empty line.
+    const std::string& ResponseHead() const { return responseHead_; }
+    // The head of the final request, its lines separated by NUL characters.
+    const std::string& RequestHead() const { return requestHead_; }
+    int StatusCode() const { return statusCode_; }
+    // -1 when the response names no length.
+    std::int64_t ContentLength() const { return contentLength_; }
+    const std::string& ContentType() const { return contentType_; }
+    // The address after every redirection.
+    const std::string& EffectiveUrl() const { return effectiveUrl_; }
+
+    // Up to size bytes of the body; got = 0 at its end. False with the platform code in
+    // error when the transfer failed.
+    bool Read(char* buffer, std::size_t size, std::size_t& got, long& error);
+
+    struct Impl;
+    explicit InetRequest(std::unique_ptr<Impl> impl);
+
+  private:
+    friend class InetSession;
+    std::unique_ptr<Impl> impl_;
+    std::string responseHead_, requestHead_, contentType_, effectiveUrl_;
+    std::int64_t contentLength_ = -1;
+    int statusCode_ = 0;
+};
+
+}  // namespace ravlet
