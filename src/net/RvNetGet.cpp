@@ -33,14 +33,49 @@ std::string SpeedText(double speed) {
     return text;
 }
 
-// Closes the data file when the read ends, however it ends.
+// Bytes written with the write-error question: Abort gives false, Retry writes again,
+// Ignore drops them.
+bool WriteAsking(std::FILE* file, const char* data, std::size_t size, std::string& error) {
+    for (;;) {
+        if (std::fwrite(data, 1, size, file) == size) return true;
+        const int err = errno;
+        const MsgAnswer answer =
+            MsgBox("While saving the file, an error occured:\r\n" +
+                       std::string(std::strerror(err)) + " (" + std::to_string(err) + ")",
+                   MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
+        std::clearerr(file);
+        if (answer == MsgAnswer::Abort) {
+            error = std::strerror(err);
+            return false;
+        }
+        if (answer == MsgAnswer::Ignore) return true;
+    }
+}
+
+// The data file of a read: chunks are gathered and written in blocks, and the file is
+// closed when the read ends, however it ends.
 struct DataFile {
+    static constexpr std::size_t kBlock = 64 * 1024;
     std::FILE* file = nullptr;
+    std::string pending;
     ~DataFile() {
         if (file) std::fclose(file);
     }
-    bool Close() {
-        const bool ok = std::fclose(file) == 0;
+    bool Write(const char* data, std::size_t size, std::string& error) {
+        pending.append(data, size);
+        return pending.size() < kBlock || Flush(error);
+    }
+    bool Flush(std::string& error) {
+        const bool ok = pending.empty() || WriteAsking(file, pending.data(), pending.size(), error);
+        pending.clear();
+        return ok;
+    }
+    bool Close(std::string& error) {
+        bool ok = Flush(error);
+        if (std::fclose(file) != 0 && ok) {
+            error = std::string("While saving the file, an error occured: ") + std::strerror(errno);
+            ok = false;
+        }
         file = nullptr;
         return ok;
     }
@@ -251,24 +286,10 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
             break;
         }
         if (out.file) {
-            bool written = false;
-            while (!written) {
-                written = std::fwrite(buffer, 1, got, out.file) == got;
-                if (written) break;
-                const int err = errno;
-                const MsgAnswer answer =
-                    MsgBox("While saving the file, an error occured:\r\n" +
-                               std::string(std::strerror(err)) + " (" + std::to_string(err) + ")",
-                           MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
-                std::clearerr(out.file);
-                if (answer == MsgAnswer::Abort) {
-                    error_ = std::strerror(err);
-                    ok = false;
-                    timer.Finish();
-                    impl.CloseLocal();
-                    return;
-                }
-                if (answer == MsgAnswer::Ignore) break;
+            if (!out.Write(buffer, got, error_)) {
+                ok = false;
+                out.pending.clear();
+                break;
             }
         } else {
             dataText_.append(buffer, got);
@@ -285,11 +306,8 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
     }
     timer.Finish();
     impl.CloseLocal();
-    // The last buffered bytes reach the disk only now: a failure here is a failed read.
-    if (out.file && !out.Close() && ok) {
-        error_ = std::string("While saving the file, an error occured: ") + std::strerror(errno);
-        ok = false;
-    }
+    // The last gathered bytes reach the disk only now: a failure here is a failed read.
+    if (out.file && !out.Close(error_)) ok = false;
 }
 
 }  // namespace ravlet

@@ -47,6 +47,7 @@ void RvPerfTimer::Init() {
         squares += d * d;
     }
     jitter_ = std::sqrt(squares / 1000);
+    SetResolution();
 }
 
 void RvPerfTimer::Start() {
@@ -71,7 +72,16 @@ float RvPerfTimer::Elapsed() {
         warned_ = true;
         return 0;
     }
-    return static_cast<float>(RoundToJitter(Raw(), jitter_));
+    // The fetch loop asks after every chunk: the resolution is worked out once, not per call.
+    const double raw = Raw();
+    if (scale_ > 0) return static_cast<float>(std::round(raw * scale_) / scale_);
+    return static_cast<float>(std::round(raw / step_) * step_);
+}
+
+void RvPerfTimer::SetResolution() {
+    const int d = jitter_ > 0 ? static_cast<int>(std::floor(std::log10(jitter_))) : -4;
+    scale_ = d <= 0 ? std::pow(10.0, -d) : 0;
+    step_ = d > 0 ? std::pow(10.0, d) : 1;
 }
 
 double RvPerfTimer::RoundToJitter(double ms, double jitterMs) {
@@ -88,6 +98,7 @@ void RvPerfTimer::SetCalibration(double overheadMs, double jitterMs) {
     if (frequency_ == 0) frequency_ = CounterFrequency();
     overhead_ = overheadMs;
     jitter_ = jitterMs;
+    SetResolution();
 }
 
 }  // namespace ravlet

@@ -20,8 +20,10 @@ class RvPerfTimer {
 
   private:
     double Raw() const;
+    void SetResolution();
     std::int64_t start_ = 0, stop_ = 0, frequency_ = 0;
     double overhead_ = 0, jitter_ = 0;
+    double scale_ = 10000, step_ = 1;  // Elapsed rounds to 1/scale_, or to step_ when scale_ is 0
     bool running_ = false;
     bool warned_ = false;
 };

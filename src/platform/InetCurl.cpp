@@ -116,7 +116,8 @@ struct InetRequest::Impl {
             impl->paused = true;
             return CURL_WRITEFUNC_PAUSE;
         }
-        if (impl->offset > kBufferCap && impl->offset * 2 > impl->buffer.size()) {
+        // Consumed bytes are dropped rarely, so the held bytes are seldom moved.
+        if (impl->offset > 4 * kBufferCap) {
             impl->buffer.erase(0, impl->offset);
             impl->offset = 0;
         }
@@ -263,6 +264,10 @@ bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& e
         got = std::min(size, r.Pending());
         std::memcpy(buffer, r.buffer.data() + r.offset, got);
         r.offset += got;
+        if (r.offset == r.buffer.size()) {
+            r.buffer.clear();
+            r.offset = 0;
+        }
         if (r.paused && r.Pending() < kBufferCap / 2) {
             r.paused = false;
             r.lastProgress = Clock::now();
