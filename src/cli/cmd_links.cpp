@@ -12,6 +12,7 @@
 #include "links/LinkList.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
+#include "net/RvNetGet.h"
 #include "net/ravlet_url.h"
 #include "tools/ctlStatusBar.h"
 
@@ -22,10 +23,11 @@ namespace {
 const char kHelp[] =
     "usage: ravlet-cli links [--links] [--images] [--wild] [--plain] [--mode N] ADDRESS|FILE|-\n"
     "\n"
-    "Reads a page (a local file, a file:// address, or - for standard input), prepares it as\n"
-    "ravlet's page parse does (line breaks, tabs, double blanks, blanks around \"=\",\n"
-    "\"hxxp://\"), scans it and prints the link list it would fill: one entry a line, trimmed,\n"
-    "each one once (letter case ignored), in the scanner's order.\n"
+    "Fetches a page as ravlet's get task does (an http://, https:// or file:// address, with\n"
+    "the settings' user agent, proxy and time-out) or reads it (a local file, or - for standard\n"
+    "input), prepares it as ravlet's page parse does (line breaks, tabs, double blanks, blanks\n"
+    "around \"=\", \"hxxp://\"), scans it and prints the link list it would fill: one entry a\n"
+    "line, trimmed, each one once (letter case ignored), in the scanner's order.\n"
     "\n"
     "scan modes (any number of them; without any, the scan keys of the settings):\n"
     "  --links    references: a href, link href, frame src, map href, form action\n"
@@ -36,7 +38,7 @@ const char kHelp[] =
     "  --help     this text\n"
     "\n"
     "Exit status 0 when the page was read (also when it has no links), 1 when it could not\n"
-    "be read, 2 for a wrong command line.\n";
+    "be fetched or read (with the error text), 2 for a wrong command line.\n";
 
 int Usage(const std::string& problem) {
     std::cerr << "ravlet-cli links: " << problem << "\n\n" << kHelp;
@@ -71,18 +73,33 @@ bool ReadAll(std::FILE* f, std::string& text) {
     return std::ferror(f) == 0;
 }
 
+// The page as the get task fetches it: the settings' user agent, proxy and time-out, the same
+// request headers, the body read as text without a limit.
+bool FetchPage(const Settings& s, const std::string& address, std::string& text,
+               std::string& error) {
+    RvNetGet net;
+    net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
+    net.Timeout(s.nettimeout);
+    bool ok = false;
+    net.NetUrlOpen(address, "User-Agent: " + s.user_agent + "\r\naccept: */html\r\n", ok);
+    if (ok) net.NetUrlRead(false, -1, ok);
+    if (!ok) error = "Error: " + net.NetError();
+    text = net.TakeDataText();
+    net.NetUrlClose();
+    net.NetClose();
+    return ok;
+}
+
 // The page text of the argument; false with the reason when it cannot be read.
-bool ReadPage(const std::string& source, std::string& text, std::string& error) {
+bool ReadPage(const Settings& s, const std::string& source, std::string& text, std::string& error) {
     if (source == "-") {
         if (ReadAll(stdin, text)) return true;
         error = "cannot read standard input: " + std::string(std::strerror(errno));
         return false;
     }
-    if (IStartsWith(source, "http://") || IStartsWith(source, "https://")) {
-        error = "cannot fetch " + source + ": this build reads local pages only";
-        return false;
-    }
-    const std::string path = UrlIsFile(source) ? UrlFileToPath(source) : source;
+    if (IStartsWith(source, "http://") || IStartsWith(source, "https://") || UrlIsFile(source))
+        return FetchPage(s, source, text, error);
+    const std::string& path = source;
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file || !ReadAll(file.get(), text)) {
@@ -144,7 +161,7 @@ int Run(const std::vector<std::string>& args) {
     if (modes == 0) modes = ModesOfSettings(settings);
 
     std::string page, error;
-    if (!ReadPage(source, page, error)) {
+    if (!ReadPage(settings, source, page, error)) {
         std::cerr << "ravlet-cli links: " << error << "\n";
         return 1;
     }

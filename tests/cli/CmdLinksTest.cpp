@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/RowName.h"
 #include "support/RunCli.h"
 #include "support/TempHome.h"
+#include "support/TestHttpServer.h"
 
 namespace ravlet {
 namespace {
@@ -70,6 +72,62 @@ TEST(CliLinksInput, APageWithoutLinksPrintsNothing) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("no links/references on page were found."), std::string::npos);
+}
+
+TEST(CliLinksFetch, FetchesThePageLikeTheGetTask) {
+    test::TempHome home;
+    home.Write("ravlet.ini", "user-agent=ravlet-test/1\r\n");
+    test::TestHttpServer server;
+    test::TestResponse page;
+    page.headers = {{"Content-Type", "text/html"}};
+    page.body = kPage;
+    server.Route("/page.html", page);
+    const test::CliResult r = test::RunCli("links --mode 15 " + server.Url("/page.html"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\n"
+              "https://s/y\n");
+    const std::vector<test::TestRequest> received = server.Received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_NE(received[0].head.find("User-Agent: ravlet-test/1\r\n"), std::string::npos)
+        << received[0].head;
+    EXPECT_NE(received[0].head.find("\r\naccept: */html"), std::string::npos) << received[0].head;
+}
+
+TEST(CliLinksFetch, FollowsARedirection) {
+    test::TempHome home;
+    test::TestHttpServer server;
+    test::TestResponse page;
+    page.body = "<a href=\"moved.html\">";
+    server.Route("/new/", page);
+    server.Redirect("/old", "/new/", 301);
+    const test::CliResult r = test::RunCli("links " + server.Url("/old"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "moved.html\n");
+}
+
+TEST(CliLinksFetch, AFailedFetchEndsWithTheErrorText) {
+    test::TempHome home;
+    int port;
+    {
+        test::TestHttpServer gone;  // a port that surely was free and is closed again
+        port = gone.Port();
+    }
+    const test::CliResult r =
+        test::RunCli("links http://127.0.0.1:" + std::to_string(port) + "/page.html");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Error: "), std::string::npos) << r.err;
+}
+
+TEST(CliLinksFetch, AFileAddressOfAFolderGivesItsIndexPage) {
+    test::TempHome home;
+    home.Write("a.html", "x");
+    home.Write("b.html", "y");
+    const test::CliResult r = test::RunCli("links file://" + home.path() + "/");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("a.html\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("b.html\n"), std::string::npos) << r.out;
 }
 
 struct FailRow {
