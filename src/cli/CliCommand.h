@@ -6,10 +6,10 @@
 namespace ravlet::cli {
 
 struct CliCommand {
-    std::string name;     // as typed: "links", "get", ...
-    std::string usage;    // one line: "links [OPTIONS] ADDRESS|FILE|-"
-    std::string summary;  // one line for --help
-    int order;            // place in --help
+    std::string name;                                  // as typed: "links", "get", ...
+    std::string usage;                                 // one line: "links [OPTIONS] ADDRESS|FILE|-"
+    std::string summary;                               // one line for --help
+    int order;                                         // place in --help
     int (*run)(const std::vector<std::string>& args);  // exit status
 };
 

@@ -1,0 +1,173 @@
+#include "cli/CliDownload.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <iostream>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "cli/DownloadOptions.h"
+#include "main/DownloadRun.h"
+#include "net/modFs.h"
+#include "net/ravlet_url.h"
+#include "platform/ConsoleUi.h"
+
+namespace ravlet::cli {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    interrupted = 1;
+}
+
+// The console's user interface, which also turns an interrupt (Ctrl-C) into a stop of the
+// run: the transfer is aborted and its part file removed.
+class InterruptibleUi : public ConsoleUi {
+  public:
+    explicit InterruptibleUi(DownloadRun& run) : run_(run) {}
+    void ServeEvents() override {
+        if (interrupted && run_.Running()) {
+            interrupted = 0;
+            run_.Stop();
+        }
+    }
+
+  private:
+    DownloadRun& run_;
+};
+
+// Installs a handler for the run's length and restores the old one.
+class InterruptGuard {
+  public:
+    InterruptGuard() { old_ = std::signal(SIGINT, OnInterrupt); }
+    ~InterruptGuard() { std::signal(SIGINT, old_); }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  private:
+    void (*old_)(int) = SIG_DFL;
+};
+
+class UiGuard {
+  public:
+    explicit UiGuard(UserInterface& ui) { SetUi(&ui); }
+    ~UiGuard() { SetUi(nullptr); }
+    UiGuard(const UiGuard&) = delete;
+    UiGuard& operator=(const UiGuard&) = delete;
+};
+
+std::string VerdictText(const LinkOutcome& o) {
+    switch (o.verdict) {
+        case LinkVerdict::WouldDownload:
+            return "download";
+        case LinkVerdict::WouldAsk:
+            return "ask (the file exists)";
+        case LinkVerdict::Skipped:
+            return o.reason.empty() ? "skip (the file exists)" : "skip (" + o.reason + ")";
+        case LinkVerdict::Failed:
+            return "error (" + o.reason + ")";
+        case LinkVerdict::Downloaded:
+            return "downloaded";
+    }
+    return std::string();
+}
+
+}  // namespace
+
+CliDownloadHost::CliDownloadHost(Settings& settings, const DownloadOptions& options)
+    : settings_(settings),
+      options_(options),
+      overwrite_(std::cin, std::cerr, isatty(STDIN_FILENO) && isatty(STDERR_FILENO)),
+      terminal_(isatty(STDERR_FILENO) != 0) {}
+
+CliDownloadHost::~CliDownloadHost() {
+    ClearProgress();
+}
+
+void CliDownloadHost::CurrentRow(long row) {
+    list_.Current(row);
+    row_ = row;
+    lastPercent_ = -1;
+}
+
+std::string CliDownloadHost::BaseSafe(const std::string& entry) const {
+    const std::string base = UrlHasScheme(base_) ? base_ : UrlBase(page_);
+    return UrlResolve(base, entry);
+}
+
+void CliDownloadHost::WriteSettings() {
+    if (!options_.saveSettings) return;
+    std::string error;
+    const std::string target =
+        options_.settingsFile.empty() ? settings_.settingsFile : options_.settingsFile;
+    if (!SettingsWriteFile(settings_, target, &error))
+        Print("Warning: settings not written: " + error);
+}
+
+void CliDownloadHost::Status(const std::string& text) {
+    status_ = text;
+    if (!terminal_ || row_ < 0) return;
+    // A transfer reports every chunk; the line is redrawn when its percent moves, and now
+    // and then for bodies of unknown length.
+    if (text.rfind("reading url: ", 0) == 0) {
+        const int percent = net_.StatusPer();
+        if (percent == lastPercent_ && (++progressTicks_ & 255u) != 0) return;
+        lastPercent_ = percent;
+        DrawProgress(text.substr(13));
+    } else if (text.find(" -> ") != std::string::npos) {
+        DrawProgress(FileNameOfPath(text));
+    }
+}
+
+void CliDownloadHost::DrawProgress(const std::string& text) {
+    std::string line = "[" + std::to_string(row_ + 1) + "/" + std::to_string(list_.Count()) + "] " +
+                       FileNameOfPath(UrlStripFragment(list_.At(row_))) + "  " + text;
+    if (line.size() > 110) line = line.substr(0, 107) + "...";
+    std::cerr << "\r\033[K" << line << std::flush;
+    progressShown_ = true;
+}
+
+void CliDownloadHost::ClearProgress() {
+    if (!progressShown_) return;
+    std::cerr << "\r\033[K" << std::flush;
+    progressShown_ = false;
+}
+
+void CliDownloadHost::Print(const std::string& line) {
+    ClearProgress();
+    std::cout << line << '\n';
+}
+
+int CliDownloadHost::Run() {
+    DownloadRun run(*this, settings_);
+    run.DryRun(options_.dryRun);
+    InterruptibleUi ui(run);
+    UiGuard uiGuard(ui);
+    InterruptGuard interruptGuard;
+    if (options_.dryRun) {
+        SetLogHandler([](const std::string&, bool) {});
+        run.OnLinkDone = [&](const LinkOutcome& o) {
+            Print(o.address + " -> " + (o.path.empty() ? "(no target)" : o.path) + ": " +
+                  VerdictText(o));
+        };
+    } else {
+        SetLogHandler([&](const std::string& text, bool) { Print(text); });
+        run.OnLinkDone = [&](const LinkOutcome& o) {
+            if (o.verdict == LinkVerdict::Downloaded)
+                Print("downloaded: " + o.path + " (" + std::to_string(o.bytes) +
+                      " bytes) - Url: " + o.address);
+            else if (o.verdict == LinkVerdict::Skipped && o.reason.empty())
+                Print("skipping: file exists - File: " + o.path + " - Url: " + o.address);
+        };
+    }
+    run.doSuck();
+    SetLogHandler({});
+    Print(status_);
+    std::cout << std::flush;
+    return run.Errors() == 0 && !run.Stopped() ? 0 : 1;
+}
+
+}  // namespace ravlet::cli

@@ -1,0 +1,170 @@
+#include "cli/DownloadOptions.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/Settings.h"
+#include "links/LinkScanner.h"
+#include "net/modFs.h"
+#include "net/ravlet_url.h"
+
+namespace ravlet::cli {
+
+const char kDownloadOptionsHelp[] =
+    "storing:\n"
+    "  -o, --dir DIR       download folder (savedir)\n"
+    "  --naming N          file names: 0 the whole address, 1 the file name only,\n"
+    "                      2 server folder + file name, 3 the address's folders rebuilt,\n"
+    "                      4 numbered (0001_name) (filenaming)\n"
+    "  --exists RULE       when a file exists: ask (on the terminal; skipped without one),\n"
+    "                      overwrite, skip, smaller (replace it when the new one is bigger)\n"
+    "                      (fileexistsdo); a replaced file stays until the new one is whole\n"
+    "choosing:\n"
+    "  --min-size SIZE     skip links announced smaller (\"10k\", \"1.5m\", bytes otherwise);\n"
+    "  --max-size SIZE     skip links announced bigger; with either, links without a length\n"
+    "                      are skipped unless netsizenull=1 (netsizeforce, netsizemin/max)\n"
+    "  --types LIST        take only content types beginning with one of the \";\"-separated\n"
+    "                      items, e.g. \"image/;application/zip\" (netsizemimetype)\n"
+    "  --skip-html         skip text/html answers (netdownloadignoretext)\n"
+    "network:\n"
+    "  --timeout TIME      connect and wait time-out (\"30s\", \"2m\", milliseconds otherwise)\n"
+    "  --proxy HOST:PORT   use this proxy (netProxyUse=1, netProxy)\n"
+    "  --user-agent TEXT   the User-Agent sent\n"
+    "  --base ADDRESS      resolve relative links against ADDRESS\n"
+    "settings:\n"
+    "  --settings FILE     start from FILE instead of the program folder's ravlet.ini\n"
+    "  --set KEY=VALUE     set any settings key for this run (repeatable)\n"
+    "  --save-settings     write the settings of this run back to the settings file\n"
+    "  --dry-run           open each link for its head only and print the address, the\n"
+    "                      target and what would happen; nothing is written\n";
+
+namespace {
+
+const char* const kValued[] = {"-o",         "--dir",      "--naming",  "--exists", "--min-size",
+                               "--max-size", "--types",    "--timeout", "--proxy",  "--user-agent",
+                               "--base",     "--settings", "--set"};
+
+// The option's name and value ("--dir X" or "--dir=X"); false when it takes no value.
+bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::string& name,
+                 std::string& value, std::string& error) {
+    const std::string& a = args[i];
+    const std::size_t eq = a.find('=');
+    name = a.substr(0, eq);
+    bool valued = false;
+    for (const char* v : kValued) valued = valued || name == v;
+    if (!valued) return false;
+    if (eq != std::string::npos) {
+        value = a.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+        value = args[++i];
+    } else {
+        error = name + " needs a value";
+    }
+    return true;
+}
+
+OptionResult Bad(std::string& error, const std::string& reason) {
+    error = reason;
+    return OptionResult::Bad;
+}
+
+OptionResult Valued(const std::string& name, const std::string& v, DownloadOptions& o,
+                    std::string& error) {
+    if (name == "-o" || name == "--dir") {
+        if (v.empty()) return Bad(error, "the download folder is empty");
+        std::error_code ec;
+        const std::string folder = std::filesystem::absolute(v, ec).string();
+        o.lines.push_back("savedir=" + AddBackslash(ec ? v : folder));
+    } else if (name == "--naming") {
+        long long n = 0;
+        if (!StrictNumber(v, n) || n < 0 || n > 4)
+            return Bad(error, "--naming wants 0, 1, 2, 3 or 4: " + v);
+        o.lines.push_back("filenaming=" + std::to_string(n));
+    } else if (name == "--exists") {
+        static const char* const kRules[] = {"ask", "overwrite", "skip", "smaller"};
+        int rule = -1;
+        for (int r = 0; r < 4; ++r)
+            if (v == kRules[r]) rule = r;
+        if (rule < 0) return Bad(error, "--exists wants ask, overwrite, skip or smaller: " + v);
+        o.lines.push_back("fileexistsdo=" + std::to_string(rule));
+    } else if (name == "--min-size" || name == "--max-size") {
+        const std::string bytes = ParseUnitValue(v, 0);
+        long long n = 0;
+        if (bytes.empty() ? Trim(v) != "0" : !StrictNumber(bytes, n))
+            return Bad(error, "not a size (or one beyond 2 GB): " + v);
+        o.lines.push_back("netsizeforce=1");
+        o.lines.push_back((name == "--min-size" ? "netsizemin=" : "netsizemax=") +
+                          std::to_string(n));
+    } else if (name == "--types") {
+        o.lines.push_back("netmimetypeforce=1");
+        o.lines.push_back("netsizemimetype=" + v);
+    } else if (name == "--timeout") {
+        const std::string ms = ParseUnitValue(v, 1);
+        long long n = 0;
+        if (ms.empty() || !StrictNumber(ms, n) || n < 1) return Bad(error, "not a time: " + v);
+        o.lines.push_back("nettimeout=" + std::to_string(n));
+    } else if (name == "--proxy") {
+        o.lines.push_back("netProxyUse=1");
+        o.lines.push_back("netProxy=" + v);
+    } else if (name == "--user-agent") {
+        o.lines.push_back("user-agent=" + v);
+    } else if (name == "--base") {
+        o.haveBase = true;
+        o.base = v;
+    } else if (name == "--settings") {
+        o.settingsFile = v;
+    } else if (name == "--set") {
+        if (v.find('=') == std::string::npos) return Bad(error, "--set wants KEY=VALUE: " + v);
+        o.sets.push_back(v);
+    }
+    return OptionResult::Taken;
+}
+
+}  // namespace
+
+OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_t& i,
+                                DownloadOptions& o, std::string& error) {
+    const std::string& a = args[i];
+    std::string name, value;
+    if (SplitValued(args, i, name, value, error))
+        return error.empty() ? Valued(name, value, o, error) : OptionResult::Bad;
+    if (a == "--dry-run") {
+        o.dryRun = true;
+    } else if (a == "--save-settings") {
+        o.saveSettings = true;
+    } else if (a == "--skip-html") {
+        o.lines.push_back("netdownloadignoretext=1");
+    } else if (a == "--links") {
+        o.scanModes |= ScanHref;
+    } else if (a == "--images") {
+        o.scanModes |= ScanImages;
+    } else if (a == "--wild") {
+        o.scanModes |= ScanWildSrc;
+    } else if (a == "--plain") {
+        o.scanModes |= ScanPlainHttp;
+    } else {
+        return OptionResult::NotMine;
+    }
+    return OptionResult::Taken;
+}
+
+bool LoadSettingsFor(const DownloadOptions& o, Settings& s, std::string& error) {
+    std::error_code ec;
+    if (!o.settingsFile.empty() && !std::filesystem::exists(o.settingsFile, ec)) {
+        error = "no such settings file: " + o.settingsFile;
+        return false;
+    }
+    SettingsLoad(s, o.settingsFile);
+    for (const std::vector<std::string>* lines : {&o.sets, &o.lines}) {
+        for (const std::string& line : *lines) {
+            if (!SettingsApplyLine(s, line)) {
+                error = "cannot set '" + line + "': unknown key, or a value the key cannot take";
+                return false;
+            }
+        }
+    }
+    s.savedir = AddBackslash(s.savedir);
+    return true;
+}
+
+}  // namespace ravlet::cli

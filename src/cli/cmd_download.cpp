@@ -1,0 +1,105 @@
+// ravlet-cli download: a list of addresses, one a line, downloaded as ravlet's run would.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "cli/CliCommand.h"
+#include "cli/CliDownload.h"
+#include "cli/DownloadOptions.h"
+#include "net/ListFiles.h"
+#include "net/ravlet_url.h"
+
+namespace ravlet::cli {
+
+namespace {
+
+const char kUsage[] = "download [OPTIONS] LISTFILE|-";
+
+int Usage(const std::string& problem) {
+    std::cerr << "ravlet-cli download: " << problem << "\n\nusage: ravlet-cli " << kUsage
+              << "\n(ravlet-cli download --help for the options)\n";
+    return 2;
+}
+
+void Help() {
+    std::cout << "usage: ravlet-cli " << kUsage
+              << "\n\n"
+                 "Downloads every address of a list file (one a line; - reads standard input)\n"
+                 "in order into the download folder, with the naming, existing-file and limit\n"
+                 "rules of the settings and of the options below. Blank lines and repeated\n"
+                 "addresses (letter case ignored) are dropped as the link list drops them;\n"
+                 "relative entries need --base. Every skip and failure is printed as ravlet's\n"
+                 "log writes it, then \"download finished. \" and the number of errors. On a\n"
+                 "terminal a progress line is kept on standard error; Ctrl-C stops the run and\n"
+                 "removes the part of the file being read.\n\n"
+              << kDownloadOptionsHelp
+              << "\nExit status 0 when no link failed, 1 when some failed, 2 for a wrong command\n"
+                 "line or a list that cannot be read. Settings files are changed only with\n"
+                 "--save-settings.\n";
+}
+
+bool ReadStandardInput(std::vector<std::string>& lines) {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return !std::cin.bad();
+}
+
+int Run(const std::vector<std::string>& args) {
+    DownloadOptions options;
+    std::string source;
+    bool haveSource = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            Help();
+            return 0;
+        }
+        std::string error;
+        switch (ReadDownloadOption(args, i, options, error)) {
+            case OptionResult::Taken:
+                continue;
+            case OptionResult::Bad:
+                return Usage(error);
+            case OptionResult::NotMine:
+                break;
+        }
+        if (a.size() > 1 && a[0] == '-') return Usage("unknown option '" + a + "'");
+        if (haveSource) return Usage("one list at a time: '" + a + "'");
+        source = a;
+        haveSource = true;
+    }
+    if (!haveSource) return Usage("which list?");
+    UrlSchemesInit();
+    Settings& settings = AppSettings();
+    std::string error;
+    if (!LoadSettingsFor(options, settings, error)) return Usage(error);
+
+    std::vector<std::string> lines;
+    if (source == "-" ? !ReadStandardInput(lines) : !ListLoadFile(source, lines)) {
+        std::cerr << "ravlet-cli download: cannot read " << source << "\n";
+        return 2;
+    }
+    CliDownloadHost host(settings, options);
+    if (options.haveBase) host.Base(options.base);
+    host.Links().Reserve(lines.size());
+    for (const std::string& line : lines) AddLinkUnique(host.Links(), line);
+    std::vector<std::string>().swap(lines);
+    if (host.Links().Empty()) {
+        std::cerr << "ravlet-cli download: the list holds no addresses\n";
+        return 0;
+    }
+    return host.Run();
+}
+
+const bool registered = RegisterCommand(
+    {"download", kUsage,
+     "download the addresses of a list file into the download folder, as ravlet's run does", 30,
+     &Run});
+
+}  // namespace
+
+}  // namespace ravlet::cli

@@ -1,0 +1,322 @@
+#include "main/DownloadRun.h"
+
+#include <utility>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "links/LinkList.h"
+#include "main/DownloadHost.h"
+#include "main/ExistingTarget.h"
+#include "main/PartFile.h"
+#include "main/PrepareTarget.h"
+#include "main/ServerName.h"
+#include "net/RvNetGet.h"
+#include "net/modFs.h"
+#include "net/ravlet_url.h"
+#include "platform/UserInterface.h"
+#include "tools/ctlStatusBar.h"
+
+namespace ravlet {
+
+namespace {
+
+enum : int {
+    kIdle = 0,
+    kListReady = 2,
+    kDownloading = 3,
+    kPauseRequested = 4,
+    kPaused = 5,
+    kStopRequested = 6,
+    kStopped = 7,
+};
+
+// Events served between two looks at State while the run is paused.
+constexpr int kPauseServes = 8;
+
+std::string FsLine(const std::string& path, const std::string& address) {
+    return "Error: FS: Can't create File  - File: " + path + " - Url: " + address;
+}
+
+// The dry run's question: it records that the run would ask, and asks nobody.
+class NoQuestion : public OverwriteView {
+  public:
+    OverwriteAnswer Show(const OverwriteQuestion&, frmOverwrite&) override {
+        asked = true;
+        return OverwriteAnswer{};
+    }
+    bool asked = false;
+};
+
+// A dry run writes nothing: it only judges the path the run would prepare.
+bool WouldBeUsable(const std::string& path) {
+    return !path.empty() && path.back() != kPathSep && path.size() <= kMaxPathBytes &&
+           !(DirExists(path) && FileSize(path) < 0);
+}
+
+// Listens to the transfer's progress for the length of a run, then restores the listeners
+// the owner had.
+class ProgressListener {
+  public:
+    ProgressListener(RvNetGet& net, DownloadHost& host)
+        : net_(net),
+          oldText_(std::exchange(net.StatusChanged, [&] { host.Status(net.Status()); })),
+          oldPercent_(std::exchange(net.StatusChangedPer,
+                                    [&] { host.StatusBar().Percent(net.StatusPer()); })) {}
+    ~ProgressListener() {
+        net_.StatusChanged = std::move(oldText_);
+        net_.StatusChangedPer = std::move(oldPercent_);
+    }
+    ProgressListener(const ProgressListener&) = delete;
+    ProgressListener& operator=(const ProgressListener&) = delete;
+
+  private:
+    RvNetGet& net_;
+    std::function<void()> oldText_, oldPercent_;
+};
+
+}  // namespace
+
+DownloadRun::DownloadRun(DownloadHost& host, Settings& settings)
+    : host_(host), settings_(settings), runRule_(settings.fileexistsdo) {}
+
+void DownloadRun::DownloadButton(int index) {
+    if (host_.Links().Empty()) {
+        MsgBox(
+            "There are no links to be downloaded ! You first have to get an URL before "
+            "downloading.");
+        return;
+    }
+    DownloadControl(index);
+}
+
+void DownloadRun::DownloadControl(int action) {
+    const int state = host_.State();
+    switch (action) {
+        case 0:
+            if (state == kIdle || state == kListReady) {
+                doSuck();
+            } else if (running_ && (state == kPauseRequested || state == kPaused)) {
+                host_.State(kDownloading);
+            }
+            break;
+        case 1:
+            if (running_ && state == kDownloading) host_.State(kPauseRequested);
+            break;
+        case 2:
+            // Without a run there is nothing to stop, and State 6 would wait for ever.
+            if (!running_) break;
+            if (MsgBox("Do you want to stop your current Download ?", MsgButtons::YesNoCancel,
+                       MsgIcon::Question, "Stop pressed") == MsgAnswer::Yes)
+                Stop();
+            break;
+        default:
+            break;
+    }
+}
+
+void DownloadRun::Stop() {
+    if (!running_) return;
+    host_.Net().NetUrlReadStop();
+    host_.State(kStopRequested);
+}
+
+void DownloadRun::WaitWhilePaused() {
+    host_.State(kPaused);
+    while (host_.State() == kPaused)
+        for (int i = 0; i < kPauseServes; ++i) Ui().ServeEvents();
+}
+
+void DownloadRun::doSuck() {
+    const Settings& s = settings_;
+    host_.WriteSettings();
+    host_.State(kDownloading);
+    if (host_.RefinerOpen() && s.Refiner_AutoHide) host_.CloseRefiner();
+    runRule_ = s.fileexistsdo;
+    RvNetGet& net = host_.Net();
+    net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
+    ProgressListener progress(net, host_);
+
+    LinkList& list = host_.Links();
+    const std::size_t count = list.Count();
+    ctlStatusBar& bar = host_.StatusBar();
+    bar.Steps(static_cast<int>(count));
+    bar.Step(0);
+    bar.Mode(1);
+    errors_ = 0;
+    stopped_ = false;
+    running_ = true;
+    for (std::size_t i = 0; i < count && i < list.Count(); ++i) {
+        const std::string address = host_.BaseSafe(list.At(i));
+        host_.CurrentRow(static_cast<long>(i));
+        bar.Step(static_cast<int>(i));
+        const long number = static_cast<long>(i) + 1;
+        if (UrlHasScheme(address)) {
+            if (!DownloadLink(address, number)) ++errors_;
+        } else {
+            LinkOutcome outcome;
+            outcome.row = number;
+            outcome.address = address;
+            Fail(outcome, "Error: Invalid Url (probably base is missing) Url: " + address);
+            ++errors_;
+        }
+        Ui().ServeEvents();
+        if (host_.State() != kDownloading) {
+            if (host_.State() == kPauseRequested) WaitWhilePaused();
+            if (host_.State() == kStopRequested) {
+                stopped_ = true;
+                host_.State(kStopped);
+                break;
+            }
+            if (host_.State() != kDownloading) break;
+        }
+    }
+    running_ = false;
+    host_.State(kIdle);
+    bar.Mode(0);
+    host_.Status("download finished. " + std::to_string(errors_) + " error(s)");
+    const bool closeAfter = (s.Auto_Close & 1) != 0;
+    const bool despiteErrors = (s.Auto_Close & 2) != 0;
+    if (closeAfter && !list.Empty() && !stopped_ && (errors_ == 0 || despiteErrors))
+        host_.AutoClose();
+}
+
+bool DownloadRun::Fail(LinkOutcome& outcome, const std::string& line) {
+    LogMessage(line);
+    outcome.verdict = LinkVerdict::Failed;
+    outcome.reason = line;
+    if (OnLinkDone) OnLinkDone(outcome);
+    return false;
+}
+
+bool DownloadRun::Skip(LinkOutcome& outcome, const std::string& line) {
+    if (!line.empty()) LogMessage(line);
+    outcome.verdict = LinkVerdict::Skipped;
+    outcome.reason = line;
+    if (OnLinkDone) OnLinkDone(outcome);
+    return true;
+}
+
+std::string DownloadRun::Prepare(const std::string& address, long number, bool cutFragment) {
+    const Settings& s = settings_;
+    if (dryRun_) {
+        return TargetPath(s.savedir, cutFragment ? UrlStripFragment(address) : address,
+                          s.filenaming, number);
+    }
+    return cutFragment ? PrepareTarget(s.savedir, address, s.filenaming, number)
+                       : PrepareRenamedTarget(s.savedir, address, s.filenaming, number);
+}
+
+bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) {
+    if (dryRun_ ? WouldBeUsable(outcome.path) : TargetUsable(outcome.path)) return true;
+    Fail(outcome, FsLine(outcome.path, address));
+    return false;
+}
+
+// The target named after the address the transfer really fetched, then after the name the
+// server gave; false (logged) when a renamed target is not usable.
+bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long number) {
+    RvNetGet& net = host_.Net();
+    const std::string final = net.NetUrlHeaderRequestName();
+    if (!final.empty() && final != address) {
+        outcome.path = Prepare(final, number, false);
+        if (!CheckTarget(outcome, address)) return false;
+    }
+    const std::string name = ContentDispositionName(net.NetUrlHeaderByName("Content-disposition"));
+    if (!name.empty()) {
+        const std::string named = ServerNamedAddress(address, name);
+        if (named != address) {
+            outcome.path = Prepare(named, number, false);
+            if (!CheckTarget(outcome, address)) return false;
+        }
+    }
+    return true;
+}
+
+bool DownloadRun::DownloadLink(const std::string& address, long number) {
+    LinkOutcome outcome;
+    outcome.row = number;
+    outcome.address = address;
+    RvNetGet& net = host_.Net();
+    const bool result = Link(address, number, outcome);
+    net.NetUrlClose();
+    return result;
+}
+
+bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) {
+    const Settings& s = settings_;
+    RvNetGet& net = host_.Net();
+    outcome.path = Prepare(U, number, true);
+    host_.Status(U + " -> " + outcome.path);
+    if (!CheckTarget(outcome, U)) return false;
+
+    const std::string page = host_.PageAddress();
+    const std::string headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
+    net.Timeout(s.nettimeout);
+    bool ok = false;
+    net.NetUrlOpen(U, headers, ok);
+    if (!ok) {
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, "Error: " + net.NetError() + " - Url: " + U);
+    }
+    const std::string code = net.NetUrlHeader(2);
+    if (code != "200" && code != "0")
+        return Fail(outcome, "Error: Http Code not OK (200):" + code + " - Url: " + U);
+    if (!Renamed(outcome, U, number)) return false;
+
+    const std::string type = net.NetUrlHeader(3);
+    if (type == "text/html" && s.netdownloadignoretext)
+        return Skip(outcome, "skipping: is text/html - Url: " + U);
+    if (s.netsizeforce) {
+        const std::int64_t size = net.UrlContentLength();
+        if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
+            (s.netsizemax >= 1 && size > s.netsizemax))
+            return Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U);
+    }
+    if (s.netmimetypeforce) {
+        const std::string types = ReplaceAll(ReplaceAll(s.netsizemimetype, "*", ""), " ", "");
+        if (!StartsWithOneOf(type, types, ";"))
+            return Skip(outcome,
+                        "skipping: is not " + s.netsizemimetype + ", is: " + type + " - Url: " + U);
+    }
+
+    NoQuestion noQuestion;
+    frmOverwrite question(dryRun_ ? static_cast<OverwriteView&>(noQuestion)
+                                  : host_.OverwriteWindow());
+    question.OnChooseFolder = [this] { host_.ChooseDownloadFolder(); };
+    question.OnNamingMenu = [this] { host_.ShowNamingMenu(); };
+    int rule = runRule_;
+    const std::string target = ExistingTarget(outcome.path, rule, net.UrlContentLength(), question);
+    if (dryRun_) {
+        outcome.verdict = noQuestion.asked ? LinkVerdict::WouldAsk
+                          : target.empty() ? LinkVerdict::Skipped
+                                           : LinkVerdict::WouldDownload;
+        if (OnLinkDone) OnLinkDone(outcome);
+        return true;
+    }
+    runRule_ = rule;
+    if (target.empty()) return Skip(outcome, std::string());
+    outcome.path = target;
+
+    PartFile part(target);
+    if (!part.Create()) {
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, FsLine(target, U));
+    }
+    net.DataFilename(part.Path());
+    net.NetUrlRead(true, -1, ok);
+    if (!ok) {
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, "Error: " + net.NetError() + " - Url: " + U);
+    }
+    outcome.bytes = FileSize(part.Path());
+    if (!part.Commit()) {
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, FsLine(target, U));
+    }
+    host_.Status("File downloaded.");
+    outcome.verdict = LinkVerdict::Downloaded;
+    if (OnLinkDone) OnLinkDone(outcome);
+    return true;
+}
+
+}  // namespace ravlet

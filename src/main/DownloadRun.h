@@ -1,0 +1,75 @@
+#pragma once
+// The download run: every entry of the link list, in order, into the download folder, with
+// the limits of the settings, the naming rules and the existing-file rule; pause, continue
+// and stop between links; the error count and the automatic close at the end.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "main/frmOverwrite.h"
+
+namespace ravlet {
+
+struct Settings;
+class DownloadHost;
+
+// How one link of a run ended.
+enum class LinkVerdict { Downloaded, Skipped, Failed, WouldDownload, WouldAsk };
+
+struct LinkOutcome {
+    long row = 0;         // from 1
+    std::string address;  // resolved
+    std::string path;     // the target (empty when the address was not usable)
+    LinkVerdict verdict = LinkVerdict::Failed;
+    std::string reason;      // the log line of a skip or failure; empty otherwise
+    std::int64_t bytes = 0;  // written, for a download
+};
+
+class DownloadRun {
+  public:
+    DownloadRun(DownloadHost& host, Settings& settings);
+    DownloadRun(const DownloadRun&) = delete;
+    DownloadRun& operator=(const DownloadRun&) = delete;
+
+    // The three download buttons: 0 start / continue, 1 pause, 2 stop. With an empty list
+    // they only say so.
+    void DownloadButton(int index);
+    // 0 starts a run when State is 0 or 2, else continues a paused run; 1 asks for a pause;
+    // 2 asks whether to stop, then aborts the running transfer and asks the run to stop.
+    void DownloadControl(int action);
+    // Stops without the question (the command line's interrupt).
+    void Stop();
+    void doSuck();
+    // True when the link was downloaded or skipped by a rule or the user, false when it
+    // failed. number is the link's place in the run (from 1), for numbered names.
+    bool DownloadLink(const std::string& address, long number = 0);
+
+    bool Running() const { return running_; }
+    int Errors() const { return errors_; }
+    bool Stopped() const { return stopped_; }
+    int RunRule() const { return runRule_; }
+
+    // A dry run opens each link for its head only and writes nothing: no folder, no file.
+    void DryRun(bool on) { dryRun_ = on; }
+    // Hears how every link ended (also in a dry run).
+    std::function<void(const LinkOutcome&)> OnLinkDone;
+
+  private:
+    bool Link(const std::string& address, long number, LinkOutcome& outcome);
+    std::string Prepare(const std::string& address, long number, bool cutFragment);
+    bool Fail(LinkOutcome& outcome, const std::string& line);
+    bool Skip(LinkOutcome& outcome, const std::string& line);
+    bool CheckTarget(LinkOutcome& outcome, const std::string& address);
+    bool Renamed(LinkOutcome& outcome, const std::string& address, long number);
+    void WaitWhilePaused();
+
+    DownloadHost& host_;
+    Settings& settings_;
+    int runRule_ = 0;
+    int errors_ = 0;
+    bool stopped_ = false;
+    bool running_ = false;
+    bool dryRun_ = false;
+};
+
+}  // namespace ravlet

@@ -1,0 +1,54 @@
+#include "main/PartFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "main/SafeRelativeName.h"
+#include "net/modFs.h"
+
+namespace ravlet {
+
+namespace {
+
+// Names tried before giving up: target.part, target.1.part ... target.99.part.
+constexpr int kPartNames = 100;
+
+std::string PartName(const std::string& target, int n) {
+    const std::string suffix = n == 0 ? ".part" : "." + std::to_string(n) + ".part";
+    const std::size_t sep = target.rfind(kPathSep);
+    const std::size_t start = sep == std::string::npos ? 0 : sep + 1;
+    const std::string name = target.substr(start);
+    if (name.size() + suffix.size() <= kMaxNameBytes) return target + suffix;
+    return target.substr(0, start) + name.substr(0, kMaxNameBytes - suffix.size()) + suffix;
+}
+
+}  // namespace
+
+PartFile::~PartFile() {
+    if (!path_.empty() && !committed_) std::remove(path_.c_str());
+}
+
+bool PartFile::Create() {
+    for (int n = 0; n < kPartNames; ++n) {
+        const std::string candidate = PartName(target_, n);
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            path_ = candidate;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+bool PartFile::Commit() {
+    if (path_.empty() || std::rename(path_.c_str(), target_.c_str()) != 0) return false;
+    committed_ = true;
+    return true;
+}
+
+}  // namespace ravlet
