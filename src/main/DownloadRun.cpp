@@ -47,6 +47,14 @@ class NoQuestion : public OverwriteView {
     bool asked = false;
 };
 
+// The content-type filter: the type begins with one of the ";"-separated items. Unlike the
+// shared list helpers, an empty item counts here, so a list ending in ";" takes every type.
+bool TypeAllowed(const std::string& type, const std::string& items) {
+    for (const std::string& item : Split(items, ";"))
+        if (IStartsWith(type, item)) return true;
+    return false;
+}
+
 // A dry run writes nothing: it only judges the path the run would prepare.
 bool WouldBeUsable(const std::string& path) {
     return !path.empty() && path.back() != kPathSep && path.size() <= kMaxPathBytes &&
@@ -274,7 +282,7 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
     }
     if (s.netmimetypeforce) {
         const std::string types = ReplaceAll(ReplaceAll(s.netsizemimetype, "*", ""), " ", "");
-        if (!StartsWithOneOf(type, types, ";"))
+        if (!TypeAllowed(type, types))
             return Skip(outcome,
                         "skipping: is not " + s.netsizemimetype + ", is: " + type + " - Url: " + U);
     }

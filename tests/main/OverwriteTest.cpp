@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -9,26 +8,13 @@
 #include "main/frmOverwrite.h"
 #include "net/modFs.h"
 #include "support/RowName.h"
+#include "support/ScriptedOverwrite.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
 namespace {
 
-// Answers the question from a script and records what it was shown.
-class ScriptedOverwrite : public OverwriteView {
-  public:
-    OverwriteAnswer Show(const OverwriteQuestion& question, frmOverwrite& form) override {
-        shown.push_back(question);
-        if (during) during(form);
-        if (answers.empty()) return OverwriteAnswer{};
-        OverwriteAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::deque<OverwriteAnswer> answers;
-    std::vector<OverwriteQuestion> shown;
-    std::function<void(frmOverwrite&)> during;
-};
+using test::ScriptedOverwrite;
 
 class Overwrite : public ::testing::Test {
   protected:

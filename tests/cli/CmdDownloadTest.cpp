@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/RowName.h"
+#include "support/RunCli.h"
+#include "support/TempHome.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TestResponse;
+
+TestResponse Body(const std::string& body, const std::string& type) {
+    TestResponse r;
+    r.body = body;
+    r.headers.push_back({"Content-Type", type});
+    return r;
+}
+
+class CliDownload : public ::testing::Test {
+  protected:
+    CliDownload() {
+        server.Route("/site/index.html",
+                     Body("<html><body><a href=\"a.zip\">a</a> <a href='sub/b.txt'>b</a>"
+                          "<img src=\"pic.png\"><a href=\"gone.zip\">gone</a></body></html>",
+                          "text/html"));
+        server.Route("/site/a.zip", Body("zip bytes", "application/zip"));
+        server.Route("/site/sub/b.txt", Body("text bytes", "text/plain"));
+        server.Route("/site/pic.png", Body("png bytes", "image/png"));
+    }
+    std::string Dir() const { return home.File("out"); }
+    bool Exists(const std::string& name) const { return fs::exists(Dir() + "/" + name); }
+    test::CliResult Cli(const std::string& args, const std::string* input = nullptr) {
+        return test::RunCli(args + " -o '" + Dir() + "'", input);
+    }
+
+    test::TempHome home;
+    test::TestHttpServer server;
+};
+
+TEST_F(CliDownload, GetDownloadsThePagesLinks) {
+    const auto r = Cli("get --links --images " + server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 1) << r.err;  // gone.zip is missing
+    EXPECT_EQ(home.Read("out/a.zip"), "zip bytes");
+    EXPECT_EQ(home.Read("out/b.txt"), "text bytes");
+    EXPECT_EQ(home.Read("out/pic.png"), "png bytes");
+    EXPECT_NE(r.out.find("Ready (4 Links)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Error: Http Code not OK (200):404 - Url: " +
+                         server.Url("/site/gone.zip") + "\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("downloaded: " + Dir() +
+                         "/a.zip (9 bytes) - Url: " + server.Url("/site/a.zip") + "\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - 31), "\ndownload finished. 1 error(s)\n");
+}
+
+TEST_F(CliDownload, GetWithRebuiltFoldersAndATypeFilter) {
+    const auto r = Cli("get --links --images --naming 3 --types 'image/;application/' " +
+                       server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_TRUE(Exists("127.0.0.1/site/a.zip"));
+    EXPECT_TRUE(Exists("127.0.0.1/site/pic.png"));
+    EXPECT_FALSE(Exists("127.0.0.1/site/sub/b.txt"));
+    EXPECT_NE(r.out.find("skipping: is not image/;application/, is: text/plain - Url: "),
+              std::string::npos)
+        << r.out;
+}
+
+TEST_F(CliDownload, DryRunPrintsVerdictsAndWritesNothing) {
+    const auto r = Cli("get --links --dry-run --skip-html " + server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_FALSE(fs::exists(Dir()));
+    EXPECT_NE(r.out.find(server.Url("/site/a.zip") + " -> " + Dir() + "/a.zip: download\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find(server.Url("/site/gone.zip") + " -> " + Dir() +
+                         "/gone.zip: error (Error: Http Code not OK (200):404 - Url: " +
+                         server.Url("/site/gone.zip") + ")\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST_F(CliDownload, ExistingFilesFollowTheRuleOfTheCommandLine) {
+    fs::create_directories(Dir());
+    home.Write("out/a.zip", "old");
+    const std::string list = server.Url("/site/a.zip") + "\n";
+    auto r = Cli("download --exists skip -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(home.Read("out/a.zip"), "old");
+    EXPECT_NE(r.out.find("skipping: file exists - File: " + Dir() + "/a.zip"), std::string::npos);
+    // Asking without a terminal skips.
+    r = Cli("download --exists ask -", &list);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(home.Read("out/a.zip"), "old");
+    r = Cli("download --exists overwrite -", &list);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(home.Read("out/a.zip"), "zip bytes");
+}
+
+TEST_F(CliDownload, DownloadListWithBadEntriesGoesOn) {
+    const std::string list =
+        "\n" + server.Url("/site/a.zip") + "\nnot an address\nhttp://127.0.0.1:1/refused\n" +
+        server.Url("/site/A.ZIP") + "\n" + server.Url("/site/pic.png") + "\r\n";
+    const auto r = Cli("download -", &list);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("Error: Invalid Url (probably base is missing) Url: not an address\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("download finished. 2 error(s)"), std::string::npos) << r.out;
+    EXPECT_TRUE(Exists("a.zip"));
+    EXPECT_TRUE(Exists("pic.png"));
+    // The duplicate in other letter case was dropped as the link list drops it.
+    EXPECT_EQ(server.Requests(), 2);
+}
+
+TEST_F(CliDownload, SizeLimitsInUnits) {
+    TestResponse big;
+    big.generatedSize = 3000;
+    server.Route("/big.bin", big);
+    const std::string list = server.Url("/big.bin") + "\n" + server.Url("/site/a.zip") + "\n";
+    const auto r = Cli("download --min-size 2k --max-size 0.5m -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Exists("big.bin"));
+    EXPECT_FALSE(Exists("a.zip"));
+    EXPECT_NE(r.out.find("skipping: wrong size (9) - Url: "), std::string::npos) << r.out;
+}
+
+TEST_F(CliDownload, SettingsAreWrittenOnlyWhenAsked) {
+    home.Write("ravlet.ini", "filenaming=3\r\n");
+    const std::string list = server.Url("/site/a.zip") + "\n";
+    auto r = Cli("download --naming 1 -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(home.Read("ravlet.ini"), "filenaming=3\r\n");
+    EXPECT_TRUE(Exists("a.zip"));
+    r = Cli("download --naming 2 --save-settings -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(home.Read("ravlet.ini").find("\r\nfilenaming=2\r\n"), std::string::npos);
+    EXPECT_TRUE(Exists("127.0.0.1/a.zip"));
+}
+
+TEST_F(CliDownload, SettingsFileAndSetLines) {
+    home.Write("my.ini", "filenaming=0\r\n");
+    const std::string list = server.Url("/site/a.zip") + "\n";
+    auto r = Cli("download --settings '" + home.File("my.ini") + "' -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Exists("127.0.0.1_" + std::to_string(server.Port()) + "_site_a.zip"));
+    r = Cli("download --set filenaming=4 -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Exists("0001_a.zip"));
+}
+
+TEST_F(CliDownload, PageThatCannotBeFetchedIsStatusTwo) {
+    auto r = Cli("get " + server.Url("/nothing.html"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("404"), std::string::npos) << r.err;
+    r = Cli("get http://127.0.0.1:1/");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Error: "), std::string::npos) << r.err;
+}
+
+TEST_F(CliDownload, GetReadsALocalPage) {
+    home.Write("page.html", "<a href=\"data.txt\">d</a>");
+    home.Write("data.txt", "local data");
+    const auto r = Cli("get '" + home.File("page.html") + "'");
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(home.Read("out/data.txt"), "local data");
+}
+
+struct UsageRow {
+    const char* what;
+    std::string args;
+};
+
+class CliDownloadUsage : public ::testing::TestWithParam<UsageRow> {};
+
+TEST_P(CliDownloadUsage, IsStatusTwo) {
+    test::TempHome home;
+    const auto r = test::RunCli(GetParam().args + " </dev/null");
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_NE(r.err.find("usage: ravlet-cli "), std::string::npos) << r.err;
+    EXPECT_EQ(home.Read("ravlet.ini"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliDownloadUsage,
+    ::testing::Values(UsageRow{"get without address", "get"},
+                      UsageRow{"download without list", "download"},
+                      UsageRow{"unknown option", "get --fast http://127.0.0.1:1/"},
+                      UsageRow{"naming out of range", "download --naming 5 -"},
+                      UsageRow{"unknown exists rule", "download --exists maybe -"},
+                      UsageRow{"size that is none", "download --min-size lots -"},
+                      UsageRow{"time that is none", "download --timeout never -"},
+                      UsageRow{"set without value", "download --set filenaming -"},
+                      UsageRow{"set of an unknown key", "download --set nokey=1 -"},
+                      UsageRow{"option without value", "download -o"},
+                      UsageRow{"two pages", "get http://127.0.0.1:1/ http://127.0.0.1:2/"},
+                      UsageRow{"missing settings file", "download --settings /no/such.ini -"}),
+    test::RowName{});
+
+}  // namespace
+}  // namespace ravlet
