@@ -148,6 +148,38 @@ OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_
     return OptionResult::Taken;
 }
 
+CommandLine ReadCommandLine(const std::vector<std::string>& args, DownloadOptions& options,
+                            std::string& operand, const std::string& what, std::string& error) {
+    bool haveOperand = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") return CommandLine::Help;
+        switch (ReadDownloadOption(args, i, options, error)) {
+            case OptionResult::Taken:
+                continue;
+            case OptionResult::Bad:
+                return CommandLine::Bad;
+            case OptionResult::NotMine:
+                break;
+        }
+        if (a.size() > 1 && a[0] == '-') {
+            error = "unknown option '" + a + "'";
+            return CommandLine::Bad;
+        }
+        if (haveOperand) {
+            error = "one " + what + " at a time: '" + a + "'";
+            return CommandLine::Bad;
+        }
+        operand = a;
+        haveOperand = true;
+    }
+    if (!haveOperand || Trim(operand).empty()) {
+        error = "which " + what + "?";
+        return CommandLine::Bad;
+    }
+    return CommandLine::Run;
+}
+
 bool LoadSettingsFor(const DownloadOptions& o, Settings& s, std::string& error) {
     std::error_code ec;
     if (!o.settingsFile.empty() && !std::filesystem::exists(o.settingsFile, ec)) {

@@ -32,6 +32,13 @@ enum class OptionResult { Taken, NotMine, Bad };
 OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_t& i,
                                 DownloadOptions& options, std::string& error);
 
+enum class CommandLine { Run, Help, Bad };
+
+// Reads a whole command line: the shared options, the scan modes, --help and one operand
+// (what names it in the messages: "page", "list"). Bad leaves the reason in error.
+CommandLine ReadCommandLine(const std::vector<std::string>& args, DownloadOptions& options,
+                            std::string& operand, const std::string& what, std::string& error);
+
 // Loads the settings (the file of --settings or the program folder's), then the --set
 // lines, then the named options. False with the reason when a line cannot be applied.
 bool LoadSettingsFor(const DownloadOptions& options, Settings& s, std::string& error);

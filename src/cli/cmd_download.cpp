@@ -50,32 +50,18 @@ bool ReadStandardInput(std::vector<std::string>& lines) {
 
 int Run(const std::vector<std::string>& args) {
     DownloadOptions options;
-    std::string source;
-    bool haveSource = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
+    std::string source, error;
+    switch (ReadCommandLine(args, options, source, "list", error)) {
+        case CommandLine::Help:
             Help();
             return 0;
-        }
-        std::string error;
-        switch (ReadDownloadOption(args, i, options, error)) {
-            case OptionResult::Taken:
-                continue;
-            case OptionResult::Bad:
-                return Usage(error);
-            case OptionResult::NotMine:
-                break;
-        }
-        if (a.size() > 1 && a[0] == '-') return Usage("unknown option '" + a + "'");
-        if (haveSource) return Usage("one list at a time: '" + a + "'");
-        source = a;
-        haveSource = true;
+        case CommandLine::Bad:
+            return Usage(error);
+        case CommandLine::Run:
+            break;
     }
-    if (!haveSource) return Usage("which list?");
     UrlSchemesInit();
     Settings& settings = AppSettings();
-    std::string error;
     if (!LoadSettingsFor(options, settings, error)) return Usage(error);
 
     std::vector<std::string> lines;

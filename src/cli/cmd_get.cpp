@@ -108,32 +108,19 @@ bool FetchPage(RvNetGet& net, const Settings& s, const std::string& address, std
 
 int Run(const std::vector<std::string>& args) {
     DownloadOptions options;
-    std::string typed;
-    bool haveAddress = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
+    std::string typed, error;
+    switch (ReadCommandLine(args, options, typed, "page", error)) {
+        case CommandLine::Help:
             Help();
             return 0;
-        }
-        std::string error;
-        switch (ReadDownloadOption(args, i, options, error)) {
-            case OptionResult::Taken:
-                continue;
-            case OptionResult::Bad:
-                return Usage(error);
-            case OptionResult::NotMine:
-                break;
-        }
-        if (a.size() > 1 && a[0] == '-') return Usage("unknown option '" + a + "'");
-        if (haveAddress) return Usage("one page at a time: '" + a + "'");
-        typed = Trim(a);
-        haveAddress = true;
+        case CommandLine::Bad:
+            return Usage(error);
+        case CommandLine::Run:
+            break;
     }
-    if (!haveAddress || typed.empty()) return Usage("which page?");
+    typed = Trim(typed);
     UrlSchemesInit();
     Settings& settings = AppSettings();
-    std::string error;
     if (!LoadSettingsFor(options, settings, error)) return Usage(error);
 
     CliDownloadHost host(settings, options);
