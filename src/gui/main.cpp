@@ -1,13 +1,53 @@
-// ravlet: the desktop program. Until the main window exists, a console stand-in receives
-// what the start routine and the command line ask of it.
+// ravlet: the desktop program. The start routine opens the main window and hands it the
+// command line; the process lives as long as the window does.
+#include <QApplication>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "app/ConsoleMainWindow.h"
 #include "app/Startup.h"
+#include "gui/QtClipboard.h"
+#include "gui/QtTimer.h"
+#include "gui/QtUserInterface.h"
+#include "gui/frmMainWindow.h"
+#include "main/frmMain.h"
+#include "net/ravlet_url.h"
+
+namespace {
+
+bool HaveDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    ravlet::ConsoleMainWindow window(std::cout);
-    ravlet::StartRavlet(window, ravlet::ProcessCommandLine(argc, argv));
-    return window.Close() ? 0 : 1;
+    if (!HaveDisplay()) {
+        std::cerr << "ravlet: there is no display to open the main window on.\n"
+                     "Start it from a desktop session, or on a virtual display:\n"
+                     "    xvfb-run -a "
+                  << argv[0]
+                  << " [ADDRESS]\n"
+                     "ravlet-cli does the same work without a window (ravlet-cli --help).\n";
+        return 2;
+    }
+    const std::string commandLine = ravlet::ProcessCommandLine(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ravlet"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ravlet::gui::QtUserInterface ui;
+    ravlet::gui::QtClipboard clipboard;
+    ravlet::gui::InstallQtTimers();
+    ravlet::UrlSchemesInit();
+
+    ravlet::frmMain logic;
+    ravlet::gui::frmMainWindow window(logic);
+    ui.SetOwner(&window);
+    ravlet::StartRavlet(logic, commandLine);
+    if (logic.Closed()) return 0;
+    return app.exec();
 }

@@ -1,0 +1,112 @@
+#pragma once
+// The main window on screen: a thin view over the logic's frmMain. It forwards every user
+// action to the logic and draws what the logic says after each change.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+#include <map>
+#include <memory>
+
+#include "main/MainView.h"
+
+namespace ravlet {
+class frmMain;
+}
+
+namespace ravlet::gui {
+
+class LinkListView;
+class frmLogView;
+
+class frmMainWindow : public QMainWindow, public MainView {
+    Q_OBJECT
+  public:
+    explicit frmMainWindow(frmMain& main);
+    ~frmMainWindow() override;
+
+    // MainView.
+    void Show() override;
+    void Update(int parts) override;
+    void FocusUrlBox() override;
+    void CloseWindow() override;
+    void Terminate() override;
+    void PopupFileMenu() override;
+
+    // The controls, by the names the logic gives them (tests find them here).
+    QComboBox* txtUrl() const { return txtUrl_; }
+    QLineEdit* txtUrlBase() const { return txtUrlBase_; }
+    QPushButton* cGo() const { return cGo_; }
+    LinkListView* ListLinks() const { return list_; }
+    QPlainTextEdit* TextHtml() const { return source_; }
+    QLabel* StatusText() const { return statusText_; }
+    QWidget* zParentLog() const { return logPane_; }
+    frmLogView* LogView() const { return logView_.get(); }
+    QComboBox* dirText() const { return dirText_; }
+    QWidget* FolderBar() const { return folderBar_; }
+    QPushButton* DownloadButton(int index) const { return download_[index]; }
+    QMenu* Menu(const QString& title) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolbars();
+    QAction* Item(QMenu* menu, const char* caption, const char* shortcutText,
+                  std::function<void()> action);
+    QAction* Command(QMenu* menu, const char* caption, int code,
+                     const char* shortcutText = nullptr);
+    void FillDirectoriesMenu();
+    void FillParseOptions();
+    void FillFilenaming();
+    void SyncTexts();
+    void SyncControls();
+    void SyncStatus();
+    void SyncLayout();
+
+    frmMain& main_;
+    std::map<QString, QMenu*> menus_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* listMenu_ = nullptr;
+    QMenu* dirMenu_ = nullptr;
+    QMenu* parseMenu_ = nullptr;
+    QMenu* namingMenu_ = nullptr;
+    QAction* folderBarAction_ = nullptr;
+    QComboBox* txtUrl_ = nullptr;
+    QLineEdit* txtUrlBase_ = nullptr;
+    QPushButton* cGo_ = nullptr;
+    QPushButton* buildBase_ = nullptr;
+    QPushButton* refiner_ = nullptr;
+    QPushButton* applyFilters_ = nullptr;
+    QPushButton* download_[3] = {nullptr, nullptr, nullptr};
+    QPushButton* folderButton_ = nullptr;
+    QPushButton* namingButton_ = nullptr;
+    QPushButton* barFolderButton_ = nullptr;
+    QPushButton* barNamingButton_ = nullptr;
+    QWidget* folderBar_ = nullptr;
+    QComboBox* dirText_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    LinkListView* list_ = nullptr;
+    QPlainTextEdit* source_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QWidget* logPane_ = nullptr;
+    std::unique_ptr<frmLogView> logView_;
+    QLabel* statusText_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    std::unique_ptr<QSystemTrayIcon> tray_;
+    bool syncing_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace ravlet::gui

@@ -1,0 +1,63 @@
+// The file menu's list files and HTML import.
+#include "app/Settings.h"
+#include "main/frmMain.h"
+#include "net/ListFiles.h"
+#include "net/ravlet_url.h"
+#include "platform/UserInterface.h"
+
+namespace ravlet {
+
+namespace {
+
+const char kListFilter[] = "ravlet listfiles|*.wls|text files|*.txt|all files|*.*";
+
+std::string Choose(bool save, const std::string& title, const std::string& filter,
+                   const std::string& defaultExt = std::string()) {
+    FileDialogRequest r;
+    r.save = save;
+    r.title = title;
+    r.filter = filter;
+    r.defaultExt = defaultExt;
+    return Ui().ChooseFile(r);
+}
+
+}  // namespace
+
+std::string HtmlFileFilter(const Settings& s) {
+    // Each text-page ending becomes a pattern: ".htm,.php" gives "*.htm;*.php".
+    return "HTML files|*.html;*.htm|HTML (and like) files|*" +
+           ReplaceAll(s.Scanner_TextTypes, ",", ";*") + "|all files|*.*";
+}
+
+void frmMain::OpenListfile(bool append) {
+    if (!ListEditable(state_)) return;
+    const std::string path =
+        Choose(false, append ? "Append Listfile" : "Open Listfile", kListFilter);
+    if (path.empty()) return;
+    std::vector<std::string> rows = append ? list_.Items() : std::vector<std::string>();
+    if (!ListLoadFile(path, rows, [this](int percent) { StatusBar.Percent(percent); })) {
+        MsgBox("Can't read the list file:\r\n" + path, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    list_.Assign(std::move(rows));
+    SetResetList();
+    Interface_StatusReady();
+}
+
+void frmMain::SaveListfile() {
+    const std::string path = Choose(true, "Save Listfile", kListFilter);
+    if (path.empty()) return;
+    ListSaveFile(path, list_.Items());
+}
+
+void frmMain::ImportHtmlFile() {
+    if (!ListEditable(state_)) return;
+    const std::string path = Choose(false, "Import HTML File", HtmlFileFilter(AppSettings()));
+    if (path.empty()) return;
+    State(State_Busy);
+    ParsePage(ReadTextFile(path), false);
+    SetResetList();
+    State(State_ListReady);
+}
+
+}  // namespace ravlet

@@ -1,0 +1,44 @@
+#pragma once
+// What the main window's logic asks of whatever draws it. The Qt window implements it; the
+// defaults do nothing, so the logic runs without a display.
+#include <string>
+
+namespace ravlet {
+
+// Parts of the window that changed and must be drawn again.
+enum MainViewPart : int {
+    View_List = 1,      // rows, selection or current row of ListLinks
+    View_Controls = 2,  // what State enables, the get button's caption
+    View_Texts = 4,     // txtUrl and its drop-down, txtUrlBase, the folder box, the source view
+    View_Log = 8,       // the log pane or the log window
+    View_Layout = 16,   // Form_Resize: the pane's visibility changed
+    View_All = 31,
+};
+
+class MainView {
+  public:
+    virtual ~MainView() = default;
+    virtual void Show() {}
+    virtual void Update(int parts) { (void)parts; }
+    virtual void FocusUrlBox() {}
+    // The URL information window for address (its referrer and base).
+    virtual void ShowInfo(const std::string& address, const std::string& referrer,
+                          const std::string& base) {
+        (void)address;
+        (void)referrer;
+        (void)base;
+    }
+    // The preferences window ("&Edit Favorites...").
+    virtual void ShowPreferences() {}
+    // Closes the site scanner and the tool windows before the main window closes; false
+    // when one of them refuses.
+    virtual bool CloseToolWindows() { return true; }
+    // Closes the window after the logic agreed to the close.
+    virtual void CloseWindow() {}
+    // Ends the process at once, without writing the settings.
+    virtual void Terminate() {}
+    // The "&File" menu as a pop-up at the pointer (the notification-area icon's right button).
+    virtual void PopupFileMenu() {}
+};
+
+}  // namespace ravlet

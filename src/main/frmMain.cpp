@@ -1,0 +1,119 @@
+#include "main/frmMain.h"
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "main/History.h"
+#include "main/SaveSettings.h"
+#include "platform/Timer.h"
+#include "platform/UserInterface.h"
+
+namespace ravlet {
+
+frmMain::frmMain() : monitor_(MakeTimer()) {
+    controls_ = ControlsForState(state_);
+}
+
+frmMain::~frmMain() {
+    if (loaded_ && !closed_) SetLogHandler(nullptr);
+    monitor_->Stop();
+}
+
+void frmMain::SetView(MainView* view) {
+    view_ = view ? view : &ownView_;
+}
+void frmMain::SetRefiner(RefinerHooks* refiner) {
+    refiner_ = refiner ? refiner : &ownRefiner_;
+}
+void frmMain::SetDownload(DownloadHooks* download) {
+    download_ = download ? download : &ownDownload_;
+}
+
+void frmMain::Notify(int parts) {
+    view_->Update(parts);
+}
+
+void frmMain::State(int value) {
+    state_ = value;
+    Interface_Set_State();
+    if (value == State_Idle || value == State_ListReady) Interface_StatusReady();
+}
+
+void frmMain::Interface_Set_State() {
+    controls_ = ControlsForState(state_);
+    if (state_ == State_Idle) AddMode(false);
+    refiner_->MainStateChanged(state_);
+    Notify(View_Controls);
+}
+
+void frmMain::Interface_StatusReady() {
+    StatusBar.Mode(0);
+    Interface_Status("Ready (" + std::to_string(list_.Count()) + " Links)");
+    Notify(View_List);
+}
+
+void frmMain::Interface_Status(const std::string& text) {
+    StatusBar.Caption(text);
+}
+
+void frmMain::AddMode(bool on) {
+    addMode_ = on;
+    getCaption_ = on ? "A&dd" : "&Get";
+    Notify(View_Controls);
+}
+
+void frmMain::ShowMainWindow() {
+    if (!loaded_) Form_Load();
+    view_->Show();
+}
+
+void frmMain::Form_Load() {
+    loaded_ = true;
+    Settings& s = AppSettings();
+    State(State_Idle);
+    HistoryLoad(s.historyFile, txtUrl);
+    HistoryLoad(s.dirHistoryFile, dirText);
+    zmDir_Build();
+    objRvGet.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
+    objRvGet.Timeout(s.nettimeout);
+    SetLogHandler([this](const std::string& text, bool show) { Log().addMessage(text, show); });
+    CheckClipboardUrl(true);
+    if (txtUrl.text.empty()) txtUrl.text = " http://";
+    folderBar_ = s.Tlb_DownloadDirectory;
+    SetDownloadFolder(s.savedir);
+    monitor_->Start(kClipboardMonitorMs, [this] { ClipboardMonitorTick(); });
+    Notify(View_All);
+}
+
+void frmMain::SetTxtUrl(const std::string& text) {
+    txtUrl.text = text;
+    Notify(View_Texts);
+}
+
+void frmMain::Task_ReRoute_Default() {
+    download_->Task_ReRoute_Default();
+}
+
+bool frmMain::Form_QueryUnload(bool autoClose) {
+    Settings& s = AppSettings();
+    if (s.confirmclose && !autoClose &&
+        MsgBox("do you really want to quit ravlet ?", MsgButtons::YesNo, MsgIcon::Question) !=
+            MsgAnswer::Yes)
+        return false;
+    if (tray_) TrayLeave();
+    if (!refiner_->CloseRefiner()) return false;
+    if (!view_->CloseToolWindows()) return false;
+    monitor_->Stop();
+    objRvGet.NetClose();
+    SetLogHandler(nullptr);
+    log_.reset();
+    s.Tlb_DownloadDirectory = folderBar_;
+    SaveSettings();
+    closed_ = true;
+    return true;
+}
+
+void frmMain::AutoClose() {
+    if (Form_QueryUnload(true)) view_->CloseWindow();
+}
+
+}  // namespace ravlet

@@ -1,0 +1,199 @@
+#include "app/frmLog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "links/LinkList.h"
+#include "support/ScriptedUi.h"
+
+namespace ravlet {
+
+namespace {
+
+struct Host : LogHost {
+    bool pane = false;
+    int layouts = 0;
+    int readies = 0;
+    std::vector<int> keys;
+    LinkList list;
+    bool LogPaneVisible() const override { return pane; }
+    void LogPaneVisible(bool v) override { pane = v; }
+    void Form_Resize() override { ++layouts; }
+    void zParentLog_Resize() override {}
+    bool Form_KeyDown(const KeyPress& k) override {
+        keys.push_back(k.key);
+        return true;
+    }
+    ravlet::LinkList& ListLinks() override { return list; }
+    void Interface_StatusReady() override { ++readies; }
+};
+
+}  // namespace
+
+TEST(frmLog, NewestFirstEachWithCrLf) {
+    Host host;
+    frmLog log(host);
+    log.addMessage("one", false);
+    log.addMessage("two", false);
+    EXPECT_EQ(log.txtLog(), "two\r\none\r\n");
+}
+
+TEST(frmLog, CutsTheOldTextTo15000Characters) {
+    Host host;
+    frmLog log(host);
+    std::string last;
+    for (int i = 0; i < 100; ++i) {
+        last = "<" + std::to_string(i) + ">" + std::string(195, 'x');
+        log.addMessage(last, false);
+    }
+    EXPECT_LE(log.txtLog().size(), 15000u + last.size() + 2);
+    EXPECT_GT(log.txtLog().size(), 14000u);
+    EXPECT_EQ(log.txtLog().compare(0, last.size() + 2, last + "\r\n"), 0);
+    EXPECT_EQ(log.txtLog().find("<0>"), std::string::npos) << "the oldest message is gone";
+}
+
+TEST(frmLog, AHugeMessageIsKeptWhole) {
+    Host host;
+    frmLog log(host);
+    log.addMessage(std::string(40000, 'a'), false);
+    log.addMessage("b", false);
+    EXPECT_EQ(log.txtLog().size(), 3u + 15000u);
+}
+
+TEST(frmLog, CreatingItDocksItAndShowsThePane) {
+    Host host;
+    EXPECT_FALSE(frmLog::Loaded());
+    {
+        frmLog log(host);
+        EXPECT_TRUE(frmLog::Loaded());
+        EXPECT_TRUE(log.Docked());
+        EXPECT_TRUE(host.pane);
+        EXPECT_FALSE(log.WindowVisible());
+        EXPECT_GE(host.layouts, 1);
+    }
+    EXPECT_FALSE(frmLog::Loaded());
+}
+
+TEST(frmLog, ShowMakesAHiddenLogVisibleWhereItLives) {
+    Host host;
+    frmLog log(host);
+    log.Toggle();
+    EXPECT_FALSE(log.LogVisible());
+    log.addMessage("quiet", false);
+    EXPECT_FALSE(log.LogVisible());
+    log.addMessage("loud", true);
+    EXPECT_TRUE(host.pane);
+    log.Docked(false);
+    EXPECT_FALSE(host.pane);
+    EXPECT_TRUE(log.WindowVisible());
+    log.Toggle();
+    EXPECT_FALSE(log.LogVisible());
+    log.addMessage("loud", true);
+    EXPECT_TRUE(log.WindowVisible());
+    EXPECT_FALSE(host.pane);
+}
+
+TEST(frmLog, DockingBackAndForthKeepsTheText) {
+    Host host;
+    frmLog log(host);
+    log.addMessage("keep me", false);
+    for (int i = 0; i < 5; ++i) {
+        log.Docked(false);
+        log.Docked(true);
+    }
+    EXPECT_EQ(log.txtLog(), "keep me\r\n");
+    EXPECT_TRUE(host.pane);
+    EXPECT_FALSE(log.WindowVisible());
+}
+
+TEST(frmLog, ButtonsClearAndHide) {
+    Host host;
+    frmLog log(host);
+    log.addMessage("x", false);
+    log.cmdTop_Click(0);
+    EXPECT_EQ(log.txtLog(), "");
+    log.cmdTop_Click(1);
+    EXPECT_FALSE(host.pane);
+    log.cmdTop_Click(1);
+    EXPECT_TRUE(host.pane);
+    log.addMessage("y", false);
+    log.cmdTop_Click(3);
+    EXPECT_EQ(log.txtLog(), "");
+    EXPECT_FALSE(host.pane);
+}
+
+TEST(frmLog, TheCloseBoxOnlyHides) {
+    Host host;
+    frmLog log(host);
+    log.Docked(false);
+    EXPECT_FALSE(log.QueryUnload());
+    EXPECT_FALSE(log.WindowVisible());
+    EXPECT_TRUE(frmLog::Loaded());
+}
+
+struct UrlsCase {
+    const char* name;
+    std::vector<std::string> messages;  // oldest first
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+};
+
+class frmLogListUrls : public ::testing::TestWithParam<UrlsCase> {};
+
+TEST_P(frmLogListUrls, PutsTheLoggedAddressesIntoTheList) {
+    test::ScriptedUi ui;
+    Host host;
+    host.list.Assign(GetParam().before);
+    frmLog log(host);
+    for (const std::string& m : GetParam().messages) log.addMessage(m, false);
+    log.cmdTop_Click(2);
+    EXPECT_EQ(host.list.Items(), GetParam().after);
+    EXPECT_FALSE(ui.busy());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, frmLogListUrls,
+    ::testing::Values(UrlsCase{"NewestFirst",
+                               {"Error: Http Code not OK (200):404 - Url: http://a/1",
+                                "skipping: is text/html - Url: http://a/2"},
+                               {"old"},
+                               {"http://a/2", "http://a/1"}},
+                      UrlsCase{"SameAddressTwice",
+                               {"Error: x - Url: http://a/1", "Error: y - Url: http://a/1"},
+                               {},
+                               {"http://a/1"}},
+                      UrlsCase{"MarkerInAnyCase", {"failed URL: http://a/3"}, {}, {"http://a/3"}},
+                      UrlsCase{"FirstMarkerOfTheLine",
+                               {"Url: http://a/ Url: http://b/"},
+                               {},
+                               {"http://a/ Url: http://b/"}},
+                      UrlsCase{"NoAddressKeepsTheList",
+                               {"Warning: nothing here"},
+                               {"old", "rows"},
+                               {"old", "rows"}},
+                      UrlsCase{"EmptyLog", {}, {"old"}, {"old"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(frmLog, ListUrlsRefreshesTheStatus) {
+    Host host;
+    frmLog log(host);
+    log.addMessage("Url: http://x/", false);
+    log.cmdTop_Click(2);
+    EXPECT_EQ(host.readies, 1);
+}
+
+TEST(frmLog, F7HidesOtherKeysGoToTheMainWindow) {
+    Host host;
+    frmLog log(host);
+    log.Docked(false);
+    EXPECT_TRUE(log.Form_KeyDown({Key_F(7)}));
+    EXPECT_FALSE(log.WindowVisible());
+    EXPECT_TRUE(host.keys.empty());
+    log.Form_KeyDown({Key_F(7), false, true, false});
+    log.Form_KeyDown({'A', false, true, false});
+    EXPECT_EQ(host.keys, (std::vector<int>{Key_F(7), 'A'}));
+}
+
+}  // namespace ravlet

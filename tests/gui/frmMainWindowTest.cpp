@@ -1,0 +1,161 @@
+#include "gui/frmMainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+
+#include "app/Settings.h"
+#include "gui/LinkListView.h"
+#include "gui/frmLogView.h"
+#include "main/frmMain.h"
+#include "support/MainFixture.h"
+
+namespace ravlet::gui {
+
+namespace {
+
+// The logic's main window under the scripted fixture, drawn by the real window.
+struct Window {
+    Window() : view(*f.main) {
+        AppSettings().confirmclose = false;
+        f.main->ShowMainWindow();
+    }
+    void Key(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mods);
+        QApplication::sendEvent(target, &release);
+    }
+    int Rows() const { return view.ListLinks()->model()->rowCount(); }
+    QString Row(int i) const { return view.ListLinks()->model()->index(i, 0).data().toString(); }
+    test::MainFixture f;
+    frmMainWindow view;
+};
+
+}  // namespace
+
+TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
+    Window w;
+    w.f.main->doTextParse("<a href=one.html>1</a><a href=two.html>2</a>");
+    ASSERT_EQ(w.Rows(), 2);
+    EXPECT_EQ(w.Row(0), "one.html");
+    EXPECT_EQ(w.Row(1), "two.html");
+    EXPECT_EQ(w.view.StatusText()->text(), "Ready (2 Links)");
+    EXPECT_EQ(w.view.TextHtml()->toPlainText(), "<a href=one.html>1</a><a href=two.html>2</a>");
+}
+
+TEST(frmMainWindow, TheGetButtonFollowsStateAndAddMode) {
+    Window w;
+    EXPECT_TRUE(w.view.cGo()->isEnabled());
+    EXPECT_EQ(w.view.cGo()->text(), "&Get");
+    w.f.main->State(3);
+    EXPECT_FALSE(w.view.cGo()->isEnabled());
+    EXPECT_FALSE(w.view.DownloadButton(0)->isEnabled());
+    EXPECT_TRUE(w.view.DownloadButton(1)->isEnabled());
+    w.f.main->State(0);
+    QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QApplication::sendEvent(w.view.ListLinks(), &ctrl);
+    EXPECT_EQ(w.view.cGo()->text(), "A&dd");
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    QApplication::sendEvent(w.view.ListLinks(), &up);
+    EXPECT_EQ(w.view.cGo()->text(), "&Get");
+}
+
+TEST(frmMainWindow, ListKeysGoThroughTheLogic) {
+    Window w;
+    w.f.main->doTextParse("<a href=a><a href=b><a href=c>");
+    w.view.ListLinks()->setCurrentIndex(w.view.ListLinks()->model()->index(2, 0));
+    w.Key(w.view.ListLinks(), Qt::Key_Delete);
+    ASSERT_EQ(w.Rows(), 2);
+    EXPECT_EQ(w.Row(1), "b");
+    w.Key(w.view.ListLinks(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.f.ClipText(), "a\r\nb");
+    w.Key(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(w.Rows(), 0);
+}
+
+TEST(frmMainWindow, TheAddressBoxFeedsTheLogic) {
+    Window w;
+    w.view.txtUrl()->setEditText("www.example.org/x");
+    EXPECT_EQ(w.f.main->txtUrl.text, "www.example.org/x");
+    w.f.main->SetTxtUrl("http://other/");
+    EXPECT_EQ(w.view.txtUrl()->currentText(), "http://other/");
+}
+
+TEST(frmMainWindow, AnEmptyAddressSaysSoAndFocusesTheBox) {
+    Window w;
+    w.view.txtUrl()->setEditText("");
+    w.view.cGo()->click();
+    EXPECT_EQ(w.f.MessageTexts(),
+              std::vector<std::string>{"Error: You have to Enter an URL !  "
+                                       "(prot://server.dom/path/file.ext e.g.)"});
+}
+
+TEST(frmMainWindow, TheLogDocksAndUndocks) {
+    Window w;
+    EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
+    w.f.main->Log().addMessage("Error: x - Url: http://logged/", false);
+    frmLogView* log = w.view.LogView();
+    EXPECT_TRUE(w.view.zParentLog()->isVisibleTo(&w.view)) << "the first message docks the log";
+    EXPECT_EQ(log->Container()->parentWidget(), w.view.zParentLog());
+    EXPECT_EQ(log->Text()->toPlainText(), "Error: x - Url: http://logged/\n");
+    EXPECT_TRUE(log->DockBox()->isChecked());
+
+    log->DockBox()->click();
+    EXPECT_FALSE(w.f.main->Log().Docked());
+    EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
+    EXPECT_EQ(log->Container()->parentWidget(), log->Window());
+    EXPECT_TRUE(log->Window()->isVisible());
+    EXPECT_EQ(log->Text()->toPlainText(), "Error: x - Url: http://logged/\n");
+
+    w.Key(log->Text(), Qt::Key_F7);
+    EXPECT_FALSE(log->Window()->isVisible()) << "F7 hides the log window";
+
+    log->DockBox()->click();
+    EXPECT_TRUE(w.f.main->Log().Docked());
+    EXPECT_EQ(log->Container()->parentWidget(), w.view.zParentLog());
+    EXPECT_TRUE(w.view.zParentLog()->isVisibleTo(&w.view));
+    EXPECT_FALSE(log->Window()->isVisible());
+
+    log->Button(2)->click();  // "List &Urls"
+    ASSERT_EQ(w.Rows(), 1);
+    EXPECT_EQ(w.Row(0), "http://logged/");
+    log->Button(3)->click();  // "Clr && Hi&de"
+    EXPECT_EQ(log->Text()->toPlainText(), "");
+    EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
+}
+
+TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
+    Window w;
+    QMenu* edit = w.view.Menu("&Edit");
+    ASSERT_NE(edit, nullptr);
+    QStringList texts;
+    for (QAction* a : edit->actions())
+        if (!a->isSeparator()) texts << a->text();
+    EXPECT_EQ(texts, (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
+                                  "Select &All\tCtrl+A", "&Invert Selection\tCtrl+Alt+I"}));
+    QMenu* list = w.view.Menu("&List");
+    ASSERT_NE(list, nullptr);
+    bool sort = false;
+    for (QAction* a : list->actions())
+        if (a->text() == "Sort") {
+            w.f.Rows({"b", "a"});
+            a->trigger();
+            sort = true;
+        }
+    EXPECT_TRUE(sort);
+    EXPECT_EQ(w.Row(0), "a");
+}
+
+TEST(frmMainWindow, TheFolderBarFollowsTheLogic) {
+    Window w;
+    EXPECT_FALSE(w.view.FolderBar()->isVisibleTo(&w.view));
+    w.f.main->FolderBarVisible(true);
+    EXPECT_TRUE(w.view.FolderBar()->isVisibleTo(&w.view));
+    w.view.dirText()->setEditText(QString::fromStdString(w.f.home.path()));
+    EXPECT_EQ(AppSettings().savedir, w.f.home.path() + "/");
+}
+
+}  // namespace ravlet::gui

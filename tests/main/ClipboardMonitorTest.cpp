@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "platform/Timer.h"
+#include "support/MainFixture.h"
+
+namespace ravlet {
+
+// What one look at the clipboard puts into the page address box (which holds "http://box/").
+struct CheckCase {
+    const char* name;
+    std::string clipboard;
+    std::string box;
+};
+
+class ClipboardCheck : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(ClipboardCheck, TakesAnAddressFromTheFirstLine) {
+    test::MainFixture f;
+    f.main->txtUrl.text = "http://box/";
+    f.Clip(GetParam().clipboard);
+    f.main->CheckClipboardUrl(true);
+    EXPECT_EQ(f.main->txtUrl.text, GetParam().box);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ClipboardCheck,
+    ::testing::Values(CheckCase{"Address", "http://new/a.html", "http://new/a.html"},
+                      CheckCase{"FirstLineCrLf", "http://new/\r\nhttp://second/", "http://new/"},
+                      CheckCase{"FirstLineLf", "ftp://files/x\nmore", "ftp://files/x"},
+                      CheckCase{"FirstLineCr", "http://new/\rmore", "http://new/"},
+                      CheckCase{"NoScheme", "www.example.org", "http://box/"},
+                      CheckCase{"SchemeOnSecondLine", "see\r\nhttp://x/", "http://box/"},
+                      CheckCase{"TooShort", "ab", "http://box/"},
+                      CheckCase{"Binary", std::string("\x00\x01\xff http://x/", 12), "http://box/"},
+                      CheckCase{"MegabytesWithoutAddress", std::string(3 << 20, 'x'),
+                                "http://box/"},
+                      CheckCase{"MegabytesAfterAnAddress",
+                                "http://big/\r\n" + std::string(2 << 20, 'y'), "http://big/"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ClipboardCheck, NoAutoGetLeavesTheListAlone) {
+    test::MainFixture f;
+    AppSettings().Auto_CBmonitor_GetChange = true;
+    f.Clip("file:///nonexistent-ravlet/page.html");
+    f.main->CheckClipboardUrl(true);
+    EXPECT_EQ(f.main->txtUrl.text, "file:///nonexistent-ravlet/page.html");
+    EXPECT_TRUE(f.ui.messages.empty()) << "no get was started";
+}
+
+TEST(ClipboardCheck, ALockedClipboardIsIgnored) {
+    test::MainFixture f;
+    f.Clip("http://new/");
+    f.clipboard.locked = true;
+    f.main->CheckClipboardUrl(true);
+    EXPECT_EQ(f.main->txtUrl.text, "");
+    f.clipboard.locked = false;
+    f.main->CheckClipboardUrl(true);
+    EXPECT_EQ(f.main->txtUrl.text, "http://new/");
+}
+
+TEST(ClipboardCheck, TheWindowLoadTakesTheAddressWithoutFetching) {
+    test::MainFixture f;
+    AppSettings().Auto_CBmonitor_GetChange = true;
+    f.Clip("http://127.0.0.1:1/never-fetched");
+    f.main->ShowMainWindow();
+    EXPECT_EQ(f.main->txtUrl.text, "http://127.0.0.1:1/never-fetched");
+    EXPECT_EQ(f.main->State(), 0);
+    EXPECT_TRUE(f.ui.messages.empty());
+}
+
+TEST(ClipboardCheck, TheWindowLoadPutsABlankAndHttpIntoAnEmptyBox) {
+    test::MainFixture f;
+    f.main->ShowMainWindow();
+    EXPECT_EQ(f.main->txtUrl.text, " http://");
+}
+
+class ClipboardMonitor : public ::testing::Test {
+  protected:
+    ClipboardMonitor() {
+        AppSettings().Auto_CBmonitor = true;
+        f.main->ShowMainWindow();
+        f.main->txtUrl.text = "http://box/";
+    }
+    // Copies an address and lets the clock run for ms.
+    std::string After(long ms, const std::string& copied = "http://copied/") {
+        f.Clip(copied);
+        f.clock.Advance(ms);
+        return f.main->txtUrl.text;
+    }
+    test::MainFixture f;
+};
+
+TEST_F(ClipboardMonitor, LooksOncePerSecond) {
+    EXPECT_TRUE(f.main->ClipboardTimer().Running());
+    const int before = f.clipboard.reads;
+    EXPECT_EQ(After(999), "http://box/");
+    EXPECT_EQ(f.clipboard.reads, before);
+    EXPECT_EQ(After(1), "http://copied/");
+    f.clock.Advance(3000);
+    EXPECT_EQ(f.clipboard.reads, before + 4);
+}
+
+TEST_F(ClipboardMonitor, OnlyWhenSwitchedOn) {
+    AppSettings().Auto_CBmonitor = false;
+    EXPECT_EQ(After(5000), "http://box/");
+}
+
+TEST_F(ClipboardMonitor, OnlyWhenIdleOrListReady) {
+    for (int state : {1, 3, 4, 5, 6, 7, 8, 9}) {
+        f.main->State(state);
+        EXPECT_EQ(After(1000), "http://box/") << "state " << state;
+    }
+    f.main->State(2);
+    EXPECT_EQ(After(1000), "http://copied/");
+}
+
+TEST_F(ClipboardMonitor, NotWhileTheUserWorksInTheAddressArea) {
+    f.main->AddressAreaActive(true);
+    EXPECT_EQ(After(2000), "http://box/");
+    f.main->AddressAreaActive(false);
+    EXPECT_EQ(After(1000), "http://copied/");
+}
+
+TEST_F(ClipboardMonitor, NotWhileThePreferencesAreOpen) {
+    f.main->PreferencesOpen(true);
+    EXPECT_EQ(After(2000), "http://box/");
+}
+
+TEST_F(ClipboardMonitor, AClickIntoTheBoxMarksTheClipboardAsSeen) {
+    f.Clip("http://seen/");
+    f.main->txtUrl_Click();
+    EXPECT_EQ(After(1000, "http://seen/"), "http://box/");
+    EXPECT_EQ(After(1000, "http://fresh/"), "http://fresh/");
+}
+
+TEST_F(ClipboardMonitor, TakesAnAddressOnceEvenWhenTheUserTypesAnother) {
+    EXPECT_EQ(After(1000), "http://copied/");
+    f.main->txtUrl.text = "http://typed/";
+    EXPECT_EQ(After(3000), "http://typed/");
+}
+
+TEST_F(ClipboardMonitor, TheSameAddressAsTheBoxStartsNoGet) {
+    AppSettings().Auto_CBmonitor_GetChange = true;
+    f.main->txtUrl.text = "http://127.0.0.1:1/same";
+    EXPECT_EQ(After(1000, "http://127.0.0.1:1/same"), "http://127.0.0.1:1/same");
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_EQ(f.main->State(), 0);
+}
+
+TEST_F(ClipboardMonitor, StopsWhenTheWindowCloses) {
+    AppSettings().confirmclose = false;
+    ASSERT_TRUE(f.main->Form_QueryUnload());
+    EXPECT_FALSE(f.main->ClipboardTimer().Running());
+}
+
+}  // namespace ravlet

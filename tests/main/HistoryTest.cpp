@@ -1,0 +1,151 @@
+#include "main/History.h"
+
+#include <gtest/gtest.h>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "support/MainFixture.h"
+
+namespace ravlet {
+
+namespace {
+using Items = std::vector<std::string>;
+}
+
+struct MoveCase {
+    const char* name;
+    Items before;
+    const char* item;
+    Items after;
+};
+
+class HistoryMove : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(HistoryMove, PutsTheItemFirstOnce) {
+    ComboBox box;
+    box.items = GetParam().before;
+    HistoryMoveToFront(box, GetParam().item);
+    EXPECT_EQ(box.items, GetParam().after);
+    EXPECT_EQ(box.text, GetParam().item);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HistoryMove,
+    ::testing::Values(
+        MoveCase{"New", {"b", "c"}, "a", {"a", "b", "c"}},
+        MoveCase{"AlreadyFirst", {"a", "b"}, "a", {"a", "b"}},
+        MoveCase{"FromTheMiddle", {"b", "a", "c"}, "a", {"a", "b", "c"}},
+        MoveCase{"EveryCopyRemoved", {"a", "b", "a"}, "a", {"a", "b"}},
+        MoveCase{"LetterCaseCounts", {"http://X/"}, "http://x/", {"http://x/", "http://X/"}},
+        MoveCase{"Empty", {}, "", {""}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(HistoryFile, RoundTripKeepsTheOrder) {
+    test::TempHome home;
+    ComboBox box;
+    box.items = {"http://3/", "http://2/", "http://1/"};
+    ASSERT_TRUE(HistorySave(home.File("h.hst"), box));
+    EXPECT_EQ(home.Read("h.hst"), "http://3/\r\nhttp://2/\r\nhttp://1/\r\n");
+    ComboBox loaded;
+    EXPECT_TRUE(HistoryLoad(home.File("h.hst"), loaded));
+    EXPECT_EQ(loaded.items, box.items);
+    EXPECT_TRUE(loaded.enabled);
+}
+
+TEST(HistoryFile, MissingOrEmptyFilesLeaveTheBoxEmpty) {
+    test::TempHome home;
+    ComboBox box;
+    EXPECT_FALSE(HistoryLoad(home.File("missing.hst"), box));
+    home.Write("empty.hst", "");
+    EXPECT_FALSE(HistoryLoad(home.File("empty.hst"), box));
+    EXPECT_TRUE(box.items.empty());
+}
+
+TEST(HistoryFile, ReadsAnyLineEndsGarbageAndLongLines) {
+    test::TempHome home;
+    const std::string longLine(200000, 'q');
+    home.Write("g.hst", "a\rb\nc\r\n" + std::string("\x01\xfe\x00z", 4) + "\r\n" + longLine);
+    ComboBox box;
+    ASSERT_TRUE(HistoryLoad(home.File("g.hst"), box));
+    EXPECT_EQ(box.items, (Items{"a", "b", "c", std::string("\x01\xfe\x00z", 4), longLine}));
+}
+
+TEST(HistoryFile, ThousandsOfEntries) {
+    test::TempHome home;
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "http://host/" + std::to_string(i) + "\r\n";
+    home.Write("many.hst", text);
+    ComboBox box;
+    ASSERT_TRUE(HistoryLoad(home.File("many.hst"), box));
+    ASSERT_EQ(box.items.size(), 20000u);
+    EXPECT_EQ(box.items.back(), "http://host/19999");
+    ASSERT_TRUE(HistorySave(home.File("many.hst"), box));
+    EXPECT_EQ(home.Read("many.hst"), text);
+}
+
+TEST(HistoryFile, AFileTooBigToBeAHistoryIsNotRead) {
+    test::TempHome home;
+    std::vector<std::string> log;
+    SetLogHandler([&](const std::string& t, bool) { log.push_back(t); });
+    home.Write("big.hst", std::string(17 * 1024 * 1024, 'x'));
+    ComboBox box;
+    EXPECT_FALSE(HistoryLoad(home.File("big.hst"), box));
+    SetLogHandler(nullptr);
+    EXPECT_TRUE(box.items.empty());
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("History file too big"), std::string::npos);
+}
+
+TEST(HistoryFile, AFailedSaveLeavesTheOldFile) {
+    test::TempHome home;
+    home.Write("h.hst", "old\r\n");
+    ComboBox box;
+    box.items = {"new"};
+    std::string error;
+    EXPECT_FALSE(HistorySave(home.File("no-such-dir/h.hst"), box, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(home.Read("h.hst"), "old\r\n");
+}
+
+TEST(HistoryTask, RecordsAddressAndFolderMostRecentFirst) {
+    test::MainFixture f;
+    f.main->dirText.text = " /data/dl/ ";
+    for (const char* address : {"http://a/", "  http://b/ ", "http://a/"}) {
+        f.main->txtUrl.text = address;
+        f.main->Task_History_Do();
+    }
+    EXPECT_EQ(f.main->txtUrl.items, (Items{"http://a/", "http://b/"}));
+    EXPECT_EQ(f.home.Read("ravlet.hst"), "http://a/\r\nhttp://b/\r\n");
+    EXPECT_EQ(f.home.Read("ravlet.dir.hst"), "/data/dl/\r\n");
+}
+
+TEST(HistoryTask, SkipsAnEmptyAddressAndABareScheme) {
+    test::MainFixture f;
+    for (const char* address : {"", "   ", "http://", " http://"}) {
+        f.main->txtUrl.text = address;
+        f.main->Task_History_Do();
+    }
+    EXPECT_TRUE(f.main->txtUrl.items.empty());
+    EXPECT_EQ(f.home.Read("ravlet.hst"), "");
+    EXPECT_EQ(f.home.Read("ravlet.dir.hst"), "\r\n") << "folders have no emptiness check";
+}
+
+TEST(HistoryTask, TheWindowLoadRestoresBothHistories) {
+    test::MainFixture f;
+    f.home.Write("ravlet.hst", "http://new/\r\nhttp://old/\r\n");
+    f.home.Write("ravlet.dir.hst", "/x/\r\n/y/\r\n");
+    f.main->ShowMainWindow();
+    EXPECT_EQ(f.main->txtUrl.items, (Items{"http://new/", "http://old/"}));
+    EXPECT_EQ(f.main->dirText.items, (Items{"/x/", "/y/"}));
+}
+
+TEST(HistoryTask, AnUnwritableHistoryIsLogged) {
+    test::MainFixture f;
+    AppSettings().historyFile = f.home.File("missing-dir/ravlet.hst");
+    f.main->txtUrl.text = "http://a/";
+    f.main->Task_History_Do();
+    ASSERT_EQ(f.log.size(), 1u);
+    EXPECT_NE(f.log[0].find("missing-dir/ravlet.hst"), std::string::npos);
+}
+
+}  // namespace ravlet

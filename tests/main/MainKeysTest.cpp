@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "support/MainFixture.h"
+
+namespace ravlet {
+
+namespace {
+using Rows = std::vector<std::string>;
+}
+
+// A key and what it does to the rows "b", "a" with "a" selected, a clipboard holding "c"
+// and the base "http://h/".
+struct KeyCase {
+    const char* name;
+    KeyPress key;
+    bool list;  // pressed in the link list, else in the window
+    bool handled;
+    Rows rows;
+    const char* clipboard;
+};
+
+class MainKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(MainKeys, MapOntoTheCommands) {
+    const KeyCase& c = GetParam();
+    test::MainFixture f;
+    f.Rows({"b", "a"}, {1});
+    f.main->txtUrlBase = "http://h/";
+    f.Clip("c");
+    const bool handled = c.list ? f.main->ListLinks_KeyDown(c.key) : f.main->Form_KeyDown(c.key);
+    EXPECT_EQ(handled, c.handled);
+    EXPECT_EQ(f.Rows(), c.rows);
+    EXPECT_EQ(f.ClipText(), c.clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MainKeys,
+    ::testing::Values(
+        KeyCase{"Del", {Key_Delete}, true, true, {"b"}, "c"},
+        KeyCase{"CtrlC", {'C', false, true}, true, true, {"b", "a"}, "a"},
+        KeyCase{"CtrlV", {'V', false, true}, true, true, {"b", "a", "c"}, "c"},
+        KeyCase{"CtrlX", {'X', false, true}, true, true, {"b"}, "a"},
+        KeyCase{"CtrlShiftC", {'C', true, true}, true, true, {"b", "a"}, "b\r\na"},
+        KeyCase{"PlainCInTheList", {'C'}, true, false, {"b", "a"}, "c"},
+        KeyCase{"CtrlBackspace", {Key_Backspace, false, true}, false, true, {}, "c"},
+        KeyCase{
+            "CtrlAltB", {'B', false, true, true}, false, true, {"http://h/b", "http://h/a"}, "c"},
+        KeyCase{"CtrlAltC", {'C', false, true, true}, false, true, {"b", "a"}, "b\r\na"},
+        KeyCase{"CtrlAltV", {'V', false, true, true}, false, true, {"b", "a", "c"}, "c"},
+        KeyCase{"CtrlAltX", {'X', false, true, true}, false, true, {}, "b\r\na"},
+        KeyCase{"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(MainKeys, SelectAllAndInvertByKey) {
+    test::MainFixture f;
+    f.Rows({"a", "b", "c"}, {1});
+    EXPECT_TRUE(f.main->Form_KeyDown({'I', true, true, false}));
+    EXPECT_EQ(f.main->ListLinks().SelectedCount(), 2u);
+    EXPECT_FALSE(f.main->ListLinks().Selected(1));
+    EXPECT_TRUE(f.main->Form_KeyDown({'A', false, true, false}));
+    EXPECT_EQ(f.main->ListLinks().SelectedCount(), 3u);
+}
+
+TEST(MainKeys, EnterShowsTheInformationOfTheCurrentRow) {
+    test::MainFixture f;
+    f.Rows({"x.gif"});
+    f.main->ListLinks().Current(0);
+    f.main->txtUrl.text = "http://host/d/p.html";
+    EXPECT_TRUE(f.main->ListLinks_KeyDown({Key_Enter}));
+    EXPECT_EQ(f.view.infos, std::vector<std::string>{"http://host/d/x.gif | "
+                                                     "http://host/d/p.html | "});
+}
+
+TEST(MainKeys, F7TogglesTheLog) {
+    test::MainFixture f;
+    EXPECT_FALSE(f.main->LogLoaded());
+    EXPECT_TRUE(f.main->Form_KeyDown({Key_F(7)}));
+    EXPECT_TRUE(f.main->LogLoaded());
+    EXPECT_TRUE(f.main->LogPaneVisible());
+    f.main->Form_KeyDown({Key_F(7)});
+    EXPECT_FALSE(f.main->LogPaneVisible());
+}
+
+}  // namespace ravlet

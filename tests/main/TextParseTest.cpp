@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/CommandLine.h"
+#include "app/Settings.h"
+#include "main/ScanModes.h"
+#include "support/MainFixture.h"
+
+namespace ravlet {
+
+namespace {
+using Rows = std::vector<std::string>;
+}
+
+TEST(MainTextParse, ReplacesTheListAndMarksItReady) {
+    test::MainFixture f;
+    f.Rows({"old"});
+    f.main->doTextParse("<a href=\"a.html\">A</a>\r\n<A HREF=b.html>\t<img src=\"i.gif\">");
+    EXPECT_EQ(f.Rows(), (Rows{"a.html", "b.html"}));
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.refiner.ResetList(), (Rows{"a.html", "b.html"}));
+    EXPECT_EQ(f.main->TextHtml, "<a href=\"a.html\">A</a>\r\n<A HREF=b.html> <img src=\"i.gif\">");
+    EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (2 Links)");
+}
+
+TEST(MainTextParse, TextWithoutLinksKeepsTheListButEndsReady) {
+    test::MainFixture f;
+    f.Rows({"old"});
+    f.main->doTextParse("no links here");
+    EXPECT_EQ(f.Rows(), Rows{"old"});
+    EXPECT_EQ(f.main->State(), 2);
+}
+
+TEST(MainTextParse, TheSourceViewKeeps32000Characters) {
+    test::MainFixture f;
+    f.main->doTextParse(std::string(100000, 'x'));
+    EXPECT_EQ(f.main->TextHtml.size(), 32000u);
+}
+
+TEST(MainTextParse, TheScanSettingsChooseThePasses) {
+    test::MainFixture f;
+    AppSettings().scanlink = false;
+    AppSettings().scanimg = true;
+    f.main->doTextParse("<a href=a.html><img src=i.gif>");
+    EXPECT_EQ(f.Rows(), Rows{"i.gif"});
+}
+
+TEST(MainClipboardImport, ScansWithEveryModeAndReplacesTheList) {
+    test::MainFixture f;
+    f.Rows({"old"});
+    f.Clip("<a href=a.html> <img src=i.gif> see hxxp://plain.example/x");
+    f.main->ImportClipboard();
+    // Every pass runs, whatever the settings say; the images come twice (img and any src).
+    EXPECT_EQ(f.Rows(), (Rows{"a.html", "i.gif", "http://plain.example/x"}));
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (3 Links)");
+}
+
+TEST(MainClipboardImport, NothingWithoutTextAndNothingUnderATask) {
+    test::MainFixture f;
+    f.Rows({"old"});
+    f.main->ImportClipboard();
+    EXPECT_EQ(f.main->State(), 0);
+    f.Clip("<a href=a.html>");
+    f.main->State(3);
+    f.main->ImportClipboard();
+    EXPECT_EQ(f.Rows(), Rows{"old"});
+    EXPECT_EQ(f.main->State(), 3);
+}
+
+TEST(MainClipboardImport, TextWithoutAddressesKeepsTheList) {
+    test::MainFixture f;
+    f.Rows({"old"});
+    f.Clip(std::string(1 << 20, 'z') + std::string("\x00\x01\x02", 3));
+    f.main->ImportClipboard();
+    EXPECT_EQ(f.Rows(), Rows{"old"});
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.main->TextHtml.size(), 32000u);
+}
+
+// The "&Parse options" menu: which settings a click leaves on.
+struct OptionCase {
+    const char* name;
+    int on;  // the modes on before the click
+    int click;
+    int after;
+};
+
+class ParseOptions : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(ParseOptions, KeepsOneModeOn) {
+    Settings s;
+    SettingsSetDefaults(s);
+    s.scanlink = GetParam().on & 1;
+    s.scanimg = GetParam().on & 2;
+    s.scanwildsrc = GetParam().on & 4;
+    s.scantxthttp = GetParam().on & 8;
+    ParseOptionsToggle(s, GetParam().click);
+    EXPECT_EQ(ScanModesOf(s), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParseOptions,
+                         ::testing::Values(OptionCase{"ImagesOn", 1, 1, 3},
+                                           OptionCase{"LinksOffLeavesImages", 3, 0, 2},
+                                           OptionCase{"LastModeOffTurnsLinksOn", 2, 1, 1},
+                                           OptionCase{"LinksAloneStaysOn", 1, 0, 1},
+                                           OptionCase{"WildOn", 1, 2, 5},
+                                           OptionCase{"PlainOn", 1, 3, 9},
+                                           OptionCase{"AutoShowLeavesModes", 6, 4, 6},
+                                           OptionCase{"UnknownItem", 4, 9, 4}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(ParseOptions, TheMenuShowsTheSettingsAndClosingWritesThem) {
+    test::MainFixture f;
+    Settings& s = AppSettings();
+    std::vector<MenuItem> items = ParseOptionsItems(s);
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0].caption, "&Links (default)");
+    EXPECT_TRUE(items[0].checked);
+    EXPECT_EQ(items[3].caption, "Wild &http:// (Plain Text)");
+    EXPECT_FALSE(items[3].checked);
+    EXPECT_EQ(items[4].caption, "&Auto-Show FilterRavPad");
+    EXPECT_TRUE(items[4].checked);
+    ParseOptionsToggle(s, 4);
+    EXPECT_FALSE(s.Refiner_AutoShow);
+    ParseOptionsToggle(s, 3);
+    EXPECT_TRUE(ParseOptionsClosed());
+    const std::string ini = f.home.Read("ravlet.ini");
+    EXPECT_NE(ini.find("scantxthttp=1\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("Refiner_AutoShow=0\r\n"), std::string::npos);
+}
+
+TEST(MainCommandLine, TheHandOverParsesTheSelectionFile) {
+    test::MainFixture f;
+    AppSettings().Auto_BuildBase = 1;
+    f.home.Write("ravlet.l00", "<p><a href=\"one.html\">1</a>\r\n<a href='two.html'>2</a></p>");
+    f.main->ShowMainWindow();
+    HandleCommandLine(*f.main, "/u:http://host/dir/page.html/s:ravlet.l00");
+    EXPECT_EQ(f.Rows(), (Rows{"one.html", "two.html"}));
+    EXPECT_EQ(f.main->txtUrl.text, "http://host/dir/page.html");
+    EXPECT_EQ(f.main->txtUrlBase, "http://host/dir/");
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.home.Read("ravlet.hst"), "http://host/dir/page.html\r\n");
+    EXPECT_FALSE(std::filesystem::exists(f.home.File("ravlet.l00")));
+    EXPECT_EQ(f.download.reroutes, 0);
+}
+
+TEST(MainCommandLine, TheHandOverWithReRouteAuto) {
+    test::MainFixture f;
+    AppSettings().ReRouteAuto = true;
+    f.home.Write("ravlet.l00", "<a href=x>");
+    f.main->ShowMainWindow();
+    HandleCommandLine(*f.main, "/u:http://h/p/s:ravlet.l00");
+    EXPECT_EQ(f.download.reroutes, 1);
+}
+
+TEST(MainCommandLine, ABlankCommandLineAsksForAnAddress) {
+    test::MainFixture f;
+    f.main->ShowMainWindow();
+    HandleCommandLine(*f.main, "   ");
+    EXPECT_EQ(f.main->txtUrl.text, "");
+    EXPECT_EQ(f.MessageTexts(), std::vector<std::string>{
+                                    "Error: You have to Enter an URL !  (prot://server.dom/path/"
+                                    "file.ext e.g.)"});
+    EXPECT_EQ(f.view.focusUrl, 1);
+}
+
+}  // namespace ravlet
