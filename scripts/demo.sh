@@ -46,8 +46,14 @@ echo "== the same with --exists skip and --dry-run: what a second run would do, 
 RAVLET_HOME="$home" ./build/ravlet-cli get --links --images --naming 3 --exists skip --dry-run \
     -o "$home/downloads" "$page"
 
-# A fresh program folder: the first run creates its work folder, then the browser hand-over
-# of a selection is handled and the settings are written on closing.
+# The program folder's work folder made, so the first-run question is not asked: the browser
+# hand-over of a selection fills the window's list; the settings are written on closing.
 printf '<a href="one.html">one</a>\r\n<img src="two.png">\r\n' > "$home/ravlet.l00"
-RAVLET_HOME="$home" ./build/ravlet "/u:http://example.com/page.html/s:ravlet.l00" </dev/null
+mkdir -p "$home/tmp"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "The main window opens with the links of the selection; close it to go on."
+    RAVLET_HOME="$home" ./build/ravlet "/u:http://example.com/page.html/s:ravlet.l00" </dev/null
+else
+    ./build/ravlet || true  # says how to open the window without a display
+fi
 RAVLET_HOME="$home" ./build/ravlet-cli settings | tr -d '\r'
