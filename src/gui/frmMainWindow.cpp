@@ -17,6 +17,7 @@
 #include "gui/LinkListView.h"
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
+#include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
 #include "main/ScanModes.h"
 #include "main/frmMain.h"
@@ -87,15 +88,9 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
     setCentralWidget(splitter_);
     logView_ = std::make_unique<frmLogView>(main_, logPane_);
 
-    statusText_ = new QLabel;
-    statusText_->setObjectName(QStringLiteral("StatusText"));
-    gauge_ = new QProgressBar;
-    gauge_->setRange(0, 100);
-    gauge_->setMaximumWidth(200);
-    gauge_->setVisible(false);
-    statusBar()->addWidget(statusText_, 1);
-    statusBar()->addPermanentWidget(gauge_);
-    main_.StatusBar.OnRedraw([this] { SyncStatus(); });
+    status_ = new StatusBarWidget(main_.StatusBar);
+    status_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(status_, 1);
 
     BuildMenus();
     connect(list_, &LinkListView::contextMenuWanted, this,
@@ -111,7 +106,6 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
 }
 
 frmMainWindow::~frmMainWindow() {
-    main_.StatusBar.OnRedraw(nullptr);
     main_.SetView(nullptr);
 }
 
@@ -457,13 +451,6 @@ void frmMainWindow::SyncControls() {
     cGo_->setEnabled(c.getButton);
     applyFilters_->setEnabled(c.applyFilters);
     cGo_->setText(Q(main_.GetCaption()));
-}
-
-void frmMainWindow::SyncStatus() {
-    const ctlStatusBar& bar = main_.StatusBar;
-    statusText_->setText(Q(bar.Caption()));
-    gauge_->setVisible(bar.Mode() == 1);
-    if (bar.Mode() == 1) gauge_->setValue(bar.OverallPercent());
 }
 
 void frmMainWindow::SyncLayout() {

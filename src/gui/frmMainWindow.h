@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -25,6 +24,7 @@ class frmMain;
 namespace ravlet::gui {
 
 class LinkListView;
+class StatusBarWidget;
 class frmLogView;
 
 class frmMainWindow : public QMainWindow, public MainView {
@@ -47,7 +47,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     QPushButton* cGo() const { return cGo_; }
     LinkListView* ListLinks() const { return list_; }
     QPlainTextEdit* TextHtml() const { return source_; }
-    QLabel* StatusText() const { return statusText_; }
+    StatusBarWidget* StatusBar() const { return status_; }
     QWidget* zParentLog() const { return logPane_; }
     frmLogView* LogView() const { return logView_.get(); }
     QComboBox* dirText() const { return dirText_; }
@@ -72,7 +72,6 @@ class frmMainWindow : public QMainWindow, public MainView {
     void FillFilenaming();
     void SyncTexts();
     void SyncControls();
-    void SyncStatus();
     void SyncLayout();
 
     frmMain& main_;
@@ -102,8 +101,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     QSplitter* splitter_ = nullptr;
     QWidget* logPane_ = nullptr;
     std::unique_ptr<frmLogView> logView_;
-    QLabel* statusText_ = nullptr;
-    QProgressBar* gauge_ = nullptr;
+    StatusBarWidget* status_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> tray_;
     bool syncing_ = false;
     bool closing_ = false;

@@ -1,9 +1,9 @@
 // Text that reaches the list without a fetch, and the page parse they share with the get.
 #include "app/Settings.h"
 #include "links/LinkScanner.h"
+#include "links/ParsePage.h"
 #include "main/ScanModes.h"
 #include "main/frmMain.h"
-#include "net/ravlet_url.h"
 #include "platform/BusyPointer.h"
 #include "platform/Clipboard.h"
 
@@ -11,26 +11,31 @@ namespace ravlet {
 
 namespace {
 
-void FillList(LinkList& list, const std::vector<std::string>& found, bool append) {
-    if (!append) list.Clear();
-    for (const std::string& link : found) AddLinkUnique(list, link);
-}
+// The main window as the page parse sees it.
+class MainParseTarget : public PageParseTarget {
+  public:
+    MainParseTarget(frmMain& main, std::string& source) : main_(main), source_(source) {}
+    LinkList& Links() override { return main_.ListLinks(); }
+    ctlStatusBar& StatusBar() override { return main_.StatusBar; }
+    int ScanModes() override { return ScanModesOf(AppSettings()); }
+    bool ShowSource(const std::string& text, std::string&, long&) override {
+        source_ = text;
+        return true;
+    }
+    void ListVisible(bool) override {}
+    void StatusReady() override { main_.Interface_StatusReady(); }
+
+  private:
+    frmMain& main_;
+    std::string& source_;
+};
 
 }  // namespace
 
 void frmMain::ParsePage(const std::string& page, bool append) {
-    Interface_Status("Parsing page...");
-    std::string text = NormalizeNewlines(page);
-    CleanPageText(text);
-    TextHtml = text.substr(0, kSourceViewLimit);
-    Notify(View_Texts);
-    std::vector<std::string> found;
-    {
-        BusyPointer busy;
-        ScanLinks(std::move(text), found, ScanModesOf(AppSettings()), &StatusBar);
-    }
-    if (!found.empty()) FillList(list_, found, append);
-    Interface_StatusReady();
+    MainParseTarget target(*this, TextHtml);
+    ravlet::ParsePage(target, page, append);
+    Notify(View_Texts | View_List);
 }
 
 void frmMain::doTextParse(const std::string& text) {
@@ -50,9 +55,8 @@ void frmMain::ImportClipboard() {
     if (!clip.GetText(text)) return;
     State(State_Busy);
     Interface_Status("parsing clipboard...");
-    text = NormalizeNewlines(text);
-    CleanPageText(text);
-    TextHtml = text.substr(0, kSourceViewLimit);
+    text = PreparePageText(text);
+    TextHtml = text.substr(0, kSourceViewChars);
     Notify(View_Texts);
     std::vector<std::string> found;
     {
@@ -60,7 +64,10 @@ void frmMain::ImportClipboard() {
         ScanLinks(std::move(text), found, ScanHref | ScanImages | ScanWildSrc | ScanPlainHttp,
                   &StatusBar);
     }
-    if (!found.empty()) FillList(list_, found, false);
+    if (!found.empty()) {
+        list_.Clear();
+        for (const std::string& link : found) AddLinkUnique(list_, link);
+    }
     Interface_Status("Ready");
     SetResetList();
     State(State_ListReady);

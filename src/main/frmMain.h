@@ -55,8 +55,6 @@ enum MainCommand : int {
 
 // The clipboard monitor looks at the clipboard this often.
 constexpr int kClipboardMonitorMs = 1000;
-// The source view keeps this much of the text last parsed.
-constexpr std::size_t kSourceViewLimit = 32000;
 
 class frmMain : public MainWindowHooks, public LogHost {
   public:

@@ -8,6 +8,7 @@
 
 #include "app/Settings.h"
 #include "gui/LinkListView.h"
+#include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
@@ -42,7 +43,9 @@ TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
     ASSERT_EQ(w.Rows(), 2);
     EXPECT_EQ(w.Row(0), "one.html");
     EXPECT_EQ(w.Row(1), "two.html");
-    EXPECT_EQ(w.view.StatusText()->text(), "Ready (2 Links)");
+    EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
+    ASSERT_NE(w.view.StatusBar(), nullptr);
+    EXPECT_TRUE(w.view.StatusBar()->isVisibleTo(&w.view));
     EXPECT_EQ(w.view.TextHtml()->toPlainText(), "<a href=one.html>1</a><a href=two.html>2</a>");
 }
 
