@@ -101,7 +101,7 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
         if (w != logView_->Container() && !logView_->Container()->isAncestorOf(w))
             w->installEventFilter(this);
     txtUrl_->lineEdit()->installEventFilter(this);
-    resize(900, 620);
+    resize(960, 660);
     main_.SetView(this);
 }
 
