@@ -12,6 +12,7 @@
 #include "gui/frmLogView.h"
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
+#include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
 
@@ -47,6 +48,25 @@ TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
     ASSERT_NE(w.view.StatusBar(), nullptr);
     EXPECT_TRUE(w.view.StatusBar()->isVisibleTo(&w.view));
     EXPECT_EQ(w.view.TextHtml()->toPlainText(), "<a href=one.html>1</a><a href=two.html>2</a>");
+}
+
+TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
+    test::TestHttpServer server;
+    test::TestResponse page;
+    page.headers.push_back({"Content-Type", "text/html"});
+    page.body = "<a href=\"first.html\">1</a><a href=\"http://other.example/second\">2</a>";
+    server.Route("/page.html", page);
+    Window w;
+    w.view.txtUrl()->setEditText(QString::fromStdString(server.Url("/page.html")));
+    w.view.cGo()->click();
+    ASSERT_EQ(w.Rows(), 2);
+    EXPECT_EQ(w.Row(0), "first.html");
+    EXPECT_EQ(w.Row(1), "http://other.example/second");
+    EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
+    EXPECT_TRUE(w.f.ui.messages.empty());
+    EXPECT_TRUE(w.view.cGo()->isEnabled());
+    EXPECT_EQ(w.view.txtUrl()->itemText(0).toStdString(), server.Url("/page.html"))
+        << "the address heads the drop-down";
 }
 
 TEST(frmMainWindow, TheGetButtonFollowsStateAndAddMode) {

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "app/Settings.h"
+#include "support/MainFixture.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
+    test::TestResponse r;
+    r.headers.push_back({"Content-Type", type});
+    r.body = body;
+    return r;
+}
+
+const char kTwoLinks[] = "<a href=\"one.html\">1</a> <a href=two.html>2</a>";
+
+// A main window and a local server with a few pages.
+struct Get {
+    Get() {
+        server.Route("/page.html", Page(kTwoLinks, "text/html; charset=utf-8"));
+        server.Route("/more.html", Page("<a href=two.html> <a href=three.html>"));
+        server.Route("/none.html", Page("no links at all"));
+        server.Route("/data.bin", Page("<a href=in-binary.html>", "application/octet-stream"));
+        server.Route("/caps.html", Page(kTwoLinks, "TEXT/HTML"));
+        test::TestResponse broken = Page(std::string(kTwoLinks) + std::string(5000, ' '));
+        broken.closeAfter = 10;
+        server.Route("/broken.html", broken);
+        f.main->ShowMainWindow();  // opens the network session
+        f.main->txtUrl.text.clear();
+    }
+    void Press(const std::string& address) {
+        f.main->txtUrl.text = address;
+        f.main->cGo_Click();
+    }
+    test::MainFixture f;
+    test::TestHttpServer server;
+};
+
+}  // namespace
+
+TEST(GetTask, FillsTheListAndMarksItReady) {
+    Get g;
+    g.Press(g.server.Url("/page.html"));
+    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
+    EXPECT_EQ(g.f.main->State(), 2);
+    EXPECT_EQ(g.f.main->StatusBar.Caption(), "Ready (2 Links)");
+    EXPECT_TRUE(g.f.ui.messages.empty());
+    EXPECT_EQ(g.f.refiner.ResetList(), (Rows{"one.html", "two.html"}));
+    EXPECT_EQ(g.f.refiner.shows, 1) << "Refiner_AutoShow is on by default";
+    EXPECT_EQ(g.f.home.Read("ravlet.hst"), g.server.Url("/page.html") + "\r\n");
+}
+
+TEST(GetTask, SendsTheUserAgentAndAccept) {
+    Get g;
+    AppSettings().user_agent = "ravlet-test/1";
+    g.Press(g.server.Url("/page.html"));
+    const auto received = g.server.Received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_NE(received[0].head.find("User-Agent: ravlet-test/1\r\n"), std::string::npos);
+    EXPECT_NE(received[0].head.find("ccept: */html"), std::string::npos) << received[0].head;
+}
+
+TEST(GetTask, TrimsAndCompletesTheAddress) {
+    Get g;
+    const std::string address = g.server.Url("/page.html");
+    g.Press("   " + address.substr(7));  // no scheme, leading blanks
+    EXPECT_EQ(g.f.main->txtUrl.text, address);
+    EXPECT_EQ(g.f.Rows().size(), 2u);
+}
+
+TEST(GetTask, AddModeAppendsWithoutDuplicates) {
+    Get g;
+    g.Press(g.server.Url("/page.html"));
+    g.f.main->Form_KeyDown({Key_Control, false, true, false});
+    g.Press(g.server.Url("/more.html"));
+    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html", "three.html"}));
+    g.f.main->Form_KeyUp({Key_Control});
+    g.Press(g.server.Url("/more.html"));
+    EXPECT_EQ(g.f.Rows(), (Rows{"two.html", "three.html"})) << "without Ctrl the list is replaced";
+}
+
+TEST(GetTask, NonHtmlAskedAndDeclinedLeavesTheList) {
+    Get g;
+    g.f.Rows({"kept"});
+    g.Press(g.server.Url("/data.bin"));
+    ASSERT_EQ(g.f.ui.messages.size(), 1u);
+    EXPECT_EQ(g.f.ui.messages[0].text,
+              "This file does not seem to be HTML!\r\n\r\nDo you want to continue ?\r\n\r\n"
+              "File info:\r\nMimetype:application/octet-stream\r\nSize:23");
+    EXPECT_EQ(g.f.ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+    EXPECT_EQ(g.f.main->State(), 2);
+    EXPECT_EQ(g.f.home.Read("ravlet.hst"), "") << "a declined page is not recorded";
+}
+
+TEST(GetTask, NonHtmlAcceptedIsParsed) {
+    Get g;
+    g.f.ui.answers.push_back(MsgAnswer::Yes);
+    g.Press(g.server.Url("/data.bin"));
+    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
+}
+
+TEST(GetTask, ContentTypeInCapitalsIsAskedAbout) {
+    Get g;
+    g.Press(g.server.Url("/caps.html"));
+    ASSERT_EQ(g.f.ui.messages.size(), 1u);
+    EXPECT_NE(g.f.ui.messages[0].text.find("Mimetype:TEXT/HTML"), std::string::npos);
+}
+
+TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
+    Get g;
+    g.f.main->txtUrl.text = g.server.Url("/data.bin");
+    g.f.main->GetPage(false, false, true);
+    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
+    g.f.main->txtUrl.text = g.server.Url("/caps.html");
+    g.f.main->GetPage(false, false, false);
+    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
+    EXPECT_TRUE(g.f.ui.messages.empty());
+}
+
+TEST(GetTask, APageWithoutLinksSaysSo) {
+    Get g;
+    g.Press(g.server.Url("/none.html"));
+    EXPECT_EQ(g.f.MessageTexts(),
+              std::vector<std::string>{"Error: no links/references on page were found."});
+    EXPECT_EQ(g.f.main->State(), 0);
+}
+
+TEST(GetTask, APageWithoutLinksInAddModeKeepsTheListReady) {
+    Get g;
+    g.f.Rows({"kept"});
+    g.f.main->AddMode(true);
+    g.Press(g.server.Url("/none.html"));
+    EXPECT_TRUE(g.f.ui.messages.empty());
+    EXPECT_EQ(g.f.main->State(), 2);
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+}
+
+TEST(GetTask, AFailedFetchLeavesTheList) {
+    Get g;
+    g.f.Rows({"kept"});
+    g.Press(g.server.Url("/broken.html"));
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+    EXPECT_EQ(g.f.main->State(), 0);
+    ASSERT_EQ(g.f.ui.messages.size(), 1u);
+    EXPECT_EQ(g.f.ui.messages[0].text.rfind("Error: ", 0), 0u);
+}
+
+TEST(GetTask, AnUnreachableServerSaysSo) {
+    Get g;
+    std::string dead;
+    {
+        test::TestHttpServer gone;  // its port is free again once it is gone
+        dead = gone.Url("/x.html");
+    }
+    g.Press(dead);
+    EXPECT_EQ(g.f.main->State(), 0);
+    ASSERT_EQ(g.f.ui.messages.size(), 1u);
+    EXPECT_EQ(g.f.ui.messages[0].text.rfind("Error: ", 0), 0u);
+}
+
+TEST(GetTask, AutoLeechStartsTheDownloadOnlyAfterLinks) {
+    Get g;
+    AppSettings().Auto_Leech = 1;
+    g.Press(g.server.Url("/none.html"));
+    EXPECT_TRUE(g.f.download.buttons.empty());
+    g.Press(g.server.Url("/page.html"));
+    EXPECT_EQ(g.f.download.buttons, std::vector<int>{0});
+}
+
+TEST(GetTask, BuildsTheBaseAndAppliesTheFiltersWhenAsked) {
+    Get g;
+    AppSettings().Auto_BuildBase = 2;
+    AppSettings().Refiner_AutoApply = true;
+    AppSettings().Refiner_AutoShow = false;
+    g.Press(g.server.Url("/page.html"));
+    EXPECT_EQ(g.f.main->txtUrlBase, g.server.Url("/"));
+    EXPECT_EQ(g.f.refiner.commands, std::vector<int>{3000});
+    EXPECT_EQ(g.f.refiner.shows, 0);
+}
+
+TEST(GetTask, TheButtonActsOnlyWhenIdleOrListReady) {
+    Get g;
+    for (int state : {1, 3, 4, 5, 6, 7, 8, 9}) {
+        g.f.main->State(state);
+        g.Press(g.server.Url("/page.html"));
+    }
+    EXPECT_EQ(g.server.Requests(), 0);
+    EXPECT_TRUE(g.f.Rows().empty());
+}
+
+TEST(GetTask, AHugeAddressIsNoProblem) {
+    Get g;
+    g.Press("http://127.0.0.1:1/" + std::string(100 * 1024, 'a'));
+    EXPECT_EQ(g.f.main->State(), 0);
+    EXPECT_EQ(g.f.ui.messages.size(), 1u);
+}
+
+TEST(GetTask, ACommandLineAddressIsFetched) {
+    Get g;
+    HandleCommandLine(*g.f.main, g.server.Url("/page.html") + " ignored words");
+    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
+}
+
+}  // namespace ravlet
