@@ -62,14 +62,22 @@ bool WouldBeUsable(const std::string& path) {
 }
 
 // Listens to the transfer's progress for the length of a run, then restores the listeners
-// the owner had.
+// the owner had. A read reports every chunk of 256 bytes: the status text (built on demand)
+// follows every 64th report and the last one, the gauge every change of the percentage.
 class ProgressListener {
   public:
     ProgressListener(RvNetGet& net, DownloadHost& host)
         : net_(net),
-          oldText_(std::exchange(net.StatusChanged, [&] { host.Status(net.Status()); })),
-          oldPercent_(std::exchange(net.StatusChangedPer,
-                                    [&] { host.StatusBar().Percent(net.StatusPer()); })) {}
+          oldText_(std::exchange(net.StatusChanged,
+                                 [this, &host] {
+                                     if ((++reports_ & 63u) == 0 || net_.StatusPer() == 100)
+                                         host.Status(net_.Status());
+                                 })),
+          oldPercent_(std::exchange(net.StatusChangedPer, [this, &host] {
+              if (net_.StatusPer() == percent_) return;
+              percent_ = net_.StatusPer();
+              host.StatusBar().Percent(percent_);
+          })) {}
     ~ProgressListener() {
         net_.StatusChanged = std::move(oldText_);
         net_.StatusChangedPer = std::move(oldPercent_);
@@ -79,6 +87,8 @@ class ProgressListener {
 
   private:
     RvNetGet& net_;
+    unsigned reports_ = 0;
+    int percent_ = -1;
     std::function<void()> oldText_, oldPercent_;
 };
 

@@ -107,14 +107,12 @@ std::string RvNetGet::ReadStatusText() const {
 void RvNetGet::SetReadStatus(std::int64_t bytes, int percent, bool knownTotal) {
     readBytes_ = bytes;
     readKnownTotal_ = knownTotal;
-    if (StatusChanged || StatusChangedPer) {
-        statusPer_ = percent;
-        SetStatus(ReadStatusText(), percent);
-        return;
-    }
-    // Nobody listens: the text is built when it is asked for.
     statusPer_ = percent;
+    // The text is built when someone asks for it: a read reports every chunk, and listeners
+    // that show it look far less often.
     statusStale_ = true;
+    if (StatusChanged) StatusChanged();
+    if (StatusChangedPer) StatusChangedPer();
 }
 
 const std::string& RvNetGet::Status() const {

@@ -31,7 +31,10 @@ class DownloadHostFake : public DownloadHost {
     }
     void Status(const std::string& text) override {
         status = text;
-        if (text.rfind("reading url: ", 0) != 0) statuses.push_back(text);
+        if (text.rfind("reading url: ", 0) != 0)
+            statuses.push_back(text);
+        else
+            ++readingStatuses;
     }
     ctlStatusBar& StatusBar() override { return bar; }
     RvNetGet& Net() override { return net; }
@@ -56,6 +59,7 @@ class DownloadHostFake : public DownloadHost {
     std::vector<long> rows;
     std::string status;
     std::vector<std::string> statuses;  // every status but the transfer's progress
+    int readingStatuses = 0;
     ctlStatusBar bar;
     RvNetGet net;
     ScriptedOverwrite overwrite;
