@@ -19,6 +19,7 @@
 #include "gui/QtText.h"
 #include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
+#include "gui/frmOverwriteDialog.h"
 #include "main/ScanModes.h"
 #include "main/frmMain.h"
 
@@ -102,10 +103,13 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
             w->installEventFilter(this);
     txtUrl_->lineEdit()->installEventFilter(this);
     resize(960, 660);
+    overwrite_ = std::make_unique<frmOverwriteDialog>(this);
+    main_.Downloads().SetOverwriteView(overwrite_.get());
     main_.SetView(this);
 }
 
 frmMainWindow::~frmMainWindow() {
+    main_.Downloads().SetOverwriteView(nullptr);
     main_.SetView(nullptr);
 }
 
@@ -479,6 +483,16 @@ void frmMainWindow::SyncLayout() {
         raise();
         activateWindow();
     }
+}
+
+void frmMainWindow::ShowNamingMenu() {
+    FillFilenaming();
+    // From the overwrite question only the naming applies to the links that follow; the
+    // existing-file rule is being answered right now.
+    const QList<QAction*> actions = namingMenu_->actions();
+    for (qsizetype i = 6; i < actions.size(); ++i) actions[i]->setEnabled(false);
+    namingMenu_->exec(QCursor::pos());
+    for (QAction* a : actions) a->setEnabled(true);
 }
 
 void frmMainWindow::FocusUrlBox() {

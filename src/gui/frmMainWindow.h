@@ -25,6 +25,7 @@ namespace ravlet::gui {
 
 class LinkListView;
 class StatusBarWidget;
+class frmOverwriteDialog;
 class frmLogView;
 
 class frmMainWindow : public QMainWindow, public MainView {
@@ -40,6 +41,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     void CloseWindow() override;
     void Terminate() override;
     void PopupFileMenu() override;
+    void ShowNamingMenu() override;
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }
@@ -103,6 +105,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     std::unique_ptr<frmLogView> logView_;
     StatusBarWidget* status_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<frmOverwriteDialog> overwrite_;
     bool syncing_ = false;
     bool closing_ = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of the download task and of the download-manager hand-off. The
-// download subsystem implements it; until then this default does nothing.
+// window's own MainDownloads runs the download; tests put recorders in its place.
 namespace ravlet {
 
 class DownloadHooks {

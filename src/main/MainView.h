@@ -33,6 +33,8 @@ class MainView {
     // Closes the site scanner and the tool windows before the main window closes; false
     // when one of them refuses.
     virtual bool CloseToolWindows() { return true; }
+    // The "Download &Filenaming" menu at the pointer (from the overwrite question).
+    virtual void ShowNamingMenu() {}
     // Closes the window after the logic agreed to the close.
     virtual void CloseWindow() {}
     // Ends the process at once, without writing the settings.

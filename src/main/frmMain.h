@@ -12,6 +12,7 @@
 #include "main/ComboBox.h"
 #include "main/DownloadHooks.h"
 #include "main/MainControls.h"
+#include "main/MainDownloads.h"
 #include "main/MainView.h"
 #include "main/RefinerHooks.h"
 #include "net/RvNetGet.h"
@@ -67,8 +68,13 @@ class frmMain : public MainWindowHooks, public LogHost {
     void SetView(MainView* view);
     void SetRefiner(RefinerHooks* refiner);
     void SetDownload(DownloadHooks* download);
-    RefinerHooks& Refiner() { return *refiner_; }
+    RefinerHooks& Refiner() const { return *refiner_; }
     DownloadHooks& Download() { return *download_; }
+    MainView& View() const { return *view_; }
+    // The download run behind the default download buttons.
+    MainDownloads& Downloads() { return ownDownload_; }
+    // Draws the parts of the window again.
+    void RefreshView(int parts) { Notify(parts); }
 
     // What the start routine calls.
     void ShowMainWindow() override;
@@ -233,7 +239,7 @@ class frmMain : public MainWindowHooks, public LogHost {
     std::unique_ptr<Timer> monitor_;
     MainView ownView_;
     RefinerHooks ownRefiner_;
-    DownloadHooks ownDownload_;
+    MainDownloads ownDownload_{*this};
     MainView* view_ = &ownView_;
     RefinerHooks* refiner_ = &ownRefiner_;
     DownloadHooks* download_ = &ownDownload_;
