@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Takes docs/main-window.png: ravlet under Xvfb gets a page of a local server, F7 docks the log.
-# Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh).
+# Takes docs/main-window.png: ravlet under Xvfb gets a page of a local server and, with
+# Auto_Leech on, downloads its links at once; what fails lands in the docked log.
+# Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
+# program named by RAVLET_BIN.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/main-window.png}
+bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)
 trap 'kill ${server:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/site/files" "$work/home/tmp"
@@ -16,21 +19,29 @@ links = ["index.html", "about/team.html", "downloads/ravlet-0.1.0.tar.gz",
          "news/2024-05-release.html", "news/archive.html", "music/live-01.mp3",
          "music/live-02.mp3", "music/live-03.ogg", "video/tour.webm",
          "forum/viewtopic.php?t=42&start=10", "mailto:support@example.com", "contact.html"]
+import os
 with open(sys.argv[1], "w") as f:
     f.write("<html><body>\r\n")
     f.writelines('<a href="%s">%s</a><br>\r\n' % (l, l) for l in links)
     f.write("</body></html>\r\n")
+# Some of the links are there, the others answer 404.
+folder = os.path.dirname(sys.argv[1])
+for l in links[1:9:2] + links[13:15]:
+    path = os.path.join(folder, l)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(b"x" * 2048)
 PY
+printf 'Auto_Leech=1\r\nRefiner_AutoShow=0\r\nfilenaming=3\r\nsavedir=%s/\r\n' \
+    "$work/home/tmp" > "$work/home/ravlet.ini"
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$work/site" >/dev/null 2>&1 &
 server=$!
 sleep 1
 cat > "$work/run.sh" <<SH
-RAVLET_HOME="$work/home" ./build/ravlet "http://127.0.0.1:$port/files/index.html" &
+RAVLET_HOME="$work/home" "$bin" "http://127.0.0.1:$port/files/index.html" &
 app=\$!
-sleep 4
-python3 scripts/xshot.py key ravlet F7
-sleep 1
+sleep 8
 python3 scripts/xshot.py shot ravlet "$out"
 kill \$app
 SH
