@@ -84,6 +84,16 @@ void LinkListView::Sync() {
     syncing_ = false;
 }
 
+void LinkListView::SyncCurrent() {
+    const long current = main_.ListLinks().Current();
+    if (current < 0 || current >= model_.rowCount()) return;
+    syncing_ = true;
+    const QModelIndex index = model_.index(static_cast<int>(current));
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index);
+    syncing_ = false;
+}
+
 long LinkListView::RowAt(const QPoint& pos) const {
     const int height = sizeHintForRow(0);
     const QModelIndex top = indexAt(QPoint(1, 1));

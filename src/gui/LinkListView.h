@@ -29,6 +29,8 @@ class LinkListView : public QListView {
     LinkListView(frmMain& main, QWidget* parent = nullptr);
     // Draws the logic's rows, selection and current row again.
     void Sync();
+    // Moves only the current row, as a running download does after every link.
+    void SyncCurrent();
     // The row under a point of the viewport, as the drag counts it.
     long RowAt(const QPoint& pos) const;
 

@@ -402,7 +402,8 @@ void frmMainWindow::Update(int parts) {
     if (parts & View_List) {
         list_->Sync();
         stack_->setCurrentIndex(main_.SourceShown() ? 1 : 0);
-    }
+    } else if (parts & View_Current)
+        list_->SyncCurrent();
     if (parts & (View_Log | View_Layout)) SyncLayout();
 }
 

@@ -28,7 +28,7 @@ LinkList& MainDownloads::Links() {
 
 void MainDownloads::CurrentRow(long row) {
     main_.ListLinks().Current(row);
-    main_.RefreshView(View_List);
+    main_.RefreshView(View_Current);
 }
 
 std::string MainDownloads::PageAddress() const {

@@ -12,7 +12,8 @@ enum MainViewPart : int {
     View_Texts = 4,     // txtUrl and its drop-down, txtUrlBase, the folder box, the source view
     View_Log = 8,       // the log pane or the log window
     View_Layout = 16,   // Form_Resize: the pane's visibility changed
-    View_All = 31,
+    View_Current = 32,  // only the current row of ListLinks moved
+    View_All = 63,
 };
 
 class MainView {

@@ -95,6 +95,15 @@ void frmMain::Task_ReRoute_Default() {
 
 bool frmMain::Form_QueryUnload(bool autoClose) {
     Settings& s = AppSettings();
+    // Closing under a running get, download or filter would pull the network session and the
+    // list from under it; the task is stopped first (or the process terminated).
+    if (!ListEditable(state_)) {
+        MsgBox(
+            "ravlet is still busy (a get, a download or the filters are running). Stop it "
+            "first, then close ravlet.",
+            MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
     if (s.confirmclose && !autoClose &&
         MsgBox("do you really want to quit ravlet ?", MsgButtons::YesNo, MsgIcon::Question) !=
             MsgAnswer::Yes)

@@ -69,6 +69,17 @@ TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
         << "the address heads the drop-down";
 }
 
+TEST(frmMainWindow, TheCurrentRowAloneFollowsTheLogic) {
+    Window w;
+    w.f.Rows({"a", "b", "c"}, {0});
+    w.f.main->RefreshView(View_List);
+    w.f.main->ListLinks().Current(2);
+    w.f.main->RefreshView(View_Current);
+    EXPECT_EQ(w.view.ListLinks()->currentIndex().row(), 2);
+    EXPECT_TRUE(w.f.main->ListLinks().Selected(0)) << "the selection stays";
+    EXPECT_FALSE(w.f.main->ListLinks().Selected(2));
+}
+
 TEST(frmMainWindow, TheGetButtonFollowsStateAndAddMode) {
     Window w;
     EXPECT_TRUE(w.view.cGo()->isEnabled());

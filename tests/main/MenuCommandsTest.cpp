@@ -100,6 +100,21 @@ TEST(MainClose, AutomaticCloseAndConfirmCloseOffDoNotAsk) {
     EXPECT_TRUE(g.ui.messages.empty());
 }
 
+TEST(MainClose, NotWhileATaskRuns) {
+    test::MainFixture f;
+    AppSettings().confirmclose = false;
+    f.main->ShowMainWindow();
+    for (int state : {1, 3, 4, 5, 6, 7, 8, 9}) {
+        f.main->State(state);
+        EXPECT_FALSE(f.main->Form_QueryUnload()) << "state " << state;
+        EXPECT_FALSE(f.main->Form_QueryUnload(true)) << "state " << state;
+    }
+    EXPECT_FALSE(f.main->Closed());
+    EXPECT_EQ(f.home.Read("ravlet.ini"), "");
+    f.main->State(2);
+    EXPECT_TRUE(f.main->Form_QueryUnload());
+}
+
 TEST(MainClose, ARefusingRefinerCancelsTheClose) {
     struct Refusing : RefinerHooks {
         bool CloseRefiner() override { return false; }
