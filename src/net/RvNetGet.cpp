@@ -298,6 +298,8 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
             break;
         }
         if (stopRequest_) {
+            // The error text says why, not what an earlier call left in it.
+            error_ = TranslateErrorCode(12017);
             ok = false;
             break;
         }

@@ -545,6 +545,8 @@ TEST_F(Download, StopAbortsTheTransferEndsTheRunAndSuppressesTheClose) {
     EXPECT_EQ(ui.messages[0].title, "Stop pressed");
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_TRUE(run.Stopped());
+    EXPECT_EQ(log, Names{"Error: " + RvNetGet::TranslateErrorCode(12017) +
+                         " - Url: " + server.Url("/big")});
     EXPECT_EQ(host.states, (std::vector<int>{3, 6, 7, 0}));
     EXPECT_EQ(server.Requests(), 1);
     EXPECT_EQ(Files(), Names{});

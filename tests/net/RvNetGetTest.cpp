@@ -98,6 +98,7 @@ TEST_F(RvNetGetHttp, StopDuringTheThirdChunk) {
     get.NetUrlRead(false, -1, ok);
     EXPECT_FALSE(ok);
     EXPECT_EQ(get.DataText().size(), 3u * 256u);
+    EXPECT_EQ(get.NetError(), RvNetGet::TranslateErrorCode(12017));
 }
 
 TEST_F(RvNetGetHttp, UnknownLengthShowsQuestionMarks) {
