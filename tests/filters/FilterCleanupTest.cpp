@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "filters/FilterCleanup.h"
+
+namespace ravlet {
+
+namespace {
+
+struct Row {
+    int opts;
+    std::string link;
+    int result;
+    std::string after;
+};
+
+const std::string& TextTypes() {
+    static const std::string types = [] {
+        Settings s;
+        SettingsSetDefaults(s);
+        return s.Scanner_TextTypes;
+    }();
+    return types;
+}
+
+}  // namespace
+
+TEST(FilterCleanup, Judging) {
+    const std::vector<Row> rows = {
+        {0, "/p.html#top", 0, "/p.html#top"},
+        {1, "/p.html#top", 2, "/p.html"},
+        {1, "#top", 1, ""},
+        {1, "/a#b#c", 2, "/a#b"},  // cut before the last "#"
+        {1, "/plain", 0, "/plain"},
+        {2, ".", 1, ""},
+        {2, "/dir/.", 2, "/dir/"},
+        {2, "/dir.", 0, "/dir."},
+        {3, "/dir/.#x", 2, "/dir/"},  // the anchor goes first, then the dot
+        {3, "#", 1, ""},
+        {4, "/dir/?N=D", 1, ""},
+        {4, "/ICONS/back.gif", 1, ""},
+        {4, "/dir/?n=d", 0, "/dir/?n=d"},  // the sort keys regard case
+        {4, "?S=A", 1, ""},
+        {4, "/dir/?X=D", 0, "/dir/?X=D"},
+        {4, "/dir/N=D", 0, "/dir/N=D"},
+        {8, "/index.HTML", 1, ""},
+        {8, "/dir/", 1, ""},
+        {8, "/f.zip", 0, "/f.zip"},
+        {9, "/page.php#x", 1, ""},  // a later option overrides the result
+        {1 | 8, "/f.zip#x", 2, "/f.zip"},
+    };
+    for (const auto& r : rows) {
+        const CleanupFilter f{r.opts};
+        std::string link = r.link;
+        EXPECT_EQ(f.Judge(link, TextTypes(), nullptr), r.result) << r.opts << " " << r.link;
+        EXPECT_EQ(link, r.after) << r.opts << " " << r.link;
+    }
+}
+
+TEST(FilterCleanup, DoubleEntriesAskTheList) {
+    const CleanupFilter f{kCleanupDoubles};
+    const std::set<std::string> others = {"a", "b"};
+    auto has = [&](const std::string& s) { return others.count(s) > 0; };
+    std::string link = "a";
+    EXPECT_EQ(f.Judge(link, TextTypes(), has), 1);
+    EXPECT_EQ(link, "");
+    link = "c";
+    EXPECT_EQ(f.Judge(link, TextTypes(), has), 0);
+    EXPECT_EQ(link, "c");
+    // An empty text is never a duplicate.
+    auto everything = [](const std::string&) { return true; };
+    link = "#x";
+    EXPECT_EQ(CleanupFilter{kCleanupCutAnchor | kCleanupDoubles}.Judge(link, "", everything), 1);
+}
+
+TEST(FilterCleanup, DataBlockOfANewFilter) {
+    EXPECT_EQ(CleanupFilter{}.DataRead(), "<data name=\"opts\" value=\"0\" />");
+    CleanupFilter g;
+    g.DataWrite(DataLinesRead(CleanupFilter{31}.DataRead()));
+    EXPECT_EQ(g.opts, 31);
+    g.DataWrite(DataLinesRead("<data name=\"opts\" value=\"99999999999999\" />"));
+    EXPECT_EQ(g.opts, 2147483647);
+}
+
+}  // namespace ravlet

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "filters/FilterPreSuffix.h"
+
+namespace ravlet {
+
+namespace {
+
+struct Row {
+    std::string suffix;
+    std::string prefix;
+    bool cut;
+    bool invert;
+    std::string link;
+    int result;
+    std::string after;
+};
+
+}  // namespace
+
+TEST(FilterPreSuffix, Judging) {
+    const std::vector<Row> rows = {
+        {".zip ", "", false, false, "/dl/f.ZIP", 0, "/dl/f.ZIP"},
+        {".zip", "", false, false, "/dl/f.rar", 1, "/dl/f.rar"},
+        {".zip", "/Dl/", false, false, "/dl/f.zip", 1, "/dl/f.zip"},  // prefix regards case
+        {".zip", "/dl/", false, false, "/dl/f.zip", 0, "/dl/f.zip"},
+        {"", "/dl/", true, false, "/dl/f.zip", 2, "f.zip"},
+        {"", "/dl/", true, true, "/dl/f.zip", 1, "/dl/f.zip"},  // inverted: removed, not cut
+        {"", "/dl/", true, true, "/up/f.zip", 0, "/up/f.zip"},
+        {".zip", "", false, true, "/a.zip", 1, "/a.zip"},
+        {".zip", "", false, true, "/a.rar", 0, "/a.rar"},
+        {".zip", "/x", false, true, "/a.rar", 0, "/a.rar"},  // inverted: removed on either
+        {".zip", "/a", false, true, "/a.rar", 1, "/a.rar"},
+        {"", "", true, false, "/a", 0, "/a"},                 // no test set keeps everything
+        {"  .zip", "", false, false, "/a.zip", 0, "/a.zip"},  // the suffix's leading blanks
+        {".zip", "", false, false, "zip", 1, "zip"},
+        {"", "/dl/", true, false, "/dl/", 2, ""},  // cut to an empty text
+        {"", "/dl/", false, false, "/d", 1, "/d"},
+    };
+    for (const auto& r : rows) {
+        PreSuffixFilter f{r.suffix, r.prefix, r.cut, r.invert};
+        std::string link = r.link;
+        EXPECT_EQ(f.Judge(link), r.result) << "[" << r.suffix << "][" << r.prefix << "] " << r.link;
+        EXPECT_EQ(link, r.after) << r.link;
+    }
+}
+
+TEST(FilterPreSuffix, StoresTheSuffixWithoutTrailingBlanks) {
+    PreSuffixFilter f{".zip  ", "", false, false};
+    std::string link = "/a.zip";
+    f.Judge(link);
+    EXPECT_EQ(f.suffix, ".zip");
+}
+
+TEST(FilterPreSuffix, DataBlockRoundTrips) {
+    PreSuffixFilter f{".z\"ip", "a&b>", true, false};
+    EXPECT_EQ(f.DataRead(),
+              "<data name=\"suffix\" value=\".z&quote;ip\" />\r\n"
+              "<data name=\"prefix\" value=\"a&amp;b&gt;\" />\r\n"
+              "<data name=\"cut\" value=\"1\" />\r\n"
+              "<data name=\"invert\" value=\"0\" />");
+    PreSuffixFilter g;
+    g.DataWrite(DataLinesRead(f.DataRead()));
+    EXPECT_EQ(g.suffix, f.suffix);
+    EXPECT_EQ(g.prefix, f.prefix);
+    EXPECT_TRUE(g.cut);
+    EXPECT_FALSE(g.invert);
+}
+
+}  // namespace ravlet
