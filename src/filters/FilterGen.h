@@ -67,6 +67,10 @@ class FilterGen : public GlistComponent {
 
     // The component's name in the refiner window ("Filter1", ...).
     std::string name;
+    // A kind this program does not know, as a pad file held it, with its data lines: written
+    // back unchanged so that saving the pad does not drop the filter.
+    std::string foreignKind;
+    std::string foreignData;
 
     FileTypeFilter fileType;
     PreSuffixFilter preSuffix;

@@ -186,11 +186,19 @@ std::size_t TagMatchClose(std::string_view name, std::size_t from, std::size_t l
 
 TagIndex::TagIndex(std::string_view text, std::string_view name)
     : text_(text), nameLength_(name.size()) {
-    for (std::size_t lt = text.find('<'); lt != npos; lt = text.find('<', lt + 1)) {
-        if (OpenTagAt(text, lt, name))
-            opens_.push_back(lt + 1);
-        else if (CloseTagAt(text, lt, name))
-            closes_.push_back(lt + 1);
+    std::size_t lt = text.find('<');
+    while (lt != npos && lt + 1 < text.size()) {
+        const char next = text[lt + 1];
+        if (next == '/') {
+            if (CloseTagAt(text, lt, name)) closes_.push_back(lt + 1);
+        } else if (next != '&' && next != '>' && next != ' ') {
+            if (OpenTagAt(text, lt, name)) opens_.push_back(lt + 1);
+            // The rest of the tag is its attributes: a "<" in a value is text.
+            const std::size_t gt = text.find('>', lt);
+            if (gt == npos) break;
+            lt = gt;
+        }
+        lt = text.find('<', lt + 1);
     }
 }
 

@@ -39,7 +39,9 @@ std::size_t TagMatchClose(std::string_view name, std::size_t from, std::size_t l
                           std::string_view text);
 
 // The opening and closing tags of one name, found once for a whole text, so that matching
-// many elements of a long text stays fast. Gives the same answers as the plain functions.
+// many elements of a long text stays fast. Only tags outside other tags count: a "<" inside
+// an attribute value (a caption, a find text) is text, so such values cannot break the
+// nesting. Otherwise it gives the same answers as the plain functions.
 class TagIndex {
   public:
     TagIndex(std::string_view text, std::string_view name);

@@ -195,7 +195,7 @@ TEST(TagScanner, DeepNestingReadsAsUnmatched) {
 TEST(TagScanner, IndexAnswersAsThePlainSearch) {
     std::mt19937 random(7);
     const std::vector<std::string> pieces = {"<g>", "</g>", "<G a=\"1\">", "<g/>", "</G>",
-                                             "x",   "<gx>", "<g ",         ">",    "</"};
+                                             "x",   "<gx>", "</gx>",       "< ",   "</"};
     for (int round = 0; round < 300; ++round) {
         std::string text;
         const int n = 1 + static_cast<int>(random() % 14);
@@ -209,6 +209,16 @@ TEST(TagScanner, IndexAnswersAsThePlainSearch) {
                 << text << " from " << from;
         }
     }
+}
+
+TEST(TagScanner, IndexSkipsTagsInsideValues) {
+    const std::string text = "<g c=\"<g x\"><h v=\"</g\" /></g>";
+    const TagIndex index(text, "g");
+    EXPECT_EQ(index.FindOpen(2), 0u);
+    EXPECT_EQ(index.FindClose(1), text.size() - 3);
+    EXPECT_EQ(index.MatchClose(14, text.size()), text.size() - 3);
+    // The plain search takes the value's "<g " for a tag.
+    EXPECT_EQ(TagFindOpen(text, 2, "g"), 7u);
 }
 
 }  // namespace ravlet

@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "filters/PadFile.h"
+#include "support/ScriptedUi.h"
+#include "support/TempHome.h"
+
+namespace ravlet {
+
+namespace {
+
+class PadFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SettingsSetDefaults(AppSettings()); }
+    test::ScriptedUi ui;
+};
+
+// One line of the tree: level, caption, kind ("" for a group), flags, data block.
+struct Node {
+    int level;
+    std::string caption;
+    std::string kind;
+    bool enabled;
+    bool collapsed;
+    std::string data;
+};
+
+std::vector<Node> Tree(const FilterPad& pad) {
+    std::vector<Node> nodes;
+    const Glist& list = pad.List();
+    for (int i = 1; i <= list.EntryCount(); ++i) {
+        const GlistEntry& e = *list.Entry(i);
+        const FilterGen* f = pad.FilterAt(i);
+        nodes.push_back({e.level, e.caption, f ? f->Filter() : "", e.enabled, e.collapsed,
+                         f ? f->DataRead() : ""});
+    }
+    return nodes;
+}
+
+void ExpectSameTree(const FilterPad& a, const FilterPad& b) {
+    const auto x = Tree(a), y = Tree(b);
+    ASSERT_EQ(x.size(), y.size());
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        EXPECT_EQ(x[i].level, y[i].level) << i;
+        EXPECT_EQ(x[i].caption, y[i].caption) << i;
+        EXPECT_EQ(x[i].kind, y[i].kind) << i;
+        EXPECT_EQ(x[i].enabled, y[i].enabled) << i;
+        EXPECT_EQ(x[i].collapsed, y[i].collapsed) << i;
+        EXPECT_EQ(x[i].data, y[i].data) << i;
+    }
+    EXPECT_EQ(a.List().EntryIndex(), b.List().EntryIndex());
+}
+
+// A pad with every kind, nested groups and captions that need escaping.
+void BuildSample(FilterPad& pad) {
+    Glist& list = pad.List();
+    pad.AddGroup();
+    list.EntryData(1, "caption", std::string("Pictures & \"more\" > <less>"));
+    list.EntryIndex(1);
+    list.EntryIndex(list.EntryAddInto("<group inner", nullptr));
+    list.EntryData(2, "enabled", true);
+    int f = pad.AddFilter("File Type");
+    pad.FilterAt(f)->fileType.SetOpts(3);
+    list.Move(f, 2, GlistDrop::Into);
+    f = list.EntryIndex();
+    f = pad.AddFilter("Pre- and Suf-fix");
+    pad.FilterAt(f)->preSuffix = {".zip", "/dl/\"x\"", true, false};
+    list.EntryData(f, "collapsed", true);
+    list.EntryIndex(1);
+    f = pad.AddFilter("Find (and Replace)");
+    pad.FilterAt(f)->findReplace = {1, "a&b</filter></group><group x", true, 2, false, "c>d"};
+    list.EntryIndex(0);
+    f = pad.AddFilter("OneWildcard*");
+    pad.FilterAt(f)->oneWildcard = {2, "img*.jpg"};
+    list.EntryData(f, "enabled", false);
+    f = pad.AddFilter("Cleanup");
+    pad.FilterAt(f)->cleanup.opts = 19;
+    pad.AddGroup();
+    list.EntryIndex(3);
+}
+
+}  // namespace
+
+TEST_F(PadFileTest, EmptyPad) {
+    FilterPad pad;
+    EXPECT_EQ(PadWrite(pad), "<filterravpad selected=\"0\">\r\n</filterravpad>");
+}
+
+TEST_F(PadFileTest, GroupWithOneCleanupFilter) {
+    FilterPad pad;
+    Glist& list = pad.List();
+    const int g = list.SilentAdd("G", nullptr, 0, 0);
+    list.EntryData(g, "enabled", true);
+    FilterGen& f = pad.CreateFilter();
+    f.Filter("Cleanup");
+    f.cleanup.opts = 3;
+    const int e = list.SilentAdd("F", &f, 0, 1);
+    list.EntryData(e, "enabled", true);
+    list.EntryData(e, "collapsed", true);
+    EXPECT_EQ(PadWrite(pad),
+              "<filterravpad selected=\"0\">\r\n"
+              "\t<group caption=\"G\" enabled=\"1\" collapsed=\"0\" >\r\n"
+              "\t\t<filter type=\"Cleanup\" caption=\"F\" enabled=\"1\" collapsed=\"1\" >\r\n"
+              "\t\t\t<data name=\"opts\" value=\"3\" />\r\n"
+              "\t\t</filter>\r\n"
+              "\t</group>\r\n"
+              "</filterravpad>");
+}
+
+TEST_F(PadFileTest, WrittenPadReadsBackByteForByte) {
+    FilterPad pad;
+    BuildSample(pad);
+    const std::string text = PadWrite(pad);
+    EXPECT_NE(text.find("caption=\"Pictures &amp; &quote;more&quote; &gt; <less&gt;\""),
+              std::string::npos);
+    // Data lines are indented with their element, every line of them.
+    EXPECT_NE(text.find("\r\n\t\t\t\t<data name=\"opts\" value=\"3\" />\r\n\t\t\t</filter>"),
+              std::string::npos);
+
+    FilterPad again;
+    EXPECT_EQ(PadRead(again, text).status, PadReadStatus::Ok);
+    ExpectSameTree(pad, again);
+    EXPECT_EQ(PadWrite(again), text);
+    EXPECT_EQ(again.List().Entry(1)->caption, "Pictures & \"more\" > <less>");
+}
+
+TEST_F(PadFileTest, HandWrittenPad) {
+    const std::string text =
+        "<filterravpad selected=\"2\">\r\n"
+        "\t<group caption=\"Only pictures\" enabled=\"1\" collapsed=\"0\" >\r\n"
+        "\t\t<filter type=\"File Type\" caption=\"pics\" enabled=\"1\" collapsed=\"0\" >\r\n"
+        "\t\t\t<data name=\"entries\" value=\"image(.jpg,.png)other(.gif)\" />\r\n"
+        "\t\t\t<data name=\"opts\" value=\"2\" />\r\n"
+        "\t\t</filter>\r\n"
+        "\t\t<group caption=\"off\" enabled=\"0\" collapsed=\"1\" >\r\n"
+        "\t\t\t<filter type=\"OneWildcard*\" caption=\"x\" enabled=\"1\" collapsed=\"0\" >\r\n"
+        "\t\t\t\t<data name=\"action\" value=\"4\" />\r\n"
+        "\t\t\t\t<data name=\"mask\" value=\"a*&quote;\" />\r\n"
+        "\t\t\t</filter>\r\n"
+        "\t\t</group>\r\n"
+        "\t</group>\r\n"
+        "\t<filter type=\"Cleanup\" caption=\"tidy\" enabled=\"1\" collapsed=\"1\" >\r\n"
+        "\t\t<data name=\"opts\" value=\"16\" />\r\n"
+        "\t</filter>\r\n"
+        "</filterravpad>";
+    FilterPad pad;
+    ASSERT_EQ(PadRead(pad, text).status, PadReadStatus::Ok);
+    const auto tree = Tree(pad);
+    ASSERT_EQ(tree.size(), 5u);
+    const std::vector<int> levels = {0, 1, 1, 2, 0};
+    const std::vector<std::string> captions = {"Only pictures", "pics", "off", "x", "tidy"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(tree[i].level, levels[i]);
+        EXPECT_EQ(tree[i].caption, captions[i]);
+    }
+    EXPECT_EQ(pad.List().EntryIndex(), 2);
+    EXPECT_EQ(pad.List().CheckState(4), 2);  // under the disabled group
+    EXPECT_TRUE(pad.List().Entry(3)->collapsed);
+    EXPECT_EQ(pad.FilterAt(2)->fileType.GroupCount(), 2u);
+    EXPECT_TRUE(pad.FilterAt(2)->fileType.Selected(1));
+    EXPECT_EQ(pad.FilterAt(4)->oneWildcard.mask, "a*\"");
+    EXPECT_EQ(pad.FilterAt(5)->cleanup.opts, 16);
+    EXPECT_EQ(PadWrite(pad), text);
+}
+
+TEST_F(PadFileTest, TextsThatAreNoPad) {
+    FilterPad pad;
+    BuildSample(pad);
+    const int before = pad.List().EntryCount();
+    EXPECT_EQ(PadRead(pad, "no tags < here at all").status, PadReadStatus::NoTag);
+    EXPECT_EQ(pad.List().EntryCount(), before);
+    EXPECT_EQ(PadRead(pad, "<FilterRavPad selected=\"1\"></FilterRavPad>").status,
+              PadReadStatus::NotAPad);
+    EXPECT_EQ(pad.List().EntryCount(), 0);
+}
+
+TEST_F(PadFileTest, DamagedElementsAreSkipped) {
+    struct Row {
+        std::string inner;
+        std::vector<std::string> captions;
+        bool damaged;
+        std::size_t messages;
+    };
+    const std::vector<Row> rows = {
+        {"<filter type=\"Cleanup\" caption=\"a\" /><filter type=\"Cleanup\" caption=\"b\" >"
+         "</filter>",
+         {"b"},
+         false,
+         0},                                                // self-closing skipped
+        {"<filter caption=\"a\" ></filter>", {}, true, 0},  // no type
+        {"<group caption=\"g\" ><filter type=\"Cleanup\" caption=\"a\" ></group>",
+         {"g"},
+         true,
+         0},  // no closing tag within its group: skipped
+        // The close is searched as a prefix: the root's close ends the filter.
+        {"<filter type=\"Cleanup\" caption=\"a\" >", {"a"}, false, 0},
+        {"<other x=\"1\"><group caption=\"g\" ></group>", {"g"}, false, 0},
+        {"<group caption=\"g\" ><group caption=\"h\" ><group caption=\"i\" >x",
+         {"i"},
+         true,
+         1},  // one message a read
+        {"<filter type=\"Nonsense\" caption=\"n\" ><data name=\"q\" value=\"1\" /></filter>",
+         {"n"},
+         false,
+         0},
+    };
+    for (const auto& r : rows) {
+        ui.messages.clear();
+        FilterPad pad;
+        const auto result =
+            PadRead(pad, "<filterravpad selected=\"0\">" + r.inner + "</filterravpad>");
+        EXPECT_EQ(result.status == PadReadStatus::Damaged, r.damaged) << r.inner;
+        std::vector<std::string> captions;
+        for (const auto& n : Tree(pad)) captions.push_back(n.caption);
+        EXPECT_EQ(captions, r.captions) << r.inner;
+        ASSERT_EQ(ui.messages.size(), r.messages) << r.inner;
+        if (r.messages > 0) {
+            EXPECT_EQ(ui.messages[0].text, "Error: No closing Tag found.");
+            EXPECT_EQ(ui.messages[0].title, "List_WriteParseData");
+            EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
+        }
+    }
+}
+
+TEST_F(PadFileTest, UnknownKindsSurviveASave) {
+    const std::string text =
+        "<filterravpad selected=\"1\">\r\n"
+        "\t<filter type=\"Future Kind\" caption=\"f\" enabled=\"1\" collapsed=\"0\" >\r\n"
+        "\t\t<data name=\"a\" value=\"1\" />\r\n"
+        "\t\t<data name=\"b\" value=\"x&amp;y\" />\r\n"
+        "\t</filter>\r\n"
+        "</filterravpad>";
+    FilterPad pad;
+    ASSERT_EQ(PadRead(pad, text).status, PadReadStatus::Ok);
+    EXPECT_EQ(pad.FilterAt(1)->Filter(), "");
+    EXPECT_EQ(PadWrite(pad), text);
+}
+
+TEST_F(PadFileTest, TruncatedAtEveryOffset) {
+    FilterPad pad;
+    BuildSample(pad);
+    const std::string text = PadWrite(pad);
+    for (std::size_t cut = 0; cut < text.size(); ++cut) {
+        FilterPad part;
+        const auto result = PadRead(part, text.substr(0, cut));
+        // Only the very last ">" can go without losing anything.
+        if (cut + 1 < text.size()) {
+            EXPECT_NE(result.status, PadReadStatus::Ok) << cut;
+        }
+        const Glist& list = part.List();
+        EXPECT_LE(list.EntryCount(), pad.List().EntryCount()) << cut;
+        for (int i = 1; i <= list.EntryCount(); ++i) EXPECT_LE(list.Entry(i)->level, 2) << cut;
+    }
+}
+
+TEST_F(PadFileTest, DeepNestingAndHugeValues) {
+    std::string deep = "<filterravpad selected=\"0\">";
+    for (int i = 0; i < 5000; ++i) deep += "<group caption=\"g\" enabled=\"1\" collapsed=\"0\" >";
+    for (int i = 0; i < 5000; ++i) deep += "</group>";
+    deep += "</filterravpad>";
+    FilterPad pad;
+    EXPECT_EQ(PadRead(pad, deep).status, PadReadStatus::Damaged);
+    EXPECT_GT(pad.List().EntryCount(), 0);
+    EXPECT_LE(ui.messages.size(), 1u);
+
+    const std::string huge(10 << 20, 'x');
+    const std::string text =
+        "<filterravpad selected=\"1\"><filter type=\"Find (and Replace)\" "
+        "caption=\"big\" ><data name=\"find\" value=\"" +
+        huge + "\" /></filter></filterravpad>";
+    FilterPad big;
+    ASSERT_EQ(PadRead(big, text).status, PadReadStatus::Ok);
+    EXPECT_EQ(big.FilterAt(1)->findReplace.find.size(), huge.size());
+}
+
+TEST_F(PadFileTest, DefaultFile) {
+    test::TempHome home;
+    FilterPad pad;
+    BuildSample(pad);
+    ASSERT_TRUE(PadSaveDefault(pad));
+    EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
+
+    FilterPad again;
+    EXPECT_EQ(PadReadDefault(again).status, PadReadStatus::Ok);
+    ExpectSameTree(pad, again);
+
+    // A folder that cannot be written: the save fails and the old file stays.
+    chmod(home.path().c_str(), 0500);
+    FilterPad empty;
+    std::string error;
+    const bool saved = PadSaveDefault(empty, &error);
+    chmod(home.path().c_str(), 0700);
+    if (geteuid() != 0) {
+        EXPECT_FALSE(saved);
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
+    }
+}
+
+TEST_F(PadFileTest, MissingDefaultFileChangesNothing) {
+    test::TempHome home;
+    FilterPad pad;
+    pad.AddGroup();
+    EXPECT_EQ(PadReadDefault(pad).status, PadReadStatus::Ok);
+    EXPECT_EQ(pad.List().EntryCount(), 1);
+}
+
+}  // namespace ravlet
