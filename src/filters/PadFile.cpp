@@ -27,20 +27,23 @@ const char* Flag(bool on) {
     return on ? "1" : "0";
 }
 
-// The data block of a filter with every line end followed by the indentation.
+// The data block of a filter with every line end between its lines followed by the
+// indentation. A raw ">" only ends a tag (values hold it escaped), so a line break inside a
+// value stays as it is and the value reads back unchanged.
 std::string Indented(const std::string& block, int tabs) {
-    return Tabs(tabs) + ReplaceAll(block, kCrLf, kCrLf + Tabs(tabs));
+    return Tabs(tabs) + ReplaceAll(block, std::string(">") + kCrLf, ">" + (kCrLf + Tabs(tabs)));
 }
 
-// A data block as the file held it, one trimmed line a data line.
-std::string NormalizedBlock(const std::string& content) {
+// The data of a kind this program does not know: its data tags as the file held them. Other
+// tags are dropped: written back inside the filter they could open elements of the pad.
+std::string ForeignBlock(const std::string& content) {
     std::string block;
-    for (const std::string& line : Split(ReplaceAll(content, "\r", "\n"), "\n")) {
-        const auto first = line.find_first_not_of(" \t");
-        if (first == std::string::npos) continue;
-        const auto last = line.find_last_not_of(" \t");
+    TagInfo tag;
+    for (std::size_t at = TagNext(content, 1, &tag); at != 0;
+         at = TagNext(content, tag.end, &tag)) {
+        if (LCase(tag.name) != "data") continue;
         if (!block.empty()) block += kCrLf;
-        block += line.substr(first, last - first + 1);
+        block += content.substr(at - 1, tag.end - at);
     }
     return block;
 }
@@ -163,7 +166,7 @@ int PadReader::AddFilter(const TagInfo& tag, std::size_t start, std::size_t clos
     filter.Filter(a.type);
     if (filter.Filter().empty()) {
         filter.foreignKind = a.type;
-        filter.foreignData = NormalizedBlock(content);
+        filter.foreignData = ForeignBlock(content);
     } else {
         filter.DataWrite(content);
     }

@@ -72,7 +72,7 @@ void BuildSample(FilterPad& pad) {
     list.EntryData(f, "collapsed", true);
     list.EntryIndex(1);
     f = pad.AddFilter("Find (and Replace)");
-    pad.FilterAt(f)->findReplace = {1, "a&b</filter></group><group x", true, 2, false, "c>d"};
+    pad.FilterAt(f)->findReplace = {1, "a&b</filter></group><group x", true, 2, false, "c>d\r\ne"};
     list.EntryIndex(0);
     f = pad.AddFilter("OneWildcard*");
     pad.FilterAt(f)->oneWildcard = {2, "img*.jpg"};
@@ -238,6 +238,13 @@ TEST_F(PadFileTest, UnknownKindsSurviveASave) {
     ASSERT_EQ(PadRead(pad, text).status, PadReadStatus::Ok);
     EXPECT_EQ(pad.FilterAt(1)->Filter(), "");
     EXPECT_EQ(PadWrite(pad), text);
+
+    // Only its data tags are kept: another tag written back inside it could open a group.
+    std::string stray = text;
+    stray.insert(stray.find("\t\t<data name=\"b\""), "<group caption=\"x\" >");
+    FilterPad other;
+    ASSERT_EQ(PadRead(other, stray).status, PadReadStatus::Ok);
+    EXPECT_EQ(PadWrite(other), text);
 }
 
 TEST_F(PadFileTest, TruncatedAtEveryOffset) {
