@@ -1,7 +1,6 @@
 #include "filters/FilterGen.h"
 
 #include "app/Settings.h"
-#include "links/LinkList.h"
 #include "net/ravlet_url.h"
 
 namespace ravlet {
@@ -43,7 +42,7 @@ void FilterGen::Filter(const std::string& kind) {
     }
 }
 
-int FilterGen::FilteringLink(std::size_t index, std::string& link, const LinkList& list) {
+int FilterGen::FilteringLink(std::size_t index, std::string& link, const FilterRows& list) {
     switch (kindId_) {
         case Kind::Cleanup: {
             // Another row than the one being judged: the row itself counts once when it

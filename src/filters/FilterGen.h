@@ -11,11 +11,10 @@
 #include "filters/FilterFindReplace.h"
 #include "filters/FilterOneWildcard.h"
 #include "filters/FilterPreSuffix.h"
+#include "filters/FilterRows.h"
 #include "filters/Glist.h"
 
 namespace ravlet {
-
-class LinkList;
 
 // Filter result codes.
 enum FilterResult { kFilterNoKind = -1, kFilterKeep = 0, kFilterRemove = 1, kFilterReplace = 2 };
@@ -48,7 +47,7 @@ class FilterGen : public GlistComponent {
 
     // index: the zero-based row of link in list. Returns a FilterResult; with
     // kFilterReplace the row's text becomes link.
-    int FilteringLink(std::size_t index, std::string& link, const LinkList& list);
+    int FilteringLink(std::size_t index, std::string& link, const FilterRows& list);
 
     std::string DataRead() const;
     void DataWrite(const std::string& block);

@@ -5,7 +5,7 @@
 
 #include "app/Settings.h"
 #include "filters/FilterGen.h"
-#include "links/LinkList.h"
+#include "filters/RefineRows.h"
 
 namespace ravlet {
 
@@ -18,19 +18,21 @@ class FilterGenTest : public ::testing::Test {
 
 // Runs one filter over a list as the refiner does: top to bottom, rows removed at once.
 std::vector<std::string> RunOver(FilterGen& f, std::vector<std::string> rows) {
-    LinkList list;
-    list.Assign(std::move(rows));
-    for (std::size_t i = 0; i < list.Count();) {
-        std::string link = list.At(i);
-        const int r = f.FilteringLink(i, link, list);
-        if (r == kFilterRemove) {
-            list.Remove(i);
-            continue;
-        }
-        if (r == kFilterReplace) list.Set(i, link);
-        ++i;
+    RefineRows list(std::move(rows));
+    while (!list.Finished()) {
+        std::string link = list.Current();
+        const int r = f.FilteringLink(list.CurrentIndex(), link, list);
+        if (r == kFilterRemove)
+            list.Remove();
+        else if (r == kFilterReplace)
+            list.Replace(link);
+        else
+            list.Keep();
     }
-    return list.Items();
+    std::vector<std::string> out;
+    std::vector<char> selected;
+    list.Take(out, selected);
+    return out;
 }
 
 }  // namespace
@@ -56,8 +58,7 @@ TEST_F(FilterGenTest, KindIsSetOnceAndOnlyToAKnownName) {
 TEST_F(FilterGenTest, WithoutKindEveryLinkStays) {
     FilterGen f;
     f.Filter("Unknown");
-    LinkList list;
-    list.Add("/a");
+    const RefineRows list({"/a"});
     std::string link = "/a";
     EXPECT_EQ(f.FilteringLink(0, link, list), kFilterNoKind);
     EXPECT_EQ(link, "/a");

@@ -1,0 +1,71 @@
+#include "filters/RefineRows.h"
+
+#include "net/ravlet_url.h"
+
+namespace ravlet {
+
+RefineRows::RefineRows(std::vector<std::string> rows, std::vector<char> selected)
+    : rows_(std::move(rows)), selected_(std::move(selected)) {
+    selected_.resize(rows_.size(), 0);
+    done_.reserve(rows_.size());
+    doneSelected_.reserve(rows_.size());
+}
+
+const std::string& RefineRows::At(std::size_t index) const {
+    return index < done_.size() ? done_[index] : rows_[next_ + (index - done_.size())];
+}
+
+std::size_t RefineRows::CountOf(const std::string& text) const {
+    if (!counted_) {
+        counts_.reserve(Count());
+        for (const std::string& r : done_) ++counts_[LCase(r)];
+        for (std::size_t i = next_; i < rows_.size(); ++i) ++counts_[LCase(rows_[i])];
+        counted_ = true;
+    }
+    const auto it = counts_.find(LCase(text));
+    return it == counts_.end() ? 0 : it->second;
+}
+
+void RefineRows::Tally(const std::string& text, int delta) {
+    if (!counted_) return;
+    const std::string key = LCase(text);
+    if (delta > 0) {
+        ++counts_[key];
+        return;
+    }
+    const auto it = counts_.find(key);
+    if (it != counts_.end() && --it->second == 0) counts_.erase(it);
+}
+
+void RefineRows::Keep() {
+    done_.push_back(std::move(rows_[next_]));
+    doneSelected_.push_back(selected_[next_]);
+    ++next_;
+}
+
+void RefineRows::Replace(const std::string& text) {
+    Tally(rows_[next_], -1);
+    Tally(text, +1);
+    rows_[next_] = text;
+    Keep();
+}
+
+void RefineRows::Remove() {
+    Tally(rows_[next_], -1);
+    ++next_;
+}
+
+void RefineRows::Take(std::vector<std::string>& rows, std::vector<char>& selected) {
+    for (; next_ < rows_.size(); ++next_) {
+        done_.push_back(std::move(rows_[next_]));
+        doneSelected_.push_back(selected_[next_]);
+    }
+    rows = std::move(done_);
+    selected = std::move(doneSelected_);
+    done_.clear();
+    doneSelected_.clear();
+    counts_.clear();
+    counted_ = false;
+}
+
+}  // namespace ravlet
