@@ -262,20 +262,27 @@ bool PadSaveDefault(const FilterPad& pad, std::string* error) {
 
 PadReadResult PadReadDefault(FilterPad& pad) {
     const std::string path = PadDefaultPath();
+    if (!FileExists(path)) return PadReadResult();
+    return PadReadFile(pad, path);
+}
+
+PadReadResult PadReadFile(FilterPad& pad, const std::string& path) {
     PadReadResult result;
-    if (!FileExists(path)) return result;
+    result.status = PadReadStatus::NoTag;
+    if (!FileExists(path)) {
+        result.problem = "the file does not exist or is empty";
+        return result;
+    }
     if (FileSize(path) > static_cast<std::int64_t>(kPadFileMaxBytes)) {
-        result.status = PadReadStatus::NoTag;
         result.problem = "the file is too big for a filter pad";
         return result;
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.status = PadReadStatus::NoTag;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) {
         result.problem = "the file cannot be read";
         return result;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return PadRead(pad, text);
 }
 

@@ -32,6 +32,8 @@ std::string PadDefaultPath();
 bool PadSaveDefault(const FilterPad& pad, std::string* error = nullptr);
 // Reads the default file when it exists; a missing file reads as Ok and changes nothing.
 PadReadResult PadReadDefault(FilterPad& pad);
+// Reads a pad file; a missing or empty file is reported (NoTag) and changes nothing.
+PadReadResult PadReadFile(FilterPad& pad, const std::string& path);
 
 // Files above this size are not read: no pad comes near it.
 constexpr std::size_t kPadFileMaxBytes = 64u << 20;
