@@ -160,7 +160,10 @@ void FileTypeFilter::Rebuild() {
     if (current_ < 0) return;
     std::vector<std::string> pieces = Split(Trim(extField_), ",");
     std::string exts;
-    for (std::size_t i = 0; i < pieces.size(); ++i) exts += (i > 0 ? "," : "") + Trim(pieces[i]);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) exts += ',';
+        exts += Trim(pieces[i]);
+    }
     groups_[current_] = Trim(nameField_) + " (" + exts + ")";
     Changed();
 }

@@ -46,6 +46,7 @@ void RefineRows::Keep() {
 void RefineRows::Replace(const std::string& text) {
     Tally(rows_[next_], -1);
     Tally(text, +1);
+    if (rows_[next_] != text) changed_ = true;
     rows_[next_] = text;
     Keep();
 }
@@ -53,6 +54,7 @@ void RefineRows::Replace(const std::string& text) {
 void RefineRows::Remove() {
     Tally(rows_[next_], -1);
     ++next_;
+    changed_ = true;
 }
 
 void RefineRows::Take(std::vector<std::string>& rows, std::vector<char>& selected) {

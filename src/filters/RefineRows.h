@@ -21,6 +21,8 @@ class RefineRows : public FilterRows {
     std::size_t CountOf(const std::string& text) const override;
 
     bool Finished() const { return next_ >= rows_.size(); }
+    // True once a row was rewritten or removed.
+    bool Changed() const { return changed_; }
     std::size_t CurrentIndex() const { return done_.size(); }
     const std::string& Current() const { return rows_[next_]; }
     void Keep();
@@ -36,6 +38,7 @@ class RefineRows : public FilterRows {
     std::vector<std::string> rows_;
     std::vector<char> selected_;
     std::size_t next_ = 0;
+    bool changed_ = false;
     std::vector<std::string> done_;
     std::vector<char> doneSelected_;
     // Built on the first question, then kept up to date.

@@ -75,13 +75,21 @@ void Refiner::ApplyAll() {
         ctlStatusBar& status = host_.StatusBar();
         status.Steps(active);
         status.Mode(1);
+        // The filters run one after the other over one copy of the rows, which goes back
+        // to the list once: the list is disabled meanwhile, and refilling it is the
+        // expensive part.
+        std::vector<std::string> rows;
+        std::vector<char> selected;
+        ListRows(rows, selected);
+        bool changed = false;
         int step = 0;
         for (int i = 1; i <= list.EntryCount() && !stop_; ++i) {
             if (list.CheckState(i) != 1 || !list.EntryControl(i)) continue;
             status.Step(step++);
-            DoApply(i);
+            if (RunFilter(i, rows, selected)) changed = true;
             DoEvents();
         }
+        if (changed) StoreRows(rows, selected);
     }
     list.Enabled(true);
     host_.ListLinksEnabled(true);
@@ -94,20 +102,38 @@ void Refiner::ApplyAll() {
 }
 
 void Refiner::DoApply(int entry) {
-    FilterGen* filter = pad_.FilterAt(entry);
-    if (!filter) return;
+    std::vector<std::string> rows;
+    std::vector<char> selected;
+    ListRows(rows, selected);
+    if (RunFilter(entry, rows, selected)) StoreRows(rows, selected);
+}
+
+void Refiner::ListRows(std::vector<std::string>& rows, std::vector<char>& selected) const {
+    const LinkList& links = host_.ListLinks();
+    rows = links.Items();
+    selected.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) selected[i] = links.Selected(i) ? 1 : 0;
+}
+
+void Refiner::StoreRows(std::vector<std::string>& rows, const std::vector<char>& selected) {
     LinkList& links = host_.ListLinks();
-    const std::size_t n = links.Count();
-    if (n == 0) return;
+    links.Assign(std::move(rows));
+    for (std::size_t i = 0; i < selected.size() && i < links.Count(); ++i)
+        if (selected[i]) links.Select(i, true);
+}
+
+bool Refiner::RunFilter(int entry, std::vector<std::string>& rowsIn, std::vector<char>& selected) {
+    FilterGen* filter = pad_.FilterAt(entry);
+    if (!filter) return false;
+    const std::size_t n = rowsIn.size();
+    if (n == 0) return false;
     ctlStatusBar& status = host_.StatusBar();
     const std::string& caption = pad_.List().Entry(entry)->caption;
     std::string text = caption;
     if (filter->Filter() != caption) text += " (" + filter->Filter() + ")";
     status.SetAll(text + "...", 0, 0);
 
-    std::vector<char> selected(n);
-    for (std::size_t i = 0; i < n; ++i) selected[i] = links.Selected(i) ? 1 : 0;
-    RefineRows rows(links.Items(), std::move(selected));
+    RefineRows rows(std::move(rowsIn), std::move(selected));
     std::size_t visited = 0;
     int percent = 0;
     while (!rows.Finished()) {
@@ -128,12 +154,10 @@ void Refiner::DoApply(int entry) {
                 rows.Keep();
         }
     }
-    std::vector<std::string> items;
-    rows.Take(items, selected);
-    links.Assign(std::move(items));
-    for (std::size_t i = 0; i < selected.size(); ++i)
-        if (selected[i]) links.Select(i, true);
+    const bool changed = rows.Changed();
+    rows.Take(rowsIn, selected);
     status.SetAll(filter->Filter() + " done.", 100, 0);
+    return changed;
 }
 
 void Refiner::Reset() {

@@ -71,6 +71,11 @@ class Refiner {
     bool KeepDefaultFile() const { return keepDefault_; }
 
   private:
+    // One filter over rows; false when the rows stayed as they were.
+    bool RunFilter(int entry, std::vector<std::string>& rows, std::vector<char>& selected);
+    void ListRows(std::vector<std::string>& rows, std::vector<char>& selected) const;
+    void StoreRows(std::vector<std::string>& rows, const std::vector<char>& selected);
+
     RefinerHost& host_;
     FilterPad pad_;
     std::vector<std::string> resetList_;
