@@ -9,6 +9,7 @@
 #include "gui/QtClipboard.h"
 #include "gui/QtTimer.h"
 #include "gui/QtUserInterface.h"
+#include "gui/RefinerWindow.h"
 #include "gui/frmMainWindow.h"
 #include "main/frmMain.h"
 #include "net/ravlet_url.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
 
     ravlet::frmMain logic;
     ravlet::gui::frmMainWindow window(logic);
+    ravlet::gui::RefinerWindow refiner(logic, &window);
     ui.SetOwner(&window);
     ravlet::StartRavlet(logic, commandLine);
     if (logic.Closed()) return 0;
