@@ -10,10 +10,8 @@ cd "$(dirname "$0")/.."
 rounds=${1:-3}
 mb=${2:-1024}
 bash scripts/deps.sh nginx curl wget time bc
-export CCACHE_BASEDIR=$PWD
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVLET_BENCH=ON \
-    -DRAVLET_GUI=OFF -DRAVLET_TESTS=OFF >/dev/null
-cmake --build build-bench --target ravlet-cli >/dev/null
+. bench/lib.sh
+bench_build ravlet-cli
 cli=$PWD/build-bench/ravlet-cli
 work=$(mktemp -d)
 trap 'kill "$(cat "$work/nginx.pid" 2>/dev/null)" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -22,39 +20,13 @@ export RAVLET_HOME=$work/home
 
 for i in $(seq -w 1 1000); do head -c 10240 /dev/urandom > "$work/www/f/$i.bin"; done
 head -c "$((mb * 1024 * 1024))" /dev/urandom > "$work/www/big.bin"
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-cat > "$work/nginx.conf" <<CONF
-worker_processes 1;
-pid $work/nginx.pid;
-error_log $work/error.log;
-events { worker_connections 64; }
-http {
-    access_log off;
-    sendfile on;
-    keepalive_requests 1000000;
-    server {
-        listen 127.0.0.1:$port;
-        root $work/www;
-        # Any address below /m/ answers one byte: the memory run writes one small file.
-        location /m/ { default_type application/octet-stream; return 200 "x"; }
-    }
-}
-CONF
-/usr/sbin/nginx -c "$work/nginx.conf" -p "$work" -g "user root;"
-sleep 0.5
-base="http://127.0.0.1:$port"
+start_nginx "$work" "keepalive_requests 1000000;" \
+    '# Any address below /m/ answers one byte: the memory run writes one small file.
+        location /m/ { default_type application/octet-stream; return 200 "x"; }'
 for i in $(seq -w 1 1000); do echo "$base/f/$i.bin"; done > "$work/list.txt"
 awk -v d="$work/out" '{ n = $0; sub(".*/", "", n); print "url = " $0; print "output = " d "/" n }' \
     "$work/list.txt" > "$work/curl.cfg"
 
-time_of() {
-    local s e
-    s=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
-    e=$(date +%s.%N)
-    echo "$e - $s" | bc
-}
-best() { sort -n | head -1; }
 fresh() { rm -rf "$work/out"; mkdir -p "$work/out"; }
 check() {
     local n
