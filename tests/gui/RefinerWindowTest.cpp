@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/Settings.h"
+#include "filters/ListOnlyHost.h"
 #include "gui/FilterGenWidget.h"
 #include "gui/RefinerWindow.h"
 #include "gui/frmRefineNew.h"
@@ -20,20 +21,9 @@ namespace ravlet {
 
 namespace {
 
-class Host : public RefinerHost {
-  public:
-    LinkList& ListLinks() override { return list; }
-    int State() const override { return state; }
-    void State(int s) override { state = s; }
-    ctlStatusBar& StatusBar() override { return status; }
-    void ListLinksEnabled(bool) override {}
-    void ListLinksVisible(bool) override {}
-    void SetResetList() override {}
-    void RvCommand(int) override {}
-    int MainHeight() const override { return 500; }
-    LinkList list;
-    int state = 2;
-    ctlStatusBar status;
+// The refiner window sizes itself from the main window's height.
+struct Host : ListOnlyHost {
+    Host() { mainHeight = 500; }
 };
 
 QAction* MenuItem(QMenu* menu, const QString& text) {
