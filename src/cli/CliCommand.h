@@ -16,4 +16,8 @@ struct CliCommand {
 bool RegisterCommand(const CliCommand& command);
 const std::vector<CliCommand>& Commands();
 
+// A wrong command line: "ravlet-cli COMMAND: problem", an empty line and rest (the command's
+// usage or help) on standard error. Returns the exit status for it, 2.
+int UsageError(const std::string& command, const std::string& problem, const std::string& rest);
+
 }  // namespace ravlet::cli

@@ -17,9 +17,9 @@ namespace {
 const char kUsage[] = "download [OPTIONS] LISTFILE|-";
 
 int Usage(const std::string& problem) {
-    std::cerr << "ravlet-cli download: " << problem << "\n\nusage: ravlet-cli " << kUsage
-              << "\n(ravlet-cli download --help for the options)\n";
-    return 2;
+    return UsageError("download", problem,
+                      std::string("usage: ravlet-cli ") + kUsage +
+                          "\n(ravlet-cli download --help for the options)\n");
 }
 
 void Help() {

@@ -32,8 +32,7 @@ const char kHelp[] =
     "Exit status: 0 done, 1 the pad or the list cannot be read, 2 bad arguments.\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "ravlet-cli filter: " << problem << "\n\n" << kHelp;
-    return 2;
+    return UsageError("filter", problem, kHelp);
 }
 
 bool ReadAll(std::istream& in, std::string& bytes) {

@@ -23,9 +23,9 @@ namespace {
 const char kUsage[] = "get [OPTIONS] ADDRESS";
 
 int Usage(const std::string& problem) {
-    std::cerr << "ravlet-cli get: " << problem << "\n\nusage: ravlet-cli " << kUsage
-              << "\n(ravlet-cli get --help for the options)\n";
-    return 2;
+    return UsageError(
+        "get", problem,
+        std::string("usage: ravlet-cli ") + kUsage + "\n(ravlet-cli get --help for the options)\n");
 }
 
 void Help() {

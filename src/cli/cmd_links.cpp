@@ -41,8 +41,7 @@ const char kHelp[] =
     "be fetched or read (with the error text), 2 for a wrong command line.\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "ravlet-cli links: " << problem << "\n\n" << kHelp;
-    return 2;
+    return UsageError("links", problem, kHelp);
 }
 
 // The console's stand-in for the main window: a list, a status bar nobody looks at.

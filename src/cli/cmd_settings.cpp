@@ -34,8 +34,7 @@ const char kHelp[] =
     "Nothing is saved unless --write is given.\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "ravlet-cli settings: " << problem << "\n\n" << kHelp;
-    return 2;
+    return UsageError("settings", problem, kHelp);
 }
 
 int Run(const std::vector<std::string>& args) {
