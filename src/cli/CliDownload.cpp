@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "app/LogSink.h"
 #include "app/Settings.h"
@@ -134,6 +136,26 @@ void CliDownloadHost::ClearProgress() {
     if (!progressShown_) return;
     std::cerr << "\r\033[K" << std::flush;
     progressShown_ = false;
+}
+
+bool CliDownloadHost::LoadPad(std::string& error) {
+    if (options_.pad.empty()) return true;
+    if (!pad_.Load(options_.pad, &error)) {
+        error = "cannot use the pad " + options_.pad + ": " + error;
+        return false;
+    }
+    havePad_ = true;
+    return true;
+}
+
+void CliDownloadHost::ApplyPad() {
+    if (!havePad_) return;
+    std::vector<std::string> rows = list_.Items();
+    const std::size_t before = rows.size();
+    pad_.Apply(rows);
+    list_.Assign(std::move(rows));
+    Print("Refined by " + options_.pad + ": " + std::to_string(list_.Count()) + " of " +
+          std::to_string(before) + " Links");
 }
 
 void CliDownloadHost::Print(const std::string& line) {

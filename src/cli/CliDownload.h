@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "filters/PadApply.h"
 #include "links/LinkList.h"
 #include "links/ParsePage.h"
 #include "main/ConsoleOverwriteView.h"
@@ -52,6 +53,11 @@ class CliDownloadHost : public DownloadHost, public PageParseTarget {
     const std::string& Base() const { return base_; }
     void ScanModes(int modes) { scanModes_ = modes; }
 
+    // Reads the pad of --pad (when there is one); false with the reason.
+    bool LoadPad(std::string& error);
+    // Refines the list with that pad and says how many links are left.
+    void ApplyPad();
+
     // One line of output on standard output, the progress line cleared first.
     void Print(const std::string& line);
     // Runs the download over the list; the exit status (0 all well, 1 some link failed).
@@ -67,6 +73,8 @@ class CliDownloadHost : public DownloadHost, public PageParseTarget {
     ctlStatusBar bar_;
     RvNetGet net_;
     ConsoleOverwriteView overwrite_;
+    PadRun pad_;
+    bool havePad_ = false;
     std::string page_, base_;
     std::string status_;
     int state_ = 0;

@@ -31,6 +31,8 @@ const char kDownloadOptionsHelp[] =
     "  --proxy HOST:PORT   use this proxy (netProxyUse=1, netProxy)\n"
     "  --user-agent TEXT   the User-Agent sent\n"
     "  --base ADDRESS      resolve relative links against ADDRESS\n"
+    "  --pad FILE          refine the list with the checked filters of the filter pad\n"
+    "                      FILE (as \"ravlet-cli filter\" does) before downloading\n"
     "settings:\n"
     "  --settings FILE     start from FILE instead of the program folder's ravlet.ini\n"
     "  --set KEY=VALUE     set any settings key for this run (repeatable)\n"
@@ -42,7 +44,7 @@ namespace {
 
 const char* const kValued[] = {"-o",         "--dir",      "--naming",  "--exists", "--min-size",
                                "--max-size", "--types",    "--timeout", "--proxy",  "--user-agent",
-                               "--base",     "--settings", "--set"};
+                               "--base",     "--settings", "--set",     "--pad"};
 
 // The option's name and value ("--dir X" or "--dir=X"); false when it takes no value.
 bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::string& name,
@@ -111,6 +113,9 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
     } else if (name == "--base") {
         o.haveBase = true;
         o.base = v;
+    } else if (name == "--pad") {
+        if (v.empty()) return Bad(error, "--pad needs a file");
+        o.pad = v;
     } else if (name == "--settings") {
         o.settingsFile = v;
     } else if (name == "--set") {

@@ -19,6 +19,7 @@ struct DownloadOptions {
     bool dryRun = false;
     bool haveBase = false;
     std::string base;
+    std::string pad;    // --pad: a filter pad applied to the list before the run
     int scanModes = 0;  // get only; 0: the scan keys of the settings
 };
 

@@ -70,10 +70,15 @@ int Run(const std::vector<std::string>& args) {
         return 2;
     }
     CliDownloadHost host(settings, options);
+    if (!host.LoadPad(error)) {
+        std::cerr << "ravlet-cli download: " << error << "\n";
+        return 2;
+    }
     if (options.haveBase) host.Base(options.base);
     host.Links().Reserve(lines.size());
     for (const std::string& line : lines) AddLinkUnique(host.Links(), line);
     std::vector<std::string>().swap(lines);
+    host.ApplyPad();
     if (host.Links().Empty()) {
         std::cerr << "ravlet-cli download: the list holds no addresses\n";
         return 0;

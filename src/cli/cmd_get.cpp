@@ -124,6 +124,10 @@ int Run(const std::vector<std::string>& args) {
     if (!LoadSettingsFor(options, settings, error)) return Usage(error);
 
     CliDownloadHost host(settings, options);
+    if (!host.LoadPad(error)) {
+        std::cerr << "ravlet-cli get: " << error << "\n";
+        return 2;
+    }
     const std::string address = UrlCanonicalize(PageAddress(typed));
     host.Page(address);
     std::string page;
@@ -131,6 +135,7 @@ int Run(const std::vector<std::string>& args) {
     host.ScanModes(options.scanModes ? options.scanModes : ModesOfSettings(settings));
     ParsePage(host, page, false);
     std::string().swap(page);
+    host.ApplyPad();
 
     if (options.haveBase) {
         host.Base(options.base);

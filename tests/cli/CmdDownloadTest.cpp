@@ -172,6 +172,39 @@ TEST_F(CliDownload, GetReadsALocalPage) {
     EXPECT_EQ(home.Read("out/data.txt"), "local data");
 }
 
+TEST_F(CliDownload, PadRefinesTheListBeforeTheRun) {
+    home.Write(
+        "zips.rvp",
+        "<filterravpad selected=\"0\">\r\n"
+        "\t<filter type=\"OneWildcard*\" caption=\"zips\" enabled=\"1\" collapsed=\"0\" >\r\n"
+        "\t\t<data name=\"action\" value=\"3\" />\r\n"
+        "\t\t<data name=\"mask\" value=\"*.zip\" />\r\n"
+        "\t</filter>\r\n"
+        "</filterravpad>\r\n");
+    const std::string pad = " --pad '" + home.File("zips.rvp") + "' ";
+    auto r = Cli("get --links --images" + pad + server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 1) << r.err;  // gone.zip is still in the list
+    EXPECT_NE(r.out.find(": 2 of 4 Links\nReady (2 Links)\n"), std::string::npos) << r.out;
+    EXPECT_TRUE(Exists("a.zip"));
+    EXPECT_FALSE(Exists("b.txt"));
+    EXPECT_FALSE(Exists("pic.png"));
+
+    const std::string list = server.Url("/site/pic.png") + "\n" + server.Url("/site/a.zip") + "\n";
+    fs::remove_all(Dir());
+    r = Cli("download" + pad + "-", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Exists("a.zip"));
+    EXPECT_FALSE(Exists("pic.png"));
+
+    // A pad that cannot be read stops the run before anything is fetched.
+    home.Write("cut.rvp", "<filterravpad selected=\"0\"><filter type=\"Clea");
+    const int before = server.Requests();
+    r = Cli("get --pad '" + home.File("cut.rvp") + "' " + server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot use the pad"), std::string::npos) << r.err;
+    EXPECT_EQ(server.Requests(), before);
+}
+
 struct UsageRow {
     const char* what;
     std::string args;
