@@ -1,7 +1,9 @@
 #include "filters/FilterFileType.h"
 
 #include <algorithm>
+#include <string_view>
 
+#include "links/FoldKey.h"
 #include "net/ravlet_url.h"
 #include "platform/UserInterface.h"
 
@@ -86,9 +88,11 @@ int FileTypeFilter::Judge(const std::string& link) const {
         prepared_ = true;
     }
     if (extensions_.empty()) return 1;
+    const std::string_view whole(link);
+    const FoldEqual equal;
     for (const std::string& e : extensions_) {
-        if (e.size() > link.size()) continue;
-        if (LCase(link.substr(link.size() - e.size())) == e) return 0;
+        if (e.size() > whole.size()) continue;
+        if (equal(whole.substr(whole.size() - e.size()), e)) return 0;
     }
     return 1;
 }

@@ -1,7 +1,5 @@
 #include "filters/RefineRows.h"
 
-#include "net/ravlet_url.h"
-
 namespace ravlet {
 
 RefineRows::RefineRows(std::vector<std::string> rows, std::vector<char> selected)
@@ -18,22 +16,21 @@ const std::string& RefineRows::At(std::size_t index) const {
 std::size_t RefineRows::CountOf(const std::string& text) const {
     if (!counted_) {
         counts_.reserve(Count());
-        for (const std::string& r : done_) ++counts_[LCase(r)];
-        for (std::size_t i = next_; i < rows_.size(); ++i) ++counts_[LCase(rows_[i])];
+        for (const std::string& r : done_) ++counts_[r];
+        for (std::size_t i = next_; i < rows_.size(); ++i) ++counts_[rows_[i]];
         counted_ = true;
     }
-    const auto it = counts_.find(LCase(text));
+    const auto it = counts_.find(std::string_view(text));
     return it == counts_.end() ? 0 : it->second;
 }
 
 void RefineRows::Tally(const std::string& text, int delta) {
     if (!counted_) return;
-    const std::string key = LCase(text);
     if (delta > 0) {
-        ++counts_[key];
+        ++counts_[text];
         return;
     }
-    const auto it = counts_.find(key);
+    const auto it = counts_.find(std::string_view(text));
     if (it != counts_.end() && --it->second == 0) counts_.erase(it);
 }
 

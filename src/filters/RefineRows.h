@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "filters/FilterRows.h"
+#include "links/FoldKey.h"
 
 namespace ravlet {
 
@@ -43,7 +44,7 @@ class RefineRows : public FilterRows {
     std::vector<char> doneSelected_;
     // Built on the first question, then kept up to date.
     mutable bool counted_ = false;
-    mutable std::unordered_map<std::string, std::size_t> counts_;
+    mutable std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> counts_;
 };
 
 }  // namespace ravlet

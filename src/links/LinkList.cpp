@@ -5,34 +5,8 @@
 
 namespace ravlet {
 
-namespace {
-
-inline unsigned char Fold(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-}
-
-}  // namespace
-
-std::size_t LinkList::FoldHash::operator()(std::string_view text) const {
-    // FNV-1a over the folded bytes.
-    std::size_t h = 14695981039346656037ull;
-    for (unsigned char c : text) {
-        h ^= Fold(c);
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
-bool LinkList::FoldEqual::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Fold(static_cast<unsigned char>(a[i])) != Fold(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 void LinkList::Tally(const std::string& text, bool add) {
+    if (!indexed_) return;
     if (add) {
         ++folded_[text];
         return;
@@ -83,6 +57,7 @@ void LinkList::Clear() {
     items_.clear();
     selected_.clear();
     folded_.clear();
+    indexed_ = true;
     current_ = -1;
     Changed();
 }
@@ -91,23 +66,26 @@ void LinkList::Assign(std::vector<std::string> items) {
     items_ = std::move(items);
     selected_.assign(items_.size(), 0);
     current_ = -1;
-    Reindex();
+    folded_.clear();
+    indexed_ = false;
     Changed();
 }
 
 void LinkList::Reserve(std::size_t count) {
     items_.reserve(count);
     selected_.reserve(count);
-    folded_.reserve(count);
+    if (indexed_) folded_.reserve(count);
 }
 
-void LinkList::Reindex() {
-    folded_.clear();
+void LinkList::Reindex() const {
+    if (indexed_) return;
     folded_.reserve(items_.size());
-    for (const std::string& text : items_) Tally(text, true);
+    for (const std::string& text : items_) ++folded_[text];
+    indexed_ = true;
 }
 
 bool LinkList::Contains(std::string_view text) const {
+    Reindex();
     return folded_.find(text) != folded_.end();
 }
 

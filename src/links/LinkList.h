@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "links/FoldKey.h"
+
 namespace ravlet {
 
 class LinkList {
@@ -40,22 +42,16 @@ class LinkList {
     long Version() const { return version_; }
 
   private:
-    // Hash and equality on the case-folded text, usable with string_view keys.
-    struct FoldHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const;
-    };
-    struct FoldEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    void Reindex();
+    void Reindex() const;
     void Tally(const std::string& text, bool add);
     void Changed() { ++version_; }
     std::vector<std::string> items_;
     std::vector<char> selected_;
     // Case-folded text -> number of entries holding it, so membership is not a linear search.
-    std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> folded_;
+    // Built on the first question after a whole new content (Assign), so a list that is
+    // refilled many times, as the refiner does, pays for it once.
+    mutable std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> folded_;
+    mutable bool indexed_ = true;
     long current_ = -1;
     long version_ = 0;
 };

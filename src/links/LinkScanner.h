@@ -15,8 +15,8 @@ enum ScanMode : int { ScanHref = 1, ScanImages = 2, ScanWildSrc = 4, ScanPlainHt
 bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
                ctlStatusBar* statusBar);
 // An empty tag means any tag.
-bool ScanTagAttribute(const std::string& text, const std::string& tag,
-                      const std::string& attribute, std::vector<std::string>& results);
+bool ScanTagAttribute(const std::string& text, const std::string& tag, const std::string& attribute,
+                      std::vector<std::string>& results);
 bool ScanPlainText(const std::string& text, const std::string& prefix,
                    std::vector<std::string>& results, ctlStatusBar* statusBar = nullptr);
 // Returns the cleaned text and also replaces the caller's string with it.
