@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
-# Takes docs/main-window.png: ravlet under Xvfb gets a page of a local server and, with
-# Auto_Leech on, downloads its links at once; what fails lands in the docked log.
+# Takes the screenshots in docs/ under Xvfb, of ravlet getting a page of a local server.
+#   scripts/screenshot.sh main [OUT]      docs/main-window.png: with Auto_Leech on, the links
+#                                         are downloaded at once; what fails lands in the log
+#   scripts/screenshot.sh refiner [OUT]   docs/refiner.png: the refiner shows itself beside the
+#                                         main window and applies the sample pad
+#                                         examples/pads/archives-and-music.rvp to the list
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-docs/main-window.png}
+mode=${1:-main}
+case $mode in
+main) out=${2:-docs/main-window.png} screen=1100x760 ;;
+refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner [OUT.png]" >&2; exit 2 ;;
+esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)
 trap 'kill ${server:-} 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -32,8 +41,16 @@ for l in links[1:9:2] + links[13:15]:
     with open(path, "wb") as f:
         f.write(b"x" * 2048)
 PY
-printf 'Auto_Leech=1\r\nRefiner_AutoShow=0\r\nfilenaming=3\r\nsavedir=%s/\r\n' \
-    "$work/home/tmp" > "$work/home/ravlet.ini"
+if [ "$mode" = main ]; then
+    printf 'Auto_Leech=1\r\nRefiner_AutoShow=0\r\nfilenaming=3\r\nsavedir=%s/\r\n' \
+        "$work/home/tmp" >"$work/home/ravlet.ini"
+    take="python3 scripts/xshot.py shot ravlet '$out'"
+else
+    printf 'Auto_Leech=0\r\nRefiner_AutoShow=1\r\nRefiner_AutoApply=1\r\nwinrefinerw=1040\r\nwinrefinerh=700\r\nsavedir=%s/\r\n' \
+        "$work/home/tmp" >"$work/home/ravlet.ini"
+    cp examples/pads/archives-and-music.rvp "$work/home/default.rvp"
+    take="python3 scripts/xshot.py move FilterRavPad right-of:ravlet && python3 scripts/xshot.py shot - '$out'"
+fi
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$work/site" >/dev/null 2>&1 &
 server=$!
@@ -42,8 +59,8 @@ cat > "$work/run.sh" <<SH
 RAVLET_HOME="$work/home" "$bin" "http://127.0.0.1:$port/files/index.html" &
 app=\$!
 sleep 8
-python3 scripts/xshot.py shot ravlet "$out"
+$take
 kill \$app
 SH
-xvfb-run -a -s "-screen 0 1100x760x24" bash "$work/run.sh"
+xvfb-run -a -s "-screen 0 ${screen}x24" bash "$work/run.sh"
 echo "wrote $out"

@@ -3,7 +3,9 @@
 ravlet's screenshot under Xvfb with nothing but the X libraries and Python's standard library.
 
     xshot.py key WINDOW-NAME KEY...     presses keys (X key names, e.g. F7) in the window
-    xshot.py shot WINDOW-NAME OUT.png   saves the window
+    xshot.py shot WINDOW-NAME OUT.png   saves the window ("-": the whole screen)
+    xshot.py move WINDOW-NAME X Y       moves the window ("right-of:NAME" for X: just beside
+                                        that window, at its top)
 """
 import ctypes
 import ctypes.util
@@ -91,7 +93,13 @@ def png(width, height, rows):
 
 
 def shot(display, name, out):
-    hit = find(display, x11.XDefaultRootWindow(display), name)
+    root = x11.XDefaultRootWindow(display)
+    if name == "-":
+        attrs = XWindowAttributes()
+        x11.XGetWindowAttributes(display, root, ctypes.byref(attrs))
+        hit = root, attrs
+    else:
+        hit = find(display, root, name)
     if not hit:
         sys.exit("no window named " + name)
     window, attrs = hit
@@ -140,14 +148,34 @@ def keys(display, name, names):
         time.sleep(0.3)
 
 
+def move(display, name, x, y):
+    root = x11.XDefaultRootWindow(display)
+    hit = find(display, root, name)
+    if not hit:
+        sys.exit("no window named " + name)
+    if x.startswith("right-of:"):
+        other = find(display, root, x[len("right-of:"):])
+        if not other:
+            sys.exit("no window named " + x[len("right-of:"):])
+        x, y = other[1].x + other[1].width, other[1].y
+    x11.XMoveWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int]
+    x11.XMoveWindow(display, hit[0], int(x), int(y))
+    x11.XFlush(display)
+    time.sleep(0.5)
+
+
 def main():
-    if len(sys.argv) < 4 or sys.argv[1] not in ("key", "shot"):
+    if len(sys.argv) < 4 or sys.argv[1] not in ("key", "shot", "move"):
         sys.exit(__doc__)
     display = x11.XOpenDisplay(None)
     if not display:
         sys.exit("no X display")
     if sys.argv[1] == "shot":
         shot(display, sys.argv[2], sys.argv[3])
+    elif sys.argv[1] == "move":
+        if len(sys.argv) < 5 and not sys.argv[3].startswith("right-of:"):
+            sys.exit(__doc__)
+        move(display, sys.argv[2], sys.argv[3], sys.argv[4] if len(sys.argv) > 4 else "0")
     else:
         keys(display, sys.argv[2], sys.argv[3:])
 

@@ -1,6 +1,7 @@
-// The editing panel of "Cleanup": one check box an option, in the order they run.
+// The editing panel of "Cleanup": one check box an option, in the order they run, three to a
+// row so the captions fit a refiner of half the screen.
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <vector>
 
 #include "gui/FilterGenWidget.h"
@@ -12,7 +13,7 @@ namespace {
 class FilterPanelCleanup : public FilterPanel {
   public:
     FilterPanelCleanup(FilterGen& filter, QWidget* parent) : FilterPanel(parent), f_(filter) {
-        auto* row = new QHBoxLayout(this);
+        auto* grid = new QGridLayout(this);
         const char* labels[] = {"# Cut off", ". DotEnding Remove", "No Apache Stuff", "Binarize",
                                 "Remove Double Entries!"};
         for (int i = 0; i < 5; ++i) {
@@ -21,10 +22,10 @@ class FilterPanelCleanup : public FilterPanel {
             connect(box, &QCheckBox::toggled, this, [this, bit](bool on) {
                 f_.cleanup.opts = on ? (f_.cleanup.opts | bit) : (f_.cleanup.opts & ~bit);
             });
-            row->addWidget(box);
+            grid->addWidget(box, i / 3, i % 3);
             boxes_.push_back(box);
         }
-        row->addStretch();
+        grid->setColumnStretch(3, 1);
     }
     void Load() override {
         for (std::size_t i = 0; i < boxes_.size(); ++i) {

@@ -6,6 +6,7 @@
 
 #include "app/Settings.h"
 #include "filters/PadFile.h"
+#include "net/ListFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -165,6 +166,16 @@ TEST_F(PadFileTest, HandWrittenPad) {
     EXPECT_EQ(pad.FilterAt(4)->oneWildcard.mask, "a*\"");
     EXPECT_EQ(pad.FilterAt(5)->cleanup.opts, 16);
     EXPECT_EQ(PadWrite(pad), text);
+}
+
+TEST_F(PadFileTest, BundledSamplePadReadsBackByteForByte) {
+    const std::string text =
+        ReadTextFile(std::string(RAVLET_SOURCE_DIR) + "/examples/pads/archives-and-music.rvp");
+    ASSERT_FALSE(text.empty());
+    FilterPad pad;
+    ASSERT_EQ(PadRead(pad, text).status, PadReadStatus::Ok);
+    EXPECT_EQ(Tree(pad).size(), 8u);
+    EXPECT_EQ(PadWrite(pad) + "\r\n", text);
 }
 
 TEST_F(PadFileTest, TextsThatAreNoPad) {
