@@ -185,6 +185,24 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, DownloadOption
     return CommandLine::Run;
 }
 
+int StartDownloadCommand(const std::vector<std::string>& args, DownloadOptions& options,
+                         std::string& operand, const std::string& what, void (*help)(),
+                         int (*usage)(const std::string&)) {
+    std::string error;
+    switch (ReadCommandLine(args, options, operand, what, error)) {
+        case CommandLine::Help:
+            help();
+            return 0;
+        case CommandLine::Bad:
+            return usage(error);
+        case CommandLine::Run:
+            break;
+    }
+    UrlSchemesInit();
+    if (!LoadSettingsFor(options, AppSettings(), error)) return usage(error);
+    return -1;
+}
+
 bool LoadSettingsFor(const DownloadOptions& o, Settings& s, std::string& error) {
     std::error_code ec;
     if (!o.settingsFile.empty() && !std::filesystem::exists(o.settingsFile, ec)) {

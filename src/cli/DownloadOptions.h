@@ -40,6 +40,13 @@ enum class CommandLine { Run, Help, Bad };
 CommandLine ReadCommandLine(const std::vector<std::string>& args, DownloadOptions& options,
                             std::string& operand, const std::string& what, std::string& error);
 
+// The start that get and download share: the command line (help and a wrong command line
+// answered through the two callbacks), the URL schemes and the settings. -1 to go on, else
+// the exit status.
+int StartDownloadCommand(const std::vector<std::string>& args, DownloadOptions& options,
+                         std::string& operand, const std::string& what, void (*help)(),
+                         int (*usage)(const std::string&));
+
 // Loads the settings (the file of --settings or the program folder's), then the --set
 // lines, then the named options. False with the reason when a line cannot be applied.
 bool LoadSettingsFor(const DownloadOptions& options, Settings& s, std::string& error);

@@ -51,18 +51,9 @@ bool ReadStandardInput(std::vector<std::string>& lines) {
 int Run(const std::vector<std::string>& args) {
     DownloadOptions options;
     std::string source, error;
-    switch (ReadCommandLine(args, options, source, "list", error)) {
-        case CommandLine::Help:
-            Help();
-            return 0;
-        case CommandLine::Bad:
-            return Usage(error);
-        case CommandLine::Run:
-            break;
-    }
-    UrlSchemesInit();
+    const int status = StartDownloadCommand(args, options, source, "list", &Help, &Usage);
+    if (status >= 0) return status;
     Settings& settings = AppSettings();
-    if (!LoadSettingsFor(options, settings, error)) return Usage(error);
 
     std::vector<std::string> lines;
     if (source == "-" ? !ReadStandardInput(lines) : !ListLoadFile(source, lines)) {

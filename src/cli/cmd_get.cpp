@@ -109,19 +109,10 @@ bool FetchPage(RvNetGet& net, const Settings& s, const std::string& address, std
 int Run(const std::vector<std::string>& args) {
     DownloadOptions options;
     std::string typed, error;
-    switch (ReadCommandLine(args, options, typed, "page", error)) {
-        case CommandLine::Help:
-            Help();
-            return 0;
-        case CommandLine::Bad:
-            return Usage(error);
-        case CommandLine::Run:
-            break;
-    }
+    const int status = StartDownloadCommand(args, options, typed, "page", &Help, &Usage);
+    if (status >= 0) return status;
     typed = Trim(typed);
-    UrlSchemesInit();
     Settings& settings = AppSettings();
-    if (!LoadSettingsFor(options, settings, error)) return Usage(error);
 
     CliDownloadHost host(settings, options);
     if (!host.LoadPad(error)) {
