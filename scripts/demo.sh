@@ -45,6 +45,10 @@ echo
 echo "== the same with --exists skip and --dry-run: what a second run would do, nothing written"
 RAVLET_HOME="$home" ./build/ravlet-cli get --links --images --naming 3 --exists skip --dry-run \
     -o "$home/downloads" "$page"
+echo
+echo "== refined by the sample filter pad first (archives and music only), into $home/refined"
+RAVLET_HOME="$home" ./build/ravlet-cli get --links --images --naming 3 \
+    --pad examples/pads/archives-and-music.rvp -o "$home/refined" "$page"
 
 # The program folder's work folder made, so the first-run question is not asked: the browser
 # hand-over of a selection fills the window's list; the settings are written on closing.
