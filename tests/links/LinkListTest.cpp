@@ -76,9 +76,16 @@ TEST(LinkList, MembershipFollowsEveryChange) {
     list.Insert(0, "d");
     EXPECT_EQ(list.Find("D"), 0);
     EXPECT_EQ(list.Find("c"), 1);
-    list.Assign({"x", "y"});
+    list.Assign({"x", "y", "v"});
+    // Changed again before any question: the index is built from what the rows are then.
+    list.Set(2, "u");
+    list.Add("w");
+    list.Remove(3);
     EXPECT_FALSE(list.Contains("c"));
+    EXPECT_FALSE(list.Contains("v"));
+    EXPECT_FALSE(list.Contains("w"));
     EXPECT_TRUE(list.Contains("Y"));
+    EXPECT_TRUE(list.Contains("U"));
     list.Clear();
     EXPECT_FALSE(list.Contains("x"));
     EXPECT_EQ(list.Find("x"), -1);
