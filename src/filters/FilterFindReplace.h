@@ -19,8 +19,9 @@ struct FindReplaceFilter {
     int Judge(std::string& link) const;
     std::string DataRead() const;
     void DataWrite(const DataLines& lines);
-    // Typing into the replacement field chooses "replace:".
+    // Typing into or entering the replacement field chooses "replace:".
     void ReplaceChanged(const std::string& text);
+    void ReplaceEntered() { action = 2; }
 };
 
 }  // namespace ravlet

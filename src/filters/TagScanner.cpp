@@ -150,16 +150,13 @@ TagAttr TagAttrRead(std::string_view text, std::size_t at) {
     return attr;
 }
 
-std::vector<TagAttr> TagAttributes(std::string_view text, std::size_t tagStart,
-                                   std::size_t tagEnd) {
+std::vector<TagAttr> TagAttributes(std::string_view text, std::size_t tagStart, std::size_t) {
     std::vector<TagAttr> attrs;
-    // Without the closing ">": a quoted value that runs on ends with the tag.
-    const std::string_view tag = text.substr(0, std::min(text.size(), tagEnd < 2 ? 0 : tagEnd - 2));
-    std::size_t at = TagAttrNext(tag, tagStart);
+    std::size_t at = TagAttrNext(text, tagStart);
     while (at != 0) {
-        TagAttr attr = TagAttrRead(tag, at);
+        TagAttr attr = TagAttrRead(text, at);
         if (attr.length == 0) break;
-        at = TagAttrNext(tag, at + attr.length);
+        at = TagAttrNext(text, at + attr.length);
         attrs.push_back(std::move(attr));
     }
     return attrs;

@@ -27,9 +27,11 @@ std::size_t TagNext(std::string_view text, std::size_t from, TagInfo* tag = null
 // Where the next attribute name starts inside the tag that holds from, or 0.
 std::size_t TagAttrNext(std::string_view text, std::size_t from);
 TagAttr TagAttrRead(std::string_view text, std::size_t at);
-// Every attribute of the tag that starts at tagStart, its name first (without value).
-// Reading stops at the tag's end even when a damaged value runs past it.
-std::vector<TagAttr> TagAttributes(std::string_view text, std::size_t tagStart, std::size_t tagEnd);
+// Every attribute of the tag that starts at tagStart, its name first (without value). A quoted
+// value reads on to its closing quote even past the tag's end, so that a ">" written into a
+// value by hand stays in it; the tag's end is not needed.
+std::vector<TagAttr> TagAttributes(std::string_view text, std::size_t tagStart,
+                                   std::size_t tagEnd = 0);
 
 std::size_t TagFindOpen(std::string_view text, std::size_t from, std::string_view name);
 std::size_t TagFindClose(std::string_view text, std::size_t from, std::string_view name);

@@ -1,6 +1,9 @@
 // The editing panel of "Find (and Replace)".
+#include <functional>
+
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +21,17 @@ namespace {
 class SelectingLineEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
+    // Called when the user enters the field (by mouse, key or shortcut).
+    std::function<void()> entered;
 
   protected:
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
         QTimer::singleShot(0, this, &QLineEdit::selectAll);
+        const Qt::FocusReason r = e->reason();
+        if (entered && (r == Qt::MouseFocusReason || r == Qt::TabFocusReason ||
+                        r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason))
+            entered();
     }
 };
 
@@ -68,7 +77,11 @@ class FilterPanelFindReplace : public FilterPanel {
             f_.findReplace.action = id;
             matchnot_->setEnabled(id == 0);
         });
-        // Typing a replacement chooses "replace:".
+        // Typing a replacement or entering its field chooses "replace:".
+        replace_->entered = [this] {
+            f_.findReplace.ReplaceEntered();
+            Load();
+        };
         connect(replace_, &QLineEdit::textEdited, this, [this](const QString& t) {
             f_.findReplace.ReplaceChanged(S(t));
             Load();
@@ -93,7 +106,7 @@ class FilterPanelFindReplace : public FilterPanel {
     QButtonGroup* pos_;
     QButtonGroup* action_;
     QCheckBox* matchnot_;
-    QLineEdit* replace_;
+    SelectingLineEdit* replace_;
 };
 
 }  // namespace

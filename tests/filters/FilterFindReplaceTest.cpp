@@ -48,7 +48,6 @@ TEST(FilterFindReplace, Judging) {
         {0, "aa", false, 2, false, "b", "aaa", 2, "ba"},              // left to right, no overlap
         {0, "A", false, 2, false, "aA", "xaX", 2, "xaAX"},  // the new text is not searched
         {-1, "b", false, -1, false, "", "/b", 0, "/b"},     // no choice counts as 0
-        {0, "b", false, 0, true, "new", "/b", 1, "/b"},
     };
     for (const auto& r : rows) {
         const FindReplaceFilter f{r.pos, r.find, r.caseSensitive, r.action, r.matchnot, r.replace};
@@ -94,6 +93,9 @@ TEST(FilterFindReplace, PositionsWithoutAnOptionAreIgnored) {
     g.DataWrite(DataLinesRead("<data name=\"replace\" value=\"s\" />"));
     EXPECT_EQ(g.action, 0);
     EXPECT_EQ(g.find, "");
+    // So does entering the replacement field.
+    g.ReplaceEntered();
+    EXPECT_EQ(g.action, 2);
 }
 
 }  // namespace ravlet
