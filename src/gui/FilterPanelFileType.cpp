@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QValidator>
 
 #include "filters/Glist.h"
 #include "gui/FilterGenWidget.h"
@@ -13,6 +14,20 @@
 namespace ravlet::gui {
 
 namespace {
+
+// "(" and ")" frame a group's extensions in its text: typed or pasted ones are dropped.
+class NoParens : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        for (int i = input.size() - 1; i >= 0; --i) {
+            if (input[i] != u'(' && input[i] != u')') continue;
+            input.remove(i, 1);
+            if (i < pos) --pos;
+        }
+        return Acceptable;
+    }
+};
 
 class FilterPanelFileType : public FilterPanel {
   public:
@@ -36,6 +51,8 @@ class FilterPanelFileType : public FilterPanel {
         row->setContentsMargins(0, 0, 0, 0);
         name_ = new QLineEdit(editor_);
         exts_ = new QLineEdit(editor_);
+        name_->setValidator(new NoParens(name_));
+        exts_->setValidator(new NoParens(exts_));
         row->addWidget(new QLabel(QStringLiteral("Name:"), editor_));
         row->addWidget(name_);
         row->addWidget(new QLabel(QStringLiteral("Extensions:"), editor_));
