@@ -1,31 +1,30 @@
 #include "filters/FilterPreSuffix.h"
 
 #include <algorithm>
+#include <string_view>
 
-#include "net/ravlet_url.h"
+#include "links/FoldKey.h"
 
 namespace ravlet {
 
 namespace {
 
-std::string LeftTrim(const std::string& s) {
+std::string_view LeftTrim(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
-
-std::string RightTrim(const std::string& s) {
-    const auto last = s.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
+    return first == std::string_view::npos ? std::string_view() : s.substr(first);
 }
 
 }  // namespace
 
+// Judges every row of a list: compares views, no copies.
 int PreSuffixFilter::Judge(std::string& link) {
-    suffix = RightTrim(suffix);
+    const auto last = suffix.find_last_not_of(' ');
+    suffix.erase(last == std::string::npos ? 0 : last + 1);
     if (!suffix.empty()) {
-        const std::string want = LeftTrim(suffix);
+        const std::string_view want = LeftTrim(suffix);
         const std::size_t n = std::min(want.size(), link.size());
-        const bool pass = IEquals(LeftTrim(link.substr(link.size() - n)), want);
+        const bool pass =
+            FoldEqual()(LeftTrim(std::string_view(link).substr(link.size() - n)), want);
         if (pass == invert) return 1;
     }
     if (prefix.empty()) return 0;
