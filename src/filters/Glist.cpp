@@ -291,16 +291,19 @@ int Glist::EntryAt(int y, int* offset) const {
 
 void Glist::ToggleBox(int entry, bool alt) {
     const bool collapse = !At(entry).collapsed;
-    Collapse(entry, collapse);
-    if (collapse && selected_ > entry && selected_ <= entry + EntrySubentriesCount(entry))
-        selected_ = entry;
+    // A collapsed entry takes over the selection it hides.
+    const auto apply = [&](int i) {
+        Collapse(i, collapse);
+        if (collapse && selected_ > i && selected_ <= i + EntrySubentriesCount(i)) selected_ = i;
+    };
+    apply(entry);
     if (alt) {
         const int level = At(entry).level;
         const int parent = GetParentEntry(entry);
         for (int i = 1; i <= EntryCount(); ++i) {
             if (i == entry || At(i).level != level) continue;
             if (level > 0 && GetParentEntry(i) != parent) continue;
-            if (BoxState(i) != 0) Collapse(i, collapse);
+            apply(i);
         }
     }
     Size();

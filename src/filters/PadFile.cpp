@@ -53,6 +53,11 @@ int WholeNumber(const std::string& text) {
     return n > INT_MAX ? INT_MAX : n < INT_MIN ? INT_MIN : static_cast<int>(n);
 }
 
+// A flag is set by any value but 0 ("0.4" too).
+bool FlagValue(const std::string& text) {
+    return LeadingValue(TagUnescape(text)) != 0;
+}
+
 struct ElementAttrs {
     std::string type;
     std::string caption;
@@ -69,9 +74,9 @@ ElementAttrs ReadElementAttrs(const std::string& text, std::size_t start, std::s
         else if (key == "caption")
             a.caption = TagUnescape(attr.value);
         else if (key == "enabled")
-            a.enabled = WholeNumber(TagUnescape(attr.value)) != 0;
+            a.enabled = FlagValue(attr.value);
         else if (key == "collapsed")
-            a.collapsed = WholeNumber(TagUnescape(attr.value)) != 0;
+            a.collapsed = FlagValue(attr.value);
     }
     return a;
 }

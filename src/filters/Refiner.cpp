@@ -175,6 +175,7 @@ void Refiner::Reset() {
     host_.ListLinks().Assign(resetList_);
     host_.ListLinksVisible(true);
     host_.State(state);
+    if (onResetDone) onResetDone();
 }
 
 void Refiner::AskStop() {

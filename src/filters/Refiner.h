@@ -2,6 +2,7 @@
 // The refiner frmRefineNew without its window: the filter pad, the reset copy of the link
 // list, applying the pad's checked filters to the main window's list in place, and the
 // commands of the window. The Qt window draws it and forwards its buttons and menus here.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,9 @@ class Refiner {
     void ReadDefault();
     // True while the pad came from a default file that could not be read whole.
     bool KeepDefaultFile() const { return keepDefault_; }
+
+    // After a reset: the window gives its "&Reset" button the focus.
+    std::function<void()> onResetDone;
 
   private:
     // One filter over rows; false when the rows stayed as they were.

@@ -155,10 +155,11 @@ void GlistWidget::paintEvent(QPaintEvent*) {
                 p.drawRect(QRect(x, top, width() - x - 1, kRow - 1));
                 break;
             case GlistDrop::After: {
+                // Below the last visible row of the target's subtree.
                 const int last = t + model_.EntrySubentriesCount(t);
                 int bottom = top;
-                for (int i = t; i <= last && i <= model_.EntryCount(); ++i)
-                    if (model_.Shown(i) || i == t) bottom = model_.Top(i) + model_.EntryHeight(i);
+                for (int i : model_.VisibleEntries())
+                    if (i >= t && i <= last) bottom = model_.Top(i) + model_.EntryHeight(i);
                 p.drawLine(x, bottom - 1, width(), bottom - 1);
                 break;
             }
@@ -193,6 +194,12 @@ void GlistWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     const QPoint at = e->position().toPoint();
     model_.DoubleClick(at.x(), at.y());
     Relayout();
+}
+
+void GlistWidget::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    model_.Size();
+    model_.Draw();
 }
 
 void GlistWidget::resizeEvent(QResizeEvent* e) {

@@ -21,7 +21,7 @@ RefinerWindow::~RefinerWindow() {
 void RefinerWindow::Load() {
     if (window_) return;
     Ui().SetBusy(true);
-    host_.mainHeight = owner_ ? owner_->height() : 0;
+    host_.mainHeight = owner_ ? owner_->height() * frmRefineNew::kUnitsPerPixel : 0;
     window_ = std::make_unique<frmRefineNew>(host_, owner_);
     window_->Logic().SetResetList(ResetList());
     window_->StateChanged();

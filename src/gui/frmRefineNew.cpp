@@ -58,12 +58,17 @@ frmRefineNew::frmRefineNew(RefinerHost& host, QWidget* owner)
     FilterPad& pad = logic_.Pad();
     pad.onFilterCreated = [this](FilterGen& f) { FilterCreated(f); };
     pad.onFilterRemoving = [this](FilterGen& f) { FilterRemoving(f); };
+    logic_.onResetDone = [this] {
+        if (reset_->isVisible()) reset_->setFocus();
+    };
     logic_.Form_Load();
-    resize(std::min(logic_.Width(), 1600) / 2, std::max(300, logic_.Height()));
+    const int height = logic_.Height() / kUnitsPerPixel;
+    resize(logic_.Width() / kUnitsPerPixel, height > 0 ? height : sizeHint().height());
 }
 
 frmRefineNew::~frmRefineNew() {
-    if (!unloaded_) logic_.Form_Unload(width(), height());
+    if (!unloaded_) Unload();
+    logic_.onResetDone = nullptr;
     FilterPad& pad = logic_.Pad();
     pad.onFilterCreated = nullptr;
     pad.onFilterRemoving = nullptr;
@@ -92,6 +97,11 @@ void frmRefineNew::FilterRemoving(FilterGen& filter) {
     panels_.erase(it);
 }
 
+void frmRefineNew::Unload() {
+    logic_.Form_Unload(width() * kUnitsPerPixel, height() * kUnitsPerPixel);
+    unloaded_ = true;
+}
+
 void frmRefineNew::StateChanged() {
     apply_->setText(Q(logic_.ApplyCaption()));
 }
@@ -105,8 +115,7 @@ void frmRefineNew::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmRefineNew::closeEvent(QCloseEvent* event) {
-    logic_.Form_Unload(width(), height());
-    unloaded_ = true;
+    Unload();
     event->accept();
     if (onUnloaded) onUnloaded();
 }

@@ -17,6 +17,10 @@ namespace ravlet::gui {
 
 class frmRefineNew : public QWidget {
   public:
+    // The stored window sizes (and the main window's height handed in) are layout units,
+    // 15 to a pixel.
+    static constexpr int kUnitsPerPixel = 15;
+
     explicit frmRefineNew(RefinerHost& host, QWidget* owner = nullptr);
     ~frmRefineNew() override;
 
@@ -36,6 +40,7 @@ class frmRefineNew : public QWidget {
 
   private:
     QPushButton* Button(const char* caption, const char* hint, std::function<void()> action);
+    void Unload();
     void FilterCreated(FilterGen& filter);
     void FilterRemoving(FilterGen& filter);
 

@@ -209,11 +209,21 @@ TEST(Glist, CollapsingHidesSubentriesAndMovesTheSelection) {
 
 TEST(Glist, AltCollapsesTheSiblings) {
     Glist g;
-    Build(g, {0, 1, 0, 1, 0});
+    Build(g, {0, 1, 0, 1, 0, 1, 2, 1});
+    g.EntryIndex(4);
     g.MouseDown(g.Indent(1) - 5, CaptionY(g, 1), true);
     EXPECT_TRUE(g.Entry(1)->collapsed);
     EXPECT_TRUE(g.Entry(3)->collapsed);
-    EXPECT_FALSE(g.Entry(5)->collapsed);  // no subentries, no box
+    EXPECT_TRUE(g.Entry(5)->collapsed);
+    EXPECT_FALSE(g.Entry(2)->collapsed);  // another level
+    EXPECT_EQ(g.EntryIndex(), 3);         // the sibling that hid the selection
+    EXPECT_EQ(g.VisibleEntries(), (std::vector<int>{1, 3, 5}));
+
+    // Below level 0 only the siblings under the same parent follow.
+    g.MouseDown(g.Indent(5) - 5, CaptionY(g, 5), false);
+    g.MouseDown(g.Indent(6) - 5, CaptionY(g, 6), true);
+    EXPECT_TRUE(g.Entry(6)->collapsed && g.Entry(8)->collapsed);
+    EXPECT_FALSE(g.Entry(2)->collapsed || g.Entry(4)->collapsed || g.Entry(7)->collapsed);
 }
 
 TEST(Glist, ChecksAndToggleOnly) {

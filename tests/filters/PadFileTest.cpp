@@ -86,13 +86,9 @@ void BuildSample(FilterPad& pad) {
 
 }  // namespace
 
-TEST_F(PadFileTest, EmptyPad) {
+TEST_F(PadFileTest, EmptyPadAndGroupWithOneCleanupFilter) {
     FilterPad pad;
     EXPECT_EQ(PadWrite(pad), "<filterravpad selected=\"0\">\r\n</filterravpad>");
-}
-
-TEST_F(PadFileTest, GroupWithOneCleanupFilter) {
-    FilterPad pad;
     Glist& list = pad.List();
     const int g = list.SilentAdd("G", nullptr, 0, 0);
     list.EntryData(g, "enabled", true);
@@ -166,6 +162,21 @@ TEST_F(PadFileTest, HandWrittenPad) {
     EXPECT_EQ(pad.FilterAt(4)->oneWildcard.mask, "a*\"");
     EXPECT_EQ(pad.FilterAt(5)->cleanup.opts, 16);
     EXPECT_EQ(PadWrite(pad), text);
+
+    // Any number but 0 sets a flag; a missing attribute gives an empty caption and false;
+    // the selected number is rounded.
+    ASSERT_EQ(PadRead(pad,
+                      "<filterravpad selected=\"1.6\"><group caption=\"g\" enabled=\"0.4\" >"
+                      "</group><group enabled=\"x\" collapsed=\"-1\" ></group></filterravpad>")
+                  .status,
+              PadReadStatus::Ok);
+    ASSERT_EQ(pad.List().EntryCount(), 2);
+    EXPECT_TRUE(pad.List().Entry(1)->enabled);
+    EXPECT_FALSE(pad.List().Entry(1)->collapsed);
+    EXPECT_FALSE(pad.List().Entry(2)->enabled);
+    EXPECT_TRUE(pad.List().Entry(2)->collapsed);
+    EXPECT_EQ(pad.List().Entry(2)->caption, "");
+    EXPECT_EQ(pad.List().EntryIndex(), 2);
 }
 
 TEST_F(PadFileTest, BundledSamplePadReadsBackByteForByte) {
@@ -299,6 +310,9 @@ TEST_F(PadFileTest, DefaultFile) {
     test::TempHome home;
     FilterPad pad;
     BuildSample(pad);
+    const int count = pad.List().EntryCount();
+    EXPECT_EQ(PadReadDefault(pad).status, PadReadStatus::Ok);  // no file yet: nothing changes
+    EXPECT_EQ(pad.List().EntryCount(), count);
     ASSERT_TRUE(PadSaveDefault(pad));
     EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
 
@@ -317,14 +331,6 @@ TEST_F(PadFileTest, DefaultFile) {
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
     }
-}
-
-TEST_F(PadFileTest, MissingDefaultFileChangesNothing) {
-    test::TempHome home;
-    FilterPad pad;
-    pad.AddGroup();
-    EXPECT_EQ(PadReadDefault(pad).status, PadReadStatus::Ok);
-    EXPECT_EQ(pad.List().EntryCount(), 1);
 }
 
 }  // namespace ravlet

@@ -213,13 +213,10 @@ TEST_F(RefinerTest, RewritingToOneOrNoTextKeepsTheListConsistent) {
     EXPECT_FALSE(host.list.Contains("x/"));
 }
 
-TEST_F(RefinerTest, UnknownCommand) {
+TEST_F(RefinerTest, WindowCommands) {
     refiner.RvCommands_FC(3003);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Internal: FC: Command not defined (frmRefineNew)");
-}
-
-TEST_F(RefinerTest, WindowCommands) {
     host.list.Assign({"p", "q"});
     refiner.zmLget_Click();
     EXPECT_EQ(refiner.ResetList(), (std::vector<std::string>{"p", "q"}));

@@ -23,8 +23,14 @@ namespace {
 
 // The refiner window sizes itself from the main window's height.
 struct Host : ListOnlyHost {
-    Host() { mainHeight = 500; }
+    Host() { mainHeight = 500 * gui::frmRefineNew::kUnitsPerPixel; }
 };
+
+QPushButton* ButtonWithHint(QWidget* window, const QString& hint) {
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->toolTip() == hint) return b;
+    return nullptr;
+}
 
 QAction* MenuItem(QMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
@@ -83,10 +89,14 @@ TEST(RefinerWindow, ThePadOutlivesTheWindow) {
     Host host;
     {
         gui::frmRefineNew window(host);
+        EXPECT_EQ(window.height(), 500);  // no stored height yet
         MenuItem(window.FilterMenu(), QStringLiteral("File Type"))->trigger();
+        window.resize(640, 480);
         window.close();
     }
+    EXPECT_EQ(AppSettings().winrefinerw, 640 * gui::frmRefineNew::kUnitsPerPixel);
     gui::frmRefineNew again(host);
+    EXPECT_EQ(again.size(), QSize(640, 480));  // as it was closed
     ASSERT_EQ(again.Logic().Pad().List().EntryCount(), 1);
     FilterGen* f = again.Logic().Pad().FilterAt(1);
     EXPECT_EQ(f->Filter(), "File Type");
@@ -122,9 +132,7 @@ TEST(RefinerWindow, AppliesAndResetsOverTheMainWindow) {
     EXPECT_EQ(f.Rows(), (std::vector<std::string>{"a#1", "a#2", "b"}));
 
     f.main->State(8);
-    QPushButton* apply = nullptr;
-    for (QPushButton* b : hooks.Window()->findChildren<QPushButton*>())
-        if (b->toolTip() == QStringLiteral("Applies the Filter-Rules")) apply = b;
+    QPushButton* apply = ButtonWithHint(hooks.Window(), QStringLiteral("Applies the Filter-Rules"));
     ASSERT_NE(apply, nullptr);
     EXPECT_EQ(apply->text(), QStringLiteral("&Stop"));
     f.main->State(2);
@@ -142,6 +150,10 @@ TEST(RefinerWindow, ToggleShowAndClose) {
     EXPECT_TRUE(hooks.RefinerOpen());
     hooks.ShowRefiner();
     EXPECT_TRUE(hooks.Window()->isVisible());
+    f.main->RvCommand(3001);  // a reset hands the focus to its button
+    EXPECT_EQ(hooks.Window()->focusWidget(),
+              ButtonWithHint(hooks.Window(),
+                             QStringLiteral("Reset to originally List - a kind of Undo")));
     hooks.Window()->Logic().zmFgroup_Click();
     EXPECT_TRUE(hooks.CloseRefiner());
     EXPECT_FALSE(hooks.RefinerOpen());
