@@ -312,6 +312,7 @@ void Glist::ToggleBox(int entry, bool alt) {
 void Glist::MouseDown(int x, int y, bool alt) {
     if (renameEntry_ != 0) RenameCommit();
     dragArmed_ = dragging_ = false;
+    if (!enabled_) return;
     const int entry = EntryAt(y);
     if (entry == 0) return;
     if (x <= Indent(entry) + 1 || toggleOnly_) {
@@ -367,7 +368,7 @@ void Glist::MouseUp(int /*x*/, int /*y*/) {
 
 void Glist::DoubleClick(int x, int y) {
     const int entry = EntryAt(y);
-    if (entry == 0 || toggleOnly_ || x < Indent(entry) + 20) return;
+    if (!enabled_ || entry == 0 || toggleOnly_ || x < Indent(entry) + 20) return;
     RenameOpen(entry);
 }
 

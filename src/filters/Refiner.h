@@ -52,9 +52,16 @@ class Refiner {
     void cApply_Click(int index);      // 0 apply or stop, 1 reset
     void cCfg_Click(int index);        // 0 "&Save", 1 "R&ead"
     bool ReadEnabled() const { return readEnabled_; }
-    void Gcmd_Delete() { pad_.DeleteSelected(); }
-    void zmFgroup_Click() { pad_.AddGroup(); }
-    void zmFitem_Click(const std::string& kind) { pad_.AddFilter(kind); }
+    // The pad stays as it is under a running application: these do nothing meanwhile.
+    void Gcmd_Delete() {
+        if (!applying_) pad_.DeleteSelected();
+    }
+    void zmFgroup_Click() {
+        if (!applying_) pad_.AddGroup();
+    }
+    void zmFitem_Click(const std::string& kind) {
+        if (!applying_) pad_.AddFilter(kind);
+    }
     void zmLget_Click() { host_.SetResetList(); }
     void zcAny_Click() { host_.RvCommand(2001); }
     // The "&Filter" menu: "&Group", a separator (empty), then one item a kind.

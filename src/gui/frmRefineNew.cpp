@@ -115,6 +115,11 @@ void frmRefineNew::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmRefineNew::closeEvent(QCloseEvent* event) {
+    // The filters under way belong to the pad: the window stays until the run has ended.
+    if (logic_.Applying()) {
+        event->ignore();
+        return;
+    }
     Unload();
     event->accept();
     if (onUnloaded) onUnloaded();

@@ -168,14 +168,26 @@ TEST_F(RefinerTest, StopMidApply) {
     EXPECT_EQ(refiner.ApplyCaption(), "&Apply");
 }
 
-TEST_F(RefinerTest, AnsweringNoGoesOn) {
+TEST_F(RefinerTest, AnsweringNoGoesOnAndThePadStaysAsItIs) {
     Rows({"a#", "b#"});
     AddCleanup(kCleanupCutAnchor);
+    Glist& list = refiner.Pad().List();
     ui.onServeEvents = [&] {
-        if (ui.messages.empty()) refiner.RvCommands_FC(FC_Stop);  // the safe answer: No
+        if (!ui.messages.empty()) return;
+        refiner.RvCommands_FC(FC_Stop);  // the safe answer: No
+        // Nothing else reaches the pad under the run.
+        ui.answers = {MsgAnswer::Ok};
+        refiner.Gcmd_Delete();
+        refiner.zmFgroup_Click();
+        refiner.zmFitem_Click("Cleanup");
+        refiner.cCfg_Click(1);
+        list.MouseDown(5, 10, false);  // the check box of the filter
     };
     refiner.ApplyAll();
     EXPECT_EQ(host.list.Items(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    ASSERT_EQ(list.EntryCount(), 1);
+    EXPECT_TRUE(list.Entry(1)->enabled);
 }
 
 TEST_F(RefinerTest, ResetDuringApplyStopsItFirst) {

@@ -123,7 +123,11 @@ TEST(RefinerWindow, AppliesAndResetsOverTheMainWindow) {
     pad.FilterAt(pad.AddFilter("Cleanup"))->cleanup.opts = kCleanupCutAnchor;
     pad.FilterAt(pad.AddFilter("Cleanup"))->cleanup.opts = kCleanupDoubles;
 
+    f.ui.onServeEvents = [&] { hooks.Window()->close(); };  // refused while filters run
     f.main->RvCommand(3000);
+    f.ui.onServeEvents = nullptr;
+    ASSERT_TRUE(hooks.RefinerOpen());
+    EXPECT_EQ(pad.List().EntryCount(), 2);
     EXPECT_EQ(f.Rows(), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(f.main->State(), 0);
     EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (2 Links)");
