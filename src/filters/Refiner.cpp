@@ -200,7 +200,7 @@ void Refiner::cApply_Click(int index) {
 void Refiner::cCfg_Click(int index) {
     if (index == 0) {
         SaveDefault();
-    } else if (index == 1 && !applying_) {
+    } else if (index == 1 && !PadBusy()) {
         readEnabled_ = false;
         ReadDefault();
         readEnabled_ = true;

@@ -45,6 +45,8 @@ class Refiner {
     void AskStop();
     bool StopFlag() const { return stop_; }
     bool Applying() const { return applying_; }
+    // Applying, or reading the pad: both yield to events with the pad half done.
+    bool PadBusy() const { return applying_ || !readEnabled_; }
     int ActiveFilterCount() const;
 
     // The window's controls.
@@ -52,15 +54,15 @@ class Refiner {
     void cApply_Click(int index);      // 0 apply or stop, 1 reset
     void cCfg_Click(int index);        // 0 "&Save", 1 "R&ead"
     bool ReadEnabled() const { return readEnabled_; }
-    // The pad stays as it is under a running application: these do nothing meanwhile.
+    // The pad stays as it is while it is applied or read: these do nothing meanwhile.
     void Gcmd_Delete() {
-        if (!applying_) pad_.DeleteSelected();
+        if (!PadBusy()) pad_.DeleteSelected();
     }
     void zmFgroup_Click() {
-        if (!applying_) pad_.AddGroup();
+        if (!PadBusy()) pad_.AddGroup();
     }
     void zmFitem_Click(const std::string& kind) {
-        if (!applying_) pad_.AddFilter(kind);
+        if (!PadBusy()) pad_.AddFilter(kind);
     }
     void zmLget_Click() { host_.SetResetList(); }
     void zcAny_Click() { host_.RvCommand(2001); }

@@ -53,8 +53,8 @@ void RefinerWindow::ToggleRefiner() {
 
 bool RefinerWindow::CloseRefiner() {
     if (!window_) return true;
-    // A run under way stops first; the window goes when the run has returned.
-    if (window_->Logic().Applying()) return false;
+    // A run or a read under way ends first; the window goes when it has returned.
+    if (window_->Logic().PadBusy()) return false;
     window_->close();
     return true;
 }

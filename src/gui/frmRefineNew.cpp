@@ -115,8 +115,8 @@ void frmRefineNew::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmRefineNew::closeEvent(QCloseEvent* event) {
-    // The filters under way belong to the pad: the window stays until the run has ended.
-    if (logic_.Applying()) {
+    // The pad is applied or read under way: the window stays until that has ended.
+    if (logic_.PadBusy()) {
         event->ignore();
         return;
     }

@@ -268,6 +268,13 @@ TEST_F(RefinerTest, LoadAndUnloadKeepThePadAndTheSize) {
     EXPECT_EQ(window.Width(), 800);
     ASSERT_EQ(window.Pad().List().EntryCount(), 1);
     EXPECT_EQ(window.Pad().FilterAt(1)->Filter(), "OneWildcard*");
+
+    // "R&ead" yields between elements; nothing else reaches the pad meanwhile.
+    ui.onServeEvents = [&] { window.zmFgroup_Click(); };
+    window.cCfg_Click(1);
+    ui.onServeEvents = nullptr;
+    EXPECT_EQ(window.Pad().List().EntryCount(), 1);
+    EXPECT_TRUE(window.ReadEnabled());
 }
 
 TEST_F(RefinerTest, AnUnreadablePadIsNeverOverwrittenOnClose) {
