@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "filters/PadFile.h"
 #include "filters/RefineRows.h"
+#include "platform/BusyPointer.h"
 #include "platform/DoEvents.h"
 #include "platform/UserInterface.h"
 
@@ -15,14 +16,6 @@ bool refinerOpen = false;
 
 // The width of a refiner that has no stored width yet, in layout units.
 constexpr int kDefaultWidth = 3000;
-
-class BusyPointer {
-  public:
-    BusyPointer() { Ui().SetBusy(true); }
-    ~BusyPointer() { Ui().SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 }  // namespace
 
