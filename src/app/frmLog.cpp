@@ -105,7 +105,7 @@ void frmLog::cmdTop_Click(int index) {
             BusyPointer busy;
             const std::vector<std::string> urls = LoggedUrls();
             // A log without any address leaves the list as it is.
-            if (urls.empty()) break;
+            if (urls.empty() || !host_.ListUrlsAllowed()) break;
             LinkList& list = host_.ListLinks();
             list.Clear();
             TextToList(list, ListToText(urls), true);

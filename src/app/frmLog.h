@@ -21,6 +21,8 @@ class LogHost {
     virtual void zParentLog_Resize() = 0;  // fits the container into the pane
     virtual bool Form_KeyDown(const KeyPress& key) = 0;
     virtual LinkList& ListLinks() = 0;
+    // Whether "List &Urls" may replace the list now: not under a running task.
+    virtual bool ListUrlsAllowed() const = 0;
     virtual void Interface_StatusReady() = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "filters/PadFile.h"
 #include "filters/RefineRows.h"
+#include "main/MainControls.h"
 #include "platform/BusyPointer.h"
 #include "platform/DoEvents.h"
 #include "platform/UserInterface.h"
@@ -30,6 +31,9 @@ bool Refiner::RefinerOpen() {
 }
 
 void Refiner::RvCommands_FC(int code) {
+    const bool known = code == FC_Apply || code == FC_Reset || code == FC_Stop;
+    // The main window's state table decides, also for the refiner's own buttons.
+    if (known && !CommandAllowed(code, host_.State())) return;
     switch (code) {
         case FC_Apply:
             ApplyAll();
@@ -181,6 +185,15 @@ void Refiner::AskStop() {
 
 std::string Refiner::ApplyCaption() const {
     return host_.State() == kStateFiltering ? "&Stop" : "&Apply";
+}
+
+bool Refiner::ApplyEnabled() const {
+    const int state = host_.State();
+    return CommandAllowed(state == kStateFiltering ? FC_Stop : FC_Apply, state);
+}
+
+bool Refiner::ResetEnabled() const {
+    return CommandAllowed(FC_Reset, host_.State());
 }
 
 void Refiner::cApply_Click(int index) {

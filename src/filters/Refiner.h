@@ -51,8 +51,12 @@ class Refiner {
 
     // The window's controls.
     std::string ApplyCaption() const;  // "&Apply", or "&Stop" while filtering
-    void cApply_Click(int index);      // 0 apply or stop, 1 reset
-    void cCfg_Click(int index);        // 0 "&Save", 1 "R&ead"
+    // What the main window's State lets the two buttons do: apply in 0 and 2 (stop in 8),
+    // reset likewise; under a download or a get both wait.
+    bool ApplyEnabled() const;
+    bool ResetEnabled() const;
+    void cApply_Click(int index);  // 0 apply or stop, 1 reset
+    void cCfg_Click(int index);    // 0 "&Save", 1 "R&ead"
     bool ReadEnabled() const { return readEnabled_; }
     // The pad stays as it is while it is applied or read: these do nothing meanwhile.
     void Gcmd_Delete() {

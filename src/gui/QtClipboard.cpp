@@ -36,7 +36,8 @@ bool QtClipboard::HasRichText() {
 bool QtClipboard::GetText(std::string& text) {
     QClipboard* clip = QGuiApplication::clipboard();
     if (!clip) return false;
-    text = S(clip->text());
+    // Programs here end lines with LF; the logic splits lines at CR LF.
+    text = CrLfLineEnds(S(clip->text()));
     return true;
 }
 

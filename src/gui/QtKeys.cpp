@@ -1,9 +1,42 @@
 #include "gui/QtKeys.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
 namespace ravlet::gui {
 
-KeyPress ToKeyPress(const QKeyEvent& event) {
+KeyFocus FocusOf(const QWidget* w) {
+    if (!w) return KeyFocus::Window;
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+        qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w))
+        return KeyFocus::TextField;
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->isEditable() ? KeyFocus::TextField : KeyFocus::Window;
+    // A text view's viewport has the focus on behalf of its view.
+    if (const QWidget* parent = w->parentWidget();
+        parent &&
+        (qobject_cast<const QTextEdit*>(parent) || qobject_cast<const QPlainTextEdit*>(parent)))
+        return KeyFocus::TextField;
+    if (qobject_cast<const QAbstractItemView*>(w)) return KeyFocus::List;
+    return KeyFocus::Window;
+}
+
+const QWidget* FocusedIn(const QWidget* window) {
+    if (!window) return nullptr;
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == window || window->isAncestorOf(focus))) return focus;
+    focus = window->focusWidget();
+    return focus ? focus : window;
+}
+
+KeyPress ToKeyPress(const QKeyEvent& event, const QWidget* focus) {
     KeyPress k;
+    k.focus = FocusOf(focus);
     const Qt::KeyboardModifiers m = event.modifiers();
     k.shift = m & Qt::ShiftModifier;
     k.ctrl = m & Qt::ControlModifier;

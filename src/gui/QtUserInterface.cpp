@@ -130,6 +130,10 @@ std::string QtUserInterface::ChooseFolder(const std::string& title, const std::s
     return S(QFileDialog::getExistingDirectory(owner_, Q(title), Q(start)));
 }
 
+bool QtUserInterface::ControlKeyHeld() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
 void QtUserInterface::ServeEvents() {
     QCoreApplication::processEvents();
 }

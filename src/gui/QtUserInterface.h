@@ -23,6 +23,7 @@ class QtUserInterface : public UserInterface {
     void SetBusy(bool busy) override;
     bool InputBox(const std::string& prompt, const std::string& title,
                   std::string& answer) override;
+    bool ControlKeyHeld() override;
 
   private:
     QString Title(const std::string& title) const;

@@ -25,7 +25,9 @@ void RefinerWindow::Load() {
     window_ = std::make_unique<frmRefineNew>(host_, owner_);
     window_->Logic().SetResetList(ResetList());
     window_->StateChanged();
-    window_->onForeignKey = [this](QKeyEvent* e) { main_.Form_KeyDown(ToKeyPress(*e)); };
+    window_->onForeignKey = [this](QKeyEvent* e) {
+        main_.Form_KeyDown(ToKeyPress(*e, FocusedIn(window_.get())));
+    };
     // Closed by the user: the window has unloaded itself and goes once its event is done.
     window_->onUnloaded = [this] { window_.release()->deleteLater(); };
     Ui().SetBusy(false);

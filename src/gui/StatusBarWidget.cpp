@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "tools/ctlStatusBar.h"
 
@@ -16,16 +17,26 @@ constexpr std::uint32_t kDarkGrey = 0x666666;   // the overall bar
 constexpr std::uint32_t kLightGrey = 0x999999;  // the percent bar in steps mode
 constexpr std::uint32_t kInvert = 0xffffff;     // the percent bar in simple mode
 
+// The pixels from the left edge that percent of the width covers.
+int BarWidth(const QImage& image, int percent) {
+    return image.width() * std::clamp(percent, 0, 100) / 100;
+}
+
 // Combines the leftmost percent of the picture with a colour by exclusive-or. Done on the
 // pixels themselves: Qt's raster operations are not available on every paint device.
 void XorBar(QImage& image, int percent, std::uint32_t rgb) {
-    percent = std::clamp(percent, 0, 100);
-    const int width = image.width() * percent / 100;
+    const int width = BarWidth(image, percent);
     if (width <= 0) return;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) line[x] ^= rgb;
     }
+}
+
+// Black or white, whichever stands out more from the colour under the text.
+QColor Contrasting(QRgb under) {
+    const int luminance = (qRed(under) * 299 + qGreen(under) * 587 + qBlue(under) * 114) / 1000;
+    return luminance < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 }  // namespace
@@ -34,20 +45,31 @@ QImage RenderStatusBar(const ctlStatusBar& bar, QSize size, const QFont& font, Q
                        QColor foreground) {
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(background);
-    {
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(foreground);
-        const QFontMetrics metrics(font);
-        const QString caption = QString::fromLocal8Bit(
-            bar.Caption().data(), static_cast<qsizetype>(bar.Caption().size()));
-        painter.drawText(QPoint(2, metrics.ascent() + 1), caption);
-    }
-    if (bar.Mode() == 1) {
-        const int overall = bar.OverallPercent();
-        if (overall > 0) XorBar(image, overall, kDarkGrey);
-    }
+    const int overall = bar.Mode() == 1 ? bar.OverallPercent() : 0;
+    if (overall > 0) XorBar(image, overall, kDarkGrey);
     if (bar.Percent() > 0) XorBar(image, bar.Percent(), bar.Mode() == 1 ? kLightGrey : kInvert);
+
+    // The caption goes on top, stretch by stretch: over a bar in the colour that stands out
+    // from that bar, elsewhere in the foreground. Combining the text with the bars instead
+    // leaves grey on grey where only one bar lies.
+    const QString caption =
+        QString::fromLocal8Bit(bar.Caption().data(), static_cast<qsizetype>(bar.Caption().size()));
+    if (caption.isEmpty()) return image;
+    std::vector<int> cuts = {0, BarWidth(image, overall), BarWidth(image, bar.Percent()),
+                             image.width()};
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    const int barEnd = std::max(BarWidth(image, overall), BarWidth(image, bar.Percent()));
+    QPainter painter(&image);
+    painter.setFont(font);
+    const QPoint origin(2, QFontMetrics(font).ascent() + 1);
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const int left = cuts[i];
+        const int right = cuts[i + 1];
+        painter.setPen(left < barEnd ? Contrasting(image.pixel(left, 0)) : foreground);
+        painter.setClipRect(QRect(left, 0, right - left, image.height()));
+        painter.drawText(origin, caption);
+    }
     return image;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Draws a ctlStatusBar: the caption at the top left and, over it, the overall bar (exclusive-or
-// with dark grey, steps mode only) and the percent bar (exclusive-or with light grey in steps
-// mode, inverted pixels in simple mode), so the caption stays readable under both.
+// Draws a ctlStatusBar: the overall bar (exclusive-or with dark grey, steps mode only), the
+// percent bar (exclusive-or with light grey in steps mode, inverted pixels in simple mode), and
+// the caption at the top left over them, in black or white over a bar, whichever stands out.
 #include <QColor>
 #include <QFont>
 #include <QImage>

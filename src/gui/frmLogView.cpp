@@ -79,10 +79,12 @@ QWidget* frmLogView::Window() const {
 }
 
 bool frmLogView::eventFilter(QObject* watched, QEvent* event) {
-    (void)watched;
     if (event->type() == QEvent::KeyPress && main_.LogLoaded()) {
         // F7 hides the log; every other key reaches the main window's shortcuts.
-        if (main_.Log().Form_KeyDown(ToKeyPress(*static_cast<QKeyEvent*>(event)))) return true;
+        auto* w = qobject_cast<QWidget*>(watched);
+        const KeyPress key =
+            ToKeyPress(*static_cast<QKeyEvent*>(event), FocusedIn(w ? w->window() : nullptr));
+        if (main_.Log().Form_KeyDown(key)) return true;
     }
     return false;
 }

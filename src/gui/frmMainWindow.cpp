@@ -161,7 +161,8 @@ void frmMainWindow::BuildMenus() {
     Command(edit, "&Delete", Cmd_DeleteSelected, "Del");
     edit->addSeparator();
     Command(edit, "Select &All", Cmd_SelectAll, "Ctrl+A");
-    Command(edit, "&Invert Selection", Cmd_InvertSelection, "Ctrl+Alt+I");
+    // The menu shows the key that inverts: Shift and Ctrl.
+    Command(edit, "&Invert Selection", Cmd_InvertSelection, "Ctrl+Shift+I");
 
     listMenu_ = add("&List");
     Command(listMenu_, "Copy List", Cmd_CopyList, "Ctrl+Alt+C");
@@ -517,7 +518,11 @@ void frmMainWindow::PopupFileMenu() {
 bool frmMainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
-            const KeyPress key = ToKeyPress(*static_cast<QKeyEvent*>(event));
+            // A key travels up from the focused widget: that widget says where it was pressed.
+            auto* receiver = qobject_cast<QWidget*>(watched);
+            const QWidget* focus =
+                FocusOf(receiver) == KeyFocus::TextField ? receiver : FocusedIn(this);
+            const KeyPress key = ToKeyPress(*static_cast<QKeyEvent*>(event), focus);
             if (watched == list_ && main_.ListLinks_KeyDown(key)) return true;
             if (watched == list_ && key.key == Key_Menu) {
                 listMenu_->popup(
@@ -560,6 +565,7 @@ void frmMainWindow::closeEvent(QCloseEvent* event) {
 
 void frmMainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) main_.Form_Deactivate();
     // Without a notification area the window stays minimised where the desktop put it.
     if (event->type() == QEvent::WindowStateChange && isMinimized() &&
         QSystemTrayIcon::isSystemTrayAvailable() && !main_.TrayMode())

@@ -104,6 +104,8 @@ void frmRefineNew::Unload() {
 
 void frmRefineNew::StateChanged() {
     apply_->setText(Q(logic_.ApplyCaption()));
+    apply_->setEnabled(logic_.ApplyEnabled());
+    if (reset_) reset_->setEnabled(logic_.ResetEnabled());
 }
 
 void frmRefineNew::keyPressEvent(QKeyEvent* event) {

@@ -7,6 +7,7 @@
 #include "links/LinkList.h"
 #include "main/DownloadHost.h"
 #include "main/ExistingTarget.h"
+#include "main/MainControls.h"
 #include "main/PartFile.h"
 #include "main/PrepareTarget.h"
 #include "main/ServerName.h"
@@ -109,16 +110,19 @@ void DownloadRun::DownloadButton(int index) {
 
 void DownloadRun::DownloadControl(int action) {
     const int state = host_.State();
+    static constexpr int kButtons[] = {Act_DownloadStart, Act_DownloadPause, Act_DownloadStop};
+    if (action < 0 || action > 2 || !CommandAllowed(kButtons[action], state)) return;
     switch (action) {
         case 0:
-            if (state == kIdle || state == kListReady) {
+            // Never a run inside a run, whatever State says.
+            if (!running_ && (state == kIdle || state == kListReady)) {
                 doSuck();
-            } else if (running_ && (state == kPauseRequested || state == kPaused)) {
+            } else if (running_ && state == kPaused) {
                 host_.State(kDownloading);
             }
             break;
         case 1:
-            if (running_ && state == kDownloading) host_.State(kPauseRequested);
+            if (running_) host_.State(kPauseRequested);
             break;
         case 2:
             // Without a run there is nothing to stop, and State 6 would wait for ever.

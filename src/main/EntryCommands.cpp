@@ -35,7 +35,7 @@ void frmMain::ListLinks_Click() {
 
 void frmMain::EntryEdit() {
     std::size_t row;
-    if (!ListEditable(state_) || !CurrentRow(list_, row)) return;
+    if (!CommandAllowed(Act_EditEntry, state_) || !CurrentRow(list_, row)) return;
     std::string answer = list_.At(row);
     if (!Ui().InputBox("Modify Entry or Press Cancel to Reset.", "Edit Entry", answer)) return;
     if (answer.empty()) return;

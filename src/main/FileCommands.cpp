@@ -30,16 +30,21 @@ std::string HtmlFileFilter(const Settings& s) {
 }
 
 void frmMain::OpenListfile(bool append) {
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_OpenListfile, state_)) return;
     const std::string path =
         Choose(false, append ? "Append Listfile" : "Open Listfile", kListFilter);
     if (path.empty()) return;
+    // The load serves events: the state keeps other commands off the list meanwhile.
+    const int before = state_;
+    State(State_Busy);
     std::vector<std::string> rows = append ? list_.Items() : std::vector<std::string>();
     if (!ListLoadFile(path, rows, [this](int percent) { StatusBar.Percent(percent); })) {
+        State(before);
         MsgBox("Can't read the list file:\r\n" + path, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     list_.Assign(std::move(rows));
+    State(before);
     SetResetList();
     Interface_StatusReady();
 }
@@ -51,7 +56,7 @@ void frmMain::SaveListfile() {
 }
 
 void frmMain::ImportHtmlFile() {
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_ImportHtml, state_)) return;
     const std::string path = Choose(false, "Import HTML File", HtmlFileFilter(AppSettings()));
     if (path.empty()) return;
     State(State_Busy);

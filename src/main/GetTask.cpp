@@ -17,7 +17,7 @@ std::string TrimLeadingBlanks(const std::string& text) {
 }  // namespace
 
 void frmMain::cGo_Click() {
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_GetButton, state_)) return;
     if (!txtUrl.text.empty()) {
         std::string address = TrimLeadingBlanks(txtUrl.text);
         if (!UrlHasScheme(address)) address = "http://" + address;
@@ -26,6 +26,9 @@ void frmMain::cGo_Click() {
             url.url(address);
             txtUrl.text = url.url();
             Notify(View_Texts);
+            // The key itself, not the last key event: a release that went to another window
+            // (the refiner after a Ctrl+Get) would leave add mode on.
+            AddMode(Ui().ControlKeyHeld());
             State(State_Busy);
             GetPage(addMode_, true, true);
             if (state_ == State_ListReady && AppSettings().Auto_Leech != 0)

@@ -1,5 +1,6 @@
 #pragma once
-// What the main window's State allows: the controls it enables and the commands it lets act.
+// What the main window's State allows: one table of the commands and the states they act in.
+// Every command consults it, and the controls are enabled from it.
 namespace ravlet {
 
 // The values of State.
@@ -14,6 +15,24 @@ enum MainState : int {
     State_Stopped = 7,
     State_Filtering = 8,
     State_Generating = 9,
+};
+
+// The actions of the window that have no RvCommand code, numbered apart from those codes.
+enum MainAction : int {
+    Act_GetButton = 5000,  // the get button, Enter in the address box, the clipboard's get
+    Act_DownloadStart,     // start, or continue a paused run
+    Act_DownloadPause,
+    Act_DownloadStop,
+    Act_AddressBox,       // typing into the page address box
+    Act_Folders,          // the two folder buttons and the naming-menu buttons
+    Act_OpenListfile,     // "&Open Listfile...", "A&ppend Listfile..."
+    Act_ImportHtml,       // "&Import HTML File..."
+    Act_ImportClipboard,  // "Import Clip&board"
+    Act_ClearAll,         // "&Clear all"
+    Act_EditEntry,        // "&Edit..."
+    Act_DragRow,          // moving a row with the mouse
+    Act_LogListUrls,      // the log's "List &Urls"
+    Act_Quit,             // the close; in a task it asks to stop the task instead
 };
 
 struct MainControls {
@@ -33,7 +52,8 @@ inline bool ListEditable(int state) {
     return state == State_Idle || state == State_ListReady;
 }
 
-// Whether RvCommand's code may act in state.
+// Whether the command (an RvCommand code or a MainAction) may act in state. Codes the table
+// does not know act in every state (RvCommand answers an unknown code with its message).
 bool CommandAllowed(int code, int state);
 
 }  // namespace ravlet

@@ -9,18 +9,18 @@ struct KeyCommand {
     int key;
     bool shift, ctrl, alt;
     int code;
+    bool onList = true;  // acts on the list: not from a text field, which edits with the key
 };
 
 bool Matches(const KeyCommand& k, const KeyPress& p) {
     return k.key == p.key && k.shift == p.shift && k.ctrl == p.ctrl && k.alt == p.alt;
 }
 
-// The menu reads "Ctrl+Alt+I" for Invert Selection, but the key is Shift and Ctrl.
 const KeyCommand kWindowKeys[] = {
     {'A', false, true, false, Cmd_SelectAll},       {'I', true, true, false, Cmd_InvertSelection},
     {Key_Backspace, false, true, false, Cmd_Clear}, {'B', false, true, true, Cmd_ApplyBase},
     {'C', false, true, true, Cmd_CopyList},         {'V', false, true, true, Cmd_PasteEntry},
-    {'X', false, true, true, Cmd_CutList},          {'B', false, true, false, Cmd_BuildBase},
+    {'X', false, true, true, Cmd_CutList},          {'B', false, true, false, Cmd_BuildBase, false},
 };
 
 const KeyCommand kListKeys[] = {
@@ -40,6 +40,7 @@ bool frmMain::Form_KeyDown(const KeyPress& key) {
     }
     for (const KeyCommand& k : kWindowKeys) {
         if (!Matches(k, key)) continue;
+        if (k.onList && key.focus == KeyFocus::TextField) return false;
         RvCommand(k.code);
         return true;
     }

@@ -43,7 +43,7 @@ void frmMain::OpenTutorial() {
 
 void frmMain::ClearAll() {
     // Emptying the list under a running task would pull the rows from under it.
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_ClearAll, state_)) return;
     TextHtml.clear();
     txtUrl.text.clear();
     txtUrlBase.clear();

@@ -32,7 +32,7 @@ void frmMain::ListLinks_MouseDown(long row) {
 void frmMain::ListLinks_MouseMove(long row) {
     if (dragRow_ < 0 || row < 0 || row == dragRow_) return;
     // A drag would reorder the rows under a running download or filter.
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_DragRow, state_)) return;
     MoveRowText(list_, static_cast<std::size_t>(dragRow_), static_cast<std::size_t>(row));
     dragRow_ = row;
     Notify(View_List);

@@ -48,7 +48,7 @@ void frmMain::doTextParse(const std::string& text) {
 
 void frmMain::ImportClipboard() {
     // The import replaces the list: not under a running task.
-    if (!ListEditable(state_)) return;
+    if (!CommandAllowed(Act_ImportClipboard, state_)) return;
     Clipboard& clip = SystemClipboard();
     if (!clip.HasText() && !clip.HasRichText()) return;
     std::string text;

@@ -96,12 +96,9 @@ void frmMain::Task_ReRoute_Default() {
 bool frmMain::Form_QueryUnload(bool autoClose) {
     Settings& s = AppSettings();
     // Closing under a running get, download or filter would pull the network session and the
-    // list from under it; the task is stopped first (or the process terminated).
-    if (!ListEditable(state_)) {
-        MsgBox(
-            "ravlet is still busy (a get, a download or the filters are running). Stop it "
-            "first, then close ravlet.",
-            MsgButtons::Ok, MsgIcon::Exclamation);
+    // list from under it: the close asks to stop the task instead, and ravlet stays.
+    if (!CommandAllowed(Act_Quit, state_)) {
+        AskStopTask();
         return false;
     }
     if (s.confirmclose && !autoClose &&
@@ -119,6 +116,28 @@ bool frmMain::Form_QueryUnload(bool autoClose) {
     SaveSettings();
     closed_ = true;
     return true;
+}
+
+void frmMain::AskStopTask() {
+    switch (state_) {
+        case State_Busy:
+            if (MsgBox("Do you want to stop getting the page ?", MsgButtons::YesNo,
+                       MsgIcon::Question) == MsgAnswer::Yes)
+                objRvGet.NetUrlReadStop();
+            break;
+        case State_Downloading:
+        case State_PauseRequested:
+        case State_Paused:
+            download_->DownloadButton(2);
+            break;
+        case State_Filtering:
+            refiner_->RvCommands_FC(Cmd_RefinerStop);
+            break;
+        default:
+            // A stop is on its way already, or the task ends by itself.
+            Interface_Status("Busy: ravlet can be closed when the task has ended.");
+            break;
+    }
 }
 
 void frmMain::AutoClose() {

@@ -92,9 +92,13 @@ class frmMain : public MainWindowHooks, public LogHost {
     // settings file. False when the close was cancelled.
     bool Form_QueryUnload(bool autoClose = false);
     bool Closed() const { return closed_; }
+    // A close during a task: the task's own stop question (download, filters) or a stop of
+    // the page fetch; the window stays.
+    void AskStopTask();
 
     // The model.
     LinkList& ListLinks() override { return list_; }
+    bool ListUrlsAllowed() const override { return CommandAllowed(Act_LogListUrls, state_); }
     const LinkList& ListLinks() const { return list_; }
     std::size_t ListLinks_Listcount() const { return list_.Count(); }
     ComboBox txtUrl;
@@ -157,6 +161,8 @@ class frmMain : public MainWindowHooks, public LogHost {
     // Keys. True when the key did something.
     bool Form_KeyDown(const KeyPress& key) override;
     void Form_KeyUp(const KeyPress& key);
+    // The window lost the focus: a Ctrl release may go elsewhere, so add mode ends.
+    void Form_Deactivate() { AddMode(false); }
     bool ListLinks_KeyDown(const KeyPress& key);
     bool AddMode() const { return addMode_; }
     void AddMode(bool on);

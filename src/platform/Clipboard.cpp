@@ -28,6 +28,23 @@ void MemoryClipboard::Clear() {
     hasRichText = false;
 }
 
+std::string CrLfLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 Clipboard& SystemClipboard() {
     return current ? *current : Own();
 }

@@ -34,6 +34,10 @@ class MemoryClipboard : public Clipboard {
     int reads = 0;
 };
 
+// Text with every line end (LF, CR or CR LF) written as CR LF: the clipboard convention the
+// logic reads, whatever the program that copied the text wrote.
+std::string CrLfLineEnds(const std::string& text);
+
 // The process-wide clipboard.
 Clipboard& SystemClipboard();
 // Installs clipboard (not owned; nullptr restores the process's own one).

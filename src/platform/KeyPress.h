@@ -16,11 +16,16 @@ enum KeyCode : int {
     Key_F1 = 0x200,  // Key_F1 + n - 1 is Fn
 };
 
+// Where a key was pressed. A text field does its own editing with keys such as Ctrl+A or
+// Ctrl+Backspace; the window's keys act on the list only from the list or the window.
+enum class KeyFocus { Window, List, TextField };
+
 struct KeyPress {
     int key = 0;
     bool shift = false;
     bool ctrl = false;
     bool alt = false;
+    KeyFocus focus = KeyFocus::Window;
     bool NoModifiers() const { return !shift && !ctrl && !alt; }
 };
 

@@ -40,6 +40,9 @@ public:
         (void)answer;
         return false;
     }
+    // Whether the Ctrl key is held down right now, asked of the platform: a key release
+    // that went to another window is never missed.
+    virtual bool ControlKeyHeld() { return false; }
 };
 
 // The process-wide user interface; a console one until the program installs its own.

@@ -27,6 +27,8 @@ struct Host : LogHost {
         return true;
     }
     ravlet::LinkList& ListLinks() override { return list; }
+    bool ListUrlsAllowed() const override { return listFree; }
+    bool listFree = true;
     void Interface_StatusReady() override { ++readies; }
 };
 
@@ -57,9 +59,12 @@ TEST(frmLog, CutsTheOldTextTo15000Characters) {
 TEST(frmLog, AHugeMessageIsKeptWhole) {
     Host host;
     frmLog log(host);
-    log.addMessage(std::string(40000, 'a'), false);
+    const std::string huge = "<first>" + std::string(40000, 'a') + "<last>";
+    log.addMessage(huge, false);
+    EXPECT_EQ(log.txtLog(), huge + "\r\n") << "the newest message is never cut";
     log.addMessage("b", false);
-    EXPECT_EQ(log.txtLog().size(), 3u + 15000u);
+    EXPECT_EQ(log.txtLog(), "b\r\n" + huge.substr(0, 15000))
+        << "the next one cuts the old text to its first 15000 characters";
 }
 
 TEST(frmLog, CreatingItDocksItAndShowsThePane) {

@@ -168,6 +168,26 @@ TEST_F(RefinerTest, StopMidApply) {
     EXPECT_EQ(refiner.ApplyCaption(), "&Apply");
 }
 
+// Apply and reset act in the main window's states 0 and 2 (in 8 apply is the stop question
+// and reset waits for the run); under a get or a download the list is left alone.
+TEST_F(RefinerTest, ButtonsFollowTheMainWindowsState) {
+    Rows({"a#1"});
+    refiner.SetResetList({"other"});
+    AddCleanup(kCleanupCutAnchor);
+    for (int state = 0; state <= 9; ++state) {
+        const bool free = state == 0 || state == 2;
+        host.state = state;
+        EXPECT_EQ(refiner.ApplyEnabled(), free || state == 8) << state;
+        EXPECT_EQ(refiner.ResetEnabled(), free || state == 8) << state;
+        if (free || state == 8) continue;
+        refiner.cApply_Click(0);
+        refiner.cApply_Click(1);
+        EXPECT_EQ(host.list.Items(), std::vector<std::string>{"a#1"}) << state;
+        EXPECT_EQ(host.state, state);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(RefinerTest, AnsweringNoGoesOnAndThePadStaysAsItIs) {
     Rows({"a#", "b#"});
     AddCleanup(kCleanupCutAnchor);

@@ -4,6 +4,9 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 #include "tools/ctlStatusBar.h"
 
@@ -71,6 +74,50 @@ TEST_F(StatusBarWidgetTest, DrawsTheCaption) {
     EXPECT_NE(blank, written);
     bar.Caption("");
     EXPECT_EQ(Shot(), blank);
+}
+
+// How bright a colour looks.
+int Luminance(QRgb c) {
+    return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
+}
+
+// How far the caption's most distinct pixel in the columns [from, to) stands out from the
+// colour under it (the bottom row, below the letters).
+int CaptionContrast(const QImage& image, int from, int to) {
+    int best = 0;
+    for (int x = from; x < to; ++x) {
+        const int under = Luminance(image.pixel(x, image.height() - 1));
+        for (int y = 0; y < image.height() - 1; ++y)
+            best = std::max(best, std::abs(Luminance(image.pixel(x, y)) - under));
+    }
+    return best;
+}
+
+// A caption of capital letters over the whole width stays readable over each bar and beside
+// them: in simple mode at 50 %, and in steps mode where the overall bar ends at 25 % and the
+// percent bar at 50 %.
+TEST(StatusBarDrawing, TheCaptionStandsOutOverEveryBar) {
+    QFont font;
+    font.setPixelSize(12);
+    const QColor background(0xf0, 0xf0, 0xf0);
+    for (int mode : {0, 1}) {
+        ctlStatusBar bar;
+        bar.Caption(std::string(60, 'M'));
+        bar.Mode(mode);
+        bar.Steps(2);
+        bar.Step(0);
+        bar.Percent(50);
+        const QImage image =
+            RenderStatusBar(bar, QSize(kWidth, kHeight), font, background, Qt::black);
+        ASSERT_EQ(image.pixel(kWidth / 2 - 1, kHeight - 1) & 0xffffff,
+                  (background.rgb() ^ (mode == 1 ? 0x999999u : 0xffffffu)) & 0xffffff)
+            << "the percent bar reaches half the width";
+        const int quarter = kWidth / 4;
+        for (auto [from, to] :
+             {std::pair{0, quarter}, std::pair{quarter, kWidth / 2}, std::pair{kWidth / 2, kWidth}})
+            EXPECT_GE(CaptionContrast(image, from, to), 100)
+                << "mode " << mode << " columns " << from << " to " << to;
+    }
 }
 
 TEST_F(StatusBarWidgetTest, StopsListeningWhenDestroyed) {

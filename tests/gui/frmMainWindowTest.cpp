@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include "app/Settings.h"
 #include "gui/LinkListView.h"
+#include "gui/QtClipboard.h"
 #include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
 #include "main/frmMain.h"
@@ -161,6 +164,54 @@ TEST(frmMainWindow, TheLogDocksAndUndocks) {
     EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
 }
 
+// The window keys act on the list; pressed in a text box they do the box's own editing.
+TEST(frmMainWindow, KeysInTheTextBoxesEditTheBoxAndKeepTheList) {
+    Window w;
+    w.f.Rows({"a", "b", "c"}, {1});
+    w.view.Show();
+    QLineEdit* url = w.view.txtUrl()->lineEdit();
+    url->setText(QStringLiteral("http://host/two words"));
+    url->setFocus();
+    url->end(false);
+    w.Key(url, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(url->text(), QStringLiteral("http://host/two ")) << "the last word is deleted";
+    w.Key(url, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(url->selectedText(), url->text()) << "Ctrl+A selects the box's text";
+    w.Key(url, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    w.Key(url, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(w.f.Rows(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(w.f.main->ListLinks().SelectedCount(), 1u);
+    EXPECT_TRUE(w.f.main->ListLinks().Selected(1));
+
+    QLineEdit* base = w.view.txtUrlBase();
+    base->setText(QStringLiteral("http://base/x"));
+    base->setFocus();
+    w.Key(base, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(w.Rows(), 3) << "Ctrl+Backspace in the base box keeps the list";
+    QLineEdit* folder = w.view.dirText()->lineEdit();
+    folder->setFocus();
+    w.Key(folder, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(w.Rows(), 3) << "and so in the folder box";
+
+    w.view.ListLinks()->setFocus();
+    w.Key(w.view.ListLinks(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.f.main->ListLinks().SelectedCount(), 2u) << "in the list the keys act";
+    w.Key(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(w.Rows(), 0);
+}
+
+// Text copied by the programs here ends its lines with LF: a paste splits it all the same.
+TEST(frmMainWindow, APasteOfLfLinesMakesOneRowALine) {
+    Window w;
+    QtClipboard clipboard;  // the desktop's clipboard instead of the fixture's
+    QGuiApplication::clipboard()->setText(QStringLiteral("http://h/1\nhttp://h/2\nhttp://h/3\n"));
+    w.f.main->RvCommand(Cmd_Paste);
+    EXPECT_EQ(w.f.Rows(), (std::vector<std::string>{"http://h/1", "http://h/2", "http://h/3"}));
+    QGuiApplication::clipboard()->setText(QStringLiteral("http://h/4\rhttp://h/5"));
+    w.f.main->RvCommand(Cmd_Paste);
+    EXPECT_EQ(w.Rows(), 5);
+}
+
 TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
     Window w;
     QMenu* edit = w.view.Menu("&Edit");
@@ -169,7 +220,7 @@ TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
     for (QAction* a : edit->actions())
         if (!a->isSeparator()) texts << a->text();
     EXPECT_EQ(texts, (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
-                                  "Select &All\tCtrl+A", "&Invert Selection\tCtrl+Alt+I"}));
+                                  "Select &All\tCtrl+A", "&Invert Selection\tCtrl+Shift+I"}));
     QMenu* list = w.view.Menu("&List");
     ASSERT_NE(list, nullptr);
     bool sort = false;

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "platform/Timer.h"
 #include "support/MainFixture.h"
+#include "support/TestHttpServer.h"
 
 namespace ravlet {
 
@@ -146,6 +147,26 @@ TEST_F(ClipboardMonitor, TheSameAddressAsTheBoxStartsNoGet) {
     EXPECT_EQ(After(1000, "http://127.0.0.1:1/same"), "http://127.0.0.1:1/same");
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_EQ(f.main->State(), 0);
+}
+
+// With Auto_CBmonitor_GetChange a copied address is fetched at the next look: one request,
+// and the page's links fill the list. The same clipboard is not fetched again.
+TEST_F(ClipboardMonitor, FetchesACopiedAddressWhenAskedTo) {
+    test::TestHttpServer server;
+    test::TestResponse page;
+    page.headers.push_back({"Content-Type", "text/html"});
+    page.body = "<a href=one.html> <a href=two.html>";
+    server.Route("/copied.html", page);
+    AppSettings().Auto_CBmonitor_GetChange = true;
+    EXPECT_EQ(After(999, server.Url("/copied.html")), "http://box/");
+    EXPECT_EQ(server.Requests(), 0);
+    EXPECT_EQ(After(1, server.Url("/copied.html")), server.Url("/copied.html"));
+    EXPECT_EQ(server.Requests(), 1);
+    EXPECT_EQ(f.Rows(), (std::vector<std::string>{"one.html", "two.html"}));
+    EXPECT_EQ(f.main->State(), 2);
+    f.clock.Advance(5000);
+    EXPECT_EQ(server.Requests(), 1) << "one request for one copy";
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST_F(ClipboardMonitor, StopsWhenTheWindowCloses) {

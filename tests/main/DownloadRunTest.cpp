@@ -504,29 +504,44 @@ TEST_F(Download, TakenPartNameIsNotTouched) {
 TEST_F(Download, PauseWaitsAfterTheCurrentLinkAndContinueGoesOn) {
     for (const char* n : {"/1", "/2", "/3"}) server.Route(n, Body(n));
     List({server.Url("/1"), server.Url("/2"), server.Url("/3")});
-    int pausedServes = 0;
     int requestsAtPause = -1;
-    int servesAfterContinue = 0;
+    int pausedEvents = 0;
     ui.onServeEvents = [&] {
-        if (host.state == 3 && server.Requests() == 1 && pausedServes == 0) {
+        if (host.state == 3 && server.Requests() == 1 && requestsAtPause < 0) {
             run.DownloadControl(1);
-        } else if (host.state == 3 && server.Requests() == 1) {
-            ++servesAfterContinue;
         } else if (host.state == 5) {
-            if (pausedServes++ == 0) requestsAtPause = server.Requests();
-            if (pausedServes == 20) {
-                EXPECT_EQ(server.Requests(), requestsAtPause);
-                run.DownloadControl(0);
-            }
+            if (requestsAtPause < 0) requestsAtPause = server.Requests();
+            EXPECT_EQ(server.Requests(), requestsAtPause) << "nothing is fetched while paused";
+            // The user waits a while, then continues.
+            if (++pausedEvents == 20) run.DownloadControl(0);
         }
     };
     run.doSuck();
-    EXPECT_EQ(requestsAtPause, 1);
-    // Eight serves between two looks at State: the third round ends after the continue.
-    EXPECT_EQ(pausedServes, 20);
-    EXPECT_EQ(servesAfterContinue, 4);
+    EXPECT_EQ(requestsAtPause, 1) << "the current link is finished before the pause";
     EXPECT_EQ(host.states, (std::vector<int>{3, 4, 5, 3, 0}));
-    EXPECT_EQ(Files(), (Names{"1", "2", "3"}));
+    EXPECT_EQ(Files(), (Names{"1", "2", "3"})) << "continue goes on with the next link";
+}
+
+TEST_F(Download, StopWhilePausedEndsTheRunWithoutAnotherLink) {
+    server.Route("/1", Body("1"));
+    server.Route("/2", Body("2"));
+    List({server.Url("/1"), server.Url("/2")});
+    ui.answers.push_back(MsgAnswer::Yes);
+    bool stopped = false;
+    ui.onServeEvents = [&] {
+        if (host.state == 3 && server.Requests() == 1) {
+            run.DownloadControl(1);
+        } else if (host.state == 5 && !stopped) {
+            stopped = true;
+            run.DownloadControl(2);
+        }
+    };
+    run.doSuck();
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(run.Stopped());
+    EXPECT_EQ(host.states, (std::vector<int>{3, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(server.Requests(), 1) << "the run ends where it waited";
+    EXPECT_EQ(Files(), Names{"1"});
 }
 
 TEST_F(Download, StopAbortsTheTransferEndsTheRunAndSuppressesTheClose) {

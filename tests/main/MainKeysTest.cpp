@@ -61,6 +61,44 @@ TEST(MainKeys, SelectAllAndInvertByKey) {
     EXPECT_EQ(f.main->ListLinks().SelectedCount(), 3u);
 }
 
+// The window keys that act on the list do so from the list or the window; pressed in a text
+// field (the address, base or folder box, a refiner field) they are left to its editing.
+TEST(MainKeys, WindowKeysActOnTheListOnlyOutsideTextFields) {
+    const KeyPress keys[] = {{'A', false, true},           {'I', true, true},
+                             {Key_Backspace, false, true}, {'B', false, true, true},
+                             {'C', false, true, true},     {'V', false, true, true},
+                             {'X', false, true, true}};
+    for (KeyFocus focus : {KeyFocus::Window, KeyFocus::List, KeyFocus::TextField}) {
+        for (KeyPress key : keys) {
+            key.focus = focus;
+            test::MainFixture f;
+            f.Rows({"b", "a"}, {1});
+            f.main->txtUrlBase = "http://h/";
+            f.Clip("c");
+            const bool handled = f.main->Form_KeyDown(key);
+            const bool untouched = f.Rows() == Rows{"b", "a"} &&
+                                   f.main->ListLinks().SelectedCount() == 1 &&
+                                   f.main->ListLinks().Selected(1) && f.ClipText() == "c";
+            const bool inField = focus == KeyFocus::TextField;
+            EXPECT_EQ(handled, !inField) << key.key << " focus " << static_cast<int>(focus);
+            EXPECT_EQ(untouched, inField) << key.key << " focus " << static_cast<int>(focus);
+        }
+    }
+}
+
+TEST(MainKeys, BuildBaseAndTheFunctionKeysWorkFromTextFields) {
+    test::MainFixture f;
+    f.main->txtUrl.text = "http://host/dir/page.html";
+    KeyPress ctrlB{'B', false, true};
+    ctrlB.focus = KeyFocus::TextField;
+    EXPECT_TRUE(f.main->Form_KeyDown(ctrlB));
+    EXPECT_EQ(f.main->txtUrlBase, "http://host/dir/");
+    KeyPress f7{Key_F(7)};
+    f7.focus = KeyFocus::TextField;
+    EXPECT_TRUE(f.main->Form_KeyDown(f7));
+    EXPECT_TRUE(f.main->LogPaneVisible());
+}
+
 TEST(MainKeys, EnterShowsTheInformationOfTheCurrentRow) {
     test::MainFixture f;
     f.Rows({"x.gif"});

@@ -111,6 +111,13 @@ TEST(MainClose, NotWhileATaskRuns) {
     }
     EXPECT_FALSE(f.main->Closed());
     EXPECT_EQ(f.home.Read("ravlet.ini"), "");
+    // Instead of quitting, the close asks to stop the task: the download's and the filters'
+    // own stop questions, the page fetch's question in state 1.
+    EXPECT_EQ(f.download.buttons, (std::vector<int>{2, 2, 2, 2, 2, 2}));
+    EXPECT_EQ(f.refiner.commands, (std::vector<int>{3002, 3002}));
+    EXPECT_EQ(f.MessageTexts(),
+              (std::vector<std::string>{"Do you want to stop getting the page ?",
+                                        "Do you want to stop getting the page ?"}));
     f.main->State(2);
     EXPECT_TRUE(f.main->Form_QueryUnload());
 }

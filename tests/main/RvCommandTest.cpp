@@ -176,6 +176,8 @@ TEST(RvCommand, UnknownCodeSaysSoAndChangesNothing) {
 TEST(RvCommand, RefinerCodesGoToTheRefiner) {
     MainFixture f;
     for (int code : {3000, 3001, 3002, 3003}) f.main->RvCommand(code);
+    f.main->State(8);  // the stop question only while the filters run
+    f.main->RvCommand(3002);
     EXPECT_EQ(f.refiner.commands, (std::vector<int>{3000, 3001, 3002}));
     EXPECT_EQ(f.refiner.shows, 1);
     EXPECT_TRUE(f.ui.messages.empty());

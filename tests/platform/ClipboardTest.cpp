@@ -19,6 +19,20 @@ TEST(Clipboard, TheProcessClipboardKeepsText) {
     EXPECT_FALSE(clip.HasText());
 }
 
+TEST(Clipboard, EveryLineEndBecomesCrLf) {
+    const struct {
+        const char* in;
+        const char* out;
+    } rows[] = {{"a\nb\nc", "a\r\nb\r\nc"},
+                {"a\rb\r", "a\r\nb\r\n"},
+                {"a\r\nb", "a\r\nb"},
+                {"a\n\nb", "a\r\n\r\nb"},
+                {"a\n\r\nb\r\r", "a\r\n\r\nb\r\n\r\n"},
+                {"", ""},
+                {"no line end", "no line end"}};
+    for (const auto& r : rows) EXPECT_EQ(CrLfLineEnds(r.in), r.out) << r.in;
+}
+
 TEST(Clipboard, AnInstalledClipboardServesUntilRemoved) {
     MemoryClipboard mine;
     SetClipboard(&mine);

@@ -40,6 +40,8 @@ public:
     std::function<void()> onServeEvents;  // runs inside every ServeEvents
     int serveCount = 0;
     bool busy() const { return busy_; }
+    bool ControlKeyHeld() override { return controlHeld; }
+    bool controlHeld = false;  // the Ctrl key as the platform reports it
 
 private:
     UserInterface* previous_;
