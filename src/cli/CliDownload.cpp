@@ -1,7 +1,9 @@
 #include "cli/CliDownload.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <iostream>
 #include <utility>
@@ -25,8 +27,8 @@ extern "C" void OnInterrupt(int) {
     interrupted = 1;
 }
 
-// The console's user interface, which also turns an interrupt (Ctrl-C) into a stop of the
-// run: the transfer is aborted and its part file removed.
+// The console's user interface, which also turns an interrupt (Ctrl-C, or a SIGTERM or
+// SIGHUP) into a stop of the run: the transfer is aborted and its part file removed.
 class InterruptibleUi : public ConsoleUi {
   public:
     explicit InterruptibleUi(DownloadRun& run) : run_(run) {}
@@ -41,16 +43,26 @@ class InterruptibleUi : public ConsoleUi {
     DownloadRun& run_;
 };
 
-// Installs a handler for the run's length and restores the old one.
+// Installs the handler for the run's length and restores the old ones. A second signal
+// of a kind ends the process as it would without the run.
 class InterruptGuard {
   public:
-    InterruptGuard() { old_ = std::signal(SIGINT, OnInterrupt); }
-    ~InterruptGuard() { std::signal(SIGINT, old_); }
+    InterruptGuard() {
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART | SA_RESETHAND;
+        for (std::size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &action, &old_[i]);
+    }
+    ~InterruptGuard() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &old_[i], nullptr);
+    }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
   private:
-    void (*old_)(int) = SIG_DFL;
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> old_{};
 };
 
 class UiGuard {

@@ -1,9 +1,11 @@
 #include "gui/QtUserInterface.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "gui/QtText.h"
 
@@ -136,6 +138,14 @@ bool QtUserInterface::ControlKeyHeld() {
 
 void QtUserInterface::ServeEvents() {
     QCoreApplication::processEvents();
+}
+
+void QtUserInterface::WaitForEvents(int maxMs) {
+    // The timer bounds the wait when no event comes.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(maxMs);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtUserInterface::SetBusy(bool busy) {

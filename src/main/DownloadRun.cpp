@@ -1,5 +1,7 @@
 #include "main/DownloadRun.h"
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "app/LogSink.h"
@@ -31,11 +33,13 @@ enum : int {
     kStopped = 7,
 };
 
-// Events served between two looks at State while the run is paused.
-constexpr int kPauseServes = 8;
+// The longest a paused run sleeps between two looks at State when no event comes.
+constexpr int kPauseWaitMs = 250;
 
-std::string FsLine(const std::string& path, const std::string& address) {
-    return "Error: FS: Can't create File  - File: " + path + " - Url: " + address;
+// error: the system's reason (an errno value), or 0 when there is none to say.
+std::string FsLine(const std::string& path, const std::string& address, int error = 0) {
+    const std::string reason = error != 0 ? "(" + std::string(std::strerror(error)) + ")" : "";
+    return "Error: FS: Can't create File " + reason + " - File: " + path + " - Url: " + address;
 }
 
 // The dry run's question: it records that the run would ask, and asks nobody.
@@ -144,8 +148,7 @@ void DownloadRun::Stop() {
 
 void DownloadRun::WaitWhilePaused() {
     host_.State(kPaused);
-    while (host_.State() == kPaused)
-        for (int i = 0; i < kPauseServes; ++i) Ui().ServeEvents();
+    while (host_.State() == kPaused) Ui().WaitForEvents(kPauseWaitMs);
 }
 
 void DownloadRun::doSuck() {
@@ -229,8 +232,13 @@ std::string DownloadRun::Prepare(const std::string& address, long number, bool c
 }
 
 bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) {
-    if (dryRun_ ? WouldBeUsable(outcome.path) : TargetUsable(outcome.path)) return true;
-    Fail(outcome, FsLine(outcome.path, address));
+    if (dryRun_) {
+        if (WouldBeUsable(outcome.path)) return true;
+        Fail(outcome, FsLine(outcome.path, address));
+        return false;
+    }
+    if (TargetUsable(outcome.path)) return true;
+    Fail(outcome, FsLine(outcome.path, address, errno));
     return false;
 }
 
@@ -321,19 +329,28 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
 
     PartFile part(target);
     if (!part.Create()) {
+        const int error = errno;
         host_.Status("Error downloading, see log.");
-        return Fail(outcome, FsLine(target, U));
+        return Fail(outcome, FsLine(target, U, error));
     }
     net.DataFilename(part.Path());
+    // An answer without a true length is held to the size limit by the bytes it sends.
+    const bool bounded = s.netsizeforce && s.netsizemax >= 1;
+    net.FileBound(bounded ? s.netsizemax : -1);
     net.NetUrlRead(true, -1, ok);
+    net.FileBound(-1);
+    if (!ok && net.OverBound())
+        return Skip(outcome, "skipping: wrong size (more than " + std::to_string(s.netsizemax) +
+                                 " bytes received) - Url: " + U);
     if (!ok) {
         host_.Status("Error downloading, see log.");
         return Fail(outcome, "Error: " + net.NetError() + " - Url: " + U);
     }
     outcome.bytes = FileSize(part.Path());
     if (!part.Commit()) {
+        const int error = errno;
         host_.Status("Error downloading, see log.");
-        return Fail(outcome, FsLine(target, U));
+        return Fail(outcome, FsLine(target, U, error));
     }
     host_.Status("File downloaded.");
     outcome.verdict = LinkVerdict::Downloaded;

@@ -22,7 +22,8 @@ std::string PrepareRenamedTarget(const std::string& savedir, const std::string& 
                                  long number = 0);
 
 // False when the path names a folder (as it does for an empty name), or when no file can
-// be created there: the check fails, or the folder it would go into does not exist.
+// be created there: the check fails, or the folder it would go into does not exist. errno
+// then says why.
 bool TargetUsable(const std::string& path);
 
 }  // namespace ravlet

@@ -1,9 +1,11 @@
 #include "net/RvNetGet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "net/RvNetGetImpl.h"
 #include "net/RvPerfTimer.h"
@@ -22,6 +24,16 @@ constexpr int kQueryContentLength = 5;
 constexpr int kQueryStatusCode = 19;
 constexpr int kQueryRawHeadersCrLf = 22;
 constexpr int kQueryRequestHeaders = static_cast<int>(0x80000015u);
+
+// Called while a transfer waits: the request is in the correct state for nothing else.
+constexpr long kNotInThisState = 12019;
+
+// "256 MB" for whole megabytes, else the bytes.
+std::string BytesText(std::int64_t bytes) {
+    constexpr std::int64_t kMb = 1024 * 1024;
+    if (bytes > 0 && bytes % kMb == 0) return std::to_string(bytes / kMb) + " MB";
+    return std::to_string(bytes) + " bytes";
+}
 
 // VB-style rounding to one decimal: "12" for a whole number, else "12.5".
 std::string SpeedText(double speed) {
@@ -128,7 +140,26 @@ void RvNetGet::Timeout(int ms) {
     if (impl_->session) impl_->session->SetTimeout(ms);
 }
 
+bool RvNetGet::RefuseWhileWaiting() {
+    if (!waiting_) return false;
+    error_ = TranslateErrorCode(kNotInThisState);
+    return true;
+}
+
+void RvNetGet::Waiting(bool on) {
+    waiting_ = on;
+    if (on) return;
+    const int close = std::exchange(closeAfterWait_, 0);
+    if (close == 2) NetClose();
+    if (close == 1) NetUrlClose();
+}
+
 bool RvNetGet::NetClose() {
+    if (waiting_) {
+        stopRequest_ = true;
+        closeAfterWait_ = 2;
+        return !impl_->sessionClosed;
+    }
     if (impl_->sessionClosed) {
         error_ = TranslateErrorCode(6);
         return false;
@@ -143,17 +174,26 @@ bool RvNetGet::NetClose() {
 }
 
 void RvNetGet::NetInit(const std::string& userAgent, int proxyMode, const std::string& proxy) {
+    if (RefuseWhileWaiting()) return;
     NetClose();
     if (proxyMode == 0 || proxyMode == 1) {
         impl_->session = std::make_unique<InetSession>(userAgent, proxyMode, proxy);
         impl_->session->SetTimeout(timeout_);
+        // The user's events are served while the server is awaited, and Stop ends the wait.
+        impl_->session->SetWaitHook([this] {
+            DoEventsWaiting();
+            return stopRequest_;
+        });
         impl_->sessionClosed = false;
     }
     SetStatus("ready");
 }
 
 void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers, bool& ok) {
+    ok = false;
+    if (RefuseWhileWaiting()) return;
     url_ = address;
+    stopRequest_ = false;
     impl_->localRead = 0;
     impl_->CloseLocal();
     impl_->local = UrlIsFile(address);
@@ -171,9 +211,12 @@ void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers
         return;
     }
     long error = 0;
+    Waiting(true);
     impl_->request = impl_->session->Open(address, headers, error);
+    Waiting(false);
     if (!impl_->request) {
-        if (error >= 1) error_ = TranslateErrorCode(error);
+        // A close during the wait may have dropped an answer that had just come.
+        error_ = TranslateErrorCode(error >= 1 ? error : kInetCancelled);
         return;
     }
     const InetRequest& r = *impl_->request;
@@ -213,6 +256,11 @@ bool RvNetGet::NetUrlGetHeader(int infoLevel, std::string& out) {
 
 bool RvNetGet::NetUrlClose() {
     const bool open = impl_->request || impl_->localRead != 0;
+    if (waiting_) {
+        stopRequest_ = true;
+        closeAfterWait_ = std::max(closeAfterWait_, 1);
+        return open;
+    }
     impl_->request.reset();
     impl_->CloseLocal();
     impl_->localRead = 0;
@@ -221,6 +269,15 @@ bool RvNetGet::NetUrlClose() {
 
 void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
     ok = false;
+    if (RefuseWhileWaiting()) return;
+    Waiting(true);
+    ReadBody(toFile, limit, ok);
+    Waiting(false);
+}
+
+void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
+    ok = false;
+    overBound_ = false;
     DataFile out;
     if (toFile) {
         // Truncated first: new content is never followed by bytes of an older, longer file.
@@ -274,6 +331,14 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
             break;
         }
         bytes += static_cast<std::int64_t>(got);
+        const std::int64_t bound = toFile ? fileBound_ : pageBound_;
+        if (bound >= 0 && bytes > bound) {
+            overBound_ = true;
+            error_ = std::string(toFile ? "The file" : "The page") + " is larger than " +
+                     BytesText(bound) + "; reading stopped.";
+            ok = false;
+            break;
+        }
         int percent = 0;
         if (total >= 1) percent = static_cast<int>(std::nearbyint(100.0 / total * bytes));
         const float elapsed = timer.Elapsed();

@@ -23,6 +23,8 @@ class RvNetGet {
     std::string NetUrlHeader(int kind);
     std::string NetUrlHeaderByName(const std::string& name) const;
     std::string NetUrlHeaderRequestName() const;
+    // Ends a running read, and an open still waiting for the server, within a round of the
+    // wait (the open fails with the cancelled code 12017).
     void NetUrlReadStop() { stopRequest_ = true; }
     static std::string TranslateErrorCode(long code);
     int Timeout() const { return timeout_; }
@@ -46,6 +48,16 @@ class RvNetGet {
     // 0: the system's access; 1: the named proxy; any other: no session.
     void NetInit(const std::string& userAgent, int proxyMode, const std::string& proxy);
 
+    // A page read as text stops with an error beyond this many bytes: a page that never ends
+    // must not fill the memory.
+    static constexpr std::int64_t kMaxPageBytes = std::int64_t(256) * 1024 * 1024;
+    void PageBound(std::int64_t bytes) { pageBound_ = bytes; }
+    // A read into the data file stops with an error beyond this many bytes (-1: none), for
+    // a size limit that an answer without a true length would pass.
+    void FileBound(std::int64_t bytes) { fileBound_ = bytes; }
+    // The last read ended at one of these bounds.
+    bool OverBound() const { return overBound_; }
+
     const std::string& ResponseHead() const { return responseHead_; }
     const std::string& RequestHead() const { return requestHead_; }
     int StatusCode() const { return statusCode_; }
@@ -61,6 +73,11 @@ class RvNetGet {
     // The progress of a read; the text is only built when someone listens or asks.
     void SetReadStatus(std::int64_t bytes, int percent, bool knownTotal);
     std::string ReadStatusText() const;
+    // Calls that arrive from an event served inside a wait (a close, a new open) cannot pull
+    // the transfer from under it: a close ends the wait and happens after it.
+    bool RefuseWhileWaiting();
+    void Waiting(bool on);
+    void ReadBody(bool toFile, std::int64_t limit, bool& ok);
     // ... the implementation adds its own members
   public:
     struct Impl;
@@ -79,6 +96,11 @@ class RvNetGet {
     int statusPer_ = 0;
     int timeout_ = 0;
     bool stopRequest_ = false;
+    bool waiting_ = false;
+    int closeAfterWait_ = 0;  // 1 the address, 2 the session
+    std::int64_t pageBound_ = kMaxPageBytes;
+    std::int64_t fileBound_ = -1;
+    bool overBound_ = false;
 };
 
 }  // namespace ravlet

@@ -82,6 +82,23 @@ std::string RvNetGet::TranslateErrorCode(long code) {
             return "The connection with the server has been reset.";
         case 12036:
             return "The request failed because the handle already exists.";
+        // Failures of the internet library that the table above has no text for.
+        case 12045:
+            return "The server's certificate is not trusted.";
+        case 12152:
+            return "The server response could not be parsed.";
+        case 12157:
+            return "The secure connection to the server could not be made.";
+        case 12901:
+            return "The server's redirections run in a loop.";
+        case 12902:
+            return "The server redirected more than 20 times.";
+        case 12903:
+            return "The server's response head, or a line of it, is too large.";
+        case 12904:
+            return "The server's answer is not HTTP.";
+        case 12905:
+            return "The server sent a bad Content-Length.";
         default:
             return "Error details not available (" + std::to_string(code) + ").";
     }

@@ -5,10 +5,33 @@
 // ...), which RvNetGet translates into texts.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace ravlet {
+
+// The wait was ended by the caller (the wait hook asked to stop).
+constexpr long kInetCancelled = 12017;
+// Failures the platform's own table has no code for.
+constexpr long kInetCertificateNotTrusted = 12045;
+constexpr long kInetBadReply = 12152;
+constexpr long kInetSecureChannelFailed = 12157;
+constexpr long kInetRedirectLoop = 12901;
+constexpr long kInetTooManyRedirects = 12902;
+constexpr long kInetHeadTooLarge = 12903;
+constexpr long kInetNotHttp = 12904;
+constexpr long kInetBadContentLength = 12905;
+
+// Redirections followed before an open fails.
+constexpr int kInetMaxRedirects = 20;
+// The most bytes of response head an open takes (all heads of a redirection chain count
+// alone); a server sending an endless head fails instead of filling the memory.
+constexpr std::size_t kInetMaxHeadBytes = 256 * 1024;
+
+// Certificates of the authorities trusted for https, a PEM file; empty: the system's store,
+// or the file the environment variable CURL_CA_BUNDLE names.
+void InetTrustedCertificates(const std::string& caFile);
 
 class InetRequest;
 
@@ -25,6 +48,11 @@ class InetSession {
     void SetTimeout(int ms) { timeoutMs_ = ms; }
     int TimeoutMs() const { return timeoutMs_; }
 
+    // Runs again and again while an open or a read waits for the server (a few times a
+    // second at least): it serves the user's events, and true ends the wait, which then
+    // fails with kInetCancelled.
+    void SetWaitHook(std::function<bool()> hook) { waitHook_ = std::move(hook); }
+
     // Opens address with the extra request headers (CR LF separated lines) and follows
     // redirections; returns nullptr with the platform code in error on failure.
     std::unique_ptr<InetRequest> Open(const std::string& address, const std::string& headers,
@@ -35,6 +63,7 @@ class InetSession {
   private:
     std::unique_ptr<Impl> impl_;
     int timeoutMs_ = 0;
+    std::function<bool()> waitHook_;
 };
 
 class InetRequest {

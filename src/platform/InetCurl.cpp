@@ -1,9 +1,12 @@
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 #include "platform/Inet.h"
 
@@ -13,7 +16,8 @@ namespace {
 
 // Body bytes held ahead of the reader; the transfer pauses beyond this.
 constexpr std::size_t kBufferCap = 256 * 1024;
-constexpr int kPollSliceMs = 50;
+// The longest a wait goes without running the wait hook.
+constexpr int kPollSliceMs = 20;
 
 using Clock = std::chrono::steady_clock;
 
@@ -22,47 +26,38 @@ void GlobalInit() {
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-long MapCurlError(CURLcode code) {
-    switch (code) {
-        case CURLE_OK:
-            return 0;
-        case CURLE_OPERATION_TIMEDOUT:
-            return 12002;
-        case CURLE_COULDNT_RESOLVE_HOST:
-        case CURLE_COULDNT_RESOLVE_PROXY:
-            return 12007;
-        case CURLE_COULDNT_CONNECT:
-            return 12029;
-        case CURLE_RECV_ERROR:
-        case CURLE_SEND_ERROR:
-            return 12031;
-        case CURLE_GOT_NOTHING:
-        case CURLE_PARTIAL_FILE:
-            return 12030;
-        case CURLE_URL_MALFORMAT:
-            return 12005;
-        case CURLE_UNSUPPORTED_PROTOCOL:
-            return 12006;
-        case CURLE_ABORTED_BY_CALLBACK:
-            return 12017;
-        case CURLE_OUT_OF_MEMORY:
-            return 12001;
-        case CURLE_TOO_MANY_REDIRECTS:
-            return 12156;
-        case CURLE_LOGIN_DENIED:
-            return 12015;
-        case CURLE_PEER_FAILED_VERIFICATION:
-            return 12045;
-        case CURLE_SSL_CONNECT_ERROR:
-            return 12157;
-        case CURLE_WEIRD_SERVER_REPLY:
-            return 12152;
-        default:
-            return 12004;
-    }
+std::string& TrustedCertificates() {
+    static std::string caFile;
+    return caFile;
+}
+
+bool Mentions(const char* text, const char* what) {
+    return std::strstr(text, what) != nullptr;
+}
+
+// A Content-Length line must hold a length a file can have: libcurl takes a value beyond
+// its range as no length at all.
+bool ContentLengthValid(const char* line, std::size_t size) {
+    static constexpr char kName[] = "content-length:";
+    constexpr std::size_t kNameSize = sizeof kName - 1;
+    if (size < kNameSize) return true;
+    for (std::size_t i = 0; i < kNameSize; ++i)
+        if (std::tolower(static_cast<unsigned char>(line[i])) != kName[i]) return true;
+    std::size_t begin = kNameSize, end = size;
+    while (begin < end && (line[begin] == ' ' || line[begin] == '\t')) ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(line[end - 1]))) --end;
+    // 18 digits stay below the largest length there is.
+    if (begin == end || end - begin > 18) return false;
+    for (std::size_t i = begin; i < end; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(line[i]))) return false;
+    return true;
 }
 
 }  // namespace
+
+void InetTrustedCertificates(const std::string& caFile) {
+    TrustedCertificates() = caFile;
+}
 
 struct InetSession::Impl {
     CURLM* multi = nullptr;
@@ -77,6 +72,7 @@ struct InetSession::Impl {
 struct InetRequest::Impl {
     CURLM* multi = nullptr;
     CURL* easy = nullptr;
+    bool attached = false;
     curl_slist* headers = nullptr;
     std::string buffer;
     std::size_t offset = 0;
@@ -87,16 +83,86 @@ struct InetRequest::Impl {
     std::string head, requestHead;
     int timeoutMs = 0;
     Clock::time_point lastProgress = Clock::now();
+    std::function<bool()> waitHook;
+    // Why the head callbacks ended the transfer, which libcurl reports as a write error.
+    bool redirectLoop = false;
+    bool headTooLarge = false;
+    bool badContentLength = false;
+    std::vector<std::string> visited;  // the addresses of the redirection chain
+    char errorText[CURL_ERROR_SIZE] = {};
 
     ~Impl() {
-        if (easy) {
-            curl_multi_remove_handle(multi, easy);
-            curl_easy_cleanup(easy);
-        }
+        Detach();
+        if (easy) curl_easy_cleanup(easy);
         if (headers) curl_slist_free_all(headers);
     }
 
+    void Detach() {
+        if (attached) curl_multi_remove_handle(multi, easy);
+        attached = false;
+    }
+
     std::size_t Pending() const { return buffer.size() - offset; }
+
+    // The platform code of a failed transfer; libcurl's codes are coarse, so its own words
+    // tell the kinds of a bad reply apart.
+    long ErrorCode() const {
+        switch (result) {
+            case CURLE_OK:
+                return 0;
+            case CURLE_OPERATION_TIMEDOUT:
+                return 12002;
+            case CURLE_COULDNT_RESOLVE_HOST:
+            case CURLE_COULDNT_RESOLVE_PROXY:
+                return 12007;
+            case CURLE_COULDNT_CONNECT:
+                return 12029;
+            case CURLE_RECV_ERROR:
+            case CURLE_SEND_ERROR:
+                return 12031;
+            case CURLE_GOT_NOTHING:
+            case CURLE_PARTIAL_FILE:
+                return 12030;
+            case CURLE_URL_MALFORMAT:
+                return 12005;
+            case CURLE_UNSUPPORTED_PROTOCOL:
+                // An http address whose server answered without a status line.
+                return Mentions(errorText, "HTTP/0.9") ? kInetNotHttp : 12006;
+            case CURLE_ABORTED_BY_CALLBACK:
+                return kInetCancelled;
+            case CURLE_OUT_OF_MEMORY:
+                // A header line beyond libcurl's own limit is reported as lack of memory,
+                // mostly without a word: after the request went out and before the body.
+                return !requestHead.empty() && !bodyStarted ? kInetHeadTooLarge : 12001;
+            case CURLE_WRITE_ERROR:
+                if (redirectLoop) return kInetRedirectLoop;
+                if (headTooLarge) return kInetHeadTooLarge;
+                if (badContentLength) return kInetBadContentLength;
+                return 12004;
+            case CURLE_TOO_MANY_REDIRECTS:
+                return kInetTooManyRedirects;
+            case CURLE_LOGIN_DENIED:
+                return 12015;
+            case CURLE_PEER_FAILED_VERIFICATION:
+                return kInetCertificateNotTrusted;
+            case CURLE_SSL_CONNECT_ERROR:
+                return kInetSecureChannelFailed;
+            case CURLE_WEIRD_SERVER_REPLY:
+            case CURLE_BAD_CONTENT_ENCODING:
+                if (Mentions(errorText, "Content-Length")) return kInetBadContentLength;
+                if (Mentions(errorText, "HTTP version") || Mentions(errorText, "status line"))
+                    return kInetNotHttp;
+                return kInetBadReply;
+            case CURLE_FILESIZE_EXCEEDED:
+                return kInetBadContentLength;
+#if LIBCURL_VERSION_NUM >= 0x080600
+            case CURLE_TOO_LARGE:
+                return kInetHeadTooLarge;
+#endif
+            default:
+                return 12004;
+        }
+    }
 
     static std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* self) {
         auto* impl = static_cast<Impl*>(self);
@@ -104,9 +170,36 @@ struct InetRequest::Impl {
         impl->lastProgress = Clock::now();
         // Every response of a redirection chain starts with its status line; only the
         // last one is kept.
-        if (len >= 5 && std::memcmp(data, "HTTP/", 5) == 0) impl->head.clear();
+        if (len >= 5 && std::memcmp(data, "HTTP/", 5) == 0) {
+            impl->head.clear();
+            if (impl->RevisitsAnAddress(std::string(data, len))) {
+                impl->redirectLoop = true;
+                return 0;
+            }
+        }
+        if (impl->head.size() + len > kInetMaxHeadBytes) {
+            impl->headTooLarge = true;
+            return 0;
+        }
+        if (!ContentLengthValid(data, len)) {
+            impl->badContentLength = true;
+            return 0;
+        }
         impl->head.append(data, len);
         return len;
+    }
+
+    // A final answer (not 1xx) for an address the chain has already asked: a loop, which
+    // would only end at the redirection limit.
+    bool RevisitsAnAddress(const std::string& statusLine) {
+        const std::size_t blank = statusLine.find(' ');
+        if (blank != std::string::npos && statusLine.compare(blank + 1, 1, "1") == 0) return false;
+        const char* url = nullptr;
+        curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &url);
+        const std::string address = url ? url : "";
+        if (std::find(visited.begin(), visited.end(), address) != visited.end()) return true;
+        visited.push_back(address);
+        return false;
     }
 
     static std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* self) {
@@ -131,8 +224,8 @@ struct InetRequest::Impl {
         return 0;
     }
 
-    // One round of the transfer; false when the wait for data ran out.
-    bool Pump() {
+    // One round of the transfer: what the server sent is taken in, or a short wait for it.
+    void Pump() {
         int running = 0;
         curl_multi_perform(multi, &running);
         int left = 0;
@@ -142,14 +235,34 @@ struct InetRequest::Impl {
                 result = msg->data.result;
             }
         }
-        if (done) return true;
+        if (done) return;
         if (timeoutMs > 0 && Clock::now() - lastProgress > std::chrono::milliseconds(timeoutMs)) {
-            done = true;
-            result = CURLE_OPERATION_TIMEDOUT;
-            return false;
+            End(CURLE_OPERATION_TIMEDOUT);
+            return;
         }
         if (!paused) curl_multi_poll(multi, nullptr, 0, kPollSliceMs, nullptr);
+    }
+
+    // Rounds until ready() holds or the transfer ends; the wait hook runs between them and
+    // may end the wait (false).
+    template <class Ready>
+    bool WaitFor(Ready ready) {
+        while (!done && !ready()) {
+            Pump();
+            if (done || ready()) break;
+            if (waitHook && waitHook()) {
+                End(CURLE_ABORTED_BY_CALLBACK);
+                return false;
+            }
+        }
         return true;
+    }
+
+    // Ends the transfer here: its connection is dropped at once, not left to the server.
+    void End(CURLcode why) {
+        done = true;
+        result = why;
+        Detach();
     }
 };
 
@@ -182,11 +295,20 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     curl_easy_setopt(easy, CURLOPT_URL, address.c_str());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 20L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(kInetMaxRedirects));
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, impl->errorText);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, impl_->userAgent.c_str());
     if (timeoutMs_ > 0) curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs_));
+    const char* caBundle = std::getenv("CURL_CA_BUNDLE");
+    const std::string caFile = !TrustedCertificates().empty() ? TrustedCertificates()
+                               : caBundle                     ? caBundle
+                                                              : "";
+    if (!caFile.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.c_str());
     if (impl_->proxyMode == 1) {
+        // The named proxy carries every request; the environment's exceptions are the
+        // system's access, not this one.
         curl_easy_setopt(easy, CURLOPT_PROXY, impl_->proxy.c_str());
+        curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
     } else if (!std::getenv("no_proxy") && !std::getenv("NO_PROXY")) {
         // The machine itself is never reached through a proxy.
         curl_easy_setopt(easy, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
@@ -207,17 +329,23 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, &InetRequest::Impl::OnDebug);
     curl_easy_setopt(easy, CURLOPT_DEBUGDATA, impl.get());
     curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);
+    impl->waitHook = waitHook_;
     if (curl_multi_add_handle(impl->multi, easy) != CURLM_OK) {
         error = 12004;
         return nullptr;
     }
+    impl->attached = true;
     impl->lastProgress = Clock::now();
-    while (!impl->bodyStarted && !impl->done) impl->Pump();
+    InetRequest::Impl& waiting = *impl;
+    if (!impl->WaitFor([&waiting] { return waiting.bodyStarted; })) {
+        error = kInetCancelled;
+        return nullptr;
+    }
     long answered = 0;
     curl_easy_getinfo(impl->easy, CURLINFO_RESPONSE_CODE, &answered);
     // A transfer that failed after its head arrived fails in the read, with the bytes it got.
     if (impl->done && impl->result != CURLE_OK && (answered == 0 || !impl->bodyStarted)) {
-        error = MapCurlError(impl->result);
+        error = impl->ErrorCode();
         return nullptr;
     }
     auto request = std::make_unique<InetRequest>(std::move(impl));
@@ -252,13 +380,14 @@ bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& e
     got = 0;
     error = 0;
     Impl& r = *impl_;
-    while (r.Pending() == 0 && !r.done) {
-        if (r.paused) {
-            r.paused = false;
-            r.lastProgress = Clock::now();
-            curl_easy_pause(r.easy, CURLPAUSE_CONT);
-        }
-        r.Pump();
+    if (r.Pending() == 0 && r.paused && !r.done) {
+        r.paused = false;
+        r.lastProgress = Clock::now();
+        curl_easy_pause(r.easy, CURLPAUSE_CONT);
+    }
+    if (!r.WaitFor([&r] { return r.Pending() > 0; })) {
+        error = kInetCancelled;
+        return false;
     }
     if (r.Pending() > 0) {
         got = std::min(size, r.Pending());
@@ -268,7 +397,7 @@ bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& e
             r.buffer.clear();
             r.offset = 0;
         }
-        if (r.paused && r.Pending() < kBufferCap / 2) {
+        if (r.paused && !r.done && r.Pending() < kBufferCap / 2) {
             r.paused = false;
             r.lastProgress = Clock::now();
             curl_easy_pause(r.easy, CURLPAUSE_CONT);
@@ -276,7 +405,7 @@ bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& e
         return true;
     }
     if (r.result != CURLE_OK) {
-        error = MapCurlError(r.result);
+        error = r.ErrorCode();
         return false;
     }
     return true;

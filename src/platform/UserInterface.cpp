@@ -1,5 +1,8 @@
 #include "platform/UserInterface.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/ConsoleUi.h"
 
 namespace ravlet {
@@ -11,6 +14,12 @@ ConsoleUi& Console() {
 }
 UserInterface* current = nullptr;
 }  // namespace
+
+void UserInterface::WaitForEvents(int maxMs) {
+    // Without an event queue to block on, a short sleep stands for the wait.
+    std::this_thread::sleep_for(std::chrono::milliseconds(maxMs));
+    ServeEvents();
+}
 
 UserInterface& Ui() { return current ? *current : Console(); }
 

@@ -30,6 +30,9 @@ public:
     virtual std::string ChooseFolder(const std::string& title, const std::string& start) = 0;
     // Runs whatever window events are pending, so Pause and Stop can act.
     virtual void ServeEvents() = 0;
+    // Waits for the next event (at most maxMs) and serves it: a loop that only waits for
+    // the user, such as a paused download, sleeps instead of spinning.
+    virtual void WaitForEvents(int maxMs);
     virtual void SetBusy(bool busy) = 0;
     // Asks for one line of text with answer preset; false when the user cancels. Interfaces
     // that cannot ask answer Cancel.

@@ -119,6 +119,59 @@ TEST_F(CliDownload, DownloadListWithBadEntriesGoesOn) {
     EXPECT_EQ(server.Requests(), 2);
 }
 
+TEST_F(CliDownload, BaseResolvesRelativeRows) {
+    const std::string list = "a.zip\nsub/b.txt\n../site/pic.png\n";
+    const auto r = Cli("download --base " + server.Url("/site/") + " -", &list);
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(home.Read("out/a.zip"), "zip bytes");
+    EXPECT_EQ(home.Read("out/b.txt"), "text bytes");
+    EXPECT_EQ(home.Read("out/pic.png"), "png bytes");
+}
+
+TEST_F(CliDownload, UserAgentReachesTheServer) {
+    const std::string list = server.Url("/site/a.zip") + "\n";
+    const auto r = Cli("download --user-agent 'ravlet-probe/2.0 (test)' -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(server.Received().size(), 1u);
+    EXPECT_NE(server.Received()[0].head.find("\r\nUser-Agent: ravlet-probe/2.0 (test)\r\n"),
+              std::string::npos)
+        << server.Received()[0].head;
+}
+
+// The proxy is a loopback server that answers the absolute address it is asked for; the
+// address's own host is never looked up.
+TEST_F(CliDownload, ProxyCarriesTheRequests) {
+    test::TestHttpServer proxy;
+    proxy.Route("http://files.ravlet.invalid/dist/tool.zip", Body("via proxy", "application/zip"));
+    const std::string list = "http://files.ravlet.invalid/dist/tool.zip\n";
+    const auto r = Cli("download --proxy 127.0.0.1:" + std::to_string(proxy.Port()) + " -", &list);
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(home.Read("out/tool.zip"), "via proxy");
+    ASSERT_EQ(proxy.Received().size(), 1u);
+    EXPECT_EQ(proxy.Received()[0].method, "GET");
+    EXPECT_NE(proxy.Received()[0].head.find("\r\nHost: files.ravlet.invalid\r\n"),
+              std::string::npos)
+        << proxy.Received()[0].head;
+    EXPECT_EQ(server.Requests(), 0);
+}
+
+TEST_F(CliDownload, MaxSizeHoldsForTheBytesReceived) {
+    TestResponse endless;
+    endless.generatedSize = 8 << 20;
+    endless.sendLength = false;
+    server.Route("/endless.bin", endless);
+    const std::string list = server.Url("/endless.bin") + "\n" + server.Url("/site/a.zip") + "\n";
+    const auto r = Cli("download --max-size 1m --set netsizenull=1 -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("skipping: wrong size (more than 1048576 bytes received) - Url: " +
+                         server.Url("/endless.bin") + "\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_FALSE(Exists("endless.bin"));
+    EXPECT_FALSE(Exists("endless.bin.part"));
+    EXPECT_TRUE(Exists("a.zip"));
+}
+
 TEST_F(CliDownload, SizeLimitsInUnits) {
     TestResponse big;
     big.generatedSize = 3000;

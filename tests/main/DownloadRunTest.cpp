@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -197,6 +198,11 @@ INSTANTIATE_TEST_SUITE_P(
         LinkRow{"above the maximum", Sized(5000), Sizes(0, 4000),
                 "skipping: wrong size (5000) - Url: {U}", true, false},
         LinkRow{"at the maximum", Sized(4000), Sizes(0, 4000), "", true, true},
+        LinkRow{"no length, more bytes than the maximum", Sized(1 << 20, false),
+                Sizes(0, 100000, true),
+                "skipping: wrong size (more than 100000 bytes received) - Url: {U}", true, false},
+        LinkRow{"no length, bytes within the maximum", Sized(100000, false), Sizes(0, 100000, true),
+                "", true, true},
         LinkRow{"limits unused unless forced", Sized(10), [](Settings& s) { s.netsizemin = 1000; },
                 "", true, true},
         LinkRow{"type prefix ignores case", Body("j", "Image/JPEG"), Types("image/"), "", true,
@@ -357,8 +363,8 @@ TEST_F(Download, AddressWithoutFileNameCannotBeCreated) {
     server.Route("/dir/", Body("index"));
     List({server.Url("/dir/")});
     run.doSuck();
-    EXPECT_EQ(log, Names{"Error: FS: Can't create File  - File: " + settings.savedir +
-                         " - Url: " + server.Url("/dir/")});
+    EXPECT_EQ(log, Names{"Error: FS: Can't create File (Is a directory) - File: " +
+                         settings.savedir + " - Url: " + server.Url("/dir/")});
     EXPECT_EQ(server.Requests(), 0);
     EXPECT_EQ(run.Errors(), 1);
 }
@@ -370,10 +376,11 @@ TEST_F(Download, UncreatableFolderFailsEveryLinkAndTheRunGoesOn) {
     server.Route("/b.zip", Body("B"));
     List({server.Url("/a.zip"), server.Url("/b.zip")});
     run.doSuck();
-    EXPECT_EQ(log, (Names{"Error: FS: Can't create File  - File: " + Saved("a.zip") +
-                              " - Url: " + server.Url("/a.zip"),
-                          "Error: FS: Can't create File  - File: " + Saved("b.zip") +
-                              " - Url: " + server.Url("/b.zip")}));
+    EXPECT_EQ(log,
+              (Names{"Error: FS: Can't create File (Not a directory) - File: " + Saved("a.zip") +
+                         " - Url: " + server.Url("/a.zip"),
+                     "Error: FS: Can't create File (Not a directory) - File: " + Saved("b.zip") +
+                         " - Url: " + server.Url("/b.zip")}));
     EXPECT_EQ(host.status, "download finished. 2 error(s)");
 }
 
@@ -389,10 +396,13 @@ TEST_F(Download, NumberedNamesFollowTheRows) {
 
 TEST_F(Download, LocalFilesDownloadThroughTheFileHandler) {
     home.Write("source.txt", "local");
-    List({"file://" + home.File("source.txt")});
+    List({"file://" + home.File("source.txt"), "file://" + home.File("missing.txt")});
     run.doSuck();
-    EXPECT_EQ(log, Names{});
+    // The handler's status passes the check like a server's: 200 for a file, 404 without.
+    EXPECT_EQ(log,
+              Names{"Error: Http Code not OK (200):404 - Url: file://" + home.File("missing.txt")});
     EXPECT_EQ(Content("source.txt"), "local");
+    EXPECT_EQ(Files(), Names{"source.txt"});
 }
 
 // The existing-file rules over whole runs.
@@ -518,6 +528,8 @@ TEST_F(Download, PauseWaitsAfterTheCurrentLinkAndContinueGoesOn) {
     };
     run.doSuck();
     EXPECT_EQ(requestsAtPause, 1) << "the current link is finished before the pause";
+    // Every look at State while paused followed a wait for events: the run did not spin.
+    EXPECT_EQ(ui.waitCount, 20);
     EXPECT_EQ(host.states, (std::vector<int>{3, 4, 5, 3, 0}));
     EXPECT_EQ(Files(), (Names{"1", "2", "3"})) << "continue goes on with the next link";
 }
@@ -566,6 +578,56 @@ TEST_F(Download, StopAbortsTheTransferEndsTheRunAndSuppressesTheClose) {
     EXPECT_EQ(server.Requests(), 1);
     EXPECT_EQ(Files(), Names{});
     EXPECT_EQ(host.autoCloses, 0);
+    EXPECT_EQ(host.status, "download finished. 1 error(s)");
+}
+
+// Stop acts while the transfer waits for a silent server, without the time-out's help.
+TEST_F(Download, StopEndsAWaitForASilentServer) {
+    TestResponse silent;
+    silent.neverAnswer = true;
+    server.Route("/silent", silent);
+    server.Route("/stalls", [] {
+        TestResponse r = Sized(10 << 20, false);
+        r.stallAfter = 5000;
+        return r;
+    }());
+    for (const char* path : {"/silent", "/stalls"}) {
+        SCOPED_TRACE(path);
+        host.list.Clear();
+        log.clear();
+        host.states.clear();
+        List({server.Url(path), server.Url("/never-asked")});
+        settings.nettimeout = 0;
+        ui.answers.push_back(MsgAnswer::Yes);
+        // Well after the first bytes: the transfer is waiting for the server.
+        int serves = 0;
+        std::chrono::steady_clock::time_point stopAt;
+        ui.onServeEvents = [&] {
+            if (host.state != 3 || ++serves != 60) return;
+            stopAt = std::chrono::steady_clock::now();
+            run.DownloadControl(2);
+        };
+        run.doSuck();
+        EXPECT_LT(std::chrono::steady_clock::now() - stopAt, std::chrono::milliseconds(1000));
+        EXPECT_TRUE(run.Stopped());
+        EXPECT_EQ(log, Names{"Error: " + RvNetGet::TranslateErrorCode(12017) +
+                             " - Url: " + server.Url(path)});
+        EXPECT_EQ(host.states, (std::vector<int>{3, 6, 7, 0}));
+        EXPECT_EQ(Files(), Names{});
+    }
+    EXPECT_EQ(server.Requests(), 2);
+}
+
+TEST_F(Download, TimeOutFailsTheLinkAndTheRunGoesOn) {
+    TestResponse silent;
+    silent.neverAnswer = true;
+    server.Route("/silent", silent);
+    server.Route("/next.bin", Body("next"));
+    settings.nettimeout = 300;
+    List({server.Url("/silent"), server.Url("/next.bin")});
+    run.doSuck();
+    EXPECT_EQ(log, Names{"Error: The request has timed out. - Url: " + server.Url("/silent")});
+    EXPECT_EQ(Files(), Names{"next.bin"});
     EXPECT_EQ(host.status, "download finished. 1 error(s)");
 }
 

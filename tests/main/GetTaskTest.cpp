@@ -179,6 +179,22 @@ TEST(GetTask, AFailedFetchLeavesTheList) {
     EXPECT_EQ(g.f.ui.messages[0].text.rfind("Error: ", 0), 0u);
 }
 
+TEST(GetTask, APageThatNeverEndsStopsAtTheBound) {
+    Get g;
+    test::TestResponse endless;
+    endless.headers.push_back({"Content-Type", "text/html"});
+    endless.generatedSize = 4 << 20;
+    endless.sendLength = false;
+    g.server.Route("/endless.html", endless);
+    g.f.Rows({"kept"});
+    g.f.main->objRvGet.PageBound(1 << 20);
+    g.Press(g.server.Url("/endless.html"));
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+    EXPECT_EQ(g.f.main->State(), 0);
+    EXPECT_EQ(g.f.MessageTexts(),
+              std::vector<std::string>{"Error: The page is larger than 1 MB; reading stopped."});
+}
+
 TEST(GetTask, AnUnreachableServerSaysSo) {
     Get g;
     std::string dead;

@@ -1,8 +1,12 @@
 #include "net/RvNetGet.h"
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -99,6 +103,53 @@ TEST_F(RvNetGetHttp, StopDuringTheThirdChunk) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(get.DataText().size(), 3u * 256u);
     EXPECT_EQ(get.NetError(), RvNetGet::TranslateErrorCode(12017));
+}
+
+TEST_F(RvNetGetHttp, APageReadStopsAtItsBound) {
+    TestResponse endless;
+    endless.generatedSize = 3 << 20;
+    endless.sendLength = false;
+    server.Route("/endless", endless);
+    get.PageBound(1 << 20);
+    ASSERT_TRUE(Open("/endless"));
+    bool ok = true;
+    get.NetUrlRead(false, -1, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(get.OverBound());
+    EXPECT_EQ(get.NetError(), "The page is larger than 1 MB; reading stopped.");
+    EXPECT_LE(get.DataText().size(), std::size_t(1 << 20));
+    // A page within the bound, and a file, are read whole.
+    TestResponse small;
+    small.generatedSize = 1 << 20;
+    server.Route("/small", small);
+    ASSERT_TRUE(Open("/small"));
+    get.NetUrlRead(false, -1, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(get.OverBound());
+    EXPECT_EQ(get.DataText().size(), std::size_t(1 << 20));
+    test::TempHome home;
+    ASSERT_TRUE(Open("/endless"));
+    get.DataFilename(home.File("whole.bin"));
+    get.NetUrlRead(true, -1, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(home.Read("whole.bin").size(), std::size_t(3 << 20));
+}
+
+TEST_F(RvNetGetHttp, AFileReadStopsAtItsBound) {
+    TestResponse endless;
+    endless.generatedSize = 1 << 20;
+    endless.sendLength = false;
+    server.Route("/endless", endless);
+    test::TempHome home;
+    get.FileBound(5000);
+    ASSERT_TRUE(Open("/endless"));
+    get.DataFilename(home.File("cut.bin"));
+    bool ok = true;
+    get.NetUrlRead(true, -1, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(get.OverBound());
+    EXPECT_EQ(get.NetError(), "The file is larger than 5000 bytes; reading stopped.");
+    EXPECT_LE(home.Read("cut.bin").size(), 5000u);
 }
 
 TEST_F(RvNetGetHttp, UnknownLengthShowsQuestionMarks) {
@@ -300,12 +351,46 @@ TEST_F(RvNetGetLocal, EmptyFileIsAFolderPageWithOneLink) {
     EXPECT_NE(page.find("<a href=\"empty.txt\">empty.txt</a>"), std::string::npos);
 }
 
+// Root passes every permission check by its capabilities: the open runs in a child process
+// that gives them up first, so the case holds for every user.
+void DropPermissionOverride() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2] = {};
+    if (::syscall(SYS_capget, &header, data) != 0) return;
+    const std::uint32_t overrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    data[0].effective &= ~overrides;
+    data[0].permitted &= ~overrides;
+    ::syscall(SYS_capset, &header, data);
+}
+
 TEST_F(RvNetGetLocal, UnreadableFileIsForbidden) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
     home.Write("secret", "s");
     std::filesystem::permissions(home.File("secret"), std::filesystem::perms::none);
-    ASSERT_TRUE(Open(home.File("secret")));
-    EXPECT_EQ(get.StatusCode(), 403);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        DropPermissionOverride();
+        bool ok = false;
+        get.NetUrlOpen("file://" + home.File("secret"), "", ok);
+        const int status = ok ? get.StatusCode() : -1;
+        const bool written = ::write(report[1], &status, sizeof status) == sizeof status;
+        get.NetUrlRead(false, -1, ok);
+        const char read = ok ? 'y' : 'n';
+        _exit(written && ::write(report[1], &read, 1) == 1 ? 0 : 1);
+    }
+    ::close(report[1]);
+    int status = 0;
+    char read = '?';
+    EXPECT_EQ(::read(report[0], &status, sizeof status), ssize_t(sizeof status));
+    EXPECT_EQ(::read(report[0], &read, 1), 1);
+    ::close(report[0]);
+    int exitStatus = 0;
+    ::waitpid(child, &exitStatus, 0);
+    EXPECT_TRUE(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+    EXPECT_EQ(status, 403);
+    EXPECT_EQ(read, 'n') << "the first chunk of a file that cannot be opened fails";
 }
 
 }  // namespace

@@ -60,4 +60,9 @@ void ScriptedUi::ServeEvents() {
     if (onServeEvents) onServeEvents();
 }
 
+void ScriptedUi::WaitForEvents(int) {
+    ++waitCount;
+    ServeEvents();
+}
+
 }  // namespace ravlet::test

@@ -26,6 +26,8 @@ public:
     std::string ChooseFile(const FileDialogRequest& request) override;
     std::string ChooseFolder(const std::string& title, const std::string& start) override;
     void ServeEvents() override;
+    // Counts the wait and serves at once: the script is the only source of events.
+    void WaitForEvents(int maxMs) override;
     void SetBusy(bool busy) override { busy_ = busy; }
     bool InputBox(const std::string& prompt, const std::string& title,
                   std::string& answer) override;
@@ -39,6 +41,7 @@ public:
     std::vector<std::string> presets;      // the answer each InputBox was preset with
     std::function<void()> onServeEvents;  // runs inside every ServeEvents
     int serveCount = 0;
+    int waitCount = 0;  // WaitForEvents calls
     bool busy() const { return busy_; }
     bool ControlKeyHeld() override { return controlHeld; }
     bool controlHeld = false;  // the Ctrl key as the platform reports it

@@ -113,6 +113,10 @@ TestResponse TestHttpServer::Answer(const TestRequest& request) {
     return missing;
 }
 
+void TestHttpServer::Hold() const {
+    while (!stopping_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
 void TestHttpServer::Serve(int fd) {
     std::string pending;
     char buffer[8192];
@@ -133,7 +137,12 @@ void TestHttpServer::Serve(int fd) {
         ++requests_;
         const TestResponse r = Answer(request);
         if (r.neverAnswer) {
-            while (!stopping_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Hold();
+            return;
+        }
+        if (!r.raw.empty()) {
+            SendAll(fd, r.raw.data(), r.raw.size());
+            ::shutdown(fd, SHUT_RDWR);
             return;
         }
         const bool generated = r.generatedSize >= 0;
@@ -145,7 +154,8 @@ void TestHttpServer::Serve(int fd) {
         head += keep ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
         if (!SendAll(fd, head.data(), head.size())) return;
         if (request.method == "HEAD") continue;
-        const std::int64_t limit = r.closeAfter >= 0 ? std::min(r.closeAfter, size) : size;
+        std::int64_t limit = r.closeAfter >= 0 ? std::min(r.closeAfter, size) : size;
+        if (r.stallAfter >= 0) limit = std::min(r.stallAfter, size);
         if (generated) {
             std::string block(65536, 'x');
             for (std::size_t i = 0; i < block.size(); ++i) block[i] = char('a' + i % 26);
@@ -156,6 +166,10 @@ void TestHttpServer::Serve(int fd) {
                 sent += std::int64_t(n);
             }
         } else if (!SendAll(fd, r.body.data(), std::size_t(limit))) {
+            return;
+        }
+        if (r.stallAfter >= 0) {
+            Hold();
             return;
         }
         if (!keep) {

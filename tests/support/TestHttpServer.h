@@ -22,9 +22,14 @@ struct TestResponse {
     // sendLength is false; the connection is then closed after it).
     std::int64_t generatedSize = -1;
     bool sendLength = true;
-    // Stalls: never answer, or close after this many body bytes.
+    // Stalls: never answer, or close after this many body bytes, or send this many body
+    // bytes and then nothing more while keeping the connection open.
     bool neverAnswer = false;
     std::int64_t closeAfter = -1;
+    std::int64_t stallAfter = -1;
+    // Instead of all the above: these bytes are the whole answer, sent as they are (no
+    // status line or header is added); the connection is closed after them.
+    std::string raw;
 };
 
 struct TestRequest {
@@ -54,6 +59,8 @@ class TestHttpServer {
   private:
     void AcceptLoop();
     void Serve(int fd);
+    // Keeps a connection open and silent until the server stops.
+    void Hold() const;
     TestResponse Answer(const TestRequest& request);
 
     int listenFd_ = -1;
