@@ -13,7 +13,8 @@ namespace ravlet {
 
 // The wait was ended by the caller (the wait hook asked to stop).
 constexpr long kInetCancelled = 12017;
-// Failures the platform's own table has no code for.
+// Failures that RvNetGet's table of texts does not know: three more of the platform's own
+// codes, then codes of this layer beyond the platform's range of use.
 constexpr long kInetCertificateNotTrusted = 12045;
 constexpr long kInetBadReply = 12152;
 constexpr long kInetSecureChannelFailed = 12157;
@@ -25,8 +26,8 @@ constexpr long kInetBadContentLength = 12905;
 
 // Redirections followed before an open fails.
 constexpr int kInetMaxRedirects = 20;
-// The most bytes of response head an open takes (all heads of a redirection chain count
-// alone); a server sending an endless head fails instead of filling the memory.
+// The most bytes of response head an open takes (each response of a redirection chain
+// counts alone): a server sending an endless head fails instead of filling the memory.
 constexpr std::size_t kInetMaxHeadBytes = 256 * 1024;
 
 // Certificates of the authorities trusted for https, a PEM file; empty: the system's store,

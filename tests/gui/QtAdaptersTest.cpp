@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QTimer>
+#include <chrono>
 
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
@@ -69,6 +71,27 @@ TEST(QtText, BytesSurviveTheRoundTripAndLinesLoseTheirCr) {
     const std::string text = "http://h\xc3\xa4st/a?b=1&c=2";
     EXPECT_EQ(S(Q(text)), text);
     EXPECT_EQ(QLines("one\r\ntwo\r\n").toStdString(), "one\ntwo\n");
+}
+
+// A paused loop sleeps in the wait: an event ends it at once, and without one it ends
+// after its time.
+TEST(QtUserInterface, WaitForEventsServesTheNextEventOrTimesOut) {
+    QtUserInterface ui;
+    bool fired = false;
+    QTimer::singleShot(50, [&fired] { fired = true; });
+    const auto start = std::chrono::steady_clock::now();
+    int waits = 0;
+    while (!fired && std::chrono::steady_clock::now() - start < std::chrono::seconds(5)) {
+        ui.WaitForEvents(60000);
+        ++waits;
+    }
+    EXPECT_TRUE(fired);
+    // Each wait lasts until an event comes; a spinning wait would come back thousands of times.
+    EXPECT_LT(waits, 20);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    const auto idle = std::chrono::steady_clock::now();
+    ui.WaitForEvents(100);
+    EXPECT_LT(std::chrono::steady_clock::now() - idle, std::chrono::seconds(5));
 }
 
 }  // namespace ravlet::gui
