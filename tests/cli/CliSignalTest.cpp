@@ -93,7 +93,7 @@ TEST_P(CliSignal, StopsTheRunAndLeavesNoFile) {
     cli.Signal(row.signal);
     test::CliResult r;
     ASSERT_TRUE(cli.Wait(20000, r)) << "the run did not end";
-    EXPECT_LT(Clock::now() - signalled, std::chrono::milliseconds(3000));
+    EXPECT_LT(Clock::now() - signalled, std::chrono::milliseconds(2000));
     EXPECT_EQ(r.status, 1) << r.out << r.err;
     EXPECT_EQ(Files(), std::vector<std::string>{});
     EXPECT_NE(r.out.find("Error: " + std::string("The operation was canceled")), std::string::npos)

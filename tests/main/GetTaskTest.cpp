@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "app/CommandLine.h"
 #include "app/Settings.h"
 #include "support/MainFixture.h"
@@ -193,6 +195,29 @@ TEST(GetTask, APageThatNeverEndsStopsAtTheBound) {
     EXPECT_EQ(g.f.main->State(), 0);
     EXPECT_EQ(g.f.MessageTexts(),
               std::vector<std::string>{"Error: The page is larger than 1 MB; reading stopped."});
+}
+
+// While the page is awaited the window goes on answering, and a stop served there ends the
+// wait at once, without the time-out's help.
+TEST(GetTask, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
+    Get g;
+    test::TestResponse silent;
+    silent.neverAnswer = true;
+    g.server.Route("/silent.html", silent);
+    AppSettings().nettimeout = 0;
+    int servesWhileBusy = 0;
+    std::chrono::steady_clock::time_point stopAt;
+    g.f.ui.onServeEvents = [&] {
+        if (g.f.main->State() != 1 || ++servesWhileBusy != 10) return;
+        stopAt = std::chrono::steady_clock::now();
+        g.f.main->objRvGet.NetUrlReadStop();
+    };
+    g.Press(g.server.Url("/silent.html"));
+    EXPECT_LT(std::chrono::steady_clock::now() - stopAt, std::chrono::milliseconds(1000));
+    EXPECT_EQ(servesWhileBusy, 10);
+    EXPECT_EQ(g.f.main->State(), 0);
+    EXPECT_EQ(g.f.MessageTexts(),
+              std::vector<std::string>{"Error: " + RvNetGet::TranslateErrorCode(12017)});
 }
 
 TEST(GetTask, AnUnreachableServerSaysSo) {
