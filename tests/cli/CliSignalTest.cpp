@@ -79,6 +79,7 @@ class CliSignal : public testing::TestWithParam<SignalRow> {
 
 TEST_P(CliSignal, StopsTheRunAndLeavesNoFile) {
     const SignalRow& row = GetParam();
+    // No time-out: only the signal ends the wait (a run that ignored it fails at Wait's bound).
     const std::string options = " --set nettimeout=0 -o '" + Dir() + "' ";
     std::string args, input;
     if (row.command == "get") {
