@@ -297,6 +297,8 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(kInetMaxRedirects));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, impl->errorText);
+    // A proxy's answer to CONNECT is no response of the chain (nor a visit of the address).
+    curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, impl_->userAgent.c_str());
     if (timeoutMs_ > 0) curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs_));
     const char* caBundle = std::getenv("CURL_CA_BUNDLE");
