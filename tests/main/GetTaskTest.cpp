@@ -220,6 +220,31 @@ TEST(GetTask, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
               std::vector<std::string>{"Error: " + RvNetGet::TranslateErrorCode(12017)});
 }
 
+// A close of the window while the page is awaited asks to stop the get; Yes ends the wait.
+TEST(GetTask, ACloseDuringTheWaitStopsTheGet) {
+    Get g;
+    test::TestResponse silent;
+    silent.neverAnswer = true;
+    g.server.Route("/silent.html", silent);
+    AppSettings().nettimeout = 10000;  // only the stop ends the wait within the bound
+    g.f.ui.answers.push_back(MsgAnswer::Yes);
+    int servesWhileBusy = 0;
+    bool closed = true;
+    std::chrono::steady_clock::time_point closeAt;
+    g.f.ui.onServeEvents = [&] {
+        if (g.f.main->State() != 1 || ++servesWhileBusy != 10) return;
+        closeAt = std::chrono::steady_clock::now();
+        closed = g.f.main->Form_QueryUnload(false);
+    };
+    g.Press(g.server.Url("/silent.html"));
+    EXPECT_LT(std::chrono::steady_clock::now() - closeAt, std::chrono::milliseconds(1000));
+    EXPECT_FALSE(closed) << "ravlet stays; only the task stops";
+    EXPECT_EQ(g.f.main->State(), 0);
+    EXPECT_EQ(g.f.MessageTexts(),
+              (std::vector<std::string>{"Do you want to stop getting the page ?",
+                                        "Error: " + RvNetGet::TranslateErrorCode(12017)}));
+}
+
 TEST(GetTask, AnUnreachableServerSaysSo) {
     Get g;
     std::string dead;
