@@ -6,13 +6,14 @@
 
 namespace ravlet {
 
-bool SaveSettings() {
+bool SaveSettings(bool tellRefusal) {
     const Settings& s = AppSettings();
     std::string error;
     if (SettingsWriteFile(s, std::string(), &error)) return true;
-    // The user was told at start-up that an unreadable file stays as it is.
     if (!s.unreadFile.empty()) {
         LogMessage("The settings file was not written: " + error);
+        if (tellRefusal)
+            MsgBox("The settings were not saved: " + error, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     MsgBox("The settings file could not be written:\r\n" + s.settingsFile + "\r\n" + error,
