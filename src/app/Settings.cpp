@@ -33,7 +33,7 @@ Settings& AppSettings() {
 
 void SettingsSetDefaults(Settings& s) {
     s = Settings();
-    s.savedir = WithSeparator(ProgramFile("tmp"));
+    s.savedir = WithSeparator(ProgramFile("tmp"));  // the work folder
     s.user_agent = kUserAgent;
     s.Refiner_FTentries = kFileTypeGroups;
     s.Scanner_TextTypes = kTextTypes;
@@ -48,12 +48,21 @@ void SettingsSetDefaults(Settings& s) {
 
 void SettingsLoad(Settings& s, const std::string& path) {
     SettingsSetDefaults(s);
-    const std::string workFolder = s.savedir;
-    const std::string& file = path.empty() ? s.settingsFile : path;
-    if (!SettingsReadFile(s, file))
-        LogMessage("Can't read the settings file " + file + "; using the defaults");
+    const std::string file = path.empty() ? s.settingsFile : path;
+    std::string problem;
+    if (!SettingsReadFile(s, file, &problem)) {
+        s.unreadFile = file;
+        s.unreadProblem = problem;
+        LogMessage("Can't read the settings file " + file + " (" + problem +
+                   "); using the defaults, and the file is left as it is");
+    }
+    SettingsFinishSavedir(s);
+}
+
+void SettingsFinishSavedir(Settings& s) {
     // An empty folder would become the file-system root; the work folder is meant.
-    if (s.savedir.empty()) s.savedir = workFolder;
+    if (s.savedir.find_first_not_of(" \t") == std::string::npos)
+        s.savedir = WithSeparator(ProgramFile("tmp"));
     s.savedir = WithSeparator(s.savedir);
 }
 

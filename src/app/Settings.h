@@ -85,6 +85,11 @@ struct Settings {
     std::string settingsFile;    // <program folder>/ravlet.ini
     std::string historyFile;     // <program folder>/ravlet.hst
     std::string dirHistoryFile;  // <program folder>/ravlet.dir.hst
+
+    // A settings file that exists but could not be read whole when the record was loaded
+    // (empty when it was read or is absent): it is never written over by this record.
+    std::string unreadFile;
+    std::string unreadProblem;
 };
 
 // The one record of the process.
@@ -94,11 +99,16 @@ Settings& AppSettings();
 void SettingsSetDefaults(Settings& s);
 // Defaults, then the settings file over them, then savedir gains its trailing separator.
 // A path given reads that file instead of settingsFile (which stays the program folder's).
+// A file that cannot be read whole is noted in unreadFile and left alone by every write.
 void SettingsLoad(Settings& s, const std::string& path = std::string());
+// An empty or blank savedir becomes the work folder (an empty one would be the file-system
+// root); then savedir gains its trailing separator.
+void SettingsFinishSavedir(Settings& s);
 // Applies a settings file to the record; keys the file lacks keep their values.
-// False when the file exists but cannot be read (or is far too big for a settings file);
-// the record is then unchanged. A missing file is no error.
-bool SettingsReadFile(Settings& s, const std::string& path);
+// False when the file exists but cannot be read whole (not a regular file, far too big for a
+// settings file, a read error), with the reason in *problem; the record is then unchanged.
+// A missing file is no error.
+bool SettingsReadFile(Settings& s, const std::string& path, std::string* problem = nullptr);
 // Applies one "key=value" assignment (the reader's rules); false for an unknown key, and
 // when the line sets nothing: a comment, no "=", or a value the key cannot convert (the
 // field then keeps its value).
@@ -107,6 +117,8 @@ bool SettingsApplyLine(Settings& s, const std::string& line);
 std::string SettingsText(const Settings& s);
 // Writes through a temporary file renamed over the old one; an empty path means settingsFile.
 // On failure returns false with the reason in *error and leaves the old file as it was.
+// Refused: the file named in unreadFile, and a target that is not a regular file. A link is
+// written through to the file it names.
 bool SettingsWriteFile(const Settings& s, const std::string& path = std::string(),
                        std::string* error = nullptr);
 

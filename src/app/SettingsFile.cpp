@@ -1,4 +1,6 @@
 // Reading and writing the settings file.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -24,6 +26,13 @@ std::string TrimBlanks(const std::string& text) {
     while (b < e && text[b] == ' ') ++b;
     while (e > b && text[e - 1] == ' ') --e;
     return text.substr(b, e - b);
+}
+
+// The same file under two names (a link, a relative path), or the same name.
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 std::string WithoutCrLfPairs(const std::string& text) {
@@ -61,19 +70,25 @@ bool SettingsApplyLine(Settings& s, const std::string& line) {
     return settings::ApplyValue(s, *row, WithoutCrLfPairs(t.substr(eq + 1)));
 }
 
-bool SettingsReadFile(Settings& s, const std::string& path) {
+bool SettingsReadFile(Settings& s, const std::string& path, std::string* problem) {
+    auto fail = [problem](const std::string& why) {
+        if (problem) *problem = why;
+        return false;
+    };
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) return true;
-    if (!std::filesystem::is_regular_file(status)) return false;
+    if (!std::filesystem::is_regular_file(status)) return fail("it is not a regular file");
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxSettingsFileSize) return false;
+    if (ec) return fail(ec.message());
+    if (size > kMaxSettingsFileSize) return fail("it is bigger than 16 MB");
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return fail(errno ? std::strerror(errno) : "it cannot be opened");
     std::string text(static_cast<std::size_t>(size), '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return false;
+    if (in.bad()) return fail("a read error");
     for (const std::string& line : FileLines(text)) SettingsApplyLine(s, line);
     return true;
 }
@@ -94,6 +109,13 @@ std::string SettingsText(const Settings& s) {
 
 bool SettingsWriteFile(const Settings& s, const std::string& path, std::string* error) {
     const std::string& target = path.empty() ? s.settingsFile : path;
+    if (!s.unreadFile.empty() && SameFile(target, s.unreadFile)) {
+        // The defaults in memory must not replace settings that were merely unreadable.
+        if (error)
+            *error = target + " could not be read whole (" + s.unreadProblem +
+                     "), so it is left as it is; mend or remove it and start again";
+        return false;
+    }
     return AtomicWriteFile(target, SettingsText(s), error);
 }
 

@@ -67,8 +67,15 @@ std::string WorkFolder() {
 void StartRavlet(MainWindowHooks& window, const std::string& commandLine,
                  const IntegrationSetup& setIntegration) {
     SelfSetup(setIntegration);
+    const Settings& s = AppSettings();
     SettingsLoad(AppSettings());
     window.ShowMainWindow();
+    if (!s.unreadFile.empty())
+        MsgBox("The settings file " + s.unreadFile + " could not be read whole (" +
+                   s.unreadProblem +
+                   "). ravlet runs with the default settings and leaves the file as it is: "
+                   "changes made now are not saved.",
+               MsgButtons::Ok, MsgIcon::Exclamation);
     if (!commandLine.empty()) HandleCommandLine(window, commandLine);
 }
 

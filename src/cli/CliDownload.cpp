@@ -140,7 +140,7 @@ void CliDownloadHost::DrawProgress(const std::string& text) {
     std::string line = "[" + std::to_string(row_ + 1) + "/" + std::to_string(list_.Count()) + "] " +
                        FileNameOfPath(UrlStripFragment(list_.At(row_))) + "  " + text;
     if (line.size() > 110) line = line.substr(0, 107) + "...";
-    std::cerr << "\r\033[K" << line << std::flush;
+    std::cerr << "\r\033[K" << EscapeControls(line) << std::flush;
     progressShown_ = true;
 }
 
@@ -172,7 +172,8 @@ void CliDownloadHost::ApplyPad() {
 
 void CliDownloadHost::Print(const std::string& line) {
     ClearProgress();
-    std::cout << line << '\n';
+    // Names and addresses come from servers: none may drive the terminal.
+    std::cout << EscapeControls(line) << '\n';
 }
 
 int CliDownloadHost::Run() {

@@ -1,4 +1,5 @@
 #include "cli/DownloadOptions.h"
+#include "cli/UnitValue.h"
 
 #include <filesystem>
 #include <system_error>
@@ -20,14 +21,16 @@ const char kDownloadOptionsHelp[] =
     "                      overwrite, skip, smaller (replace it when the new one is bigger)\n"
     "                      (fileexistsdo); a replaced file stays until the new one is whole\n"
     "choosing:\n"
-    "  --min-size SIZE     skip links announced smaller (\"10k\", \"1.5m\", bytes otherwise);\n"
+    "  --min-size SIZE     skip links announced smaller (\"10k\", \"1.5m\", \"1g\", bytes\n"
+    "                      otherwise);\n"
     "  --max-size SIZE     skip links announced bigger; with either, links without a length\n"
     "                      are skipped unless netsizenull=1 (netsizeforce, netsizemin/max)\n"
     "  --types LIST        take only content types beginning with one of the \";\"-separated\n"
     "                      items, e.g. \"image/;application/zip\" (netsizemimetype)\n"
     "  --skip-html         skip text/html answers (netdownloadignoretext)\n"
     "network:\n"
-    "  --timeout TIME      connect and wait time-out (\"30s\", \"2m\", milliseconds otherwise)\n"
+    "  --timeout TIME      connect and wait time-out (\"30s\", \"2m\", \"1h\", milliseconds\n"
+    "                      otherwise)\n"
     "  --proxy HOST:PORT   use this proxy (netProxyUse=1, netProxy)\n"
     "  --user-agent TEXT   the User-Agent sent\n"
     "  --base ADDRESS      resolve relative links against ADDRESS\n"
@@ -90,10 +93,8 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
         if (rule < 0) return Bad(error, "--exists wants ask, overwrite, skip or smaller: " + v);
         o.lines.push_back("fileexistsdo=" + std::to_string(rule));
     } else if (name == "--min-size" || name == "--max-size") {
-        const std::string bytes = ParseUnitValue(v, 0);
         long long n = 0;
-        if (bytes.empty() ? Trim(v) != "0" : !StrictNumber(bytes, n))
-            return Bad(error, "not a size (or one beyond 2 GB): " + v);
+        if (!ReadUnitValue(v, false, n, error)) return OptionResult::Bad;
         o.lines.push_back("netsizeforce=1");
         o.lines.push_back((name == "--min-size" ? "netsizemin=" : "netsizemax=") +
                           std::to_string(n));
@@ -101,9 +102,9 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
         o.lines.push_back("netmimetypeforce=1");
         o.lines.push_back("netsizemimetype=" + v);
     } else if (name == "--timeout") {
-        const std::string ms = ParseUnitValue(v, 1);
         long long n = 0;
-        if (ms.empty() || !StrictNumber(ms, n) || n < 1) return Bad(error, "not a time: " + v);
+        if (!ReadUnitValue(v, true, n, error)) return OptionResult::Bad;
+        if (n < 1) return Bad(error, "a time-out of at least 1 ms: " + v);
         o.lines.push_back("nettimeout=" + std::to_string(n));
     } else if (name == "--proxy") {
         o.lines.push_back("netProxyUse=1");
@@ -218,7 +219,8 @@ bool LoadSettingsFor(const DownloadOptions& o, Settings& s, std::string& error) 
             }
         }
     }
-    s.savedir = AddBackslash(s.savedir);
+    // "--set savedir=" names no folder: the work folder, as an empty line of the file does.
+    SettingsFinishSavedir(s);
     return true;
 }
 

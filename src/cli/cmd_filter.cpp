@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
 #include "filters/PadApply.h"
+#include "net/ravlet_url.h"
 
 namespace ravlet::cli {
 
@@ -84,7 +85,7 @@ int Run(const std::vector<std::string>& args) {
         std::cerr << "ravlet-cli filter: cannot use the pad " << pad << ": " << error << "\n";
         return 1;
     }
-    for (const std::string& row : rows) std::cout << row << '\n';
+    for (const std::string& row : rows) std::cout << EscapeControls(row) << '\n';
     std::cout << std::flush;
     return std::cout ? 0 : 1;
 }

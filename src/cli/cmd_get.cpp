@@ -83,12 +83,12 @@ bool FetchPage(RvNetGet& net, const Settings& s, const std::string& address, std
     const std::string code = net.NetUrlHeader(2);
     if (code != "200" && code != "0") {
         std::cerr << "ravlet-cli get: the page answered with HTTP status " << code << ": "
-                  << address << "\n";
+                  << EscapeControls(address) << "\n";
         net.NetUrlClose();
         return false;
     }
     const std::string type = net.NetUrlHeader(3);
-    if (type != "text/html" && !UrlIsFile(address) &&
+    if (!IEquals(type, "text/html") && !UrlIsFile(address) &&
         MsgBox("This file does not seem to be HTML!\r\n\r\nDo you want to continue ?\r\n\r\n"
                "File info:\r\nMimetype:" +
                    type + "\r\nSize:" + net.NetUrlHeader(4),

@@ -38,7 +38,8 @@ const char kHelp[] =
     "  --help     this text\n"
     "\n"
     "Exit status 0 when the page was read (also when it has no links), 1 when it could not\n"
-    "be fetched or read (with the error text), 2 for a wrong command line.\n";
+    "be fetched or read or answered with a status other than 200 (with the error text), 2 for\n"
+    "a wrong command line.\n";
 
 int Usage(const std::string& problem) {
     return UsageError("links", problem, kHelp);
@@ -81,6 +82,14 @@ bool FetchPage(const Settings& s, const std::string& address, std::string& text,
     net.Timeout(s.nettimeout);
     bool ok = false;
     net.NetUrlOpen(address, "User-Agent: " + s.user_agent + "\r\naccept: */html\r\n", ok);
+    // An error page's links are not the page's: a status other than 200 is a failure.
+    const std::string code = ok ? net.NetUrlHeader(2) : std::string();
+    if (ok && code != "200" && code != "0") {
+        error = "the page answered with HTTP status " + code + ": " + EscapeControls(address);
+        net.NetUrlClose();
+        net.NetClose();
+        return false;
+    }
     if (ok) net.NetUrlRead(false, -1, ok);
     if (!ok) error = "Error: " + net.NetError();
     text = net.TakeDataText();
@@ -169,7 +178,7 @@ int Run(const std::vector<std::string>& args) {
         std::cerr << "ravlet-cli links: no links/references on page were found.\n";
     std::string out;
     for (const std::string& link : target.Links().Items()) {
-        out += link;
+        out += EscapeControls(link);
         out += '\n';
     }
     std::cout << out << std::flush;

@@ -77,6 +77,7 @@ int Run(const std::vector<std::string>& args) {
             return 2;
         }
     }
+    SettingsFinishSavedir(s);
     if (!write) {
         std::cout << SettingsText(s) << std::flush;
         return std::cout ? 0 : 1;

@@ -8,12 +8,13 @@ int OneWildcardFilter::Judge(std::string& link) const {
     if (star == std::string::npos) return 0;
     const std::string front = mask.substr(0, star);
     const std::string back = mask.substr(star + 1);
-    // 0-based here; "found" is npos. The back is searched from where the front starts, and an
-    // empty back is found right there, so a mask ending in "*" never matches.
+    // 0-based here; "found" is npos. The back is searched from where the front starts. An
+    // empty back is found at the end of the link: "img*" matches every link holding "img",
+    // and the match runs from there to the end.
     std::size_t p1 = std::string::npos;
     if (!link.empty()) p1 = front.empty() ? 0 : link.find(front);
     std::size_t p2 = std::string::npos;
-    if (p1 != std::string::npos) p2 = back.empty() ? p1 : link.find(back, p1);
+    if (p1 != std::string::npos) p2 = back.empty() ? link.size() : link.find(back, p1);
     const bool match = p1 != std::string::npos && p2 != std::string::npos && p1 < p2;
     switch (action) {
         case 1:

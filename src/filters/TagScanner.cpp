@@ -41,6 +41,23 @@ bool CloseTagAt(std::string_view text, std::size_t at, std::string_view name) {
            IMatchAt(text, at + 2, name);
 }
 
+// The 0-based index of the ">" that ends the tag whose "<" is at lt, or npos when the tag is
+// unfinished: a "<" outside a quoted value comes first, or the text ends. A "<" or ">" in a
+// quoted value is text.
+std::size_t TagClose(std::string_view text, std::size_t lt) {
+    bool quoted = false;
+    for (std::size_t i = lt + 1; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted) {
+            if (c == '>') return i;
+            if (c == '<') return npos;
+        }
+    }
+    return npos;
+}
+
 // The 0-based index of the first "<" at or after the 1-based position from.
 std::size_t NextLess(std::string_view text, std::size_t from) {
     return text.find('<', from == 0 ? 0 : from - 1);
@@ -92,7 +109,10 @@ std::size_t TagNext(std::string_view text, std::size_t from, TagInfo* tag) {
     for (;;) {
         if (lt == npos || lt + 1 >= text.size()) return 0;
         const char next = text[lt + 1];
-        if (next != '&' && next != '>' && next != ' ' && next != '/') break;
+        // A "<" whose tag never ends (the next "<" comes first) is text, not a tag: it must
+        // not take the following tags into its attributes.
+        if (next != '&' && next != '>' && next != ' ' && next != '/' && TagClose(text, lt) != npos)
+            break;
         lt = text.find('<', lt + 1);
     }
     std::size_t nameEnd = lt + 1;
@@ -189,11 +209,13 @@ TagIndex::TagIndex(std::string_view text, std::string_view name)
         if (next == '/') {
             if (CloseTagAt(text, lt, name)) closes_.push_back(lt + 1);
         } else if (next != '&' && next != '>' && next != ' ') {
-            if (OpenTagAt(text, lt, name)) opens_.push_back(lt + 1);
-            // The rest of the tag is its attributes: a "<" in a value is text.
-            const std::size_t gt = text.find('>', lt);
-            if (gt == npos) break;
-            lt = gt;
+            // The rest of the tag is its attributes: a "<" in a value is text. An unfinished
+            // tag is text too, and the tags after it still count.
+            const std::size_t gt = TagClose(text, lt);
+            if (gt != npos) {
+                if (OpenTagAt(text, lt, name)) opens_.push_back(lt + 1);
+                lt = gt;
+            }
         }
         lt = text.find('<', lt + 1);
     }

@@ -32,9 +32,9 @@ int ButtonOfLetter(char c) {
 }  // namespace
 
 OverwriteAnswer ConsoleOverwriteView::Show(const OverwriteQuestion& question, frmOverwrite&) {
-    out_ << question.caption << "\n"
+    out_ << EscapeControls(question.caption) << "\n"
          << question.prompt << "\n"
-         << ReplaceAll(question.info, "\r\n", " ") << "\n";
+         << EscapeControls(ReplaceAll(question.info, "\r\n", " ")) << "\n";
     OverwriteAnswer answer;
     answer.name = question.name;
     if (!interactive_) {
@@ -51,7 +51,7 @@ OverwriteAnswer ConsoleOverwriteView::Show(const OverwriteQuestion& question, fr
         answer.button = ButtonOfLetter(static_cast<char>(LCase(line.substr(0, 1))[0]));
         if (answer.button == Ow_Closed) continue;
         if (answer.button == Ow_Rename) {
-            out_ << "new name [" << question.name << "]: " << std::flush;
+            out_ << "new name [" << EscapeControls(question.name) << "]: " << std::flush;
             std::string name;
             if (!std::getline(in_, name)) return OverwriteAnswer{Ow_Closed, question.name};
             if (!name.empty()) answer.name = name;

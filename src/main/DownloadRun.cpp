@@ -60,6 +60,12 @@ bool TypeAllowed(const std::string& type, const std::string& items) {
     return false;
 }
 
+// A page fetched over the network must not make the run read local files; a local page, or
+// a list without a page, may.
+bool RemotePage(const std::string& page) {
+    return UrlHasScheme(page) && !UrlIsFile(page);
+}
+
 // A dry run writes nothing: it only judges the path the run would prepare.
 bool WouldBeUsable(const std::string& path) {
     return !path.empty() && path.back() != kPathSep && path.size() <= kMaxPathBytes &&
@@ -232,6 +238,11 @@ std::string DownloadRun::Prepare(const std::string& address, long number, bool c
 }
 
 bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) {
+    if (!InsideFolder(settings_.savedir, outcome.path)) {
+        Fail(outcome, "Error: a link leads out of the download folder - File: " + outcome.path +
+                          " - Url: " + address);
+        return false;
+    }
     if (dryRun_) {
         if (WouldBeUsable(outcome.path)) return true;
         Fail(outcome, FsLine(outcome.path, address));
@@ -275,11 +286,13 @@ bool DownloadRun::DownloadLink(const std::string& address, long number) {
 bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) {
     const Settings& s = settings_;
     RvNetGet& net = host_.Net();
+    const std::string page = host_.PageAddress();
+    if (UrlIsFile(U) && RemotePage(page))
+        return Fail(outcome, "Error: a local address in a remote page - Url: " + U);
     outcome.path = Prepare(U, number, true);
     host_.Status(U + " -> " + outcome.path);
     if (!CheckTarget(outcome, U)) return false;
 
-    const std::string page = host_.PageAddress();
     const std::string headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
     net.Timeout(s.nettimeout);
     bool ok = false;
@@ -294,7 +307,7 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
     if (!Renamed(outcome, U, number)) return false;
 
     const std::string type = net.NetUrlHeader(3);
-    if (type == "text/html" && s.netdownloadignoretext)
+    if (IEquals(type, "text/html") && s.netdownloadignoretext)
         return Skip(outcome, "skipping: is text/html - Url: " + U);
     if (s.netsizeforce) {
         const std::int64_t size = net.UrlContentLength();

@@ -1,4 +1,5 @@
 // The get task: the get button and the page fetch.
+#include "app/LogSink.h"
 #include "app/Settings.h"
 #include "main/frmMain.h"
 #include "net/RvUrl.h"
@@ -58,8 +59,18 @@ void frmMain::GetPage(bool append, bool interactive, bool acceptNonHtml) {
         if (interactive) MsgBox("Error: " + objRvGet.NetError());
         return;
     }
+    // An error page is no page of links: the list stays as it was.
+    const std::string code = objRvGet.NetUrlHeader(2);
+    if (code != "200" && code != "0") {
+        objRvGet.NetUrlClose();
+        const std::string line = "Error: Http Code not OK (200):" + code + " - Url: " + address;
+        LogMessage(line);
+        State(State_Idle);
+        Interface_Status(line);
+        return;
+    }
     const std::string contentType = objRvGet.NetUrlHeader(3);
-    if (contentType != "text/html") {
+    if (!IEquals(contentType, "text/html")) {
         bool goOn = acceptNonHtml;
         if (interactive)
             goOn = MsgBox(

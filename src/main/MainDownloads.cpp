@@ -60,7 +60,7 @@ RvNetGet& MainDownloads::Net() {
 }
 
 void MainDownloads::WriteSettings() {
-    SaveSettings();
+    SaveSettings(false);
 }
 
 bool MainDownloads::RefinerOpen() const {

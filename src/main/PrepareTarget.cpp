@@ -15,7 +15,7 @@ std::string PrepareRenamedTarget(const std::string& savedir, const std::string& 
                                  long number) {
     std::string path = TargetPath(savedir, address, rule, number);
     // A path the platform cannot open would only make the folder maker fail once per folder.
-    if (path.size() <= kMaxPathBytes) MakePathFor(path);
+    if (path.size() <= kMaxPathBytes && InsideFolder(savedir, path)) MakePathFor(path);
     return path;
 }
 

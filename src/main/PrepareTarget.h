@@ -13,7 +13,8 @@ std::string TargetPath(const std::string& savedir, const std::string& address, i
                        long number = 0);
 
 // As TargetPath for the address without its last "#" part, and every missing folder of the
-// path is created (failures are reported by the folder maker).
+// path is created (failures are reported by the folder maker), unless a link leads the path
+// out of savedir (see InsideFolder).
 std::string PrepareTarget(const std::string& savedir, const std::string& address, int rule,
                           long number = 0);
 
@@ -25,5 +26,11 @@ std::string PrepareRenamedTarget(const std::string& savedir, const std::string& 
 // be created there: the check fails, or the folder it would go into does not exist. errno
 // then says why.
 bool TargetUsable(const std::string& path);
+
+// True when the folder that path goes into (as far as it exists) is the download folder
+// savedir or lies below it once symbolic links are resolved: a link inside the download
+// folder that leads elsewhere is not followed. A download folder that does not exist yet
+// holds no links.
+bool InsideFolder(const std::string& savedir, const std::string& path);
 
 }  // namespace ravlet

@@ -22,8 +22,9 @@ std::string Head(const std::string& text, std::size_t count) {
 
 std::string SafeSegment(std::string segment) {
     if (segment == "." || segment == "..") return "_";
+    // No control byte in a name: it would rewrite the terminal that lists the folder.
     for (char& c : segment)
-        if (c == '\0') c = '_';
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '_';
     return ShortenName(segment, kMaxNameBytes);
 }
 

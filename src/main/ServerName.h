@@ -4,9 +4,10 @@
 
 namespace ravlet {
 
-// The name after the first "filename=" (letter case ignored) to the end of the value,
-// blanks trimmed and one pair of enclosing double quotes removed; empty when there is none.
-// Further parameters after the name stay part of it.
+// The file name of a "Content-disposition" value read as a header with parameters: the
+// "filename*" parameter (charset'language'percent-encoded) when it is there and readable,
+// else the first "filename" parameter, quoted or not; parameter names in any letter case,
+// blanks trimmed, nothing after the name's own parameter. Empty when there is none.
 std::string ContentDispositionName(const std::string& value);
 
 // The requested address with its query dropped and its file part replaced by name.

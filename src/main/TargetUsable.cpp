@@ -1,6 +1,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 
 #include "main/PrepareTarget.h"
 #include "net/modFs.h"
@@ -26,6 +28,38 @@ bool TargetUsable(const std::string& path) {
     const std::string folder = sep == 0 ? std::string(1, kPathSep) : path.substr(0, sep);
     if (::stat(folder.c_str(), &st) != 0) return false;
     return S_ISDIR(st.st_mode) || Unusable(ENOTDIR);
+}
+
+namespace {
+
+// The path with every link resolved; false when it does not exist.
+bool Resolved(const std::string& path, std::string& out) {
+    char buffer[PATH_MAX];
+    if (!::realpath(path.c_str(), buffer)) return false;
+    out = buffer;
+    return true;
+}
+
+}  // namespace
+
+bool InsideFolder(const std::string& savedir, const std::string& path) {
+    std::string root;
+    if (!Resolved(savedir.empty() ? std::string(".") : savedir, root)) return true;
+    // The deepest folder on the way that exists already.
+    std::string folder = path;
+    std::string resolved;
+    for (;;) {
+        const std::size_t sep = folder.rfind(kPathSep);
+        if (sep == std::string::npos) {
+            folder = ".";
+        } else {
+            folder.erase(sep == 0 ? 1 : sep);
+        }
+        if (Resolved(folder, resolved)) break;
+        if (folder == "." || folder == std::string(1, kPathSep)) return false;
+    }
+    if (root == std::string(1, kPathSep)) return true;
+    return resolved == root || resolved.compare(0, root.size() + 1, root + kPathSep) == 0;
 }
 
 }  // namespace ravlet

@@ -145,6 +145,23 @@ bool StartsWithOneOf(const std::string& text, const std::string& list,
                    [&](const std::string& item) { return IStartsWith(text, item); });
 }
 
+std::string EscapeControls(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7f) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
 std::string FirstLine(const std::string& text) {
     const std::size_t end = text.find("\r\n");
     return end == std::string::npos ? text : text.substr(0, end);

@@ -125,7 +125,7 @@ std::string UrlStripFragment(const std::string& text) {
 std::string UrlCanonicalize(const std::string& text) {
     if (text.empty()) return std::string();
     return CanonicalizeUrl(CanonicalizeUrl(text, CanonicalMode::EscapeUnsafe),
-                           CanonicalMode::Unescape);
+                           CanonicalMode::UnescapeUnreserved);
 }
 
 std::string UrlFileToPath(const std::string& address) {

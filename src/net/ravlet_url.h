@@ -35,6 +35,9 @@ bool EndsWithOneOf(const std::string& text, const std::string& list, const std::
 bool StartsWithOneOf(const std::string& text, const std::string& list,
                      const std::string& separator);
 
+// Control bytes (0x00-0x1F, 0x7F) written as "\\x1b": a text from a server printed to a
+// terminal cannot move its cursor or rewrite it.
+std::string EscapeControls(const std::string& text);
 std::string FirstLine(const std::string& text);
 std::string NormalizeNewlines(const std::string& text);
 // Entries joined with CR LF, none after the last.

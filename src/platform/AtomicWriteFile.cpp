@@ -57,18 +57,46 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-mode_t ModeFor(const std::string& path) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
 }
 
+// The file a symbolic link finally names (links followed one by one, relative ones against
+// their own folder); the path itself when it is no link. False for a loop.
+bool FollowLinks(std::string& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = readlink(path.c_str(), buffer.data(), buffer.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= buffer.size()) return false;
+        std::string target(buffer.data(), static_cast<std::size_t>(n));
+        if (target.empty()) return false;
+        if (target[0] != '/') {
+            const std::string folder = FolderOf(path);
+            target = (folder == "/" ? "" : folder) + "/" + target;
+        }
+        path = target;
+    }
+    return false;
+}
+
 }  // namespace
 
-bool AtomicWriteFile(const std::string& path, const std::string& data, std::string* error) {
-    if (path.empty()) return Fail(error, "no file name given", EINVAL);
+bool AtomicWriteFile(const std::string& given, const std::string& data, std::string* error) {
+    if (given.empty()) return Fail(error, "no file name given", EINVAL);
+    // A link is written through: the file it names is replaced, the link stays.
+    std::string path = given;
+    if (!FollowLinks(path)) return Fail(error, "cannot follow the link " + given, ELOOP);
+    struct stat old {};
+    const bool exists = stat(path.c_str(), &old) == 0;
+    // A device, a FIFO or a folder is not replaced by a file.
+    if (exists && !S_ISREG(old.st_mode)) {
+        if (error) *error = "cannot replace " + given + ": it is not a regular file";
+        return false;
+    }
     TempFile temp(path);
     if (!temp.ok())
         return Fail(error, "cannot create a temporary file in " + FolderOf(path), errno);
@@ -83,7 +111,13 @@ bool AtomicWriteFile(const std::string& path, const std::string& data, std::stri
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    fchmod(temp.fd(), ModeFor(path));
+    // The new file keeps the old one's permissions and, where allowed, its owner.
+    if (exists) {
+        const bool owned = fchown(temp.fd(), old.st_uid, old.st_gid) == 0;
+        fchmod(temp.fd(), old.st_mode & (owned ? 07777 : 0777));
+    } else {
+        fchmod(temp.fd(), NewFileMode());
+    }
     if (fsync(temp.fd()) != 0)
         return Fail(error, std::string("cannot write ") + temp.name(), errno);
     if (!temp.CloseFile()) return Fail(error, std::string("cannot write ") + temp.name(), errno);

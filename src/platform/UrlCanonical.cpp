@@ -55,13 +55,23 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-std::string Unescape(const std::string& text) {
+bool IsUnreserved(char c) {
+    return IsAlpha(c) || IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
+}
+
+std::string Unescape(const std::string& text, bool unreservedOnly) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
             HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            const char decoded =
+                static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            if (unreservedOnly && !IsUnreserved(decoded)) {
+                out.append(text, i, 3);
+            } else {
+                out += decoded;
+            }
             i += 2;
         } else {
             out += text[i];
@@ -131,7 +141,8 @@ std::string CanonicalizeUrl(const std::string& text, CanonicalMode mode) {
     if (resolve) path = RemoveDotSegments(path);
     std::string result = head + path;
     if (tail != std::string::npos) result.append(rest, tail, std::string::npos);
-    return mode == CanonicalMode::EscapeUnsafe ? Escape(result) : Unescape(result);
+    if (mode == CanonicalMode::EscapeUnsafe) return Escape(result);
+    return Unescape(result, mode == CanonicalMode::UnescapeUnreserved);
 }
 
 }  // namespace ravlet

@@ -9,6 +9,10 @@ namespace ravlet {
 enum class CanonicalMode {
     EscapeUnsafe,  // blanks, control bytes, bytes outside printable ASCII and <>"{}|\^` as %XX
     Unescape,      // every %XX decoded
+    // Only the escapes of letters, digits and "-._~" decoded: an escaped reserved character
+    // ("%26", "%2F", "%3F", "%23", "%25") or one that may not stand raw (a blank, a control,
+    // a byte outside ASCII) keeps its escape, so the address asks for the same thing.
+    UnescapeUnreserved,
 };
 
 std::string CanonicalizeUrl(const std::string& text, CanonicalMode mode);

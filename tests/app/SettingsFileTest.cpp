@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/Settings.h"
@@ -205,6 +207,72 @@ TEST(SettingsFile, ADiskThatFillsUpMidwayLeavesTheOldFile) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(home.Read("ravlet.ini"), "scanimg=1\r\n");
     EXPECT_EQ(FilesIn(home.path()), 1u) << "a temporary file was left behind";
+}
+
+// Files that could not be read whole: the record holds the defaults, and no write replaces
+// the file with them.
+TEST(SettingsFile, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+    test::TempHome home;
+    const std::string big = "scanimg=1\r\n" + std::string(17 << 20, ' ');
+    const std::function<void()> makers[] = {
+        [&] { home.Write("ravlet.ini", big); },
+        [&] { ASSERT_EQ(mkfifo(home.File("ravlet.ini").c_str(), 0600), 0); },
+        [&] { std::filesystem::create_directory(home.File("ravlet.ini")); },
+    };
+    for (const auto& make : makers) {
+        std::filesystem::remove(home.File("ravlet.ini"));
+        make();
+        const auto before = std::filesystem::status(home.File("ravlet.ini")).type();
+        Settings s;
+        SettingsLoad(s);
+        EXPECT_EQ(s.unreadFile, home.File("ravlet.ini"));
+        EXPECT_FALSE(s.unreadProblem.empty());
+        EXPECT_EQ(SettingsText(s), SettingsText([] {
+                      Settings d;
+                      SettingsLoad(d, "/no/such/file.ini");
+                      return d;
+                  }()));
+        std::string error;
+        EXPECT_FALSE(SettingsWriteFile(s, std::string(), &error));
+        EXPECT_NE(error.find("could not be read whole"), std::string::npos) << error;
+        EXPECT_EQ(std::filesystem::status(home.File("ravlet.ini")).type(), before);
+        // Another file may still be written from the same record.
+        EXPECT_TRUE(SettingsWriteFile(s, home.File("other.ini"), &error)) << error;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(home.File("ravlet.ini")));
+}
+
+TEST(SettingsFile, WritingKeepsTheModeAndFollowsALink) {
+    test::TempHome home;
+    home.Write("real.ini", "scanimg=1\r\n");
+    ASSERT_EQ(chmod(home.File("real.ini").c_str(), 0640), 0);
+    std::filesystem::create_symlink("real.ini", home.File("ravlet.ini"));
+    Settings s;
+    SettingsLoad(s);
+    EXPECT_TRUE(s.scanimg);
+    s.nettimeout = 4321;
+    std::string error;
+    ASSERT_TRUE(SettingsWriteFile(s, std::string(), &error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(home.File("ravlet.ini")));
+    EXPECT_EQ(home.Read("real.ini"), SettingsText(s));
+    struct stat st {};
+    ASSERT_EQ(stat(home.File("real.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(FilesIn(home.path()), 2u) << "a temporary file was left behind";
+}
+
+TEST(SettingsFile, ATargetThatIsNoRegularFileIsRefused) {
+    test::TempHome home;
+    ASSERT_EQ(mkfifo(home.File("fifo.ini").c_str(), 0600), 0);
+    std::string error;
+    EXPECT_FALSE(SettingsWriteFile(Defaults(), home.File("fifo.ini"), &error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_fifo(home.File("fifo.ini")));
+    error.clear();
+    EXPECT_FALSE(SettingsWriteFile(Defaults(), "/dev/null", &error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(FilesIn(home.path()), 1u);
 }
 
 TEST(SettingsFile, LoadGivesTheDownloadFolderItsSeparator) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Settings.h"
+#include "main/SaveSettings.h"
 #include "support/FakeMainWindow.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
@@ -89,6 +90,36 @@ TEST(Startup, LoadsTheSettingsBeforeTheWindowAndTheCommandLine) {
               (std::vector<std::string>{"ShowMainWindow", "txtUrl=http://example.com/",
                                         "Task_History_Do", "doTextParse", "Task_Buildbase 3"}));
     EXPECT_TRUE(s.ui.messages.empty());
+}
+
+// Settings that could not be read: the user is told once, and the window's writes (its close,
+// its option menus, a run's start) leave the file as it is.
+TEST(Startup, AnUnreadableSettingsFileIsToldAndKept) {
+    Start s;
+    std::filesystem::create_directory(s.home.File("tmp"));
+    std::filesystem::create_directory(s.home.File("ravlet.ini"));
+    s.Run();
+    ASSERT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_NE(s.ui.messages[0].text.find("could not be read whole"), std::string::npos)
+        << s.ui.messages[0].text;
+    EXPECT_NE(s.ui.messages[0].text.find(s.home.File("ravlet.ini")), std::string::npos);
+    AppSettings().scanimg = true;
+    // The start of a download run writes quietly; the close and the option menus say why.
+    EXPECT_FALSE(SaveSettings(false));
+    EXPECT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_FALSE(SaveSettings());
+    ASSERT_EQ(s.ui.messages.size(), 2u);
+    EXPECT_NE(s.ui.messages[1].text.find("could not be read whole"), std::string::npos)
+        << s.ui.messages[1].text;
+    EXPECT_TRUE(std::filesystem::is_directory(s.home.File("ravlet.ini")));
+
+    // A readable file is written as before.
+    std::filesystem::remove(s.home.File("ravlet.ini"));
+    s.home.Write("ravlet.ini", "scanimg=1\r\n");
+    s.Run();
+    EXPECT_EQ(s.ui.messages.size(), 2u);
+    EXPECT_TRUE(SaveSettings());
+    EXPECT_EQ(s.home.Read("ravlet.ini"), SettingsText(AppSettings()));
 }
 
 TEST(Startup, AnEmptyCommandLineOnlyShowsTheWindow) {

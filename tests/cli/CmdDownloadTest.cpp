@@ -258,6 +258,44 @@ TEST_F(CliDownload, PadRefinesTheListBeforeTheRun) {
     EXPECT_EQ(server.Requests(), before);
 }
 
+// Names and addresses from servers reach the terminal with their control bytes written out.
+TEST_F(CliDownload, ControlBytesNeverReachTheTerminal) {
+    TestResponse named = Body("N", "application/zip");
+    named.headers.push_back({"Content-Disposition", "attachment; filename=\"x\x1b[2Jy.zip\""});
+    server.Route("/named", named);
+    const std::string list = server.Url("/named") + "\n" + server.Url("/gone\x1b[2J.zip") + "\n";
+    const auto r = Cli("download -", &list);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_TRUE(Exists("x_[2Jy.zip"));
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("gone\\x1b[2J.zip"), std::string::npos) << r.out;
+}
+
+// The page address is sent as it was given: escapes stay escapes.
+TEST_F(CliDownload, GetSendsThePageAddressAsGiven) {
+    server.Route("/a%20b.html", Body("<a href=\"a.zip\">a</a>", "text/html"));
+    server.Route("/s?q=rock%26roll", Body("<a href=\"b.zip\">b</a>", "text/html"));
+    auto r = Cli("get --dry-run '" + server.Url("/a%20b.html") + "'");
+    EXPECT_EQ(r.status, 1) << r.err;  // a.zip is not there
+    EXPECT_NE(r.out.find("Ready (1 Links)"), std::string::npos) << r.out << r.err;
+    r = Cli("get --dry-run '" + server.Url("/s?q=rock%26roll") + "'");
+    EXPECT_NE(r.out.find("Ready (1 Links)"), std::string::npos) << r.out << r.err;
+    const auto received = server.Received();
+    ASSERT_GE(received.size(), 2u);
+    EXPECT_EQ(received[0].path, "/a%20b.html");
+    bool query = false;
+    for (const auto& q : received) query = query || q.path == "/s?q=rock%26roll";
+    EXPECT_TRUE(query);
+}
+
+// A file announced with exactly the smallest size is taken.
+TEST_F(CliDownload, AFileOfTheSmallestSizeIsTaken) {
+    const std::string list = server.Url("/site/a.zip") + "\n";  // 9 bytes
+    const auto r = Cli("download --min-size 9 -", &list);
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_TRUE(Exists("a.zip"));
+}
+
 struct UsageRow {
     const char* what;
     std::string args;

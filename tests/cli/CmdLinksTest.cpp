@@ -120,6 +120,38 @@ TEST(CliLinksFetch, AFailedFetchEndsWithTheErrorText) {
     EXPECT_NE(r.err.find("Error: "), std::string::npos) << r.err;
 }
 
+// An error page's links are not the page's: no list, status 1 and the reason.
+TEST(CliLinksFetch, AnErrorPageIsNotParsed) {
+    test::TempHome home;
+    test::TestHttpServer server;
+    test::TestResponse notFound;
+    notFound.status = 404;
+    notFound.reason = "Not Found";
+    notFound.headers.push_back({"Content-Type", "text/html"});
+    notFound.body = "<a href=\"help.html\">help</a> <a href=\"home.html\">home</a>";
+    server.Route("/gone.html", notFound);
+    test::CliResult r = test::RunCli("links " + server.Url("/gone.html"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("HTTP status 404"), std::string::npos) << r.err;
+    // The local handler's 404 counts as well.
+    r = test::RunCli("links file://" + home.path() + "/missing.html");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("HTTP status 404"), std::string::npos) << r.err;
+}
+
+// A link holding terminal escapes is printed with them written out.
+TEST(CliLinksInput, ControlBytesArePrintedEscaped) {
+    test::TempHome home;
+    home.Write("page.html",
+               "<a href=\"a\x1b]0;owned\x07"
+               "b.zip\">x</a>");
+    const test::CliResult r = test::RunCli("links '" + home.File("page.html") + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "a\\x1b]0;owned\\x07b.zip\n");
+}
+
 TEST(CliLinksFetch, AFileAddressOfAFolderGivesItsIndexPage) {
     test::TempHome home;
     home.Write("a.html", "x");

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 
 #include "app/Settings.h"
 #include "support/RunCli.h"
 #include "support/TempHome.h"
+#include "support/TestHttpServer.h"
 
 namespace ravlet {
 
@@ -69,6 +73,63 @@ TEST(CliSettings, ReadsAndWritesAnotherFile) {
     EXPECT_EQ(Cli("settings --settings " + home.File("other.ini") + " --write").status, 0);
     EXPECT_EQ(home.Read("other.ini"), printed.out);
     EXPECT_EQ(home.Read("ravlet.ini"), "");
+}
+
+// A settings file that could not be read whole is never replaced by the defaults.
+TEST(CliSettings, AFileThatCouldNotBeReadIsNotWrittenOver) {
+    test::TempHome home;
+    // Over the size limit: a real setting first, then padding.
+    const std::string big = "scanimg=1\r\n" + std::string(17 << 20, ' ');
+    home.Write("ravlet.ini", big);
+    Result r = Cli("settings --write");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("could not be read whole"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("written"), std::string::npos) << r.out;
+    EXPECT_EQ(home.Read("ravlet.ini"), big);
+
+    // The run's --save-settings refuses it too, and says so.
+    test::TestHttpServer server;
+    test::TestResponse a;
+    a.body = "A";
+    server.Route("/a.zip", a);
+    const std::string list = server.Url("/a.zip") + "\n";
+    r = test::RunCli("download -o '" + home.File("out") + "' --save-settings -", &list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("settings not written"), std::string::npos) << r.out;
+    EXPECT_EQ(home.Read("ravlet.ini"), big);
+
+    // A FIFO at the name is neither read (which would wait for a writer) nor replaced.
+    std::filesystem::remove(home.File("ravlet.ini"));
+    ASSERT_EQ(mkfifo(home.File("ravlet.ini").c_str(), 0600), 0);
+    r = Cli("settings --write");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(home.File("ravlet.ini")));
+
+    // So is a folder.
+    std::filesystem::remove(home.File("ravlet.ini"));
+    std::filesystem::create_directory(home.File("ravlet.ini"));
+    r = Cli("settings --write");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(home.File("ravlet.ini")));
+}
+
+TEST(CliSettings, AnEmptyDownloadFolderIsTheWorkFolder) {
+    test::TempHome home;
+    for (const char* set : {"'savedir='", "'savedir=   '"}) {
+        const Result r = Cli(std::string("settings --set ") + set);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("\r\nsavedir=" + home.File("tmp/") + "\r\n"), std::string::npos)
+            << set << "\n"
+            << r.out;
+    }
+    test::TestHttpServer server;
+    test::TestResponse a;
+    a.body = "A";
+    server.Route("/ok/a.txt", a);
+    const std::string list = server.Url("/ok/a.txt") + "\n";
+    const Result r = test::RunCli("download --set savedir= --dry-run -", &list);
+    EXPECT_NE(r.out.find(" -> " + home.File("tmp/a.txt") + ": download"), std::string::npos)
+        << r.out;
 }
 
 struct RefusedCase {

@@ -38,6 +38,7 @@ TEST(FilterCleanup, Judging) {
         {2, ".", 1, ""},
         {2, "/dir/.", 2, "/dir/"},
         {2, "/dir.", 0, "/dir."},
+        {2, "/.", 2, "/"},
         {3, "/dir/.#x", 2, "/dir/"},  // the anchor goes first, then the dot
         {3, "#", 1, ""},
         {4, "/dir/?N=D", 1, ""},
@@ -61,9 +62,20 @@ TEST(FilterCleanup, Judging) {
 }
 
 TEST(FilterCleanup, AnEmptyTextIsNeverADuplicate) {
-    auto everything = [](const std::string&) { return true; };
-    std::string link = "#x";
-    EXPECT_EQ(CleanupFilter{kCleanupCutAnchor | kCleanupDoubles}.Judge(link, "", everything), 1);
+    // The list answers that every text is elsewhere; an empty row is still not taken for a
+    // duplicate, and the list is not even asked.
+    int asked = 0;
+    auto everything = [&asked](const std::string&) {
+        ++asked;
+        return true;
+    };
+    std::string link;
+    EXPECT_EQ(CleanupFilter{kCleanupDoubles}.Judge(link, "", everything), 0);
+    EXPECT_EQ(link, "");
+    EXPECT_EQ(asked, 0);
+    link = "/a";
+    EXPECT_EQ(CleanupFilter{kCleanupDoubles}.Judge(link, "", everything), 1);
+    EXPECT_EQ(asked, 1);
 }
 
 TEST(FilterCleanup, DataBlockRoundTrips) {

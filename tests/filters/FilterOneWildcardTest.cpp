@@ -30,8 +30,17 @@ TEST(FilterOneWildcard, Judging) {
         {"img*.jpg", 3, "/pics/a.png", 1, "/pics/a.png"},
         {"img*.jpg", 4, "/pics/a.png", 0, "/pics/a.png"},
         {"img*.jpg", 9, "/pics/a.png", 0, "/pics/a.png"},  // above 4 acts as 4
-        {"a*", 3, "/a/b", 1, "/a/b"},                      // a last star never matches
-        {"*", 3, "/a/b", 1, "/a/b"},
+        // A last star: the match runs from the front to the end of the link.
+        {"files/f1*", 3, "http://h/files/f1.zip", 0, "http://h/files/f1.zip"},
+        {"files/f1*", 3, "http://h/files/f2.zip", 1, "http://h/files/f2.zip"},
+        {"files/f1*", 4, "http://h/files/f1.zip", 1, "http://h/files/f1.zip"},
+        {"img*", 1, "/a/img/b.gif", 2, "/a/"},
+        {"img*", 2, "/a/img/b.gif", 2, "img/b.gif"},
+        {"img*", 3, "/a/img", 0, "/a/img"},  // the front at the very end still matches
+        {"a*", 3, "/a/b", 0, "/a/b"},
+        {"*", 3, "/a/b", 0, "/a/b"},
+        {"*", 2, "/a/b", 2, "/a/b"},
+        {"*", 3, "", 1, ""},
         {"*b", 3, "b/a", 1, "b/a"},  // back only after the first character
         {"*b", 3, "/ab", 0, "/ab"},
         {"*b", 2, "/ab", 2, "/ab"},

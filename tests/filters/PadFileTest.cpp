@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include <string>
 #include <vector>
@@ -248,6 +252,48 @@ TEST_F(PadFileTest, DamagedElementsAreSkipped) {
     }
 }
 
+// An unfinished tag in a filter's data is text: the filter ends at its own "</filter>", the
+// damaged line is skipped, and the next filter keeps its data.
+TEST_F(PadFileTest, AnUnfinishedTagDoesNotSwallowTheNextFilter) {
+    const std::string damaged[] = {"\t\t<data name=\"opts\" value=\"1\"\r\n",
+                                   "\t\tx<y\r\n\t\t<data name=\"opts\" value=\"1\" />\r\n",
+                                   "\t\t<data name=\"opts\" value=\"1\" /> x<y\r\n"};
+    for (const std::string& lines : damaged) {
+        const std::string text =
+            "<filterravpad selected=\"0\">\r\n"
+            "\t<filter type=\"Cleanup\" caption=\"first\" enabled=\"1\" collapsed=\"0\" >\r\n" +
+            lines +
+            "\t</filter>\r\n"
+            "\t<filter type=\"Cleanup\" caption=\"second\" enabled=\"1\" collapsed=\"0\" >\r\n"
+            "\t\t<data name=\"opts\" value=\"16\" />\r\n"
+            "\t</filter>\r\n"
+            "</filterravpad>";
+        FilterPad pad;
+        PadRead(pad, text);
+        const auto tree = Tree(pad);
+        ASSERT_EQ(tree.size(), 2u) << lines;
+        EXPECT_EQ(tree[0].caption, "first");
+        EXPECT_EQ(tree[1].caption, "second");
+        EXPECT_EQ(pad.FilterAt(2)->cleanup.opts, 16) << lines;
+        const bool dataLineWhole = lines.find("/>") != std::string::npos;
+        EXPECT_EQ(pad.FilterAt(1)->cleanup.opts, dataLineWhole ? 1 : 0) << lines;
+    }
+}
+
+TEST_F(PadFileTest, AFilterCaptionWithMarkupCharactersSurvivesSaveAndRead) {
+    FilterPad pad;
+    const int f = pad.AddFilter("Cleanup");
+    pad.List().EntryData(f, "caption", std::string("a \"b\" <c> & <d"));
+    pad.FilterAt(f)->cleanup.opts = 2;
+    pad.AddFilter("Cleanup");
+    FilterPad again;
+    ASSERT_EQ(PadRead(again, PadWrite(pad)).status, PadReadStatus::Ok);
+    ExpectSameTree(pad, again);
+    EXPECT_EQ(again.List().Entry(f)->caption, "a \"b\" <c> & <d");
+    ASSERT_NE(again.FilterAt(f), nullptr);
+    EXPECT_EQ(again.FilterAt(f)->cleanup.opts, 2);
+}
+
 TEST_F(PadFileTest, UnknownKindsSurviveASave) {
     const std::string text =
         "<filterravpad selected=\"1\">\r\n"
@@ -320,17 +366,32 @@ TEST_F(PadFileTest, DefaultFile) {
     EXPECT_EQ(PadReadDefault(again).status, PadReadStatus::Ok);
     ExpectSameTree(pad, again);
 
-    // A folder that cannot be written: the save fails and the old file stays.
-    chmod(home.path().c_str(), 0500);
-    FilterPad empty;
+    // A disk that fills up midway (a file-size limit, which holds for root too): the save
+    // fails and the old file stays whole.
+    FilterPad bigger;
+    BuildSample(bigger);
+    for (int i = 0; i < 50; ++i) bigger.AddFilter("Cleanup");
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = PadWrite(pad).size();
+    setrlimit(RLIMIT_FSIZE, &small);
     std::string error;
-    const bool saved = PadSaveDefault(empty, &error);
-    chmod(home.path().c_str(), 0700);
-    if (geteuid() != 0) {
-        EXPECT_FALSE(saved);
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
-    }
+    const bool saved = PadSaveDefault(bigger, &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
+
+    // A folder at the file's name is not replaced.
+    std::filesystem::remove(home.File("default.rvp"));
+    std::filesystem::create_directory(home.File("default.rvp"));
+    error.clear();
+    EXPECT_FALSE(PadSaveDefault(pad, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(home.File("default.rvp")));
 }
 
 }  // namespace ravlet

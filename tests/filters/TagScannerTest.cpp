@@ -80,6 +80,10 @@ TEST(TagScanner, FindsTagsByPosition) {
         {"<a/><b>", 2, 5, "b", false, 8},        // search from inside the first tag
         {"<a>", 0, 1, "a", false, 4},            // position 0 is taken as 1
         {"<a>", 9, 0, "", false, 0},             // beyond the end
+        // A "<" whose tag does not end before the next "<" is text.
+        {"<d n=\"1\"\r\n</f>", 1, 0, "", false, 0},
+        {"x<y <d>", 1, 5, "d", false, 8},
+        {"<d v=\"a<b\">", 1, 1, "d", false, 12},  // a "<" in a quoted value is text
     };
     for (const auto& r : rows) {
         TagInfo tag;
@@ -205,6 +209,14 @@ TEST(TagScanner, IndexSkipsTagsInsideValues) {
     EXPECT_EQ(index.MatchClose(14, text.size()), text.size() - 3);
     // The plain search takes the value's "<g " for a tag.
     EXPECT_EQ(TagFindOpen(text, 2, "g"), 7u);
+}
+
+TEST(TagScanner, IndexTakesAnUnfinishedTagForText) {
+    // The data tag lacks its ">": the filter still closes at its own "</f>".
+    const std::string text = "<f><d v=\"1\"\r\n</f><f><d v=\"2\" /></f>";
+    const TagIndex index(text, "f");
+    EXPECT_EQ(index.FindClose(4), text.find("</f>") + 1);
+    EXPECT_EQ(index.FindOpen(2), text.find("<f>", 1) + 1);
 }
 
 }  // namespace ravlet

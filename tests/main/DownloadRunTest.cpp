@@ -186,11 +186,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "skipping: is text/html - Url: {U}", true, false},
         LinkRow{"html with charset skipped", Body("<p>", "text/html; charset=utf-8"), IgnoreText,
                 "skipping: is text/html - Url: {U}", true, false},
+        LinkRow{"html in capitals skipped", Body("<p>", "TEXT/HTML; charset=utf-8"), IgnoreText,
+                "skipping: is text/html - Url: {U}", true, false},
         LinkRow{"html taken unless ignored", Body("<p>", "text/html"), {}, "", true, true},
         LinkRow{"plain text not html", Body("x", "text/plain"), IgnoreText, "", true, true},
         LinkRow{"below the minimum", Sized(500), Sizes(1000, 0),
                 "skipping: wrong size (500) - Url: {U}", true, false},
         LinkRow{"above the minimum", Sized(5000), Sizes(1000, 0), "", true, true},
+        LinkRow{"at the minimum", Sized(1000), Sizes(1000, 0), "", true, true},
         LinkRow{"no length skipped", Sized(5000, false), Sizes(1000, 0),
                 "skipping: wrong size (0) - Url: {U}", true, false},
         LinkRow{"no length taken when allowed", Sized(5000, false), Sizes(1000, 0, true), "", true,
@@ -344,7 +347,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DispositionRow{
             "quoted name with blank", "attachment; filename=\"my file.zip\"", 1, {"my file.zip"}},
-        DispositionRow{"parameters kept", "attachment; filename=a.zip; x=1", 1, {"a.zip; x=1"}},
+        DispositionRow{
+            "parameters after the name", "attachment; filename=a.zip; x=1", 1, {"a.zip"}},
+        DispositionRow{"name and extended name",
+                       "attachment; filename=\"report.pdf\"; filename*=UTF-8''report.pdf",
+                       1,
+                       {"report.pdf"}},
+        DispositionRow{"terminal escapes in the name",
+                       "attachment; filename=\"a\x1b]0;x\x07\x7f"
+                       "b.txt\"",
+                       1,
+                       {"a_]0;x__b.txt"}},
         DispositionRow{"rebuilt folders", "attachment; filename=r.pdf", 3, {"127.0.0.1/d/r.pdf"}},
         DispositionRow{"dot dots with backslashes",
                        "attachment; filename=\"..\\..\\evil.sh\"",
@@ -403,6 +416,62 @@ TEST_F(Download, LocalFilesDownloadThroughTheFileHandler) {
               Names{"Error: Http Code not OK (200):404 - Url: file://" + home.File("missing.txt")});
     EXPECT_EQ(Content("source.txt"), "local");
     EXPECT_EQ(Files(), Names{"source.txt"});
+}
+
+// A page from the network cannot make the run copy local files; a local page can.
+TEST_F(Download, LocalLinksOfARemotePageAreRefused) {
+    home.Write("secret.txt", "local");
+    server.Route("/public.zip", Body("P"));
+    const std::string local = "file://" + home.File("secret.txt");
+    host.page = server.Url("/page.html");
+    List({local, server.Url("/public.zip")});
+    run.doSuck();
+    EXPECT_EQ(log, Names{"Error: a local address in a remote page - Url: " + local});
+    EXPECT_EQ(Files(), Names{"public.zip"});
+    EXPECT_EQ(run.Errors(), 1);
+
+    log.clear();
+    host.page = "file://" + home.File("page.html");
+    run.doSuck();
+    EXPECT_EQ(Content("secret.txt"), "local");
+}
+
+// A folder inside the download folder that is a link to elsewhere is not followed.
+TEST_F(Download, ALinkedFolderDoesNotLeadOutOfTheDownloadFolder) {
+    server.Route("/a.zip", Body("A"));
+    settings.filenaming = 2;  // host, then the file name
+    fs::create_directories(home.File("elsewhere"));
+    fs::create_directories(settings.savedir);
+    fs::create_directory_symlink(home.File("elsewhere"), settings.savedir + "127.0.0.1");
+    List({server.Url("/a.zip")});
+    run.doSuck();
+    EXPECT_FALSE(fs::exists(home.File("elsewhere/a.zip")));
+    EXPECT_TRUE(fs::is_empty(home.File("elsewhere")));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0], "Error: a link leads out of the download folder - File: " + settings.savedir +
+                          "127.0.0.1/a.zip - Url: " + server.Url("/a.zip"));
+    EXPECT_EQ(run.Errors(), 1);
+
+    // Deeper folders are not created through the link either.
+    log.clear();
+    settings.filenaming = 3;
+    server.Route("/d/e/b.zip", Body("B"));
+    host.list.Clear();
+    List({server.Url("/d/e/b.zip")});
+    run.doSuck();
+    EXPECT_TRUE(fs::is_empty(home.File("elsewhere")));
+    EXPECT_EQ(run.Errors(), 1);
+}
+
+// A download folder that is itself a link is where the files go.
+TEST_F(Download, ADownloadFolderThatIsALinkIsUsed) {
+    server.Route("/a.zip", Body("A"));
+    fs::create_directories(home.File("real"));
+    fs::create_directory_symlink(home.File("real"), home.File("dl"));
+    List({server.Url("/a.zip")});
+    run.doSuck();
+    EXPECT_EQ(log, Names{});
+    EXPECT_EQ(home.Read("real/a.zip"), "A");
 }
 
 // The existing-file rules over whole runs.

@@ -135,11 +135,35 @@ TEST(GetTask, NonHtmlAcceptedIsParsed) {
     EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
 }
 
-TEST(GetTask, ContentTypeInCapitalsIsAskedAbout) {
+TEST(GetTask, ContentTypeInCapitalsIsHtml) {
     Get g;
     g.Press(g.server.Url("/caps.html"));
-    ASSERT_EQ(g.f.ui.messages.size(), 1u);
-    EXPECT_NE(g.f.ui.messages[0].text.find("Mimetype:TEXT/HTML"), std::string::npos);
+    EXPECT_TRUE(g.f.ui.messages.empty());
+    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
+}
+
+// An error page's links are not the page's: the list stays, the status bar and the log say
+// why.
+TEST(GetTask, APageWithAnErrorStatusIsNotParsed) {
+    Get g;
+    test::TestResponse gone = Page("<a href=help.html>help</a>");
+    gone.status = 404;
+    gone.reason = "Not Found";
+    g.server.Route("/gone.html", gone);
+    g.f.Rows({"kept"});
+    g.Press(g.server.Url("/gone.html"));
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+    const std::string line =
+        "Error: Http Code not OK (200):404 - Url: " + g.server.Url("/gone.html");
+    EXPECT_EQ(g.f.main->StatusBar.Caption(), line);
+    EXPECT_NE(g.f.main->Log().txtLog().find(line), std::string::npos) << g.f.main->Log().txtLog();
+    EXPECT_EQ(g.f.main->State(), 0);
+    EXPECT_EQ(g.f.home.Read("ravlet.hst"), "") << "an error page is not recorded";
+
+    // The local handler's 404 counts as well.
+    g.Press("file://" + g.f.home.File("missing.html"));
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
+    EXPECT_EQ(g.f.main->StatusBar.Caption().rfind("Error: Http Code not OK (200):404", 0), 0u);
 }
 
 TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
@@ -147,9 +171,10 @@ TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
     g.f.main->txtUrl.text = g.server.Url("/data.bin");
     g.f.main->GetPage(false, false, true);
     EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
-    g.f.main->txtUrl.text = g.server.Url("/caps.html");
+    g.f.main->txtUrl.text = g.server.Url("/data.bin");
+    g.f.Rows({"kept"});
     g.f.main->GetPage(false, false, false);
-    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
+    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
     EXPECT_TRUE(g.f.ui.messages.empty());
 }
 

@@ -46,6 +46,7 @@ TEST_P(NamingRows, TargetBelowTheFolder) {
 }
 
 const std::string k300(300, 'a');
+const std::string k16(16, 'e');
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NamingRows,
@@ -106,6 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"long file name shortened", "http://h/" + k300 + ".jpg", 1, 0,
                 std::string(251, 'a') + ".jpg"},
         NameRow{"long name without extension", "http://h/" + k300, 1, 0, std::string(255, 'a')},
+        NameRow{"extension of the longest kept length", "http://h/" + k300 + "." + k16, 1, 0,
+                std::string(238, 'a') + "." + k16},
+        NameRow{"extension one byte too long", "http://h/" + k300 + ".b" + k16, 1, 0,
+                (k300 + ".b" + k16).substr(0, 255)},
+        // IPv6 hosts: the brackets stay, the port never comes under rules 2 and 3.
+        NameRow{"ipv6 long", "http://[::1]:81/d/f.gif", 0, 0, "[__1]_81_d_f.gif"},
+        NameRow{"ipv6 server short", "http://[::1]:81/d/f.gif", 2, 0, "[__1]/f.gif"},
+        NameRow{"ipv6 rebuild", "http://[::1]:81/d/f.gif", 3, 0, "[__1]/d/f.gif"},
+        NameRow{"nul byte in a name", std::string("http://h/a\0b.txt", 16), 1, 0, "a_b.txt"},
         NameRow{"long folder shortened", "http://h/" + k300 + "/f.txt", 3, 0,
                 "h/" + std::string(255, 'a') + "/f.txt"}),
     test::RowName{});
@@ -193,8 +203,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DispositionRow{"quoted with blank", "attachment; filename=\"my file.zip\"",
                        "http://h/d/get.php?id=1", 1, "my file.zip"},
-        DispositionRow{"unquoted keeps further parameters", "attachment; filename=a.zip; size=10",
-                       "http://h/d/get.php?id=1", 1, "a.zip; size=10"},
+        DispositionRow{"unquoted ends at the next parameter", "attachment; filename=a.zip; size=10",
+                       "http://h/d/get.php?id=1", 1, "a.zip"},
+        DispositionRow{"quoted and extended",
+                       "attachment; filename=\"report.pdf\"; filename*=UTF-8''report.pdf",
+                       "http://h/g", 1, "report.pdf"},
+        DispositionRow{"extended wins and is decoded",
+                       "attachment; filename=\"plain.txt\"; filename*=UTF-8''na%C3%AFve%20r.txt",
+                       "http://h/g", 1, "na\xC3\xAFve r.txt"},
+        DispositionRow{"extended latin 1", "attachment; filename*=iso-8859-1'en'%E9t%E9.txt",
+                       "http://h/g", 1, "\xC3\xA9t\xC3\xA9.txt"},
+        DispositionRow{"extended without its form is ignored",
+                       "attachment; filename*=bad.txt; filename=good.txt", "http://h/g", 1,
+                       "good.txt"},
+        DispositionRow{"semicolon inside quotes", "attachment; filename=\"a;b.txt\"; size=3",
+                       "http://h/g", 1, "a;b.txt"},
+        DispositionRow{"escaped quote inside quotes", "attachment; filename=\"a\\\"b.txt\"",
+                       "http://h/g", 1, "a_b.txt"},
+        DispositionRow{"blanks around the equals sign", "attachment; filename = \"c d.txt\" ",
+                       "http://h/g", 1, "c d.txt"},
+        DispositionRow{"another parameter ending in filename", "attachment; xfilename=x.txt",
+                       "http://h/g", 1, ""},
         DispositionRow{"letter case ignored", "ATTACHMENT; FILENAME=x.bin", "http://h/g", 1,
                        "x.bin"},
         DispositionRow{"blanks trimmed", "attachment; filename=  s.txt  ", "http://h/g", 1,
@@ -202,8 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
         DispositionRow{"query dropped under rebuild", "attachment; filename=r.pdf",
                        "http://h/d/get.php?id=1", 3, "h/d/r.pdf"},
         DispositionRow{"first filename counts", "filename=a.txt; filename=b.txt", "http://h/g", 1,
-                       "a.txt; filename=b.txt"},
-        DispositionRow{"lone quote kept", "filename=\"", "http://h/g", 1, "_"},
+                       "a.txt"},
+        DispositionRow{"open quote runs to the end", "filename=\"x.txt", "http://h/g", 1, "x.txt"},
+        DispositionRow{"lone quote names nothing", "filename=\"", "http://h/g", 1, ""},
         DispositionRow{"no file name", "inline", "http://h/g", 1, ""},
         DispositionRow{"empty quotes", "attachment; filename=\"\"", "http://h/g", 1, ""},
         DispositionRow{"hostile backslashes short", "attachment; filename=\"..\\..\\evil.sh\"",

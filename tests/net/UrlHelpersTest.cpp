@@ -68,6 +68,12 @@ TEST(UrlSplit, Parts) {
     ASSERT_TRUE(UrlSplit("https://host", p));
     EXPECT_EQ(p.host, "host");
     EXPECT_EQ(p.path, "");
+    // A bracketed IPv6 host keeps its colons; the port follows the bracket.
+    ASSERT_TRUE(UrlSplit("http://[::1]:81/x", p));
+    EXPECT_EQ(p.host, "[::1]");
+    EXPECT_EQ(p.port, "81");
+    EXPECT_EQ(p.path, "/x");
+    EXPECT_EQ(UrlSite("http://[::1]:81/x"), "http://[::1]");
     UrlParts untouched;
     untouched.host = "keep";
     EXPECT_FALSE(UrlSplit("host/x", untouched));
@@ -102,13 +108,34 @@ TEST(UrlTexts, FragmentAndAmp) {
 TEST(UrlCanonicalize, DotSegmentsEscapesAndLength) {
     EXPECT_EQ(UrlCanonicalize(""), "");
     EXPECT_EQ(UrlCanonicalize("http://host/a/b/../c/./d.html"), "http://host/a/c/d.html");
-    EXPECT_EQ(UrlCanonicalize("http://host/a%20b/%41.gif"), "http://host/a b/A.gif");
     EXPECT_EQ(UrlCanonicalize("http://host/../x"), "http://host/x");
     EXPECT_EQ(UrlCanonicalize("http://host/a/?q=../x"), "http://host/a/?q=../x");
     EXPECT_EQ(UrlCanonicalize("mailto:a@b"), "mailto:a@b");
     // Long addresses are canonicalised like short ones, never dropped.
     const std::string longPath(5000, 'p');
     EXPECT_EQ(UrlCanonicalize("http://host/x/../" + longPath), "http://host/" + longPath);
+}
+
+// The canonical address asks the server for the same thing as the one given.
+TEST(UrlCanonicalize, KeepsWhatTheAddressAsksFor) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"http://h/a%41", "http://h/aA"},  // an escape at the very end
+        {"http://h/%7e%2Dx%5F%2e", "http://h/~-x_."},
+        {"http://h/a%20b.html", "http://h/a%20b.html"},
+        {"http://h/a b.html", "http://h/a%20b.html"},
+        {"http://h/s?q=rock%26roll", "http://h/s?q=rock%26roll"},
+        {"http://h/a%2Fb", "http://h/a%2Fb"},
+        {"http://h/a%3Fb", "http://h/a%3Fb"},
+        {"http://h/a%23b", "http://h/a%23b"},
+        {"http://h/100%25", "http://h/100%25"},
+        {"http://h/%25%41", "http://h/%25A"},  // decoded once, not twice
+        {"http://h/%0A%7F%C3%A9", "http://h/%0A%7F%C3%A9"},
+        {"http://h/%3C%3E%22", "http://h/%3C%3E%22"},
+        {"http://h/50%", "http://h/50%"},
+        {"http://h/%4", "http://h/%4"},
+        {"http://h/\xC3\xA9\t", "http://h/%C3%A9%09"},
+    };
+    for (const auto& [in, out] : rows) EXPECT_EQ(UrlCanonicalize(in), out) << in;
 }
 
 TEST(UrlFileToPath, LocalAndServerPaths) {

@@ -15,6 +15,10 @@ TEST(RemoveDotSegments, Paths) {
         {"", ""},
         {"/", "/"},
         {"/a//b", "/a//b"},
+        {"/..", "/"},
+        {"a/..", ""},
+        {"a/b/..", "a/"},
+        {"..", "../"},
     };
     for (const auto& [in, out] : rows) EXPECT_EQ(RemoveDotSegments(in), out) << in;
 }
