@@ -208,8 +208,8 @@ def main():
                 if status is None:
                     verdict, why = "caught", "the tests hung"
                 elif status != 0:
-                    failed = [l.split("]", 1)[1].strip() for l in out.splitlines()
-                              if l.startswith("[  FAILED  ]") and "," not in l]
+                    failed = [l.split("]", 1)[1].split(",")[0].strip() for l in out.splitlines()
+                              if l.startswith("[  FAILED  ]") and " listed below" not in l]
                     verdict, why = "caught", (failed[0] if failed else f"exit status {status}")
                 elif ran_tests(out) == 0:
                     verdict, why = "n/a", f"the filter '{r.filter}' runs no test"

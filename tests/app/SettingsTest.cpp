@@ -224,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoolCase{"", "scanimg=-1", &S::scanimg, true},
         BoolCase{"", "scanimg=TRUE", &S::scanimg, true},
         BoolCase{"", "scanimg= true ", &S::scanimg, true},
+        BoolCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
+        BoolCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
         BoolCase{"", "scanlink=False", &S::scanlink, false},
         BoolCase{"", "scanlink=0.0", &S::scanlink, false},
         BoolCase{"", "scanimg=0.25", &S::scanimg, true},
@@ -234,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         // flags: the leading number, not zero
         BoolCase{"", "confirmclose=0", &S::confirmclose, false},
         BoolCase{"", "confirmclose=2", &S::confirmclose, true},
+        BoolCase{"", "confirmclose=-1", &S::confirmclose, true},
         BoolCase{"", "confirmclose=letters", &S::confirmclose, false},
         BoolCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
         BoolCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
