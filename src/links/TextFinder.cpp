@@ -90,7 +90,44 @@ bool DetectAvx2() {
 const bool hasAvx2 = DetectAvx2();
 #endif
 
+FinderPath BestPath() {
+#ifdef RAVLET_FINDER_X86
+    return hasAvx2 ? FinderPath::Avx2 : FinderPath::Sse2;
+#else
+    return FinderPath::Scalar;
+#endif
+}
+
+FinderPath activePath = BestPath();
+
 }  // namespace
+
+bool ForceFinderPath(FinderPath path) {
+    switch (path) {
+        case FinderPath::Best:
+            activePath = BestPath();
+            return true;
+        case FinderPath::Scalar:
+            activePath = path;
+            return true;
+        case FinderPath::Sse2:
+#ifdef RAVLET_FINDER_X86
+            activePath = path;
+            return true;
+#else
+            return false;
+#endif
+        case FinderPath::Avx2:
+#ifdef RAVLET_FINDER_X86
+            if (!hasAvx2) return false;
+            activePath = path;
+            return true;
+#else
+            return false;
+#endif
+    }
+    return false;
+}
 
 TextFinder::TextFinder(std::string_view needle, bool ignoreCase)
     : needle_(needle), ignoreCase_(ignoreCase) {
@@ -131,12 +168,15 @@ std::size_t TextFinder::Find(std::string_view text, std::size_t from) const {
         return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - s) : npos;
     }
 #ifdef RAVLET_FINDER_X86
-    const Ends e{static_cast<unsigned char>(needle_.front()),
-                 static_cast<unsigned char>(needle_.back()), firstMask_, lastMask_, m - 1};
-    auto confirm = [this](const char* at) { return Matches(at); };
-    const std::size_t hit =
-        hasAvx2 ? ScanAvx2(s, i, end, e, confirm, &i) : ScanSse2(s, i, end, e, confirm, &i);
-    if (hit != npos) return hit;
+    if (activePath != FinderPath::Scalar) {
+        const Ends e{static_cast<unsigned char>(needle_.front()),
+                     static_cast<unsigned char>(needle_.back()), firstMask_, lastMask_, m - 1};
+        auto confirm = [this](const char* at) { return Matches(at); };
+        const std::size_t hit = activePath == FinderPath::Avx2
+                                    ? ScanAvx2(s, i, end, e, confirm, &i)
+                                    : ScanSse2(s, i, end, e, confirm, &i);
+        if (hit != npos) return hit;
+    }
 #endif
     for (; i < end; ++i) {
         if (Matches(s + i)) return i;

@@ -9,6 +9,7 @@
 #include "app/LogSink.h"
 #include "app/Settings.h"
 #include "support/FakeMainWindow.h"
+#include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{"/u:http://example.com/ extra", {"txtUrl=http://example.com/", "cGo_Click"}},
         PlainCase{"/u:", {"txtUrl=", "cGo_Click"}},
         // the marker counts only from the fourth character of the address on
-        PlainCase{"/u:ab/s:ravlet.l00", {"txtUrl=ab/s:ravlet.l00", "cGo_Click"}}));
+        PlainCase{"/u:ab/s:ravlet.l00", {"txtUrl=ab/s:ravlet.l00", "cGo_Click"}}),
+    test::KeyedName<&PlainCase::commandLine>{});
 
 TEST(CommandLine, HandOverReadsAndDeletesTheSelectionFile) {
     Handler h;
@@ -117,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SelectionFile,
                                            SelectionCase{"one\r\ntwo", "one\r\ntwo\r\n"},
                                            SelectionCase{"one\rtwo\r", "one\r\ntwo\r\n"},
                                            SelectionCase{"one\ntwo\n", "one\r\ntwo\r\n"},
-                                           SelectionCase{"a\r\n\r\nb", "a\r\n\r\nb\r\n"}));
+                                           SelectionCase{"a\r\n\r\nb", "a\r\n\r\nb\r\n"}),
+                         test::KeyedName<&SelectionCase::bytes>{});
 
 TEST(CommandLine, AMissingSelectionFileIsAnEmptySelectionWithALogLine) {
     Handler h;

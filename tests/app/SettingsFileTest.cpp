@@ -11,6 +11,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
@@ -155,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"duplicates", "scanimg=0\r\nscanimg=1\r\nnettimeout=1\r\nnettimeout=777"},
         BadFileCase{"unknown keys", "foo=bar\r\n=\r\n==\r\n=1\r\nscanimg==1" + kTail},
         BadFileCase{"unconvertible", "winrefinerw=wide\r\nscanimg=maybe" + kTail},
-        BadFileCase{"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + kTail}));
+        BadFileCase{"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + kTail}),
+    test::KeyedName<&BadFileCase::name>{});
 
 TEST(SettingsFile, AFolderInsteadOfAFileIsAnError) {
     test::TempHome home;

@@ -5,6 +5,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
@@ -192,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
         NumberCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
         NumberCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
-        NumberCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2}));
+        NumberCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2}),
+    test::KeyedName<&NumberCase::line>{});
 
 struct BoolCase {
     const char* before;
@@ -222,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoolCase{"", "scanimg=-1", &S::scanimg, true},
         BoolCase{"", "scanimg=TRUE", &S::scanimg, true},
         BoolCase{"", "scanimg= true ", &S::scanimg, true},
+        BoolCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
+        BoolCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
         BoolCase{"", "scanlink=False", &S::scanlink, false},
         BoolCase{"", "scanlink=0.0", &S::scanlink, false},
         BoolCase{"", "scanimg=0.25", &S::scanimg, true},
@@ -232,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         // flags: the leading number, not zero
         BoolCase{"", "confirmclose=0", &S::confirmclose, false},
         BoolCase{"", "confirmclose=2", &S::confirmclose, true},
+        BoolCase{"", "confirmclose=-1", &S::confirmclose, true},
         BoolCase{"", "confirmclose=letters", &S::confirmclose, false},
         BoolCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
         BoolCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
@@ -239,7 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoolCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
         BoolCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
         BoolCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
-        BoolCase{"", "rerouteauto=1", &S::ReRouteAuto, false}));  // keys are case-sensitive
+        BoolCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
+    test::KeyedName<&BoolCase::line>{});  // keys are case-sensitive
 
 struct TextCase {
     const char* line;
@@ -265,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"netProxy=one\r\ntwo", &S::netProxy, "onetwo"},
                       TextCase{"user-agent=ravlet/1", &S::user_agent, "ravlet/1"},
                       TextCase{"=orphan", &S::netProxy, ""},
-                      TextCase{"// netProxy=commented", &S::netProxy, ""}));
+                      TextCase{"// netProxy=commented", &S::netProxy, ""}),
+    test::KeyedName<&TextCase::line>{});
 
 TEST(Settings, ApplyLineTellsWhetherItSetSomething) {
     Settings s = Defaults();

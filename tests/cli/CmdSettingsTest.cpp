@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "support/RowName.h"
 #include "support/RunCli.h"
 #include "support/TempHome.h"
 #include "support/TestHttpServer.h"
@@ -153,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"settings --set winrefinerw=wide --write", 2},
                       RefusedCase{"settings --set scanimg --write", 2},
                       RefusedCase{"settings --set", 2}, RefusedCase{"settings --bogus", 2},
-                      RefusedCase{"settings --settings /no/such.ini", 1}));
+                      RefusedCase{"settings --settings /no/such.ini", 1}),
+    test::KeyedName<&RefusedCase::args>{});
 
 TEST(CliSettings, HelpNamesTheCommand) {
     const Result all = Cli("--help");

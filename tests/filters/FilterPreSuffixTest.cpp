@@ -39,6 +39,7 @@ TEST(FilterPreSuffix, Judging) {
         {".zip", "", false, false, "zip", 1, "zip"},
         {"", "/dl/", true, false, "/dl/", 2, ""},  // cut to an empty text
         {"", "/dl/", false, false, "/d", 1, "/d"},
+        {"", "/dl/", true, false, "/mirror/dl/f.zip", 1, "/mirror/dl/f.zip"},  // not at the front
     };
     for (const auto& r : rows) {
         PreSuffixFilter f{r.suffix, r.prefix, r.cut, r.invert};

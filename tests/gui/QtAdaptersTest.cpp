@@ -7,6 +7,7 @@
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
 #include "gui/QtUserInterface.h"
+#include "support/RowName.h"
 
 namespace ravlet::gui {
 
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{Qt::Key_Enter, Qt::KeypadModifier, {Key_Enter}},
         KeyCase{Qt::Key_Backspace, Qt::ControlModifier, {Key_Backspace, false, true, false}},
         KeyCase{Qt::Key_Menu, Qt::NoModifier, {Key_Menu}},
-        KeyCase{Qt::Key_Eacute, Qt::NoModifier, {0}}));
+        KeyCase{Qt::Key_Eacute, Qt::NoModifier, {0}}),
+    test::KeyedName<&KeyCase::qtKey>{});
 
 TEST(QtKeys, TheControlKeyItself) {
     // Qt adjusts the modifiers of a modifier key's own event; only the key counts here.
@@ -65,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "ravlet listfiles (*.wls);;text files (*.txt);;all files (*.*)"},
                       FilterCase{"HTML files|*.html;*.htm", "HTML files (*.html *.htm)"},
                       FilterCase{"no pattern", ""}, FilterCase{"", ""},
-                      FilterCase{"odd|*.a|dangling", "odd (*.a)"}));
+                      FilterCase{"odd|*.a|dangling", "odd (*.a)"}),
+    test::KeyedName<&FilterCase::filter>{});
 
 TEST(QtText, BytesSurviveTheRoundTripAndLinesLoseTheirCr) {
     const std::string text = "http://h\xc3\xa4st/a?b=1&c=2";

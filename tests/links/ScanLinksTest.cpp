@@ -198,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CleanRow{"x hxxp://h/", "x http://h/"}, CleanRow{"hxxps://h/", "https://h/"},
                       CleanRow{"HXXP://h/", "HXXP://h/"},  // exact letter case
                       CleanRow{"", ""}, CleanRow{"  ", " "}, CleanRow{"=", "="},
-                      CleanRow{" = ", "="}, CleanRow{"hxxp://hxxp://", "http://http://"}));
+                      CleanRow{" = ", "="}, CleanRow{"hxxp://hxxp://", "http://http://"}),
+    test::KeyedName<&CleanRow::before>{});
 
 TEST(CleanPageText, ThenTheBlanksAroundTheEqualsSignNoLongerHide) {
     std::string page = "<a href = \"x.html\">";

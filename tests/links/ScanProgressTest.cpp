@@ -1,7 +1,9 @@
-// What the status bar shows while the scanner runs, and where the window's events are served.
+// What the user sees of the scanner while it runs: the status texts, a gauge that only moves
+// forward and is hidden at the end, and a window that is served after every link found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,87 +14,138 @@
 namespace ravlet {
 namespace {
 
-struct Watched {
-    std::vector<std::string> captions;  // each caption as it changed
-    std::vector<int> steps;             // each step value shown
-    int maxSteps = 0;
-};
-
 class ScanProgress : public ::testing::Test {
   protected:
     ScanProgress() {
         bar.Caption("Ready (0 Links)");
-        seen.captions.push_back(bar.Caption());
+        captions.push_back(bar.Caption());
         bar.OnRedraw([this] {
-            if (seen.captions.empty() || seen.captions.back() != bar.Caption())
-                seen.captions.push_back(bar.Caption());
-            if (seen.steps.empty() || seen.steps.back() != bar.Step())
-                seen.steps.push_back(bar.Step());
-            seen.maxSteps = std::max(seen.maxSteps, bar.Steps());
+            if (captions.back() != bar.Caption()) captions.push_back(bar.Caption());
+            if (bar.Mode() == 1)
+                shown.push_back(bar.Steps() == 0 ? 0 : bar.Step() * 100 / bar.Steps());
         });
     }
+    // The gauge, as drawn while it was shown, never went back or past its end.
+    void ExpectForwardOnly() const {
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            EXPECT_GE(shown[k], 0);
+            EXPECT_LE(shown[k], 100);
+            if (k > 0) {
+                EXPECT_GE(shown[k], shown[k - 1]) << "step " << k;
+            }
+        }
+    }
+    void ExpectHiddenAtTheEnd() const {
+        EXPECT_EQ(bar.Caption(), "Scanning done.");
+        EXPECT_EQ(bar.Mode(), 0);
+        EXPECT_EQ(bar.Step(), 0);
+        EXPECT_EQ(bar.Percent(), 0);
+    }
+
     ctlStatusBar bar;
-    Watched seen;
+    std::vector<std::string> captions;  // each caption as it changed
+    std::vector<int> shown;             // the gauge in percent at each redraw while shown
     std::vector<std::string> found;
 };
 
 TEST_F(ScanProgress, AllFourModesShowEveryGroupInOrder) {
     ScanLinks("<a href=x> http://h/ https://s/", found, 15, &bar);
-    EXPECT_EQ(seen.captions,
+    EXPECT_EQ(captions,
               (std::vector<std::string>{
                   "Ready (0 Links)", "Scanning...", "Scanning href...", "Scanning images...",
                   "Scanning src...", "Scanning plain...", "Parse: http:// (Plain Text)",
                   "Parse: https:// (Plain Text)", "Parse: ftp:// (Plain Text)", "Scanning done."}));
-    // Five reference passes, six image passes, one step for both wild passes, three plain.
-    EXPECT_EQ(seen.steps,
-              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0}));
-    EXPECT_EQ(seen.maxSteps, 21);  // the weights 5 + 6 + 7 + 3
-    EXPECT_EQ(bar.Mode(), 0);      // the gauge is hidden again
-    EXPECT_EQ(bar.Step(), 0);
-    EXPECT_EQ(bar.Percent(), 0);
+    ExpectForwardOnly();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), 0);
+    EXPECT_GT(shown.back(), 50);  // most of the way once every group has run
+    ExpectHiddenAtTheEnd();
 }
 
-TEST_F(ScanProgress, ImagesAndPlainCountFromZero) {
+TEST_F(ScanProgress, EachModeAloneMovesForwardAndEndsHidden) {
+    for (const int mode :
+         std::initializer_list<int>{ScanHref, ScanImages, ScanPlainHttp, ScanHref | ScanWildSrc,
+                                    ScanImages | ScanPlainHttp}) {
+        SCOPED_TRACE(mode);
+        shown.clear();
+        ScanLinks("<a href=x><img src=i> http://h/", found, mode, &bar);
+        ExpectForwardOnly();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_GT(shown.back(), shown.front());  // each of these groups moves the gauge
+        ExpectHiddenAtTheEnd();
+    }
+}
+
+TEST_F(ScanProgress, ASecondScanStartsFromZero) {
+    ScanLinks("<a href=x>", found, ScanHref, &bar);
+    shown.clear();
     ScanLinks("<img src=i>", found, ScanImages | ScanPlainHttp, &bar);
-    EXPECT_EQ(seen.maxSteps, 9);
-    EXPECT_EQ(seen.steps, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
-    ASSERT_GE(seen.captions.size(), 3u);
-    EXPECT_EQ(seen.captions[1], "Scanning...");
-    EXPECT_EQ(seen.captions[2], "Scanning images...");
-    EXPECT_EQ(seen.captions.back(), "Scanning done.");
-}
-
-TEST_F(ScanProgress, WildPassesAloneLeaveTheStepAtZero) {
-    ScanLinks("<x src=a>", found, ScanWildSrc, &bar);
-    EXPECT_EQ(seen.maxSteps, 7);
-    EXPECT_EQ(seen.steps, (std::vector<int>{0}));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), 0);
+    ExpectForwardOnly();
+    ASSERT_GE(captions.size(), 3u);
+    EXPECT_EQ(captions[captions.size() - 1], "Scanning done.");
 }
 
 TEST_F(ScanProgress, PlainTextShowsHowFarItGot) {
-    // 100 bytes with an address at 1-based position 51: 51 % once it is found.
+    // 100 bytes with an address in the middle: about half once it is found.
     std::string page(50, 'x');
     page += "http://h/";
     page.resize(100, 'y');
     std::vector<int> percents;
-    bar.OnRedraw([&] {
-        if (percents.empty() || percents.back() != bar.Percent()) percents.push_back(bar.Percent());
-    });
+    bar.OnRedraw([&] { percents.push_back(bar.Percent()); });
     ScanPlainText(page, "http://", found, &bar);
     EXPECT_EQ(bar.Caption(), "Parse: http:// (Plain Text)");
-    EXPECT_EQ(percents, (std::vector<int>{0, 51}));
+    ASSERT_FALSE(percents.empty());
+    EXPECT_EQ(percents.front(), 0);
+    for (std::size_t k = 1; k < percents.size(); ++k) EXPECT_GE(percents[k], percents[k - 1]);
+    EXPECT_GE(percents.back(), 45);
+    EXPECT_LE(percents.back(), 55);
     EXPECT_EQ(found, (std::vector<std::string>{"http://h/" + std::string(41, 'y')}));
 }
 
-TEST(ScanEvents, AreServedOncePerMatchAndOncePerGroup) {
+// How many links had been found at each serving of the window's events.
+struct ServedAt {
     test::ScriptedUi ui;
+    std::vector<std::size_t> counts;
+    explicit ServedAt(const std::vector<std::string>& found) {
+        ui.onServeEvents = [this, &found] { counts.push_back(found.size()); };
+    }
+    // A Stop could act between any two links: no serving ever let two links pass at once.
+    void ExpectServedAfterEveryLink(std::size_t total) const {
+        std::size_t last = 0;
+        for (const std::size_t n : counts) {
+            EXPECT_LE(n, last + 1);
+            last = n;
+        }
+        EXPECT_EQ(last, total);  // and once after the last
+    }
+};
+
+TEST(ScanEvents, AreServedAfterEveryLinkFound) {
     std::vector<std::string> found;
-    const std::string page = "<a href=1><a href=2><a href=3>";
-    ScanTagAttribute(page, "a", "href", found);
-    EXPECT_EQ(ui.serveCount, 3);
-    ui.serveCount = 0;
-    ScanLinks(page, found, ScanHref, nullptr);
-    // Three matches of the anchor pass, then the one after the reference group.
-    EXPECT_EQ(ui.serveCount, 4);
+    ServedAt served(found);
+    const std::string page =
+        "<a href=1><a href=2><link href=3><img src=4><img lowsrc=5><td background=6>"
+        "<x value=7> http://8 https://9 ftp://10";
+    ScanLinks(page, found, 15, nullptr);
+    ASSERT_EQ(found.size(), 11u);  // the wild pass finds the img src again
+    served.ExpectServedAfterEveryLink(found.size());
+
+    found.clear();
+    served.counts.clear();
+    ScanTagAttribute("<a href=1><a href=2><a href=3>", "a", "href", found);
+    served.ExpectServedAfterEveryLink(3);
+}
+
+TEST(ScanEvents, APageWithoutLinksStillServesTheWindow) {
+    for (const int mode :
+         std::initializer_list<int>{ScanHref, ScanImages, ScanWildSrc, ScanPlainHttp}) {
+        std::vector<std::string> found;
+        ServedAt served(found);
+        ScanLinks(std::string(5000, 'x'), found, mode, nullptr);
+        EXPECT_FALSE(served.counts.empty()) << mode;
+    }
 }
 
 TEST(ScanEvents, AStopSeenInsideAPassDoesNotBreakTheScan) {

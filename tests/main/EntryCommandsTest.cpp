@@ -2,6 +2,7 @@
 
 #include "platform/Shell.h"
 #include "support/MainFixture.h"
+#include "support/RowName.h"
 
 namespace ravlet {
 
@@ -29,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"y.gif", "http://b/dir", "", "http://b/diry.gif"},
                       AddressCase{"/y.gif", "http://b/dir/", "", "http://b/dir//y.gif"},
                       AddressCase{"y.gif", "img/", "http://p/d/page.html", "http://p/d/img/y.gif"},
-                      AddressCase{"y.gif", "", "", "y.gif"}));
+                      AddressCase{"y.gif", "", "", "y.gif"}),
+    test::KeyedName<&AddressCase::entry>{});
 
 class MainEntry : public ::testing::Test {
   protected:

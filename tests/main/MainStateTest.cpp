@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "main/MainControls.h"
 #include "support/MainFixture.h"
+#include "support/RowName.h"
 
 namespace ravlet {
 
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Table, MainStateControls,
                                            ControlsCase{2, "SUFGA"}, ControlsCase{3, "PT"},
                                            ControlsCase{4, "T"}, ControlsCase{5, "ST"},
                                            ControlsCase{6, ""}, ControlsCase{7, ""},
-                                           ControlsCase{8, "U"}, ControlsCase{9, "U"}));
+                                           ControlsCase{8, "U"}, ControlsCase{9, "U"}),
+                         test::KeyedName<&ControlsCase::state>{});
 
 TEST(MainState, IdleAndListReadyShowTheReadyStatus) {
     test::MainFixture f;
@@ -126,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Table, MainTaskBuildbase,
                                            BuildbaseCase{1, "   ", "http://host/dir/"},
                                            BuildbaseCase{1, "http://b/", "http://b/"},
                                            BuildbaseCase{2, "http://b/", "http://host/dir/"},
-                                           BuildbaseCase{3, "", ""}));
+                                           BuildbaseCase{3, "", ""}),
+                         test::KeyedName<&BuildbaseCase::baseBefore>{});
 
 TEST(MainBaseSafe, PrefersABaseWithAScheme) {
     test::MainFixture f;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/MainFixture.h"
+#include "support/RowName.h"
 
 namespace ravlet {
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PointerCase{0, 0, 16, 5, 0}, PointerCase{0, 15, 16, 5, 0},
                       PointerCase{0, 16, 16, 5, 1}, PointerCase{10, 40, 16, 50, 12},
                       PointerCase{0, 1000, 16, 5, 4}, PointerCase{0, -5, 16, 5, 0},
-                      PointerCase{0, 30, 0, 5, 0}, PointerCase{0, 30, 16, 0, -1}));
+                      PointerCase{0, 30, 0, 5, 0}, PointerCase{0, 30, 16, 0, -1}),
+    test::KeyedName<&PointerCase::y>{});
 
 TEST(RowDrag, MovesTheTextAndShiftsTheRowsBetween) {
     test::MainFixture f;

@@ -1,6 +1,7 @@
 #include "net/RvUrl.h"
 
 #include <gtest/gtest.h>
+#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
@@ -59,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"http://host/a#frag?x", "http", "//", "", "", "host", "", "", "a", "",
                  "http://host/a"},
         ParseRow{"http://[::1]:81/x", "http", "//", "", "", "[::1]", "81", "", "x", "",
-                 "http://[::1]:81/x"}));
+                 "http://[::1]:81/x"}),
+    test::KeyedName<&ParseRow::address>{});
 
 TEST(RvUrl, NewInstanceReadsColonSlash) {
     RvUrl u;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
@@ -23,7 +24,8 @@ TEST_P(StatusBarPercent, IsClampedToMinusOneToHundred) {
 INSTANTIATE_TEST_SUITE_P(Rows, StatusBarPercent,
                          ::testing::Values(ClampRow{150, 100}, ClampRow{-5, -1}, ClampRow{0, 0},
                                            ClampRow{100, 100}, ClampRow{-1, -1}, ClampRow{57, 57},
-                                           ClampRow{INT_MAX, 100}, ClampRow{INT_MIN, -1}));
+                                           ClampRow{INT_MAX, 100}, ClampRow{INT_MIN, -1}),
+                         test::KeyedName<&ClampRow::given>{});
 
 class StatusBarMode : public ::testing::TestWithParam<ClampRow> {};
 
@@ -35,7 +37,8 @@ TEST_P(StatusBarMode, IsTheAbsoluteValueClampedToZeroOrOne) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, StatusBarMode,
                          ::testing::Values(ClampRow{0, 0}, ClampRow{1, 1}, ClampRow{-1, 1},
-                                           ClampRow{7, 1}, ClampRow{INT_MIN, 1}));
+                                           ClampRow{7, 1}, ClampRow{INT_MIN, 1}),
+                         test::KeyedName<&ClampRow::given>{});
 
 TEST(StatusBarStep, IsClampedToTheNumberOfSteps) {
     ctlStatusBar bar;
@@ -90,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OverallRow{4, 1, -5, 25},   // -1 % takes a quarter step off 25
                       OverallRow{21, 5, 0, 24},   // the scanner's href group of all four
                       OverallRow{4, 4, 100, 125}  // beyond the width; drawn full
-                      ));
+                      ),
+    test::KeyedName<&OverallRow::overall>{});
 
 TEST(StatusBarRedraw, SameCaptionTwiceRedrawsOnce) {
     ctlStatusBar bar;
