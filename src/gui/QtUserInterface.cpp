@@ -138,6 +138,10 @@ void QtUserInterface::ServeEvents() {
     QCoreApplication::processEvents();
 }
 
+void QtUserInterface::WaitForEvents() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 void QtUserInterface::SetBusy(bool busy) {
     if (busy) {
         ++busy_;

@@ -20,6 +20,7 @@ class QtUserInterface : public UserInterface {
     std::string ChooseFile(const FileDialogRequest& request) override;
     std::string ChooseFolder(const std::string& title, const std::string& start) override;
     void ServeEvents() override;
+    void WaitForEvents() override;
     void SetBusy(bool busy) override;
     bool InputBox(const std::string& prompt, const std::string& title,
                   std::string& answer) override;

@@ -20,7 +20,7 @@ struct FileDialogRequest {
 };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
     // A modal message; an empty title stands for the main window's caption.
     virtual MsgAnswer Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
@@ -30,6 +30,9 @@ public:
     virtual std::string ChooseFolder(const std::string& title, const std::string& start) = 0;
     // Runs whatever window events are pending, so Pause and Stop can act.
     virtual void ServeEvents() = 0;
+    // Waits for the next window event and serves it: a paused loop calls this, so it does
+    // not spin. Interfaces without an event queue just serve what is pending.
+    virtual void WaitForEvents() { ServeEvents(); }
     virtual void SetBusy(bool busy) = 0;
     // Asks for one line of text with answer preset; false when the user cancels. Interfaces
     // that cannot ask answer Cancel.
