@@ -75,9 +75,9 @@ frmScannerWindow::frmScannerWindow(ScannerHost& host, QWidget* owner)
     layout->addLayout(fields);
 
     auto* commands = new QHBoxLayout;
-    zcAny_[0] = Button("&Start", "Start a scan, or continue a paused one");
+    zcAny_[0] = Button("St&art", "Start a scan, or continue a paused one");
     zcAny_[1] = Button("&Pause", "Pause after the current address");
-    zcAny_[2] = Button("S&top", "Stop after the current address");
+    zcAny_[2] = Button("St&op", "Stop after the current address");
     for (int i = 0; i < 3; ++i) {
         commands->addWidget(zcAny_[i]);
         connect(zcAny_[i], &QPushButton::clicked, this, [this, i] { logic_.zcAny_Click(i); });
