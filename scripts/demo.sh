@@ -50,6 +50,14 @@ echo "== refined by the sample filter pad first (archives and music only), into 
 RAVLET_HOME="$home" ./build/ravlet-cli get --links --images --naming 3 \
     --pad examples/pads/archives-and-music.rvp -o "$home/refined" "$page"
 
+echo
+echo "== the site scanner: every address of the site, two levels deep (--depth 2)"
+RAVLET_HOME="$home" ./build/ravlet-cli scan --links --images --depth 2 "$page"
+echo
+echo "== the same scan, then the addresses under the base downloaded into $home/scanned"
+RAVLET_HOME="$home" ./build/ravlet-cli scan --links --images --no-collect-all --download \
+    --naming 3 -o "$home/scanned" "$page"
+
 # The program folder's work folder made, so the first-run question is not asked: the browser
 # hand-over of a selection fills the window's list; the settings are written on closing.
 printf '<a href="one.html">one</a>\r\n<img src="two.png">\r\n' > "$home/ravlet.l00"

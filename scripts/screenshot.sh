@@ -5,6 +5,8 @@
 #   scripts/screenshot.sh refiner [OUT]   docs/refiner.png: the refiner shows itself beside the
 #                                         main window and applies the sample pad
 #                                         examples/pads/archives-and-music.rvp to the list
+#   scripts/screenshot.sh scanner [OUT]   docs/scanner.png: the site scanner, opened from the
+#                                         Tools menu, has walked the sample site examples/site
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
@@ -13,7 +15,8 @@ mode=${1:-main}
 case $mode in
 main) out=${2:-docs/main-window.png} screen=1100x760 ;;
 refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
-*) echo "usage: scripts/screenshot.sh main|refiner [OUT.png]" >&2; exit 2 ;;
+scanner) out=${2:-docs/scanner.png} screen=1700x760 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner|scanner [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)
@@ -45,6 +48,12 @@ if [ "$mode" = main ]; then
     printf 'Auto_Leech=1\r\nRefiner_AutoShow=0\r\nfilenaming=3\r\nsavedir=%s/\r\n' \
         "$work/home/tmp" >"$work/home/ravlet.ini"
     take="python3 scripts/xshot.py shot ravlet '$out'"
+elif [ "$mode" = scanner ]; then
+    # The sample site, with the base built from the start page for the scanner to take.
+    cp -r examples/site/. "$work/site/files/"
+    printf 'Auto_Leech=0\r\nRefiner_AutoShow=0\r\nAuto_BuildBase=2\r\nscanimg=1\r\nsavedir=%s/\r\n' \
+        "$work/home/tmp" >"$work/home/ravlet.ini"
+    take="python3 scripts/xshot.py key ravlet Alt_L+t s && sleep 2 && python3 scripts/xshot.py key scanner Alt_L+a && sleep 4 && python3 scripts/xshot.py move scanner right-of:ravlet && python3 scripts/xshot.py shot - '$out'"
 else
     printf 'Auto_Leech=0\r\nRefiner_AutoShow=1\r\nRefiner_AutoApply=1\r\nwinrefinerw=1040\r\nwinrefinerh=700\r\nsavedir=%s/\r\n' \
         "$work/home/tmp" >"$work/home/ravlet.ini"

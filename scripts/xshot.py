@@ -2,7 +2,8 @@
 """Saves a window of the X display as a PNG file, and presses keys in it: enough to take
 ravlet's screenshot under Xvfb with nothing but the X libraries and Python's standard library.
 
-    xshot.py key WINDOW-NAME KEY...     presses keys (X key names, e.g. F7) in the window
+    xshot.py key WINDOW-NAME KEY...     presses keys (X key names, e.g. F7; Alt_L+t holds Alt)
+                                        in the window
     xshot.py shot WINDOW-NAME OUT.png   saves the window ("-": the whole screen)
     xshot.py move WINDOW-NAME X Y       moves the window ("right-of:NAME" for X: just beside
                                         that window, at its top)
@@ -141,9 +142,13 @@ def keys(display, name, names):
     x11.XFlush(display)
     time.sleep(0.3)
     for name in names:
-        code = x11.XKeysymToKeycode(display, x11.XStringToKeysym(name.encode()))
-        xtst.XTestFakeKeyEvent(display, code, 1, 0)
-        xtst.XTestFakeKeyEvent(display, code, 0, 0)
+        # "Alt_L+t": the keys are held down in order and let go in reverse.
+        codes = [x11.XKeysymToKeycode(display, x11.XStringToKeysym(part.encode()))
+                 for part in name.split("+")]
+        for code in codes:
+            xtst.XTestFakeKeyEvent(display, code, 1, 0)
+        for code in reversed(codes):
+            xtst.XTestFakeKeyEvent(display, code, 0, 0)
         x11.XFlush(display)
         time.sleep(0.3)
 

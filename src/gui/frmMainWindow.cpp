@@ -17,6 +17,7 @@
 #include "gui/LinkListView.h"
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
+#include "gui/ScannerWindow.h"
 #include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
 #include "gui/frmOverwriteDialog.h"
@@ -104,11 +105,13 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
     txtUrl_->lineEdit()->installEventFilter(this);
     resize(960, 660);
     overwrite_ = std::make_unique<frmOverwriteDialog>(this);
+    scanner_ = std::make_unique<ScannerWindow>(main_, this);
     main_.Downloads().SetOverwriteView(overwrite_.get());
     main_.SetView(this);
 }
 
 frmMainWindow::~frmMainWindow() {
+    scanner_.reset();
     main_.Downloads().SetOverwriteView(nullptr);
     main_.SetView(nullptr);
 }
@@ -200,6 +203,7 @@ void frmMainWindow::BuildMenus() {
     Command(tools, "&Build Base (|->)", Cmd_BuildBase);
     Item(tools, "Open current &URL in Browser...", nullptr, [this] { main_.OpenCurrentUrl(); });
     Item(tools, "Clear C&lipboard", nullptr, [this] { main_.ClearClipboard(); });
+    Item(tools, "&Scanner...", nullptr, [this] { scanner_->Show(); });
     parseMenu_ = tools->addMenu(QStringLiteral("&Parse options"));
     connect(parseMenu_, &QMenu::aboutToShow, this, [this] { FillParseOptions(); });
     connect(parseMenu_, &QMenu::aboutToHide, this, [] { ParseOptionsClosed(); });
@@ -549,6 +553,10 @@ bool frmMainWindow::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+bool frmMainWindow::CloseToolWindows() {
+    return scanner_->Close();
 }
 
 void frmMainWindow::closeEvent(QCloseEvent* event) {

@@ -27,6 +27,7 @@ class LinkListView;
 class StatusBarWidget;
 class frmOverwriteDialog;
 class frmLogView;
+class ScannerWindow;
 
 class frmMainWindow : public QMainWindow, public MainView {
     Q_OBJECT
@@ -42,6 +43,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     void Terminate() override;
     void PopupFileMenu() override;
     void ShowNamingMenu() override;
+    bool CloseToolWindows() override;
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }
@@ -56,6 +58,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     QWidget* FolderBar() const { return folderBar_; }
     QPushButton* DownloadButton(int index) const { return download_[index]; }
     QMenu* Menu(const QString& title) const;
+    ScannerWindow& Scanner() const { return *scanner_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +109,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     StatusBarWidget* status_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<frmOverwriteDialog> overwrite_;
+    std::unique_ptr<ScannerWindow> scanner_;
     bool syncing_ = false;
     bool closing_ = false;
 };

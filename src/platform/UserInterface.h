@@ -20,7 +20,7 @@ struct FileDialogRequest {
 };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
     // A modal message; an empty title stands for the main window's caption.
     virtual MsgAnswer Message(const std::string& text, MsgButtons buttons, MsgIcon icon,

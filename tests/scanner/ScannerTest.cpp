@@ -1,0 +1,705 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "main/MainScannerHost.h"
+#include "scanner/frmScanner.h"
+#include "support/MainFixture.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
+    test::TestResponse r;
+    if (!type.empty()) r.headers.push_back({"Content-Type", type});
+    r.body = body;
+    return r;
+}
+
+// A main window, its scanner and a local server.
+struct Scan {
+    Scan() {
+        f.main->ShowMainWindow();
+        // The main window's log took the messages over; the test records them again.
+        SetLogHandler([this](const std::string& text, bool show) {
+            f.log.push_back(text);
+            shown = shown && show;
+        });
+        scanner.SetView(&view);
+        scanner.Form_Load();
+        AppSettings().Scanner_ListTake = false;
+    }
+    // The site of the link graph: index -> a, sub/b, pic.jpg and a foreign address;
+    // a -> index, /sub/c; sub/b -> ../a, c#top; sub/c -> d; sub/d -> nothing.
+    void Site() {
+        server.Route("/index.html", Page("<a href=\"a.html\">A</a> <a href='sub/b.html'>B</a> "
+                                         "<a href=pic.jpg>P</a> "
+                                         "<a href=\"http://elsewhere.invalid/x.html\">X</a>"));
+        server.Route("/a.html", Page("<a href=index.html>I</a><a href=\"/sub/c.html\">C</a>"));
+        server.Route("/sub/b.html", Page("<A HREF=\"../a.html\">A</A> <a href=\"c.html#top\">"));
+        server.Route("/sub/c.html", Page("<a href=d.html>D</a>"));
+        server.Route("/sub/d.html", Page("no links here"));
+        server.Route("/pic.jpg", Page("JFIF", "image/jpeg"));
+    }
+    void Run(const std::string& startPath, const std::string& basePath = "/") {
+        scanner.txtInStart = server.Url(startPath);
+        scanner.txtInBase = server.Url(basePath);
+        scanner.zcAny_Click(0);
+    }
+    // The paths the server was asked for, in order.
+    Rows Fetched() const {
+        Rows paths;
+        for (const auto& r : server.Received()) paths.push_back(r.path);
+        return paths;
+    }
+    // The addresses given as paths of the server.
+    Rows Urls(const Rows& paths) const {
+        Rows urls;
+        for (const std::string& p : paths)
+            urls.push_back(p.rfind("http", 0) == 0 ? p : server.Url(p));
+        return urls;
+    }
+    std::vector<std::string> Log() const { return f.log; }
+    bool Logged(const std::string& line) const {
+        return std::find(f.log.begin(), f.log.end(), line) != f.log.end();
+    }
+
+    // Events served between two addresses, after the start page was parsed (events are also
+    // served while a page is read and scanned).
+    bool AfterStartPage() const {
+        return scanner.lstLnkDone.Count() == 1 && scanner.StatusLbl.Caption() == "done.";
+    }
+    bool shown = true;  // every message asked to show the log
+    struct View : ScannerView {
+        std::vector<std::string> captions;
+        int focusStart = 0;
+        const frmScanner* scanner = nullptr;
+        void FocusStart() override { ++focusStart; }
+    } view;
+    test::MainFixture f;
+    test::TestHttpServer server;
+    MainScannerHost host{*f.main};
+    frmScanner scanner{host};
+};
+
+struct LevelCase {
+    const char* name;
+    int mode;
+    int depth;
+    Rows fetched;
+    Rows collected;
+};
+
+const char kForeign[] = "http://elsewhere.invalid/x.html";
+
+const LevelCase kLevels[] = {
+    {"NoLimit",
+     0,
+     0,
+     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"},
+     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"}},
+    {"StartPagesOnly",
+     1,
+     0,
+     {"/index.html"},
+     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
+    {"DepthZero",
+     2,
+     0,
+     {"/index.html"},
+     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
+    {"DepthOne",
+     2,
+     1,
+     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html"},
+     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
+    {"DepthTwo",
+     2,
+     2,
+     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"},
+     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"}},
+    {"NegativeDepthParsesNothing", 2, -3, {}, {"/index.html"}},
+};
+
+class ScannerLevels : public ::testing::TestWithParam<LevelCase> {};
+
+}  // namespace
+
+TEST_P(ScannerLevels, FetchesAndCollects) {
+    const LevelCase& c = GetParam();
+    Scan s;
+    s.Site();
+    AppSettings().Scanner_LevelMode = c.mode;
+    AppSettings().Scanner_LevelDepth = c.depth;
+    s.Run("/index.html");
+    EXPECT_EQ(s.Fetched(), c.fetched);
+    EXPECT_EQ(s.f.Rows(), s.Urls(c.collected));
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_EQ(s.scanner.State(), Scan_Idle);
+    EXPECT_EQ(s.scanner.Caption(), "scanner");
+    EXPECT_TRUE(s.scanner.lstLnkDo.Empty());
+    EXPECT_EQ(s.scanner.objRvGet(), nullptr) << "the fetch object lives as long as the scan";
+    EXPECT_EQ(s.f.main->State(), 2);
+    EXPECT_EQ(s.f.refiner.ResetList(), s.Urls(c.collected));
+    EXPECT_TRUE(s.f.log.empty()) << s.f.log.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ScannerLevels, ::testing::ValuesIn(kLevels),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Scanner, EveryRequestCarriesTheStartAsReferrer) {
+    Scan s;
+    s.Site();
+    s.Run("/index.html");
+    const auto received = s.server.Received();
+    ASSERT_EQ(received.size(), 6u);
+    for (const auto& r : received)
+        EXPECT_NE(r.head.find("\r\nReferer: " + s.server.Url("/index.html")), std::string::npos)
+            << r.head;
+}
+
+TEST(Scanner, ProgressShowsQueueAndVisitedCounts) {
+    Scan s;
+    s.Site();
+    Rows infos, captions;
+    s.f.ui.onServeEvents = [&] {
+        infos.push_back(s.scanner.StatusInfoLbl());
+        captions.push_back(s.scanner.Caption());
+    };
+    s.Run("/index.html");
+    ASSERT_FALSE(infos.empty());
+    // pic.jpg is taken from the queue after the start page: two to go, one done, 33 %; then
+    // a.html with one to go and two done, 67 %; sub/c.html is the last row, "scanner".
+    EXPECT_NE(
+        std::find(infos.begin(), infos.end(), "2 to go (1 done) :" + s.server.Url("/pic.jpg")),
+        infos.end());
+    EXPECT_NE(
+        std::find(infos.begin(), infos.end(), "0 to go (5 done) :" + s.server.Url("/sub/d.html")),
+        infos.end());
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "33% scanner"), captions.end());
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "67% scanner"), captions.end());
+    EXPECT_EQ(s.scanner.StatusLbl.Mode(), 0);
+    EXPECT_EQ(s.scanner.StatusLbl.Steps(), 5);
+    EXPECT_EQ(s.scanner.StatusLbl.Step(), 5);
+}
+
+TEST(Scanner, ProgressRoundsHalvesToEven) {
+    // Nine addresses: with the start page done and seven to go, 1 of 8 is 12.5 %, shown as 12.
+    Scan s;
+    std::string body;
+    for (int i = 0; i < 8; ++i) body += "<a href=p" + std::to_string(i) + ".png>";
+    s.server.Route("/index.html", Page(body));
+    Rows captions;
+    s.f.ui.onServeEvents = [&] { captions.push_back(s.scanner.Caption()); };
+    s.Run("/index.html");
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "12% scanner"), captions.end());
+    EXPECT_EQ(std::find(captions.begin(), captions.end(), "13% scanner"), captions.end());
+    // 3 of 8 is 37.5 %: 38.
+    EXPECT_NE(std::find(captions.begin(), captions.end(), "38% scanner"), captions.end());
+}
+
+TEST(Scanner, TakesTheMainListWithRelativeRows) {
+    Scan s;
+    s.Site();
+    AppSettings().Scanner_ListTake = true;
+    AppSettings().Scanner_LevelMode = 1;  // every taken row is a start page
+    s.f.Rows({"a.html", s.server.Url("/sub/c.html"), "sub/d.html"});
+    s.f.main->txtUrlBase = s.server.Url("/");
+    s.Run("/index.html");
+    EXPECT_EQ(s.Fetched(), (Rows{"/a.html", "/sub/c.html", "/sub/d.html"}))
+        << "the start address only serves as referrer";
+    EXPECT_EQ(s.f.Rows(),
+              (Rows{"a.html", s.server.Url("/sub/c.html"), "sub/d.html", s.server.Url("/a.html"),
+                    s.server.Url("/sub/d.html"), s.server.Url("/index.html")}));
+}
+
+TEST(Scanner, TakenRowsWithoutABaseResolveAgainstThePageAddress) {
+    Scan s;
+    s.Site();
+    AppSettings().Scanner_ListTake = true;
+    AppSettings().Scanner_LevelMode = 1;
+    s.f.Rows({"c.html"});
+    s.f.main->txtUrlBase.clear();
+    s.f.main->txtUrl.text = s.server.Url("/sub/b.html");
+    s.Run("/index.html");
+    EXPECT_EQ(s.Fetched(), (Rows{"/sub/c.html"}));
+}
+
+TEST(Scanner, TakingAnEmptyListFinishesAtOnce) {
+    Scan s;
+    s.Site();
+    AppSettings().Scanner_ListTake = true;
+    s.Run("/index.html");
+    EXPECT_TRUE(s.Fetched().empty());
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_EQ(s.f.main->State(), 2);
+}
+
+TEST(Scanner, AStartWithoutAKnownSchemeChangesNothing) {
+    for (const std::string start : {"", "   ", "www.example.com/", "data:text/html,x"}) {
+        Scan s;
+        s.f.Rows({"kept"});
+        s.scanner.lstLnkDone.Add("from before");
+        s.f.main->State(0);
+        s.scanner.txtInStart = start;
+        s.scanner.zcAny_Click(0);
+        EXPECT_EQ(s.f.MessageTexts(),
+                  (Rows{"Please supply an URL to start. If you're using ravlets' list, supply "
+                        "this as Referrer."}));
+        EXPECT_EQ(s.view.focusStart, 1);
+        EXPECT_EQ(s.scanner.State(), Scan_Idle);
+        EXPECT_EQ(s.f.main->State(), 0);
+        EXPECT_EQ(s.scanner.lstLnkDone.Items(), (Rows{"from before"}));
+        EXPECT_EQ(s.f.Rows(), (Rows{"kept"}));
+    }
+}
+
+TEST(Scanner, RedirectInsideTheBaseIsFollowed) {
+    Scan s;
+    s.Site();
+    s.server.Redirect("/old.html", "/sub/d.html");
+    s.server.Route("/start.html", Page("<a href=old.html>"));
+    s.Run("/start.html");
+    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/sub/d.html") +
+                         " from: " + s.server.Url("/old.html")));
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/sub/d.html"}));
+    EXPECT_EQ(s.scanner.lstLnkDone.Items(), s.Urls({"/start.html", "/old.html", "/sub/d.html"}));
+}
+
+TEST(Scanner, ARedirectToAVisitedPageIsNotParsedAgain) {
+    Scan s;
+    s.Site();
+    s.server.Redirect("/old.html", "/a.html");
+    s.server.Route("/start.html", Page("<a href=a.html> <a href=old.html>"));
+    s.Run("/start.html");
+    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/a.html") +
+                         " from: " + s.server.Url("/old.html")));
+    // a.html is visited once: its redirected twin adds no second row and no links.
+    EXPECT_EQ(s.scanner.lstLnkDone.Items(),
+              s.Urls({"/start.html", "/a.html", "/old.html", "/index.html", "/pic.jpg",
+                      "/sub/c.html", "/sub/b.html", "/sub/d.html"}));
+}
+
+struct ForeignCase {
+    bool scanForeign;
+    Rows fetched;
+    Rows collected;
+};
+
+class ScannerForeignRedirect : public ::testing::TestWithParam<ForeignCase> {};
+
+TEST_P(ScannerForeignRedirect, EndsOrScansOutsideTheBase) {
+    const ForeignCase& c = GetParam();
+    Scan s;
+    s.server.Route("/in/start.html", Page("<a href=go.html>"));
+    s.server.Redirect("/in/go.html", "/out/page.html");
+    s.server.Route("/out/page.html", Page("<a href=/in/found.html> <a href=other.html>"));
+    s.server.Route("/in/found.html", Page("found"));
+    AppSettings().Scanner_ForeignRedirectScan = c.scanForeign;
+    s.Run("/in/start.html", "/in/");
+    EXPECT_EQ(s.Fetched(), c.fetched);
+    EXPECT_EQ(s.f.Rows(), s.Urls(c.collected));
+    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/out/page.html") +
+                         " from: " + s.server.Url("/in/go.html")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scanner, ScannerForeignRedirect,
+    ::testing::Values(
+        ForeignCase{false, {"/in/start.html", "/in/go.html", "/out/page.html"}, {"/in/start.html"}},
+        ForeignCase{true,
+                    {"/in/start.html", "/in/go.html", "/out/page.html", "/in/found.html"},
+                    {"/in/start.html", "/out/other.html", "/in/found.html"}}));
+
+TEST(Scanner, PagesThatAreNotThereAreLogged) {
+    Scan s;
+    test::TestResponse failed = Page("<a href=never.html>");
+    failed.status = 500;
+    failed.reason = "Server Error";
+    s.server.Route("/broken.html", failed);
+    s.server.Route("/start.html", Page("<a href=missing.html> <a href=broken.html>"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.f.log, (Rows{"Scanner: Not Found: " + s.server.Url("/missing.html") +
+                                 " [General: URL could have been redirected]",
+                             "Scanner: Not Found: " + s.server.Url("/broken.html") +
+                                 " [General: URL could have been redirected]"}));
+    EXPECT_TRUE(s.shown) << "scanner messages show the log";
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html"}));
+}
+
+TEST(Scanner, AServerThatStallsIsBoundedByTheTimeout) {
+    Scan s;
+    test::TestResponse stall;
+    stall.neverAnswer = true;
+    s.server.Route("/stall.html", stall);
+    s.server.Route("/start.html", Page("<a href=stall.html> <a href=after.png>"));
+    s.server.Route("/after.png", Page("png", "image/png"));
+    AppSettings().nettimeout = 300;
+    s.Run("/start.html");
+    ASSERT_EQ(s.f.log.size(), 1u);
+    EXPECT_EQ(s.f.log[0].rfind("Scanner: Error: ", 0), 0u) << s.f.log[0];
+    EXPECT_NE(s.f.log[0].find(" Url(Scan): " + s.server.Url("/stall.html")), std::string::npos);
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/after.png"})) << "the scan went on";
+}
+
+struct TypeCase {
+    const char* type;
+    bool parsed;
+};
+
+class ScannerContentType : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(ScannerContentType, OnlyTextPagesAreParsed) {
+    const TypeCase& c = GetParam();
+    Scan s;
+    s.server.Route("/page", Page("<a href=child.html>", c.type));
+    AppSettings().Scanner_LevelMode = 1;
+    s.Run("/page");
+    const Rows expected = c.parsed ? s.Urls({"/page", "/child.html"}) : s.Urls({"/page"});
+    EXPECT_EQ(s.f.Rows(), expected) << "content type '" << c.type << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scanner, ScannerContentType,
+                         ::testing::Values(TypeCase{"text/html", true},
+                                           TypeCase{"text/html; charset=utf-8", true},
+                                           TypeCase{"text/plain", true},
+                                           TypeCase{"TEXT/HTML", false}, TypeCase{"", false},
+                                           TypeCase{"image/png", false},
+                                           TypeCase{"application/xhtml+xml", false}));
+
+TEST(Scanner, PagesGoToTheEndOfTheQueueAndOtherFilesToTheFront) {
+    Scan s;
+    s.server.Route("/start.html", Page("<a href=x.jpg> <a href=y/> <a href=z.html> <a href=w.PNG> "
+                                       "<a href=v.HTM>"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/w.PNG", "/x.jpg", "/y/", "/z.html", "/v.HTM"}));
+}
+
+TEST(Scanner, TheCacheHoldsTheLatestCollectedAddresses) {
+    Scan s;
+    AppSettings().Scanner_Cache = 2;
+    s.server.Route("/start.html", Page("<a href=http://f.invalid/1> <a href=http://f.invalid/2> "
+                                       "<a href=http://f.invalid/3> <a href=HTTP://F.INVALID/1>"));
+    std::size_t most = 0;
+    s.f.ui.onServeEvents = [&] { most = std::max(most, s.scanner.lstLnkCache.Count()); };
+    s.Run("/start.html");
+    EXPECT_EQ(s.scanner.lstLnkCache.Items(), (Rows{"http://f.invalid/3", "HTTP://F.INVALID/1"}));
+    EXPECT_LE(most, 2u);
+    EXPECT_EQ(s.f.Rows(), (Rows{s.server.Url("/start.html"), "http://f.invalid/1",
+                                "http://f.invalid/2", "http://f.invalid/3"}))
+        << "an address that left the cache meets the list's own duplicate test";
+}
+
+TEST(Scanner, ForeignLinksAreCollectedOnlyWhenAllAreAsked) {
+    Scan s;
+    AppSettings().Scanner_LinkCollectAll = false;
+    s.server.Route("/start.html", Page("<a href=http://f.invalid/1> <a href=in.png> "
+                                       "<a href=\"data:text/plain,x\">"));
+    s.server.Route("/in.png", Page("png", "image/png"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/in.png"}));
+}
+
+TEST(Scanner, LinksWithUnknownSchemesAreCollectedButNeverFetched) {
+    Scan s;
+    s.server.Route("/start.html",
+                   Page("<a href=\"tel:+4930\"> <a href=\"about:blank\"> <a href=/x.html>"));
+    s.server.Route("/x.html", Page("x"));
+    s.scanner.txtInStart = s.server.Url("/start.html");
+    s.scanner.txtInBase.clear();  // every address passes the base test
+    s.scanner.zcAny_Click(0);
+    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/x.html"}))
+        << "\"/x.html\" keeps the server's port";
+    EXPECT_EQ(s.f.Rows(), (Rows{s.server.Url("/start.html"), "tel:+4930", "about:blank",
+                                s.server.Url("/x.html")}));
+}
+
+TEST(Scanner, ProtocolRelativeLinksTakeThePageScheme) {
+    Scan s;
+    const std::string host = "127.0.0.1:" + std::to_string(s.server.Port());
+    s.server.Route("/start.html", Page("<a href=\"//" + host + "/next.html\">"));
+    s.server.Route("/next.html", Page("next"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/next.html"}));
+}
+
+TEST(Scanner, LongAddressesAreQueuedAndCollected) {
+    Scan s;
+    const std::string path = "/" + std::string(1994, 'a') + ".html";
+    ASSERT_EQ(path.size(), 2000u);
+    s.server.Route("/start.html", Page("<a href=\"" + path + "\">"));
+    s.server.Route(path, Page("long"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", path}));
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", path}));
+}
+
+TEST(Scanner, APageIsReadUpToItsLimit) {
+    Scan s;
+    const std::string filler(300000, ' ');
+    s.server.Route("/start.html", Page("<a href=early.png>" + filler + "<a href=late.png>"));
+    AppSettings().Scanner_LevelMode = 1;
+    s.Run("/start.html");
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/early.png"}));
+}
+
+TEST(Scanner, BinaryAndMalformedPagesEndCleanly) {
+    Scan s;
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 131) % 256);
+    s.server.Route("/start.html",
+                   Page(noise + "<a href=\"unclosed <a href=' <img src=<a href=ok.png>" + noise));
+    s.server.Route("/ok.png", Page("png", "image/png"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_EQ(s.f.main->State(), 2);
+}
+
+TEST(Scanner, LinkLoopsEnd) {
+    Scan s;
+    s.server.Route("/a.html", Page("<a href=b.html>"));
+    s.server.Route("/b.html", Page("<a href=a.html> <a href=B.HTML>"));
+    s.server.Redirect("/loop1.html", "/loop2.html");
+    s.server.Redirect("/loop2.html", "/loop1.html");
+    s.server.Route("/start.html", Page("<a href=a.html> <a href=loop1.html>"));
+    s.Run("/start.html");
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/a.html", "/b.html"}));
+}
+
+TEST(Scanner, PauseWaitsForEventsUntilContinue) {
+    Scan s;
+    s.Site();
+    int waits = 0;
+    Rows pausedStatus;
+    s.f.ui.onServeEvents = [&] {
+        if (s.AfterStartPage() && s.scanner.State() == Scan_Running && waits == 0) {
+            EXPECT_TRUE(s.scanner.Controls().pause);
+            s.scanner.zcAny_Click(1);
+            EXPECT_EQ(s.scanner.State(), Scan_PauseAsked);
+            return;
+        }
+        if (s.scanner.State() != Scan_Paused) return;
+        pausedStatus.push_back(s.scanner.StatusLbl.Caption());
+        EXPECT_TRUE(s.scanner.Controls().start);
+        EXPECT_FALSE(s.scanner.Controls().pause);
+        EXPECT_TRUE(s.scanner.Controls().stop);
+        EXPECT_EQ(s.server.Requests(), 1) << "nothing is fetched while paused";
+        if (++waits == 5) s.scanner.zcAny_Click(0);
+    };
+    s.Run("/index.html");
+    EXPECT_EQ(waits, 5);
+    EXPECT_EQ(pausedStatus.front(), "-*- paused -*-");
+    EXPECT_EQ(s.Fetched().size(), 6u) << "the scan went on after Continue";
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+}
+
+struct StopCase {
+    const char* name;
+    MsgAnswer answer;
+    bool whilePaused;
+    bool stops;
+};
+
+class ScannerStop : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(ScannerStop, AsksAndStopsAfterTheCurrentAddress) {
+    const StopCase& c = GetParam();
+    Scan s;
+    s.Site();
+    bool pressed = false;
+    s.f.ui.onServeEvents = [&] {
+        if (pressed) return;
+        if (c.whilePaused && s.scanner.State() == Scan_Paused) {
+            pressed = true;
+            s.f.ui.answers.push_back(c.answer);
+            s.scanner.zcAny_Click(2);
+            return;
+        }
+        if (!s.AfterStartPage()) return;
+        if (c.whilePaused) {
+            s.scanner.zcAny_Click(1);
+            return;
+        }
+        pressed = true;
+        s.f.ui.answers.push_back(c.answer);
+        s.scanner.zcAny_Click(2);
+    };
+    s.Run("/index.html");
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(s.f.MessageTexts(), (Rows{"Do you want to stop scanning ?"}));
+    EXPECT_EQ(s.f.ui.messages[0].buttons, MsgButtons::YesNoCancel);
+    if (c.stops) {
+        EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Stopped.");
+        EXPECT_EQ(s.Fetched(), (Rows{"/index.html"}));
+        EXPECT_TRUE(s.scanner.lstLnkDo.Empty());
+        EXPECT_TRUE(s.scanner.Stopped());
+    } else {
+        EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+        EXPECT_EQ(s.Fetched().size(), 6u);
+    }
+    EXPECT_EQ(s.scanner.State(), Scan_Idle);
+    EXPECT_EQ(s.f.main->State(), 2);
+    EXPECT_EQ(s.f.Rows().front(), s.server.Url("/index.html")) << "what was collected stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ScannerStop,
+                         ::testing::Values(StopCase{"Yes", MsgAnswer::Yes, false, true},
+                                           StopCase{"No", MsgAnswer::No, false, false},
+                                           StopCase{"Cancel", MsgAnswer::Cancel, false, false},
+                                           StopCase{"YesWhilePaused", MsgAnswer::Yes, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Scanner, StopWithAnEmptyQueueEndsAsFinished) {
+    Scan s;
+    s.server.Route("/start.html", Page("no links"));
+    s.f.ui.onServeEvents = [&] {
+        if (s.scanner.State() != Scan_Running) return;
+        s.f.ui.answers.push_back(MsgAnswer::Yes);
+        s.scanner.zcAny_Click(2);
+    };
+    s.Run("/start.html");
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_FALSE(s.scanner.Stopped());
+}
+
+TEST(Scanner, CommandsOfAnIdleScannerChangeNothing) {
+    Scan s;
+    s.scanner.zcAny_Click(1);
+    s.scanner.zcAny_Click(2);
+    EXPECT_EQ(s.scanner.State(), Scan_Idle);
+    EXPECT_TRUE(s.f.ui.messages.empty());
+}
+
+TEST(Scanner, StateSetsTheButtons) {
+    struct Row {
+        int state;
+        bool start, pause, stop;
+    };
+    const Row rows[] = {{0, true, false, false},
+                        {1, false, true, true},
+                        {2, false, false, false},
+                        {3, true, false, true},
+                        {4, false, false, false}};
+    for (const Row& r : rows) {
+        const ScannerControls c = ScannerControlsFor(r.state);
+        EXPECT_EQ(c.start, r.start) << r.state;
+        EXPECT_EQ(c.pause, r.pause) << r.state;
+        EXPECT_EQ(c.stop, r.stop) << r.state;
+    }
+}
+
+TEST(Scanner, DoesNotStartWhileTheMainWindowIsBusy) {
+    Scan s;
+    s.Site();
+    s.f.main->State(3);
+    s.Run("/index.html");
+    EXPECT_TRUE(s.Fetched().empty());
+    EXPECT_EQ(s.f.main->State(), 3);
+    EXPECT_EQ(s.scanner.State(), Scan_Idle);
+}
+
+TEST(Scanner, OpeningTakesTheMainWindowsAddresses) {
+    test::MainFixture f;
+    f.main->txtUrl.text = "http://h/dir/page.html";
+    f.main->txtUrlBase = "http://h/dir/";
+    MainScannerHost host(*f.main);
+    {
+        frmScanner scanner(host);
+        EXPECT_FALSE(frmScanner::ScannerOpen());
+        scanner.Form_Load();
+        EXPECT_TRUE(frmScanner::ScannerOpen());
+        EXPECT_EQ(scanner.txtInStart, "http://h/dir/page.html");
+        EXPECT_EQ(scanner.txtInBase, "http://h/dir/");
+        EXPECT_EQ(scanner.Caption(), "scanner");
+    }
+    EXPECT_FALSE(frmScanner::ScannerOpen());
+}
+
+TEST(Scanner, CloseAsksAndAScanningScannerStaysOpen) {
+    Scan s;
+    s.f.ui.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    EXPECT_FALSE(s.scanner.Form_QueryUnload());
+    EXPECT_TRUE(s.scanner.Form_QueryUnload());
+    EXPECT_EQ(s.f.MessageTexts(),
+              (Rows{"Do you want to close the Scanner ?", "Do you want to close the Scanner ?"}));
+    EXPECT_EQ(s.f.ui.messages[0].buttons, MsgButtons::YesNo);
+
+    s.Site();
+    s.f.ui.messages.clear();
+    bool closed = true;
+    s.f.ui.onServeEvents = [&] {
+        if (!s.AfterStartPage() || !s.f.ui.messages.empty()) return;
+        s.f.ui.answers.push_back(MsgAnswer::Yes);
+        closed = s.scanner.Form_QueryUnload();
+    };
+    s.Run("/index.html");
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(s.f.MessageTexts(), (Rows{"Do you want to stop scanning ?"}));
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Stopped.");
+}
+
+struct BaseStep {
+    int button;
+    const char* base;
+    int count;
+};
+
+TEST(Scanner, BaseButtons) {
+    Scan s;
+    s.scanner.txtInStart = "http://h/a/b/c.html";
+    const BaseStep steps[] = {
+        {2, "", 0},  // down with nothing to go down to
+        {0, "http://h/a/b/c.html", 0},
+        {1, "http://h/a/b/", 1},
+        {1, "http://h/a/", 2},
+        {1, "http://h/", 3},
+        {2, "http://h/a/", 2},
+        {2, "http://h/a/b/", 1},
+        {2, "http://h/a/b/c.html", 0},
+        {2, "http://h/a/b/c.html", 0},
+    };
+    for (const BaseStep& step : steps) {
+        s.scanner.txtInBaseCmd_Click(step.button);
+        EXPECT_EQ(s.scanner.txtInBase, step.base) << "button " << step.button;
+        EXPECT_EQ(s.scanner.BaseLevelCount(), step.count) << "button " << step.button;
+    }
+}
+
+TEST(Scanner, BaseUpStopsAtTheTop) {
+    Scan s;
+    s.scanner.txtInStart = "http://h/a/";
+    s.scanner.txtInBaseCmd_Click(0);
+    for (int i = 0; i < 5; ++i) s.scanner.txtInBaseCmd_Click(1);
+    EXPECT_EQ(s.scanner.txtInBase, "http://h/");
+    const int top = s.scanner.BaseLevelCount();
+    s.scanner.txtInBaseCmd_Click(1);
+    EXPECT_EQ(s.scanner.BaseLevelCount(), top) << "no level above the site";
+}
+
+TEST(Scanner, BaseUpWithoutAReferenceGivesAnEmptyBase) {
+    Scan s;
+    s.scanner.txtInBase = "http://h/x/";
+    s.scanner.txtInBaseCmd_Click(1);
+    EXPECT_EQ(s.scanner.txtInBase, "");
+    EXPECT_EQ(s.scanner.BaseLevelCount(), 1);
+    EXPECT_TRUE(s.scanner.BeginsWithBase("anything at all"));
+}
+
+TEST(Scanner, BeginsWithBaseIgnoresCase) {
+    Scan s;
+    s.scanner.txtInBase = "http://H/Dir/";
+    EXPECT_TRUE(s.scanner.BeginsWithBase("http://h/dir/x.html"));
+    EXPECT_TRUE(s.scanner.BeginsWithBase("HTTP://H/DIR/"));
+    EXPECT_FALSE(s.scanner.BeginsWithBase("http://h/dir"));
+    EXPECT_FALSE(s.scanner.BeginsWithBase("http://h/other/"));
+}
+
+}  // namespace ravlet
