@@ -27,6 +27,8 @@ class LinkListView;
 class StatusBarWidget;
 class frmOverwriteDialog;
 class frmLogView;
+class frmFilerWindow;
+class frmInfoWindow;
 
 class frmMainWindow : public QMainWindow, public MainView {
     Q_OBJECT
@@ -42,6 +44,11 @@ class frmMainWindow : public QMainWindow, public MainView {
     void Terminate() override;
     void PopupFileMenu() override;
     void ShowNamingMenu() override;
+    void ShowInfo(const std::string& address, const std::string& referrer,
+                  const std::string& base) override;
+    void ShowExportOptions(frmExportHtml& form) override;
+    void ShowFiler() override;
+    bool CloseToolWindows() override;
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }
@@ -56,6 +63,9 @@ class frmMainWindow : public QMainWindow, public MainView {
     QWidget* FolderBar() const { return folderBar_; }
     QPushButton* DownloadButton(int index) const { return download_[index]; }
     QMenu* Menu(const QString& title) const;
+    // The tool windows, once loaded.
+    frmFilerWindow* FilerWindow() const { return filerWindow_.get(); }
+    frmInfoWindow* InfoWindow() const { return infoWindow_.get(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +116,8 @@ class frmMainWindow : public QMainWindow, public MainView {
     StatusBarWidget* status_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<frmOverwriteDialog> overwrite_;
+    std::unique_ptr<frmFilerWindow> filerWindow_;
+    std::unique_ptr<frmInfoWindow> infoWindow_;
     bool syncing_ = false;
     bool closing_ = false;
 };
