@@ -114,6 +114,12 @@ QString QtNameFilter(const std::string& filter) {
 }
 
 std::string QtUserInterface::ChooseFile(const FileDialogRequest& request) {
+    int typeIndex = 0;
+    return ChooseFileTyped(request, typeIndex);
+}
+
+std::string QtUserInterface::ChooseFileTyped(const FileDialogRequest& request, int& typeIndex) {
+    typeIndex = -1;
     QFileDialog dialog(owner_, Q(request.title), Q(request.folder), QtNameFilter(request.filter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -125,6 +131,8 @@ std::string QtUserInterface::ChooseFile(const FileDialogRequest& request) {
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::string();
+    const QStringList types = QtNameFilter(request.filter).split(QStringLiteral(";;"));
+    typeIndex = static_cast<int>(types.indexOf(dialog.selectedNameFilter()));
     return S(dialog.selectedFiles().first());
 }
 

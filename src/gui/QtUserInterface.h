@@ -18,6 +18,7 @@ class QtUserInterface : public UserInterface {
     MsgAnswer Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
                       const std::string& title) override;
     std::string ChooseFile(const FileDialogRequest& request) override;
+    std::string ChooseFileTyped(const FileDialogRequest& request, int& typeIndex) override;
     std::string ChooseFolder(const std::string& title, const std::string& start) override;
     void ServeEvents() override;
     void WaitForEvents(int maxMs) override;

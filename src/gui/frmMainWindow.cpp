@@ -19,6 +19,9 @@
 #include "gui/QtText.h"
 #include "gui/ScannerWindow.h"
 #include "gui/StatusBarWidget.h"
+#include "gui/frmExportHtmlDialog.h"
+#include "gui/frmFilerWindow.h"
+#include "gui/frmInfoWindow.h"
 #include "gui/frmLogView.h"
 #include "gui/frmOverwriteDialog.h"
 #include "main/ScanModes.h"
@@ -114,6 +117,8 @@ frmMainWindow::~frmMainWindow() {
     scanner_.reset();
     main_.Downloads().SetOverwriteView(nullptr);
     main_.SetView(nullptr);
+    infoWindow_.reset();
+    filerWindow_.reset();
 }
 
 QMenu* frmMainWindow::Menu(const QString& title) const {
@@ -147,10 +152,10 @@ void frmMainWindow::BuildMenus() {
     Item(fileMenu_, "A&ppend Listfile...", nullptr, [this] { main_.OpenListfile(true); });
     Item(fileMenu_, "&Save Listfile as...", nullptr, [this] { main_.SaveListfile(); });
     fileMenu_->addSeparator();
-    Item(fileMenu_, "&Export HTML File...", nullptr, [] {})->setEnabled(false);
+    Item(fileMenu_, "&Export HTML File...", nullptr, [this] { main_.ExportHtmlFile(); });
     Item(fileMenu_, "&Import HTML File...", nullptr, [this] { main_.ImportHtmlFile(); });
     Item(fileMenu_, "Import Clip&board", nullptr, [this] { main_.ImportClipboard(); });
-    Item(fileMenu_, "Import Intellitamper Map File...", nullptr, [] {})->setEnabled(false);
+    Item(fileMenu_, "Import Intellitamper Map File...", nullptr, [this] { main_.ImportSiteMap(); });
     fileMenu_->addSeparator();
     Item(fileMenu_, "&New Process...", nullptr, [this] { main_.NewProcess(); });
     Item(fileMenu_, "&Terminate... (If Exit is corrupt)", nullptr,
@@ -204,6 +209,7 @@ void frmMainWindow::BuildMenus() {
     Item(tools, "Open current &URL in Browser...", nullptr, [this] { main_.OpenCurrentUrl(); });
     Item(tools, "Clear C&lipboard", nullptr, [this] { main_.ClearClipboard(); });
     Item(tools, "&Scanner...", nullptr, [this] { scanner_->Show(); });
+    Item(tools, "&Filename Generator...", nullptr, [this] { ShowFiler(); });
     parseMenu_ = tools->addMenu(QStringLiteral("&Parse options"));
     connect(parseMenu_, &QMenu::aboutToShow, this, [this] { FillParseOptions(); });
     connect(parseMenu_, &QMenu::aboutToHide, this, [] { ParseOptionsClosed(); });
@@ -461,6 +467,37 @@ void frmMainWindow::SyncControls() {
     cGo_->setEnabled(c.getButton);
     applyFilters_->setEnabled(c.applyFilters);
     cGo_->setText(Q(main_.GetCaption()));
+    if (filerWindow_) filerWindow_->Sync();
+}
+
+void frmMainWindow::ShowInfo(const std::string& address, const std::string& referrer,
+                             const std::string& base) {
+    if (!infoWindow_) infoWindow_ = std::make_unique<frmInfoWindow>(main_, this);
+    infoWindow_->ShowInfo(address, referrer, base);
+}
+
+void frmMainWindow::ShowExportOptions(frmExportHtml& form) {
+    frmExportHtmlDialog dialog(form, this);
+    dialog.exec();
+}
+
+void frmMainWindow::ShowFiler() {
+    if (!filerWindow_) filerWindow_ = std::make_unique<frmFilerWindow>(main_, this);
+    filerWindow_->show();
+    filerWindow_->raise();
+    filerWindow_->activateWindow();
+}
+
+bool frmMainWindow::CloseToolWindows() {
+    // A running generator keeps the window: its run serves events and uses the list.
+    if (filerWindow_ && filerWindow_->Logic().RunState() != 0) return false;
+    // So does a request of the info window.
+    if (infoWindow_ && !infoWindow_->Logic().CmdEnabled(0)) return false;
+    // The scanner asks its own close questions; a refusal keeps the main window.
+    if (!scanner_->Close()) return false;
+    infoWindow_.reset();
+    filerWindow_.reset();
+    return true;
 }
 
 void frmMainWindow::SyncLayout() {
@@ -553,10 +590,6 @@ bool frmMainWindow::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
-}
-
-bool frmMainWindow::CloseToolWindows() {
-    return scanner_->Close();
 }
 
 void frmMainWindow::closeEvent(QCloseEvent* event) {

@@ -28,6 +28,8 @@ class StatusBarWidget;
 class frmOverwriteDialog;
 class frmLogView;
 class ScannerWindow;
+class frmFilerWindow;
+class frmInfoWindow;
 
 class frmMainWindow : public QMainWindow, public MainView {
     Q_OBJECT
@@ -43,6 +45,10 @@ class frmMainWindow : public QMainWindow, public MainView {
     void Terminate() override;
     void PopupFileMenu() override;
     void ShowNamingMenu() override;
+    void ShowInfo(const std::string& address, const std::string& referrer,
+                  const std::string& base) override;
+    void ShowExportOptions(frmExportHtml& form) override;
+    void ShowFiler() override;
     bool CloseToolWindows() override;
 
     // The controls, by the names the logic gives them (tests find them here).
@@ -59,6 +65,9 @@ class frmMainWindow : public QMainWindow, public MainView {
     QPushButton* DownloadButton(int index) const { return download_[index]; }
     QMenu* Menu(const QString& title) const;
     ScannerWindow& Scanner() const { return *scanner_; }
+    // The tool windows, once loaded.
+    frmFilerWindow* FilerWindow() const { return filerWindow_.get(); }
+    frmInfoWindow* InfoWindow() const { return infoWindow_.get(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +119,8 @@ class frmMainWindow : public QMainWindow, public MainView {
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<frmOverwriteDialog> overwrite_;
     std::unique_ptr<ScannerWindow> scanner_;
+    std::unique_ptr<frmFilerWindow> filerWindow_;
+    std::unique_ptr<frmInfoWindow> infoWindow_;
     bool syncing_ = false;
     bool closing_ = false;
 };

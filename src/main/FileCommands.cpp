@@ -1,5 +1,6 @@
 // The file menu's list files and HTML import.
 #include "app/Settings.h"
+#include "main/TypeExtension.h"
 #include "main/frmMain.h"
 #include "net/ListFiles.h"
 #include "net/ravlet_url.h"
@@ -50,9 +51,15 @@ void frmMain::OpenListfile(bool append) {
 }
 
 void frmMain::SaveListfile() {
-    const std::string path = Choose(true, "Save Listfile", kListFilter);
-    if (path.empty()) return;
-    ListSaveFile(path, list_.Items());
+    FileDialogRequest r;
+    r.save = true;
+    r.title = "Save Listfile";
+    r.filter = kListFilter;
+    int type = -1;
+    const std::string chosen = Ui().ChooseFileTyped(r, type);
+    if (chosen.empty()) return;
+    // A name typed without an extension gets the one of the chosen type.
+    ListSaveFile(AddTypeExtension(chosen, kListFilter, type), list_.Items());
 }
 
 void frmMain::ImportHtmlFile() {

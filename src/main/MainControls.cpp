@@ -61,6 +61,14 @@ constexpr CommandRule kCommandRules[] = {
     {Act_DragRow, kFree},
     {Act_LogListUrls, kFree},
     {Act_Quit, kFree},
+    // The site map adds to the list; the export only reads a copy of it.
+    {Act_ImportMap, kFree},
+    {Act_ExportHtml, kAny},
+    // The generator's buttons: in 9 its run is the task, and its first button is Stop.
+    {Act_FilerButtons, kFree | In(State_Generating)},
+    {Act_FilerGenerate, kFree},
+    {Act_FilerClear, kFree},
+    {Act_InfoApply, kFree},
 };
 
 }  // namespace
@@ -73,7 +81,7 @@ bool CommandAllowed(int code, int state) {
     return true;
 }
 
-MainControls ControlsForState(int state) {
+MainControls ControlsForState(int state, bool filerOpen) {
     MainControls c;
     c.downloadStart = CommandAllowed(Act_DownloadStart, state);
     c.downloadPause = CommandAllowed(Act_DownloadPause, state);
@@ -82,6 +90,7 @@ MainControls ControlsForState(int state) {
     c.folderButtons = CommandAllowed(Act_Folders, state);
     c.getButton = CommandAllowed(Act_GetButton, state);
     c.applyFilters = CommandAllowed(3000, state);  // the refiner's apply
+    c.filerButtons = filerOpen && CommandAllowed(Act_FilerButtons, state);
     return c;
 }
 

@@ -33,6 +33,12 @@ enum MainAction : int {
     Act_DragRow,          // moving a row with the mouse
     Act_LogListUrls,      // the log's "List &Urls"
     Act_Quit,             // the close; in a task it asks to stop the task instead
+    Act_ImportMap,        // "Import Intellitamper Map File..."
+    Act_ExportHtml,       // "&Export HTML File..."
+    Act_FilerButtons,     // the filename generator's two buttons are enabled
+    Act_FilerGenerate,    // the generator starts a run
+    Act_FilerClear,       // the generator's "&Clear"
+    Act_InfoApply,        // the info window's "&Apply" rewrites its row
 };
 
 struct MainControls {
@@ -43,9 +49,10 @@ struct MainControls {
     bool folderButtons = false;  // both folder buttons, the naming button, build base
     bool getButton = false;
     bool applyFilters = false;
+    bool filerButtons = false;  // the filename generator's two buttons, while it is open
 };
 
-MainControls ControlsForState(int state);
+MainControls ControlsForState(int state, bool filerOpen = false);
 
 // Idle or list ready: the states in which the list may be edited and a get may start.
 inline bool ListEditable(int state) {

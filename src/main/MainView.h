@@ -5,6 +5,8 @@
 
 namespace ravlet {
 
+class frmExportHtml;
+
 // Parts of the window that changed and must be drawn again.
 enum MainViewPart : int {
     View_List = 1,      // rows, selection or current row of ListLinks
@@ -29,6 +31,10 @@ class MainView {
         (void)referrer;
         (void)base;
     }
+    // The options window of the HTML export, modal; its buttons set the form's result.
+    virtual void ShowExportOptions(frmExportHtml& form) { (void)form; }
+    // The filename generator window, loaded on first use.
+    virtual void ShowFiler() {}
     // The preferences window ("&Edit Favorites...").
     virtual void ShowPreferences() {}
     // Closes the site scanner and the tool windows before the main window closes; false

@@ -39,10 +39,15 @@ void frmMain::State(int value) {
 }
 
 void frmMain::Interface_Set_State() {
-    controls_ = ControlsForState(state_);
+    controls_ = ControlsForState(state_, filerOpen_);
     if (state_ == State_Idle) AddMode(false);
     refiner_->MainStateChanged(state_);
     Notify(View_Controls);
+}
+
+void frmMain::FilerWindowOpen(bool open) {
+    filerOpen_ = open;
+    Interface_Set_State();
 }
 
 void frmMain::Interface_StatusReady() {

@@ -131,6 +131,9 @@ class frmMain : public MainWindowHooks, public LogHost {
     void EntryOpenInBrowser();
     void ListLinks_Click();  // follows the current row in an open information window
     void InfoWindowOpen(bool open) { infoOpen_ = open; }
+    // The filename generator window is loaded: its buttons follow State.
+    void FilerWindowOpen(bool open);
+    bool FilerWindowOpen() const { return filerOpen_; }
 
     // Moving rows with the left mouse button; rows are list indices under the pointer.
     void ListLinks_MouseDown(long row);
@@ -155,6 +158,10 @@ class frmMain : public MainWindowHooks, public LogHost {
     void OpenListfile(bool append);  // "&Open Listfile...", "A&ppend Listfile..."
     void SaveListfile();             // "&Save Listfile as..."
     void ImportHtmlFile();           // "&Import HTML File..."
+    void ImportSiteMap();            // "Import Intellitamper Map File..."
+    void ExportHtmlFile();           // "&Export HTML File...": the target, then ExportHtml
+    // The options window, then the page written to path; false when cancelled or failed.
+    bool ExportHtml(const std::string& path);
     // The automatic close after a download run: no question, then the window closes.
     void AutoClose();
 
@@ -233,6 +240,7 @@ class frmMain : public MainWindowHooks, public LogHost {
     bool closed_ = false;
     bool sourceShown_ = false;
     bool infoOpen_ = false;
+    bool filerOpen_ = false;
     bool folderBar_ = false;
     bool logPane_ = false;
     bool tray_ = false;

@@ -27,6 +27,12 @@ class UserInterface {
                               const std::string& title) = 0;
     // The chosen path, or the empty text when the user cancels.
     virtual std::string ChooseFile(const FileDialogRequest& request) = 0;
+    // As ChooseFile; typeIndex tells which pair of the filter was chosen, counted from 0
+    // (-1 when the interface cannot tell).
+    virtual std::string ChooseFileTyped(const FileDialogRequest& request, int& typeIndex) {
+        typeIndex = -1;
+        return ChooseFile(request);
+    }
     virtual std::string ChooseFolder(const std::string& title, const std::string& start) = 0;
     // Runs whatever window events are pending, so Pause and Stop can act.
     virtual void ServeEvents() = 0;

@@ -13,9 +13,13 @@
 #include "filters/FilterCleanup.h"
 #include "filters/Refiner.h"
 #include "main/MainControls.h"
+#include "main/MainFilerHost.h"
+#include "main/MainInfoHost.h"
 #include "main/MainRefinerHost.h"
 #include "support/MainFixture.h"
 #include "support/TestHttpServer.h"
+#include "tools/frmFiler.h"
+#include "tools/frmInfo.h"
 
 namespace ravlet {
 
@@ -65,6 +69,8 @@ struct Scene {
         server.Route("/files/index.html", page);
         f.home.Write("list.wls", "from-file\r\n");
         f.home.Write("page.html", "<a href=from-html.html>");
+        f.home.Write("site.map", "### SITEMAP1 INTELLITAMPER\r\nEXTRALINK##from-map\r\n");
+        filer.txtRange = "0-3";
         f.main->txtUrl.text = server.Url("/files/index.html");
         f.main->txtUrlBase.clear();
         f.Rows({"2.bin#x", "1.bin"}, {0});
@@ -74,6 +80,12 @@ struct Scene {
         f.main->State(State_ListReady);
     }
     ~Scene() { f.main->SetRefiner(nullptr); }
+    std::set<std::string> HomeFiles() const {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(f.home.path()))
+            names.insert(e.path().filename().string());
+        return names;
+    }
     std::set<std::string> Files() const {
         std::set<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(f.home.File("dl")))
@@ -84,6 +96,10 @@ struct Scene {
     test::MainFixture f;
     LogicRefiner refiner{*f.main};
     test::TestHttpServer server;
+    MainFilerHost filerHost{*f.main};
+    frmFiler filer{filerHost};
+    MainInfoHost infoHost{*f.main};
+    frmInfo info{infoHost};
 };
 
 // What a user can see of the window and the server.
@@ -91,6 +107,7 @@ struct Seen {
     Rows rows;
     std::vector<bool> selected;
     std::string clipboard, base, url, source;
+    std::set<std::string> homeFiles;
     int state = 0;
     std::size_t messages = 0;
     int requests = 0;
@@ -103,6 +120,7 @@ struct Seen {
           base(s.f.main->txtUrlBase),
           url(s.f.main->txtUrl.text),
           source(s.f.main->TextHtml),
+          homeFiles(s.HomeFiles()),
           state(s.f.main->State()),
           messages(s.f.ui.messages.size()),
           requests(s.server.Requests()),
@@ -117,8 +135,8 @@ struct Seen {
     }
     bool Same(const Seen& o) const {
         return SameTask(o) && selected == o.selected && clipboard == o.clipboard &&
-               base == o.base && url == o.url && source == o.source && messages == o.messages &&
-               shows == o.shows;
+               base == o.base && url == o.url && source == o.source && homeFiles == o.homeFiles &&
+               messages == o.messages && shows == o.shows;
     }
 };
 
@@ -202,6 +220,17 @@ const std::vector<CommandRow>& Commands() {
         {"ClipboardMonitor", Act_GetButton, "02",
          [](Scene& s) { s.f.Clip("http://127.0.0.1:1/copied"); },
          [](Scene& s) { s.f.main->ClipboardMonitorTick(); }},
+        {"ImportSiteMap", Act_ImportMap, "02",
+         [](Scene& s) { s.f.ui.files.push_back(s.f.home.File("site.map")); },
+         [](Scene& s) { s.f.main->ImportSiteMap(); }},
+        {"ExportHtml", Act_ExportHtml, "0123456789",
+         [](Scene& s) { s.f.ui.files.push_back(s.f.home.File("export.html")); },
+         [](Scene& s) { s.f.main->ExportHtmlFile(); }},
+        {"FilerGenerate", Act_FilerGenerate, "02", Nothing,
+         [](Scene& s) { s.filer.cApply_Click(0); }},
+        {"FilerClear", Act_FilerClear, "02", Nothing, [](Scene& s) { s.filer.cApply_Click(1); }},
+        {"InfoApply", Act_InfoApply, "02", [](Scene& s) { s.info.ShowInfo("applied"); },
+         [](Scene& s) { s.info.cmd_Click(2); }},
         {"Close", Act_Quit, "02", Nothing, [](Scene& s) { s.f.main->Form_QueryUnload(false); },
          true},
     };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "main/frmExportHtml.h"
 #include "main/frmMain.h"
 #include "platform/Clipboard.h"
 #include "support/ManualClock.h"
@@ -34,6 +35,8 @@ struct RecordingView : MainView {
     std::vector<std::string> infos;
     void FocusUrlBox() override { ++focusUrl; }
     void Terminate() override { ++terminated; }
+    // The export's options window: confirmed as it is preset.
+    void ShowExportOptions(frmExportHtml& form) override { form.cmd_Click(0); }
     void ShowInfo(const std::string& address, const std::string& referrer,
                   const std::string& base) override {
         infos.push_back(address + " | " + referrer + " | " + base);

@@ -23,10 +23,14 @@ MsgAnswer ScriptedUi::Message(const std::string& text, MsgButtons buttons, MsgIc
         return a;
     }
     switch (buttons) {
-        case MsgButtons::Ok: return MsgAnswer::Ok;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
-        default: return MsgAnswer::Cancel;
+        case MsgButtons::Ok:
+            return MsgAnswer::Ok;
+        case MsgButtons::YesNo:
+            return MsgAnswer::No;
+        case MsgButtons::AbortRetryIgnore:
+            return MsgAnswer::Abort;
+        default:
+            return MsgAnswer::Cancel;
     }
 }
 
@@ -36,6 +40,15 @@ std::string ScriptedUi::ChooseFile(const FileDialogRequest& request) {
     std::string f = files.front();
     files.pop_front();
     return f;
+}
+
+std::string ScriptedUi::ChooseFileTyped(const FileDialogRequest& request, int& typeIndex) {
+    typeIndex = 0;
+    if (!fileTypes.empty()) {
+        typeIndex = fileTypes.front();
+        fileTypes.pop_front();
+    }
+    return ChooseFile(request);
 }
 
 std::string ScriptedUi::ChooseFolder(const std::string& title, const std::string& start) {

@@ -1,0 +1,212 @@
+// Site-map imports: the records and their order, the file as read, and the menu entry.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "main/SiteMap.h"
+#include "support/MainFixture.h"
+#include "support/RowName.h"
+
+namespace ravlet {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+struct RecordRow {
+    const char* what;
+    Rows lines;  // the record lines after the signature
+    Rows links;
+};
+
+class SiteMapRecords : public ::testing::TestWithParam<RecordRow> {};
+
+TEST_P(SiteMapRecords, AddTheLinksInOrder) {
+    SiteMapPlace place;
+    LinkList list;
+    for (const std::string& line : GetParam().lines) SiteMapRecord(line, place, list);
+    EXPECT_EQ(list.Items(), GetParam().links);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SiteMapRecords,
+    ::testing::Values(
+        RecordRow{"domain folder and file with further columns",
+                  {"DOMAIN##example.com", "FOLDER##/pics/", "FILE##a.jpg\t2048\t200"},
+                  {"http://example.com/pics/a.jpg"}},
+        RecordRow{
+            "a file before any folder is just its name", {"DOMAIN##h", "FILE##a.jpg"}, {"a.jpg"}},
+        RecordRow{"a folder before any domain has no host", {"FOLDER##/f/", "FILE##a"}, {"/f/a"}},
+        RecordRow{"a later domain needs a new folder",
+                  {"DOMAIN##a", "FOLDER##/x/", "DOMAIN##b", "FILE##1", "FOLDER##/y/", "FILE##2"},
+                  {"http://a/x/1", "http://b/y/2"}},
+        RecordRow{"extra links stand alone",
+                  {"DOMAIN##h", "FOLDER##/f/", "EXTRALINK##http://other/p\tx"},
+                  {"http://other/p"}},
+        RecordRow{"keys in small letters are ignored",
+                  {"domain##h", "folder##/f/", "file##a", "Extralink##http://e/"},
+                  {}},
+        RecordRow{"lines without the mark and unknown keys are ignored",
+                  {"FILE a", "# FILE##x", "SIZE##3", "FILE#b"},
+                  {}},
+        RecordRow{"duplicates are skipped whatever their letter case",
+                  {"EXTRALINK##http://h/A", "EXTRALINK##HTTP://H/a", "EXTRALINK##http://h/b"},
+                  {"http://h/A", "http://h/b"}},
+        RecordRow{"blanks are trimmed and empty values add nothing",
+                  {"EXTRALINK##  http://h/x  ", "EXTRALINK##", "FILE##", "FILE##\tcol"},
+                  {"http://h/x"}},
+        RecordRow{"a file without value adds the folder",
+                  {"DOMAIN##h", "FOLDER##/f/", "FILE##"},
+                  {"http://h/f/"}},
+        RecordRow{"the value ends at the first tab only", {"EXTRALINK##a##b\tc\td"}, {"a##b"}},
+        RecordRow{"the key ends at the first mark", {"FILE##EXTRALINK##x"}, {"EXTRALINK##x"}}),
+    test::RowName());
+
+struct FileRow {
+    const char* what;
+    std::string bytes;
+    Rows links;
+    bool warned;  // "Not an Intellitemper Map File maybe"
+    long lines;   // record lines counted
+};
+
+class SiteMapFiles : public ::testing::TestWithParam<FileRow> {};
+
+TEST_P(SiteMapFiles, ReadAsTheyAre) {
+    test::TempHome home;
+    home.Write("site.map", GetParam().bytes);
+    LinkList list;
+    list.Add("kept");
+    bool warned = false;
+    long lines = 0;
+    SiteMapEvents events;
+    events.notSiteMap = [&] { warned = true; };
+    events.lineRead = [&](long n) { lines = n; };
+    std::string error;
+    EXPECT_TRUE(SiteMapImport(home.File("site.map"), list, events, error)) << error;
+    Rows expected{"kept"};
+    expected.insert(expected.end(), GetParam().links.begin(), GetParam().links.end());
+    EXPECT_EQ(list.Items(), expected);
+    EXPECT_EQ(warned, GetParam().warned);
+    EXPECT_EQ(lines, GetParam().lines);
+}
+
+const std::string kSig = "### SITEMAP1 INTELLITAMPER";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SiteMapFiles,
+    ::testing::Values(
+        FileRow{
+            "crlf", kSig + "\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n", {"http://h/a"}, false, 3},
+        FileRow{"cr only", kSig + "\rDOMAIN##h\rFOLDER##/\rFILE##a\r", {"http://h/a"}, false, 3},
+        FileRow{"lf and no end on the last line",
+                kSig + "\nEXTRALINK##x\nFILE##y",
+                {"x", "y"},
+                false,
+                2},
+        FileRow{"no signature: warned, the rest read all the same",
+                "EXTRALINK##first\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n",
+                {"http://h/a"},
+                true,
+                3},
+        FileRow{"the signature in small letters is none",
+                "### sitemap1 intellitamper\r\nFILE##a",
+                {"a"},
+                true,
+                1},
+        FileRow{"an empty file", "", {}, true, 0},
+        FileRow{"only the signature", kSig, {}, false, 0},
+        FileRow{"nul bytes stay in the value",
+                kSig + "\r\nEXTRALINK##a" + std::string(1, '\0') + "b\r\n",
+                {std::string("a\0b", 3)},
+                false,
+                1},
+        FileRow{
+            "binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe##\x01", 15), {}, true, 2}),
+    test::RowName());
+
+TEST(SiteMapFile, AHundredMegabyteLineIsOneRecord) {
+    test::TempHome home;
+    std::string bytes = kSig + "\r\nEXTRALINK##";
+    bytes += std::string(100u << 20, 'x');
+    bytes += "\tmore\r\nEXTRALINK##after\r\n";
+    home.Write("big.map", bytes);
+    bytes.clear();
+    bytes.shrink_to_fit();
+    LinkList list;
+    std::string error;
+    ASSERT_TRUE(SiteMapImport(home.File("big.map"), list, {}, error));
+    ASSERT_EQ(list.Count(), 2u);
+    EXPECT_EQ(list.At(0).size(), 100u << 20);
+    EXPECT_EQ(list.At(1), "after");
+}
+
+TEST(SiteMapFile, MissingFilesAndFoldersSayWhy) {
+    test::TempHome home;
+    LinkList list;
+    std::string error;
+    EXPECT_FALSE(SiteMapImport(home.File("none.map"), list, {}, error));
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_FALSE(SiteMapImport(home.path(), list, {}, error));
+    EXPECT_EQ(error, "Is a directory");
+    EXPECT_TRUE(list.Empty());
+}
+
+// The menu entry on the main window.
+TEST(SiteMapMenu, AppendsCountsLinesAndLeavesTheListReady) {
+    test::MainFixture f;
+    f.home.Write("site.map", kSig + "\r\nDOMAIN##h\r\nFOLDER##/f/\r\nFILE##a\r\nFILE##b\r\n");
+    f.Rows({"http://h/f/a", "old"});
+    std::vector<std::string> captions;
+    int stateSeen = -1;
+    f.ui.onServeEvents = [&] {
+        captions.push_back(f.main->StatusBar.Caption());
+        stateSeen = f.main->State();
+    };
+    f.ui.files.push_back(f.home.File("site.map"));
+    f.main->ImportSiteMap();
+    ASSERT_EQ(f.ui.fileRequests.size(), 1u);
+    EXPECT_EQ(f.ui.fileRequests[0].title, "Import Intellitamper Map File");
+    EXPECT_EQ(f.ui.fileRequests[0].filter, "Intellitemper Map|*.map|all files|*.*");
+    EXPECT_FALSE(f.ui.fileRequests[0].save);
+    EXPECT_EQ(f.Rows(), (Rows{"http://h/f/a", "old", "http://h/f/b"}));
+    EXPECT_EQ(captions,
+              (Rows{"1 Line(s) read.", "2 Line(s) read.", "3 Line(s) read.", "4 Line(s) read."}));
+    EXPECT_EQ(stateSeen, 1);
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.refiner.ResetList(), f.Rows());
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_FALSE(f.ui.busy());
+}
+
+TEST(SiteMapMenu, WarnsAboutAMissingSignature) {
+    test::MainFixture f;
+    // The first line is taken as the signature line, whatever it holds.
+    f.home.Write("site.map", "EXTRALINK##http://h/first\r\nEXTRALINK##http://h/x\r\n");
+    f.ui.files.push_back(f.home.File("site.map"));
+    f.main->ImportSiteMap();
+    EXPECT_EQ(f.MessageTexts(), Rows{"Not an Intellitemper Map File maybe"});
+    EXPECT_EQ(f.Rows(), Rows{"http://h/x"});
+}
+
+TEST(SiteMapMenu, AFileThatCannotBeOpenedLeavesTheListAsItWas) {
+    test::MainFixture f;
+    f.Rows({"a", "A"});
+    const std::string path = f.home.File("missing.map");
+    f.ui.files.push_back(path);
+    f.main->ImportSiteMap();
+    EXPECT_EQ(f.MessageTexts(), Rows{"Failed to open " + path + ":\r\nNo such file or directory"});
+    EXPECT_EQ(f.Rows(), (Rows{"a", "A"}));
+    EXPECT_EQ(f.main->State(), 2);
+}
+
+TEST(SiteMapMenu, CancelDoesNothing) {
+    test::MainFixture f;
+    f.Rows({"a"});
+    f.main->ImportSiteMap();
+    EXPECT_EQ(f.main->State(), 0);
+    EXPECT_EQ(f.Rows(), Rows{"a"});
+}
+
+}  // namespace
+}  // namespace ravlet
