@@ -1,13 +1,12 @@
 // ravlet-cli export: a list written as the web page of links that ravlet's HTML export writes.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/FileLines.h"
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadListInput.h"
 #include "main/ExportHtml.h"
 #include "net/ravlet_url.h"
 
@@ -44,11 +43,6 @@ const char kHelp[] =
 
 int Usage(const std::string& problem) {
     return UsageError("export", problem, kHelp);
-}
-
-bool ReadAll(std::istream& in, std::string& bytes) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -93,18 +87,7 @@ int Run(const std::vector<std::string>& args) {
     if (out.empty()) return Usage("-o PAGE.html is required");
 
     std::string bytes;
-    if (!haveList || list == "-") {
-        if (!ReadAll(std::cin, bytes)) {
-            std::cerr << "ravlet-cli export: cannot read standard input\n";
-            return 1;
-        }
-    } else {
-        std::ifstream in(list, std::ios::binary);
-        if (!in || !ReadAll(in, bytes)) {
-            std::cerr << "ravlet-cli export: cannot read the list " << list << "\n";
-            return 1;
-        }
-    }
+    if (!ReadListInput("export", haveList ? list : "", bytes)) return 1;
     Settings& settings = AppSettings();
     SettingsLoad(settings);
     UrlSchemesInit();

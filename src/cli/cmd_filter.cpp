@@ -1,13 +1,12 @@
 // ravlet-cli filter: a list refined by the checked filters of a pad file.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/FileLines.h"
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadListInput.h"
 #include "filters/PadApply.h"
 #include "net/ravlet_url.h"
 
@@ -36,11 +35,6 @@ int Usage(const std::string& problem) {
     return UsageError("filter", problem, kHelp);
 }
 
-bool ReadAll(std::istream& in, std::string& bytes) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 int Run(const std::vector<std::string>& args) {
     std::string pad, list;
     bool haveList = false;
@@ -66,18 +60,7 @@ int Run(const std::vector<std::string>& args) {
     if (pad.empty()) return Usage("--pad FILE is required");
 
     std::string bytes;
-    if (!haveList || list == "-") {
-        if (!ReadAll(std::cin, bytes)) {
-            std::cerr << "ravlet-cli filter: cannot read standard input\n";
-            return 1;
-        }
-    } else {
-        std::ifstream in(list, std::ios::binary);
-        if (!in || !ReadAll(in, bytes)) {
-            std::cerr << "ravlet-cli filter: cannot read the list " << list << "\n";
-            return 1;
-        }
-    }
+    if (!ReadListInput("filter", haveList ? list : "", bytes)) return 1;
     SettingsLoad(AppSettings());
     std::vector<std::string> rows = FileLines(bytes);
     std::string error;

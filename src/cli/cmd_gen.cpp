@@ -1,12 +1,11 @@
 // ravlet-cli gen: the names of ravlet's filename generator.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/FileLines.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadListInput.h"
 #include "platform/ConsoleUi.h"
 #include "tools/FilerRange.h"
 #include "tools/frmFiler.h"
@@ -67,11 +66,6 @@ class YesUi : public ConsoleUi {
     }
 };
 
-bool ReadAll(std::istream& in, std::string& bytes) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 int Run(const std::vector<std::string>& args) {
     bool format = false, add = false, yes = false;
     int where = 1;
@@ -111,17 +105,7 @@ int Run(const std::vector<std::string>& args) {
     ConsoleFilerHost host;
     if (add) {
         std::string bytes;
-        bool read = false;
-        if (listFile == "-") {
-            read = ReadAll(std::cin, bytes);
-        } else {
-            std::ifstream in(listFile, std::ios::binary);
-            read = in && ReadAll(in, bytes);
-        }
-        if (!read) {
-            std::cerr << "ravlet-cli gen: cannot read the list " << listFile << "\n";
-            return 1;
-        }
+        if (!ReadListInput("gen", listFile, bytes)) return 1;
         host.list.Assign(FileLines(bytes));
     }
     frmFiler filer(host);
