@@ -67,16 +67,7 @@ MsgAnswer Answer(int button, MsgButtons buttons) {
         default:
             break;
     }
-    switch (buttons) {
-        case MsgButtons::Ok:
-            return MsgAnswer::Ok;
-        case MsgButtons::YesNo:
-            return MsgAnswer::No;
-        case MsgButtons::AbortRetryIgnore:
-            return MsgAnswer::Abort;
-        default:
-            return MsgAnswer::Cancel;
-    }
+    return SafeAnswer(buttons);
 }
 
 }  // namespace

@@ -11,54 +11,65 @@ namespace ravlet {
 
 namespace {
 
-// The answer given when nobody can be asked: the one that changes nothing.
-MsgAnswer SafeAnswer(MsgButtons buttons) {
-    switch (buttons) {
-        case MsgButtons::Ok: return MsgAnswer::Ok;
-        case MsgButtons::OkCancel: return MsgAnswer::Cancel;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
-        case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
-        case MsgButtons::RetryCancel: return MsgAnswer::Cancel;
-    }
-    return MsgAnswer::Cancel;
-}
-
 const char* Choices(MsgButtons buttons) {
     switch (buttons) {
-        case MsgButtons::Ok: return "";
-        case MsgButtons::OkCancel: return "[o]k/[c]ancel";
-        case MsgButtons::YesNo: return "[y]es/[n]o";
-        case MsgButtons::YesNoCancel: return "[y]es/[n]o/[c]ancel";
-        case MsgButtons::AbortRetryIgnore: return "[a]bort/[r]etry/[i]gnore";
-        case MsgButtons::RetryCancel: return "[r]etry/[c]ancel";
+        case MsgButtons::Ok:
+            return "";
+        case MsgButtons::OkCancel:
+            return "[o]k/[c]ancel";
+        case MsgButtons::YesNo:
+            return "[y]es/[n]o";
+        case MsgButtons::YesNoCancel:
+            return "[y]es/[n]o/[c]ancel";
+        case MsgButtons::AbortRetryIgnore:
+            return "[a]bort/[r]etry/[i]gnore";
+        case MsgButtons::RetryCancel:
+            return "[r]etry/[c]ancel";
     }
     return "";
 }
 
 bool Allowed(MsgButtons buttons, MsgAnswer a) {
     switch (buttons) {
-        case MsgButtons::Ok: return a == MsgAnswer::Ok;
-        case MsgButtons::OkCancel: return a == MsgAnswer::Ok || a == MsgAnswer::Cancel;
-        case MsgButtons::YesNo: return a == MsgAnswer::Yes || a == MsgAnswer::No;
+        case MsgButtons::Ok:
+            return a == MsgAnswer::Ok;
+        case MsgButtons::OkCancel:
+            return a == MsgAnswer::Ok || a == MsgAnswer::Cancel;
+        case MsgButtons::YesNo:
+            return a == MsgAnswer::Yes || a == MsgAnswer::No;
         case MsgButtons::YesNoCancel:
             return a == MsgAnswer::Yes || a == MsgAnswer::No || a == MsgAnswer::Cancel;
         case MsgButtons::AbortRetryIgnore:
             return a == MsgAnswer::Abort || a == MsgAnswer::Retry || a == MsgAnswer::Ignore;
-        case MsgButtons::RetryCancel: return a == MsgAnswer::Retry || a == MsgAnswer::Cancel;
+        case MsgButtons::RetryCancel:
+            return a == MsgAnswer::Retry || a == MsgAnswer::Cancel;
     }
     return false;
 }
 
 bool FromLetter(char c, MsgAnswer& a) {
     switch (c) {
-        case 'o': a = MsgAnswer::Ok; return true;
-        case 'c': a = MsgAnswer::Cancel; return true;
-        case 'y': a = MsgAnswer::Yes; return true;
-        case 'n': a = MsgAnswer::No; return true;
-        case 'a': a = MsgAnswer::Abort; return true;
-        case 'r': a = MsgAnswer::Retry; return true;
-        case 'i': a = MsgAnswer::Ignore; return true;
+        case 'o':
+            a = MsgAnswer::Ok;
+            return true;
+        case 'c':
+            a = MsgAnswer::Cancel;
+            return true;
+        case 'y':
+            a = MsgAnswer::Yes;
+            return true;
+        case 'n':
+            a = MsgAnswer::No;
+            return true;
+        case 'a':
+            a = MsgAnswer::Abort;
+            return true;
+        case 'r':
+            a = MsgAnswer::Retry;
+            return true;
+        case 'i':
+            a = MsgAnswer::Ignore;
+            return true;
     }
     return false;
 }

@@ -21,9 +21,31 @@ void UserInterface::WaitForEvents(int maxMs) {
     ServeEvents();
 }
 
-UserInterface& Ui() { return current ? *current : Console(); }
+MsgAnswer SafeAnswer(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return MsgAnswer::Ok;
+        case MsgButtons::OkCancel:
+            return MsgAnswer::Cancel;
+        case MsgButtons::YesNo:
+            return MsgAnswer::No;
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Cancel;
+        case MsgButtons::AbortRetryIgnore:
+            return MsgAnswer::Abort;
+        case MsgButtons::RetryCancel:
+            return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Cancel;
+}
 
-void SetUi(UserInterface* ui) { current = ui; }
+UserInterface& Ui() {
+    return current ? *current : Console();
+}
+
+void SetUi(UserInterface* ui) {
+    current = ui;
+}
 
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                  const std::string& title) {

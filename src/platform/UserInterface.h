@@ -59,6 +59,10 @@ UserInterface& Ui();
 // Installs ui (not owned; nullptr restores the console one).
 void SetUi(UserInterface* ui);
 
+// The answer of a question nobody answered (closed, or no one to ask): the one that changes
+// nothing.
+MsgAnswer SafeAnswer(MsgButtons buttons);
+
 // Shortcut for a message box with the main window's caption as title.
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::None, const std::string& title = std::string());

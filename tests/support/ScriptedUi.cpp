@@ -22,16 +22,7 @@ MsgAnswer ScriptedUi::Message(const std::string& text, MsgButtons buttons, MsgIc
         answers.pop_front();
         return a;
     }
-    switch (buttons) {
-        case MsgButtons::Ok:
-            return MsgAnswer::Ok;
-        case MsgButtons::YesNo:
-            return MsgAnswer::No;
-        case MsgButtons::AbortRetryIgnore:
-            return MsgAnswer::Abort;
-        default:
-            return MsgAnswer::Cancel;
-    }
+    return SafeAnswer(buttons);
 }
 
 std::string ScriptedUi::ChooseFile(const FileDialogRequest& request) {
