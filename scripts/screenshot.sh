@@ -7,6 +7,12 @@
 #                                         examples/pads/archives-and-music.rvp to the list
 #   scripts/screenshot.sh scanner [OUT]   docs/scanner.png: the site scanner, opened from the
 #                                         Tools menu, has walked the sample site examples/site
+#   scripts/screenshot.sh filer [OUT]     docs/filer.png: the Filename Generator (Tools menu)
+#                                         has generated the sample site's picture series
+#   scripts/screenshot.sh info [OUT]      docs/info.png: the Info window (List menu) shows the
+#                                         answer of the server for a row of the sample site
+#   scripts/screenshot.sh export [OUT]    docs/export-html.png: the options of
+#                                         "Export HTML File..." (File menu), after its file dialog
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
@@ -16,7 +22,10 @@ case $mode in
 main) out=${2:-docs/main-window.png} screen=1100x760 ;;
 refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
 scanner) out=${2:-docs/scanner.png} screen=1700x760 ;;
-*) echo "usage: scripts/screenshot.sh main|refiner|scanner [OUT.png]" >&2; exit 2 ;;
+filer) out=${2:-docs/filer.png} screen=1700x760 ;;
+info) out=${2:-docs/info.png} screen=1600x760 ;;
+export) out=${2:-docs/export-html.png} screen=1500x760 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)
@@ -54,6 +63,28 @@ elif [ "$mode" = scanner ]; then
     printf 'Auto_Leech=0\r\nRefiner_AutoShow=0\r\nAuto_BuildBase=2\r\nscanimg=1\r\nsavedir=%s/\r\n' \
         "$work/home/tmp" >"$work/home/ravlet.ini"
     take="python3 scripts/xshot.py key ravlet Alt_L+t s && sleep 2 && python3 scripts/xshot.py key scanner Alt_L+a && sleep 4 && python3 scripts/xshot.py move scanner right-of:ravlet && python3 scripts/xshot.py shot - '$out'"
+elif [ "$mode" = filer ] || [ "$mode" = info ] || [ "$mode" = export ]; then
+    # The sample site again, its start page got with the base built.
+    cp -r examples/site/. "$work/site/files/"
+    printf 'Auto_Leech=0\r\nRefiner_AutoShow=0\r\nAuto_BuildBase=2\r\nscanimg=1\r\nsavedir=%s/\r\n' \
+        "$work/home/tmp" >"$work/home/ravlet.ini"
+    x="python3 scripts/xshot.py"
+    case $mode in
+    filer) # Tools > Filename Generator: the numbered pictures pic08.png to pic12.png.
+        take="$x key ravlet Alt_L+t f && sleep 2 && $x click 'Filename Generator' 40 20 \
+&& $x type 'Filename Generator' \"\$base/images/series/pic\" \
+&& $x press 'Filename Generator' Tab Control_L+a && $x type 'Filename Generator' 8-12 \
+&& $x press 'Filename Generator' Tab && $x type 'Filename Generator' .png \
+&& $x press 'Filename Generator' Alt_L+f Alt_L+g && sleep 2 \
+&& $x move 'Filename Generator' right-of:ravlet && $x shot - '$out'" ;;
+    info) # The third row (files/sample.tar.gz), List > Info..., then Get Info.
+        take="$x click ravlet 100 115 && $x key ravlet Alt_L+l i && sleep 2 \
+&& $x move Info right-of:ravlet && $x key Info Alt_L+i && sleep 3 && $x shot - '$out'" ;;
+    export) # File > Export HTML File..., a name in the file dialog, then the options.
+        take="$x key ravlet Alt_L+f e && sleep 2 && $x type 'Export HTML File' '$work/home/tmp/links.html' \
+&& $x press 'Export HTML File' Return && sleep 2 && $x move 'HTML Export' right-of:ravlet \
+&& $x shot - '$out'" ;;
+    esac
 else
     printf 'Auto_Leech=0\r\nRefiner_AutoShow=1\r\nRefiner_AutoApply=1\r\nwinrefinerw=1040\r\nwinrefinerh=700\r\nsavedir=%s/\r\n' \
         "$work/home/tmp" >"$work/home/ravlet.ini"
@@ -65,6 +96,7 @@ python3 -m http.server "$port" --bind 127.0.0.1 --directory "$work/site" >/dev/n
 server=$!
 sleep 1
 cat > "$work/run.sh" <<SH
+base="http://127.0.0.1:$port/files"
 RAVLET_HOME="$work/home" "$bin" "http://127.0.0.1:$port/files/index.html" &
 app=\$!
 sleep 8

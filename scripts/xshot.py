@@ -7,6 +7,10 @@ ravlet's screenshot under Xvfb with nothing but the X libraries and Python's sta
     xshot.py shot WINDOW-NAME OUT.png   saves the window ("-": the whole screen)
     xshot.py move WINDOW-NAME X Y       moves the window ("right-of:NAME" for X: just beside
                                         that window, at its top)
+    xshot.py click WINDOW-NAME X Y      clicks at X Y within the window
+    xshot.py type WINDOW-NAME TEXT      types TEXT into what has the keyboard in the window
+                                        (no click first: a dialog keeps its focused field)
+    xshot.py press WINDOW-NAME KEY...   presses keys like key, without the click first
 """
 import ctypes
 import ctypes.util
@@ -119,28 +123,48 @@ def shot(display, name, out):
         f.write(png(image.width, image.height, rows))
 
 
-def keys(display, name, names):
+def xtest():
     xtst = ctypes.cdll.LoadLibrary("libXtst.so.6")
     xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
                                        ctypes.c_ulong]
     xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                           ctypes.c_int, ctypes.c_ulong]
+    xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
+                                          ctypes.c_ulong]
+    return xtst
+
+
+def click(display, name, x, y):
+    """Points at x, y of the window (negative: from its right or bottom edge) and clicks."""
+    xtst = xtest()
     hit = find(display, x11.XDefaultRootWindow(display), name)
     if not hit:
         sys.exit("no window named " + name)
-    # Without a window manager the keyboard follows the pointer.
     attrs = hit[1]
-    xtst.XTestFakeMotionEvent(display, -1, attrs.x + attrs.width // 2,
-                              attrs.y + attrs.height // 2, 0)
-    xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
-                                          ctypes.c_ulong]
-    # A click on the status bar gives the window the keyboard.
-    xtst.XTestFakeMotionEvent(display, -1, attrs.x + attrs.width // 2,
-                              attrs.y + attrs.height - 8, 0)
+    x = attrs.x + (x if x >= 0 else attrs.width + x)
+    y = attrs.y + (y if y >= 0 else attrs.height + y)
+    # Without a window manager the keyboard follows the pointer.
+    xtst.XTestFakeMotionEvent(display, -1, x, y, 0)
     xtst.XTestFakeButtonEvent(display, 1, 1, 0)
     xtst.XTestFakeButtonEvent(display, 1, 0, 0)
     x11.XFlush(display)
     time.sleep(0.3)
+
+
+def keys(display, name, names, first_click=True, pause=0.3):
+    xtst = xtest()
+    hit = find(display, x11.XDefaultRootWindow(display), name)
+    if not hit:
+        sys.exit("no window named " + name)
+    attrs = hit[1]
+    if first_click:
+        # A click on the status bar gives the window the keyboard.
+        click(display, name, attrs.width // 2, -8)
+    else:
+        xtst.XTestFakeMotionEvent(display, -1, attrs.x + attrs.width // 2,
+                                  attrs.y + attrs.height // 2, 0)
+        x11.XFlush(display)
+        time.sleep(0.3)
     for name in names:
         # "Alt_L+t": the keys are held down in order and let go in reverse.
         codes = [x11.XKeysymToKeycode(display, x11.XStringToKeysym(part.encode()))
@@ -150,7 +174,22 @@ def keys(display, name, names):
         for code in reversed(codes):
             xtst.XTestFakeKeyEvent(display, code, 0, 0)
         x11.XFlush(display)
-        time.sleep(0.3)
+        time.sleep(pause)
+
+
+def type_text(display, name, text):
+    """Types text, with Shift for the characters on a key's second level."""
+    x11.XKeycodeToKeysym.restype = ctypes.c_ulong
+    x11.XKeycodeToKeysym.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int]
+    names = []
+    for ch in text:
+        sym = ord(ch)  # Latin-1 keysyms are the characters' codes
+        code = x11.XKeysymToKeycode(display, sym)
+        if not code:
+            sys.exit("no key for %r" % ch)
+        shifted = x11.XKeycodeToKeysym(display, code, 0) != sym
+        names.append(("Shift_L+" if shifted else "") + "0x%x" % sym)
+    keys(display, name, names, first_click=False, pause=0.05)
 
 
 def move(display, name, x, y):
@@ -170,7 +209,8 @@ def move(display, name, x, y):
 
 
 def main():
-    if len(sys.argv) < 4 or sys.argv[1] not in ("key", "shot", "move"):
+    if len(sys.argv) < 4 or sys.argv[1] not in ("key", "shot", "move", "click", "type",
+                                                 "press"):
         sys.exit(__doc__)
     display = x11.XOpenDisplay(None)
     if not display:
@@ -181,8 +221,14 @@ def main():
         if len(sys.argv) < 5 and not sys.argv[3].startswith("right-of:"):
             sys.exit(__doc__)
         move(display, sys.argv[2], sys.argv[3], sys.argv[4] if len(sys.argv) > 4 else "0")
+    elif sys.argv[1] == "click":
+        if len(sys.argv) < 5:
+            sys.exit(__doc__)
+        click(display, sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+    elif sys.argv[1] == "type":
+        type_text(display, sys.argv[2], sys.argv[3])
     else:
-        keys(display, sys.argv[2], sys.argv[3:])
+        keys(display, sys.argv[2], sys.argv[3:], first_click=sys.argv[1] == "key")
 
 
 if __name__ == "__main__":
