@@ -22,9 +22,9 @@ case $mode in
 main) out=${2:-docs/main-window.png} screen=1100x760 ;;
 refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
 scanner) out=${2:-docs/scanner.png} screen=1700x760 ;;
-filer) out=${2:-docs/filer.png} screen=1700x760 ;;
+filer) out=${2:-docs/filer.png} screen=1560x680 ;;
 info) out=${2:-docs/info.png} screen=1600x760 ;;
-export) out=${2:-docs/export-html.png} screen=1500x760 ;;
+export) out=${2:-docs/export-html.png} screen=1520x680 ;;
 *) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
@@ -70,9 +70,9 @@ elif [ "$mode" = filer ] || [ "$mode" = info ] || [ "$mode" = export ]; then
         "$work/home/tmp" >"$work/home/ravlet.ini"
     x="python3 scripts/xshot.py"
     case $mode in
-    filer) # Tools > Filename Generator: the numbered pictures pic08.png to pic12.png.
+    filer) # Tools > Filename Generator: the numbered pictures pic08.png to pic12.png, under the base.
         take="$x key ravlet Alt_L+t f && sleep 2 && $x click 'Filename Generator' 40 20 \
-&& $x type 'Filename Generator' \"\$base/images/series/pic\" \
+&& $x type 'Filename Generator' images/series/pic \
 && $x press 'Filename Generator' Tab Control_L+a && $x type 'Filename Generator' 8-12 \
 && $x press 'Filename Generator' Tab && $x type 'Filename Generator' .png \
 && $x press 'Filename Generator' Alt_L+f Alt_L+g && sleep 2 \
