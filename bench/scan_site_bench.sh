@@ -10,6 +10,7 @@
 # them all and the wgets must store them all. Then ROUNDS runs of each, alternating; the median
 # is printed, with the ratios, and the peak resident size of ravlet-cli.
 # usage: bench/scan_site_bench.sh [ROUNDS] [PAGES...]   (default 5 rounds, 1000 and 10000 pages)
+#        SCAN_ONLY=1 bench/scan_site_bench.sh ...     (ravlet-cli alone: its check, RSS and time)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh nginx wget wget2 time bc python3
@@ -60,6 +61,11 @@ for pages in "${sizes[@]}"; do
     requests=$(wc -l < "$work/access.log")
     echo "  ravlet-cli scan: $got addresses printed, $requests requests," \
         "peak RSS $((rss / 1024)) MB"
+    if [ "${SCAN_ONLY:-0}" = 1 ]; then
+        secs=$(awk -F': ' '/Elapsed \(wall clock\)/ { print $2 }' "$work/scan.time")
+        echo "  wall clock $secs"
+        continue
+    fi
     for tool in wget wget2; do
         : > "$work/access.log"
         ("${tool}_run")
