@@ -14,12 +14,7 @@
 namespace ravlet {
 namespace {
 
-test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
-    test::TestResponse r;
-    r.headers.push_back({"Content-Type", type});
-    r.body = body;
-    return r;
-}
+using test::Page;
 
 // index -> a, sub/b, pic.jpg, a foreign address; a -> /sub/c; sub/c -> d.html (missing).
 struct Site {

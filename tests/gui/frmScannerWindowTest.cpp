@@ -18,12 +18,7 @@ namespace ravlet::gui {
 
 namespace {
 
-test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
-    test::TestResponse r;
-    r.headers.push_back({"Content-Type", type});
-    r.body = body;
-    return r;
-}
+using test::Page;
 
 // The main window on screen with a local site, and its Tools menu.
 struct Window {

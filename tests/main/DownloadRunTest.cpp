@@ -26,10 +26,7 @@ namespace fs = std::filesystem;
 using test::TestResponse;
 
 TestResponse Body(const std::string& body, const std::string& type = "application/octet-stream") {
-    TestResponse r;
-    r.body = body;
-    r.headers.push_back({"Content-Type", type});
-    return r;
+    return test::Typed(body, type);
 }
 
 class Download : public ::testing::Test {

@@ -13,12 +13,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
-    test::TestResponse r;
-    r.headers.push_back({"Content-Type", type});
-    r.body = body;
-    return r;
-}
+using test::Page;
 
 const char kTwoLinks[] = "<a href=\"one.html\">1</a> <a href=two.html>2</a>";
 

@@ -19,12 +19,7 @@ namespace {
 
 using test::TestResponse;
 
-TestResponse Page(const std::string& body, const std::string& type = "text/html") {
-    TestResponse r;
-    r.body = body;
-    r.headers.push_back({"Content-Type", type});
-    return r;
-}
+using test::Page;
 
 class RvNetGetHttp : public testing::Test {
   protected:

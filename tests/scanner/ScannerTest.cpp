@@ -16,12 +16,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-test::TestResponse Page(const std::string& body, const std::string& type = "text/html") {
-    test::TestResponse r;
-    if (!type.empty()) r.headers.push_back({"Content-Type", type});
-    r.body = body;
-    return r;
-}
+using test::Page;
 
 // A main window, its scanner and a local server.
 struct Scan {

@@ -13,6 +13,13 @@
 
 namespace ravlet::test {
 
+TestResponse Typed(const std::string& body, const std::string& type) {
+    TestResponse r;
+    if (!type.empty()) r.headers.push_back({"Content-Type", type});
+    r.body = body;
+    return r;
+}
+
 namespace {
 
 bool SendAll(int fd, const char* data, std::size_t size) {

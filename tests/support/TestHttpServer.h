@@ -32,6 +32,13 @@ struct TestResponse {
     std::string raw;
 };
 
+// A body with its Content-Type (none when type is empty).
+TestResponse Typed(const std::string& body, const std::string& type);
+// A page: the body as HTML, or as type.
+inline TestResponse Page(const std::string& body, const std::string& type = "text/html") {
+    return Typed(body, type);
+}
+
 struct TestRequest {
     std::string method, path, head;  // head: the request's header lines
 };
