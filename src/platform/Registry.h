@@ -5,11 +5,14 @@
 // temporary file and a rename under a lock, so two processes never lose each other's entries
 // and a reader never sees half a file. Key names are compared without regard to ASCII case, as
 // the keys of the browsers' and managers' conventions are; their case is kept as first written.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace ravlet {
+
+class RegStore;
 
 enum class RegHive {
     CurrentUser,   // "HKEY_CURRENT_USER"
@@ -60,6 +63,10 @@ class Registry {
     std::vector<std::string> ValueNames(RegHive hive, const std::string& key) const;
 
   private:
+    // Reads the store, lets change alter it and writes it back, all under the exclusive lock;
+    // nothing is written when change answers false.
+    bool Change(const std::function<bool(RegStore&)>& change);
+
     std::string file_;
     mutable std::string error_;
 };
