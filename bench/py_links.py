@@ -3,6 +3,8 @@
 
 usage: py_links.py htmlparser|lxml SECONDS FILE...
 Prints one line: the collector, pages, bytes, links, rounds and MB/s.
+usage: py_links.py print htmlparser|lxml FILE
+Prints the links of one page, one a line: the whole job of a process, as ravlet-cli links does it.
 """
 import sys
 import time
@@ -22,11 +24,15 @@ class LinkCollector(HTMLParser):
                 self.links.append(value)
 
 
-def with_htmlparser(page):
+def links_of(page):
     collector = LinkCollector()
     collector.feed(page.decode("latin-1"))
     collector.close()
-    return len(collector.links)
+    return collector.links
+
+
+def with_htmlparser(page):
+    return len(links_of(page))
 
 
 def with_lxml(page):
@@ -38,7 +44,21 @@ def with_lxml(page):
     return sum(1 for _ in root.iterlinks())
 
 
+def print_links(kind, name):
+    with open(name, "rb") as f:
+        page = f.read()
+    if kind == "htmlparser":
+        links = links_of(page)
+    else:
+        import lxml.html
+        links = [link for _, _, link, _ in lxml.html.document_fromstring(page).iterlinks()]
+    sys.stdout.write("".join(link + "\n" for link in links))
+
+
 def main():
+    if sys.argv[1] == "print":
+        print_links(sys.argv[2], sys.argv[3])
+        return
     kind, seconds, files = sys.argv[1], float(sys.argv[2]), sys.argv[3:]
     collect = {"htmlparser": with_htmlparser, "lxml": with_lxml}[kind]
     pages = []

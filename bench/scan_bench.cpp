@@ -1,5 +1,5 @@
 // MB/s of ScanLinks over a corpus of pages, each page scanned as ravlet scans a fetched page.
-// usage: scan_bench [--modes N] [--seconds S] FILE...
+// usage: scan_bench [--modes N] [--seconds S] [--loop scalar|sse2|avx2|avx512] FILE...
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "links/LinkScanner.h"
+#include "links/TextFinder.h"
 
 int main(int argc, char** argv) {
     int modes = 15;
@@ -22,6 +23,16 @@ int main(int argc, char** argv) {
             modes = std::atoi(argv[++i]);
         } else if (a == "--seconds" && i + 1 < argc) {
             seconds = std::atof(argv[++i]);
+        } else if (a == "--loop" && i + 1 < argc) {
+            const std::string loop = argv[++i];
+            const ravlet::FinderPath path = loop == "scalar" ? ravlet::FinderPath::Scalar
+                                            : loop == "sse2" ? ravlet::FinderPath::Sse2
+                                            : loop == "avx2" ? ravlet::FinderPath::Avx2
+                                                             : ravlet::FinderPath::Avx512;
+            if (!ravlet::ForceFinderPath(path)) {
+                std::cerr << "this processor has no " << loop << " loop\n";
+                return 2;
+            }
         } else {
             std::ifstream in(a, std::ios::binary);
             pages.emplace_back(std::istreambuf_iterator<char>(in),
@@ -30,7 +41,7 @@ int main(int argc, char** argv) {
         }
     }
     if (pages.empty()) {
-        std::cerr << "usage: scan_bench [--modes N] [--seconds S] FILE...\n";
+        std::cerr << "usage: scan_bench [--modes N] [--seconds S] [--loop L] FILE...\n";
         return 2;
     }
     using Clock = std::chrono::steady_clock;

@@ -1,4 +1,6 @@
 // ravlet-cli links: the links of a page, in the order and form the link list would hold them.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include "links/ParsePage.h"
 #include "net/RvNetGet.h"
 #include "net/ravlet_url.h"
+#include "platform/LargeBuffer.h"
 #include "tools/ctlStatusBar.h"
 
 namespace ravlet::cli {
@@ -66,7 +69,14 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// A file of known size is read straight into a text of that size; what a growing file adds
+// (and standard input) comes in blocks.
 bool ReadAll(std::FILE* f, std::string& text) {
+    struct stat st {};
+    if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        ResizeLarge(text, static_cast<std::size_t>(st.st_size));
+        text.resize(std::fread(text.data(), 1, text.size(), f));
+    }
     char buffer[1 << 16];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);

@@ -11,12 +11,6 @@
 
 namespace ravlet {
 
-std::string PreparePageText(const std::string& text) {
-    std::string prepared = NormalizeNewlines(text);
-    CleanPageText(prepared);
-    return prepared;
-}
-
 bool ParsePage(PageParseTarget& target, const std::string& text, bool append) {
     target.StatusBar().Caption("Parsing page...");
     std::string prepared = PreparePageText(text);

@@ -28,7 +28,8 @@ class PageParseTarget {
     virtual void StatusReady() = 0;
 };
 
-// Line breaks made CR LF, then CleanPageText: what every parse of a page text starts with.
+// Line breaks made CR LF, then CleanPageText, in one pass: what every parse of a page text
+// starts with.
 std::string PreparePageText(const std::string& text);
 
 // append false replaces the list's content, true adds to it; a page without links leaves the

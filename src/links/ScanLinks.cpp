@@ -4,6 +4,10 @@
 #include "platform/DoEvents.h"
 #include "tools/ctlStatusBar.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace ravlet {
 
 namespace {
@@ -58,14 +62,33 @@ class Gauge {
     ctlStatusBar* bar_;
 };
 
+// Sixteen bytes at a time where the processor can: this pass sees every byte of the page.
+void BlankLineBreaks(std::string& text) {
+    char* s = text.data();
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n'), blank = _mm_set1_epi8(' ');
+    for (; i + 16 <= n; i += 16) {
+        __m128i* at = reinterpret_cast<__m128i*>(s + i);
+        const __m128i a = _mm_loadu_si128(at);
+        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf));
+        if (_mm_movemask_epi8(breaks) != 0)
+            _mm_storeu_si128(
+                at, _mm_or_si128(_mm_and_si128(breaks, blank), _mm_andnot_si128(breaks, a)));
+    }
+#endif
+    for (; i < n; ++i) {
+        if (s[i] == '\r' || s[i] == '\n') s[i] = ' ';
+    }
+}
+
 }  // namespace
 
 bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
                ctlStatusBar* statusBar) {
     // Line breaks become blanks, so a CR LF pair becomes two; values then end at them.
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
+    BlankLineBreaks(text);
     Gauge gauge(statusBar);
     int maximum = 0;
     if (modes & ScanHref) maximum += kWeightHref;

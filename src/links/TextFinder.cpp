@@ -1,5 +1,6 @@
 #include "links/TextFinder.h"
 
+#include <cstdint>
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -82,16 +83,46 @@ __attribute__((target("avx2"))) std::size_t ScanAvx2(const char* s, std::size_t 
     return TextFinder::npos;
 }
 
+template <typename Confirm>
+__attribute__((target("avx512f,avx512bw"))) std::size_t ScanAvx512(const char* s, std::size_t from,
+                                                                   std::size_t end, const Ends& e,
+                                                                   Confirm confirm,
+                                                                   std::size_t* next) {
+    const __m512i first = _mm512_set1_epi8(static_cast<char>(e.first));
+    const __m512i last = _mm512_set1_epi8(static_cast<char>(e.last));
+    const __m512i firstMask = _mm512_set1_epi8(static_cast<char>(e.firstMask));
+    const __m512i lastMask = _mm512_set1_epi8(static_cast<char>(e.lastMask));
+    std::size_t i = from;
+    for (; i + 64 <= end; i += 64) {
+        const __m512i a = _mm512_or_si512(_mm512_loadu_si512(s + i), firstMask);
+        const __m512i b = _mm512_or_si512(_mm512_loadu_si512(s + i + e.lastOffset), lastMask);
+        std::uint64_t mask = _mm512_cmpeq_epi8_mask(a, first) & _mm512_cmpeq_epi8_mask(b, last);
+        while (mask != 0) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctzll(mask));
+            if (confirm(s + at)) return at;
+            mask &= mask - 1;
+        }
+    }
+    *next = i;
+    return TextFinder::npos;
+}
+
 // Asked once; the cpu model must be initialised first when this runs before main.
 bool DetectAvx2() {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2");
 }
+bool DetectAvx512() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+}
 const bool hasAvx2 = DetectAvx2();
+const bool hasAvx512 = DetectAvx512();
 #endif
 
 FinderPath BestPath() {
 #ifdef RAVLET_FINDER_X86
+    if (hasAvx512) return FinderPath::Avx512;
     return hasAvx2 ? FinderPath::Avx2 : FinderPath::Sse2;
 #else
     return FinderPath::Scalar;
@@ -118,8 +149,9 @@ bool ForceFinderPath(FinderPath path) {
             return false;
 #endif
         case FinderPath::Avx2:
+        case FinderPath::Avx512:
 #ifdef RAVLET_FINDER_X86
-            if (!hasAvx2) return false;
+            if (!(path == FinderPath::Avx2 ? hasAvx2 : hasAvx512)) return false;
             activePath = path;
             return true;
 #else
@@ -172,9 +204,10 @@ std::size_t TextFinder::Find(std::string_view text, std::size_t from) const {
         const Ends e{static_cast<unsigned char>(needle_.front()),
                      static_cast<unsigned char>(needle_.back()), firstMask_, lastMask_, m - 1};
         auto confirm = [this](const char* at) { return Matches(at); };
-        const std::size_t hit = activePath == FinderPath::Avx2
-                                    ? ScanAvx2(s, i, end, e, confirm, &i)
-                                    : ScanSse2(s, i, end, e, confirm, &i);
+        const std::size_t hit =
+            activePath == FinderPath::Avx512 ? ScanAvx512(s, i, end, e, confirm, &i)
+            : activePath == FinderPath::Avx2 ? ScanAvx2(s, i, end, e, confirm, &i)
+                                             : ScanSse2(s, i, end, e, confirm, &i);
         if (hit != npos) return hit;
     }
 #endif

@@ -9,7 +9,7 @@ namespace ravlet {
 
 // The loop that compares many positions at a time: the widest the processor has (Best), or one
 // chosen by a test so that every loop runs on any machine.
-enum class FinderPath { Best, Scalar, Sse2, Avx2 };
+enum class FinderPath { Best, Scalar, Sse2, Avx2, Avx512 };
 // Makes every TextFinder use this loop; false, changing nothing, when the processor lacks it.
 bool ForceFinderPath(FinderPath path);
 

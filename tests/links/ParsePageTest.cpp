@@ -117,9 +117,5 @@ TEST_F(ParsePageTest, TheBusyPointerIsShownOnlyDuringTheScan) {
     EXPECT_FALSE(ui.busy());
 }
 
-TEST(PreparePageText, NormalisesLineBreaksThenCleans) {
-    EXPECT_EQ(PreparePageText("a\r\n\r\nb\rc =\td"), "a\r\n\r\nb\r\nc=d");
-}
-
 }  // namespace
 }  // namespace ravlet

@@ -49,7 +49,8 @@ class ExactText {
 class EveryPath {
   public:
     EveryPath() {
-        for (const FinderPath path : {FinderPath::Scalar, FinderPath::Sse2, FinderPath::Avx2})
+        for (const FinderPath path :
+             {FinderPath::Scalar, FinderPath::Sse2, FinderPath::Avx2, FinderPath::Avx512})
             if (ForceFinderPath(path)) paths_.push_back(path);
         ForceFinderPath(FinderPath::Best);
     }
@@ -71,6 +72,8 @@ class EveryPath {
                 return "SSE2 loop";
             case FinderPath::Avx2:
                 return "AVX2 loop";
+            case FinderPath::Avx512:
+                return "AVX-512 loop";
             default:
                 return "best loop";
         }
@@ -85,10 +88,11 @@ TEST(TextFinder, EachLoopCanBeChosenWhereTheProcessorHasIt) {
     const EveryPath every;
     EXPECT_EQ(every.Paths().front(), FinderPath::Scalar);
 #if defined(__x86_64__) || defined(__i386__)
-    // Every x86-64 processor has SSE2; AVX2 only some.
+    // Every x86-64 processor has SSE2; AVX2 and AVX-512 only some.
     __builtin_cpu_init();
     const bool avx2 = __builtin_cpu_supports("avx2");
-    EXPECT_EQ(every.Paths().size(), avx2 ? 3u : 2u);
+    const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+    EXPECT_EQ(every.Paths().size(), 2u + (avx2 ? 1u : 0u) + (avx512 ? 1u : 0u));
     EXPECT_EQ(every.Paths()[1], FinderPath::Sse2);
 #else
     EXPECT_EQ(every.Paths().size(), 1u);

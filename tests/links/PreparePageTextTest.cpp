@@ -1,0 +1,66 @@
+// The one-pass preparation against the replacements done one after another, each a whole
+// pass over the text, on texts made of exactly the bytes those replacements care about.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "links/LinkScanner.h"
+#include "links/ParsePage.h"
+#include "net/ravlet_url.h"
+
+namespace ravlet {
+namespace {
+
+// Every non-overlapping from, left to right, by to.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    std::string out;
+    std::size_t at = 0;
+    for (std::size_t p; (p = text.find(from, at)) != std::string::npos; at = p + from.size())
+        out += text.substr(at, p - at) + to;
+    return out + text.substr(at);
+}
+
+std::string CleanStepByStep(std::string text) {
+    text = ReplaceAll(text, "\t", " ");
+    text = ReplaceAll(text, "  ", " ");
+    text = ReplaceAll(text, " =", "=");
+    text = ReplaceAll(text, "= ", "=");
+    text = ReplaceAll(text, "hxxp://", "http://");
+    return ReplaceAll(text, "hxxps://", "https://");
+}
+
+std::string RandomText(std::mt19937& random, std::size_t pieces) {
+    // Weighted toward blanks, "=" and line breaks, with whole and broken disguised schemes.
+    static const char* const kPieces[] = {" ",  " ", "  ",      "\t",       "=",  "=", "\r", "\n",
+                                          "\n", "a", "hxxp://", "hxxps://", "hx", "h", "<"};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
+    std::string text;
+    for (std::size_t i = 0; i < pieces; ++i) text += kPieces[pick(random)];
+    return text;
+}
+
+TEST(PreparePageText, EqualsTheReplacementsOneAfterAnother) {
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<std::size_t> length(0, 60);
+    for (int round = 0; round < 20000; ++round) {
+        // Long texts too, so that runs cross the blocks the search compares at once.
+        const std::string text = RandomText(random, round % 50 == 0 ? 3000 : length(random));
+        ASSERT_EQ(PreparePageText(text), CleanStepByStep(NormalizeNewlines(text))) << text;
+        std::string cleaned = text;
+        ASSERT_EQ(CleanPageText(cleaned), CleanStepByStep(text)) << text;
+        ASSERT_EQ(cleaned, CleanStepByStep(text));
+    }
+}
+
+TEST(PreparePageText, GrowsPastItsFirstGuessWhenEveryByteIsALineFeed) {
+    const std::string feeds(100000, '\n');
+    std::string expected;
+    for (std::size_t i = 0; i < feeds.size(); ++i) expected += "\r\n";
+    EXPECT_EQ(PreparePageText(feeds), expected);
+    EXPECT_EQ(PreparePageText(std::string(100000, '\r')), expected);
+}
+
+}  // namespace
+}  // namespace ravlet
