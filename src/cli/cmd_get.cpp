@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/Settings.h"
@@ -124,8 +125,7 @@ int Run(const std::vector<std::string>& args) {
     std::string page;
     if (!FetchPage(host.Net(), settings, address, page)) return 2;
     host.ScanModes(options.scanModes ? options.scanModes : ModesOfSettings(settings));
-    ParsePage(host, page, false);
-    std::string().swap(page);
+    ParsePage(host, std::move(page), false);
     host.ApplyPad();
 
     if (options.haveBase) {

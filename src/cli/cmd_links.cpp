@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Settings.h"
@@ -184,7 +185,7 @@ int Run(const std::vector<std::string>& args) {
         return 1;
     }
     ConsoleParseTarget target(modes);
-    if (!ParsePage(target, page, false))
+    if (!ParsePage(target, std::move(page), false))
         std::cerr << "ravlet-cli links: no links/references on page were found.\n";
     std::string out;
     for (const std::string& link : target.Links().Items()) {

@@ -1,5 +1,6 @@
 #include "links/ParsePage.h"
 
+#include <utility>
 #include <vector>
 
 #include "links/LinkList.h"
@@ -11,9 +12,10 @@
 
 namespace ravlet {
 
-bool ParsePage(PageParseTarget& target, const std::string& text, bool append) {
+bool ParsePage(PageParseTarget& target, std::string text, bool append) {
     target.StatusBar().Caption("Parsing page...");
-    std::string prepared = PreparePageText(text);
+    std::string prepared = std::move(text);
+    PreparePageTextInPlace(prepared);
     std::string error;
     long errorNumber = 0;
     if (!target.ShowSource(prepared.substr(0, kSourceViewChars), error, errorNumber)) {

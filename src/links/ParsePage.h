@@ -31,9 +31,11 @@ class PageParseTarget {
 // Line breaks made CR LF, then CleanPageText, in one pass: what every parse of a page text
 // starts with.
 std::string PreparePageText(const std::string& text);
+// The same over the text itself, without a second copy of a large page.
+void PreparePageTextInPlace(std::string& text);
 
 // append false replaces the list's content, true adds to it; a page without links leaves the
 // list as it was either way. True when the scanner found anything.
-bool ParsePage(PageParseTarget& target, const std::string& text, bool append);
+bool ParsePage(PageParseTarget& target, std::string text, bool append);
 
 }  // namespace ravlet

@@ -5,11 +5,11 @@
 // their patterns consist of nothing else, so each maximal run can be cleaned on its own with
 // the replacements in their order; the rest of the text is copied in blocks between the few
 // bytes that can start a change, which a vector compare finds 16 at a time.
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
@@ -41,34 +41,31 @@ void ReplacePair(std::string& run, char a, char b, char keep) {
     run.resize(write);
 }
 
-// The output, written through a position into a text sized ahead: a page stops here about
-// once a line, so each stop must cost little.
-class Output {
+// Writes the cleaned text over the text itself: every change keeps or shortens what it
+// replaces (line breaks that grow are expanded afterwards), so the written part never
+// overtakes the part still to be read, and no second page-sized block is needed.
+class InPlace {
   public:
-    explicit Output(std::size_t expected) { ResizeLarge(text_, expected); }
+    explicit InPlace(std::string& text) : s_(text.data()) {}
     void Put(const char* bytes, std::size_t n) {
-        if (at_ + n > text_.size()) ResizeLarge(text_, std::max(text_.size() * 2, at_ + n));
-        std::memcpy(text_.data() + at_, bytes, n);
+        if (bytes != s_ + at_) std::memmove(s_ + at_, bytes, n);
         at_ += n;
     }
     void Put(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
-    std::string Take() {
-        text_.resize(at_);
-        return std::move(text_);
-    }
+    std::size_t Size() const { return at_; }
 
   private:
-    std::string text_;
+    char* s_;
     std::size_t at_ = 0;
 };
 
 // A maximal run of blanks, tabs and "=" as the replacements in their order leave it.
-void PutCleanRun(std::string_view bytes, std::string& scratch, Output& out) {
-    if (bytes.size() == 1) {
-        out.Put(bytes[0] == '\t' ? " " : bytes);
+void PutCleanRun(const char* run, std::size_t n, std::string& scratch, InPlace& out) {
+    if (n == 1) {
+        out.Put(*run == '\t' ? " " : std::string_view(run, 1));
         return;
     }
-    scratch.assign(bytes);
+    scratch.assign(run, n);
     for (char& c : scratch) {
         if (c == '\t') c = ' ';
     }
@@ -119,35 +116,51 @@ std::size_t NextChange(const char* s, std::size_t i, std::size_t n) {
     return n;
 }
 
-bool At(std::string_view text, std::size_t i, std::string_view word) {
-    return text.compare(i, word.size(), word) == 0;
+bool At(const char* s, std::size_t i, std::size_t n, std::string_view word) {
+    return n - i >= word.size() && std::memcmp(s + i, word.data(), word.size()) == 0;
+}
+
+// Makes each lone CR or LF, whose positions in the cleaned text are given, a CR LF pair,
+// moving the text behind them from the back, each byte once.
+void ExpandLineBreaks(std::string& text, std::size_t size, const std::vector<std::size_t>& at) {
+    ResizeLarge(text, size + at.size());
+    char* s = text.data();
+    std::size_t readEnd = size;
+    std::size_t writeEnd = size + at.size();
+    for (auto it = at.rbegin(); it != at.rend(); ++it) {
+        const std::size_t tail = readEnd - (*it + 1);
+        writeEnd -= tail;
+        std::memmove(s + writeEnd, s + *it + 1, tail);
+        s[--writeEnd] = '\n';
+        s[--writeEnd] = '\r';
+        readEnd = *it;
+    }
 }
 
 // newlines false leaves line breaks as they are (the clean-up alone).
-std::string Prepare(std::string_view text, bool newlines) {
+void PrepareInPlace(std::string& text, bool newlines) {
     const char* s = text.data();
     const std::size_t n = text.size();
-    // Line feeds alone grow by one byte each; most pages then fit without growing.
-    Output out(n + n / 16 + 16);
+    InPlace out(text);
     std::string scratch;
+    std::vector<std::size_t> lone;  // cleaned positions of CRs and LFs that become pairs
     std::size_t copied = 0;
     std::size_t i = 0;
     while ((i = NextChange(s, i, n)) < n) {
         out.Put(s + copied, i - copied);
         const char c = s[i];
-        if (c == '\r' || c == '\n') {
-            if (newlines) {
-                out.Put("\r\n", 2);
-                i += c == '\r' && i + 1 < n && s[i + 1] == '\n' ? 2 : 1;
-            } else {
-                out.Put(s + i++, 1);
-            }
+        if (c == '\r' && i + 1 < n && s[i + 1] == '\n') {
+            out.Put(s + i, 2);
+            i += 2;
+        } else if (c == '\r' || c == '\n') {
+            if (newlines) lone.push_back(out.Size());
+            out.Put(s + i++, 1);
         } else if (c == 'h') {
             // Addresses disguised against harvesters; exact letter case.
-            if (At(text, i, "hxxp://")) {
+            if (At(s, i, n, "hxxp://")) {
                 out.Put("http://", 7);
                 i += 7;
-            } else if (At(text, i, "hxxps://")) {
+            } else if (At(s, i, n, "hxxps://")) {
                 out.Put("https://", 8);
                 i += 8;
             } else {
@@ -156,23 +169,33 @@ std::string Prepare(std::string_view text, bool newlines) {
         } else {
             std::size_t end = i + 1;
             while (end < n && IsRunByte(s[end])) ++end;
-            PutCleanRun(text.substr(i, end - i), scratch, out);
+            PutCleanRun(s + i, end - i, scratch, out);
             i = end;
         }
         copied = i;
     }
     out.Put(s + copied, n - copied);
-    return out.Take();
+    if (lone.empty()) {
+        text.resize(out.Size());
+    } else {
+        ExpandLineBreaks(text, out.Size(), lone);
+    }
 }
 
 }  // namespace
 
+void PreparePageTextInPlace(std::string& text) {
+    PrepareInPlace(text, true);
+}
+
 std::string PreparePageText(const std::string& text) {
-    return Prepare(text, true);
+    std::string prepared = text;
+    PrepareInPlace(prepared, true);
+    return prepared;
 }
 
 std::string CleanPageText(std::string& text) {
-    text = Prepare(text, false);
+    PrepareInPlace(text, false);
     return text;
 }
 

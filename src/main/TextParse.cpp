@@ -1,4 +1,7 @@
 // Text that reaches the list without a fetch, and the page parse they share with the get.
+#include <string>
+#include <utility>
+
 #include "app/Settings.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
@@ -32,9 +35,9 @@ class MainParseTarget : public PageParseTarget {
 
 }  // namespace
 
-void frmMain::ParsePage(const std::string& page, bool append) {
+void frmMain::ParsePage(std::string page, bool append) {
     MainParseTarget target(*this, TextHtml);
-    ravlet::ParsePage(target, page, append);
+    ravlet::ParsePage(target, std::move(page), append);
     Notify(View_Texts | View_List);
 }
 

@@ -219,7 +219,7 @@ class frmMain : public MainWindowHooks, public LogHost {
 
   private:
     void Notify(int parts);
-    void ParsePage(const std::string& text, bool append);
+    void ParsePage(std::string text, bool append);
     void CopyToClipboard(const std::string& text);
     std::vector<std::size_t> SelectedRowsDescending() const;
     void CopySelected(bool withBase);

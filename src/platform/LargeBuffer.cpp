@@ -16,7 +16,7 @@ constexpr std::size_t kWorthAdvice = 4 * kHugePage;
 
 void ResizeLarge(std::string& text, std::size_t size) {
     if (size >= kWorthAdvice && text.capacity() < size) {
-        text.reserve(size);
+        text.reserve(size + size / 16);
 #ifdef MADV_HUGEPAGE
         // Only the whole huge pages inside the block; the advice is a hint, its failure harmless.
         const auto begin = reinterpret_cast<std::uintptr_t>(text.data());

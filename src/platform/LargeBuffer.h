@@ -6,8 +6,9 @@
 
 namespace ravlet {
 
-// A text of size bytes whose storage is backed by huge pages where the system allows it. The
-// bytes are zero.
+// A text of size bytes whose storage is backed by huge pages where the system allows it; new
+// bytes are zero. A large text gets a sixteenth more room than asked: the page preparation
+// lengthens a page by a byte a line.
 void ResizeLarge(std::string& text, std::size_t size);
 
 }  // namespace ravlet
