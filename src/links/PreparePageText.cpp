@@ -65,6 +65,11 @@ void PutCleanRun(const char* run, std::size_t n, std::string& scratch, InPlace& 
         out.Put(*run == '\t' ? " " : std::string_view(run, 1));
         return;
     }
+    // Blanks alone, the indentation of most lines: the halving is all that applies.
+    if (std::memchr(run, '=', n) == nullptr && std::memchr(run, '\t', n) == nullptr) {
+        out.Put(run, (n + 1) / 2);
+        return;
+    }
     scratch.assign(run, n);
     for (char& c : scratch) {
         if (c == '\t') c = ' ';
