@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 
 #include "app/LogSink.h"
@@ -342,6 +343,32 @@ TEST(Scanner, AServerThatStallsIsBoundedByTheTimeout) {
     EXPECT_EQ(s.f.log[0].rfind("Scanner: Error: ", 0), 0u) << s.f.log[0];
     EXPECT_NE(s.f.log[0].find(" Url(Scan): " + s.server.Url("/stall.html")), std::string::npos);
     EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/after.png"})) << "the scan went on";
+}
+
+// The open of a page that never answers is ended by Stop, not by the time-out.
+TEST(Scanner, StopEndsAStalledOpenAtOnce) {
+    Scan s;
+    test::TestResponse stall;
+    stall.neverAnswer = true;
+    s.server.Route("/stall.html", stall);
+    s.server.Route("/start.html", Page("<a href=stall.html> <a href=after.html>"));
+    AppSettings().nettimeout = 10000;
+    std::chrono::steady_clock::time_point pressedAt;
+    bool pressed = false;
+    s.f.ui.onServeEvents = [&] {
+        if (pressed || s.Fetched().empty() || s.Fetched().back() != "/stall.html") return;
+        pressed = true;
+        pressedAt = std::chrono::steady_clock::now();
+        s.f.ui.answers.push_back(MsgAnswer::Yes);
+        s.scanner.zcAny_Click(2);
+    };
+    s.Run("/start.html");
+    ASSERT_TRUE(pressed);
+    EXPECT_LT(std::chrono::steady_clock::now() - pressedAt, std::chrono::seconds(1));
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Stopped.");
+    EXPECT_EQ(s.scanner.State(), Scan_Idle);
+    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/stall.html"})) << "nothing after the stop";
+    EXPECT_EQ(s.f.Rows().front(), s.server.Url("/start.html"));
 }
 
 struct TypeCase {
