@@ -261,9 +261,18 @@ bool RvNetGet::NetUrlClose() {
         closeAfterWait_ = std::max(closeAfterWait_, 1);
         return open;
     }
+    // A short rest is read so the connection stays open for the next address; a stop
+    // request, or a close asked for by an event served meanwhile, ends that wait.
+    if (impl_->request && !stopRequest_) {
+        Waiting(true);
+        impl_->request->DrainRest(InetDrainBound());
+        waiting_ = false;
+    }
+    const int closeSession = std::exchange(closeAfterWait_, 0);
     impl_->request.reset();
     impl_->CloseLocal();
     impl_->localRead = 0;
+    if (closeSession == 2) NetClose();
     return open;
 }
 

@@ -34,6 +34,10 @@ constexpr std::size_t kInetMaxHeadBytes = 256 * 1024;
 // or the file the environment variable CURL_CA_BUNDLE names.
 void InetTrustedCertificates(const std::string& caFile);
 
+// The longest rest of a body that closing a transfer reads to keep its connection (see
+// InetRequest::DrainRest); RAVLET_DRAIN_BYTES sets another bound for measurements.
+std::int64_t InetDrainBound();
+
 class InetRequest;
 
 class InetSession {
@@ -87,6 +91,11 @@ class InetRequest {
     // Up to size bytes of the body; got = 0 at its end. False with the platform code in
     // error when the transfer failed.
     bool Read(char* buffer, std::size_t size, std::size_t& got, long& error);
+    // Reads and drops the rest of the body when its length is known and at most bound bytes,
+    // so that its connection serves the next request instead of being dropped and opened
+    // again. True when the transfer ended whole; false, having read nothing more, when the
+    // rest is longer or of unknown length (or the wait hook ended the wait).
+    bool DrainRest(std::int64_t bound);
 
     struct Impl;
     explicit InetRequest(std::unique_ptr<Impl> impl);

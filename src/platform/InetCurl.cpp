@@ -16,6 +16,8 @@ namespace {
 
 // Body bytes held ahead of the reader; the transfer pauses beyond this.
 constexpr std::size_t kBufferCap = 256 * 1024;
+// Reading a rest this short costs less than a new connection (bench/close_bench.sh).
+constexpr std::int64_t kDrainBytes = 64 * 1024;
 // The longest a wait goes without running the wait hook.
 constexpr int kPollSliceMs = 20;
 
@@ -55,6 +57,19 @@ bool ContentLengthValid(const char* line, std::size_t size) {
 
 }  // namespace
 
+std::int64_t InetDrainBound() {
+    static const std::int64_t bound = [] {
+        const char* given = std::getenv("RAVLET_DRAIN_BYTES");
+        if (!given || !*given) return kDrainBytes;
+        char* end = nullptr;
+        const long long n = std::strtoll(given, &end, 10);
+        return *end == '\0' && n >= 0 && n <= static_cast<long long>(kBufferCap / 2)
+                   ? static_cast<std::int64_t>(n)
+                   : kDrainBytes;
+    }();
+    return bound;
+}
+
 void InetTrustedCertificates(const std::string& caFile) {
     TrustedCertificates() = caFile;
 }
@@ -78,6 +93,7 @@ struct InetRequest::Impl {
     std::size_t offset = 0;
     bool paused = false;
     bool bodyStarted = false;
+    std::int64_t received = 0;  // body bytes taken from libcurl
     bool done = false;
     CURLcode result = CURLE_OK;
     std::string head, requestHead;
@@ -215,6 +231,7 @@ struct InetRequest::Impl {
             impl->offset = 0;
         }
         impl->buffer.append(data, size * n);
+        impl->received += static_cast<std::int64_t>(size * n);
         impl->lastProgress = Clock::now();
         return size * n;
     }
@@ -411,6 +428,24 @@ bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& e
         return false;
     }
     return true;
+}
+
+bool InetRequest::DrainRest(std::int64_t bound) {
+    Impl& r = *impl_;
+    if (r.done) return r.result == CURLE_OK;
+    if (contentLength_ < 0 || contentLength_ - r.received > bound) return false;
+    r.buffer.clear();
+    r.offset = 0;
+    if (r.paused) {
+        r.paused = false;
+        r.lastProgress = Clock::now();
+        curl_easy_pause(r.easy, CURLPAUSE_CONT);
+    }
+    // The rest fits the buffer (bound is far below its cap), so the transfer never pauses. A
+    // server that trickles it is given a second: then the connection is dropped after all.
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(1);
+    const bool waited = r.WaitFor([deadline] { return Clock::now() >= deadline; });
+    return waited && r.done && r.result == CURLE_OK;
 }
 
 }  // namespace ravlet

@@ -102,7 +102,9 @@ TEST_F(NetWait, ACloseDuringTheOpenEndsItAndHappensAfterIt) {
 TEST_F(NetWait, ClosingTheSessionDuringARead) {
     ASSERT_TRUE(Open("/stalls"));
     ui.onServeEvents = [this] {
-        if (get.DataText().size() == 1000 && ++serves == 3) EXPECT_TRUE(get.NetClose());
+        if (get.DataText().size() == 1000 && ++serves == 3) {
+            EXPECT_TRUE(get.NetClose());
+        }
     };
     bool ok = true;
     get.NetUrlRead(false, -1, ok);
@@ -141,6 +143,60 @@ TEST_F(NetWait, TheTimeOutStillEndsASilentServer) {
     EXPECT_EQ(get.NetError(), "The request has timed out.");
     EXPECT_GT(ui.serveCount, 0);
 }
+
+}  // namespace
+}  // namespace ravlet
+
+namespace ravlet {
+namespace {
+
+// Closing a transfer unread: a short rest is read so the next address takes the same
+// connection; a long one is left and the connection dropped; a rest that never comes keeps
+// the close waiting a second at most.
+struct CloseCase {
+    const char* what;
+    std::int64_t size;
+    std::int64_t stallAfter;
+    int resumeAfterMs;
+    int connections;
+};
+
+class NetClose : public testing::TestWithParam<CloseCase> {};
+
+TEST_P(NetClose, UnreadRest) {
+    const CloseCase& c = GetParam();
+    test::ScriptedUi ui;
+    test::TestHttpServer server;
+    TestResponse file;
+    file.generatedSize = c.size;
+    file.stallAfter = c.stallAfter;
+    file.resumeAfterMs = c.resumeAfterMs;
+    server.Route("/file", file);
+    TestResponse page;
+    page.body = "<a href=x>x</a>";
+    server.Route("/page", page);
+    RvNetGet get;
+    get.NetInit("ravlet-test", 0, "");
+    get.Timeout(kLongTimeout);
+    bool ok = false;
+    get.NetUrlOpen(server.Url("/file"), "", ok);
+    ASSERT_TRUE(ok);
+    const Clock::time_point closing = Clock::now();
+    get.NetUrlClose();
+    EXPECT_LT(Clock::now() - closing, kStopBound);
+    get.NetUrlOpen(server.Url("/page"), "", ok);
+    ASSERT_TRUE(ok);
+    get.NetUrlRead(false, -1, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(get.TakeDataText(), "<a href=x>x</a>");
+    EXPECT_EQ(server.Connections(), c.connections);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rests, NetClose,
+                         testing::Values(CloseCase{"ShortRestRead", 60000, 1000, 50, 1},
+                                         CloseCase{"LongRestDropped", 20 << 20, 1000, 50, 2},
+                                         CloseCase{"RestThatNeverComes", 60000, 1000, 0, 2}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace ravlet

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace ravlet::test {
 
@@ -28,6 +29,19 @@ bool SendAll(int fd, const char* data, std::size_t size) {
         if (n <= 0) return false;
         data += n;
         size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Bytes from..to of the body: the response's own, or generated letters.
+bool SendBody(int fd, const TestResponse& r, bool generated, std::int64_t from, std::int64_t to) {
+    if (!generated) return SendAll(fd, r.body.data() + from, std::size_t(to - from));
+    std::string block(65536, 'x');
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = char('a' + i % 26);
+    for (std::int64_t sent = from; sent < to;) {
+        const std::size_t n = std::size_t(std::min<std::int64_t>(block.size(), to - sent));
+        if (!SendAll(fd, block.data(), n)) return false;
+        sent += std::int64_t(n);
     }
     return true;
 }
@@ -163,19 +177,11 @@ void TestHttpServer::Serve(int fd) {
         if (request.method == "HEAD") continue;
         std::int64_t limit = r.closeAfter >= 0 ? std::min(r.closeAfter, size) : size;
         if (r.stallAfter >= 0) limit = std::min(r.stallAfter, size);
-        if (generated) {
-            std::string block(65536, 'x');
-            for (std::size_t i = 0; i < block.size(); ++i) block[i] = char('a' + i % 26);
-            for (std::int64_t sent = 0; sent < limit;) {
-                const std::size_t n =
-                    std::size_t(std::min<std::int64_t>(block.size(), limit - sent));
-                if (!SendAll(fd, block.data(), n)) return;
-                sent += std::int64_t(n);
-            }
-        } else if (!SendAll(fd, r.body.data(), std::size_t(limit))) {
-            return;
-        }
-        if (r.stallAfter >= 0) {
+        if (!SendBody(fd, r, generated, 0, limit)) return;
+        if (r.stallAfter >= 0 && r.resumeAfterMs > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(r.resumeAfterMs));
+            if (!SendBody(fd, r, generated, limit, size)) return;
+        } else if (r.stallAfter >= 0) {
             Hold();
             return;
         }

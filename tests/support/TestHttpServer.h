@@ -27,6 +27,8 @@ struct TestResponse {
     bool neverAnswer = false;
     std::int64_t closeAfter = -1;
     std::int64_t stallAfter = -1;
+    // With stallAfter: the rest follows after this many milliseconds instead of never.
+    int resumeAfterMs = 0;
     // Instead of all the above: these bytes are the whole answer, sent as they are (no
     // status line or header is added); the connection is closed after them.
     std::string raw;
