@@ -1,0 +1,73 @@
+// The main window's hand-off of its list to a download manager, and its re-route menu.
+#include "app/Settings.h"
+#include "main/SaveSettings.h"
+#include "main/frmMain.h"
+#include "net/ravlet_url.h"
+#include "platform/BusyPointer.h"
+#include "reroute/ReRoute.h"
+
+namespace ravlet {
+
+std::vector<std::string> MainReRouteHost::Rows() const {
+    return main_.ListLinks().Items();
+}
+
+std::string MainReRouteHost::PageAddress() const {
+    return main_.txtUrl.text;
+}
+
+std::string MainReRouteHost::BaseText() const {
+    return main_.txtUrlBase;
+}
+
+std::string MainReRouteHost::BaseSafe(const std::string& row) const {
+    return main_.BaseSafe(row);
+}
+
+void frmMain::Task_ReRoute(const std::string& id) {
+    if (list_.Empty()) return;
+    int result = ReRoute_Failed;
+    {
+        const BusyPointer busy;
+        const std::string base = BaseSafe(std::string());
+        // A manager may change nothing of the list, but the loop must not depend on that.
+        const std::vector<std::string> rows = list_.Items();
+        for (const std::string& row : rows) {
+            result = ReRoute(reRouteHost_, id, UrlResolve(base, row), txtUrl.text);
+            if (result != ReRoute_GoOn) break;
+        }
+    }
+    if (AppSettings().ReRouteAutoClose && (result == ReRoute_GoOn || result == ReRoute_WholeList))
+        AutoClose();
+}
+
+void frmMain::Task_ReRoute_Default() {
+    const std::string& id = AppSettings().ReRouteDefaultId;
+    if (!id.empty() && id != "none") Task_ReRoute(id);
+}
+
+void frmMain::zmRlist_Build() {
+    zmR_ = ravlet::zmRlist_Build(reRouteHost_, AppSettings().ReRouteDefaultId);
+    Notify(View_Menus);
+}
+
+bool frmMain::zmRopt_Checked(int index) const {
+    const Settings& s = AppSettings();
+    if (index == zmRopt_AutoClose) return s.ReRouteAutoClose;
+    if (index == zmRopt_Auto) return s.ReRouteAuto;
+    return false;
+}
+
+void frmMain::zmRopt_Click(int index) {
+    Settings& s = AppSettings();
+    if (index == zmRopt_AutoClose)
+        s.ReRouteAutoClose = !s.ReRouteAutoClose;
+    else if (index == zmRopt_Auto)
+        s.ReRouteAuto = !s.ReRouteAuto;
+    else
+        return;
+    SaveSettings();
+    Notify(View_Menus);
+}
+
+}  // namespace ravlet
