@@ -66,8 +66,8 @@ void frmMain::zmRopt_Click(int index) {
         s.ReRouteAuto = !s.ReRouteAuto;
     else
         return;
+    // The menu's check entry has turned its mark itself; the menu is not rebuilt under it.
     SaveSettings();
-    Notify(View_Menus);
 }
 
 }  // namespace ravlet
