@@ -2,7 +2,6 @@
 #include "app/Settings.h"
 #include "main/SaveSettings.h"
 #include "main/frmMain.h"
-#include "net/ravlet_url.h"
 #include "platform/BusyPointer.h"
 #include "reroute/ReRoute.h"
 
@@ -29,13 +28,7 @@ void frmMain::Task_ReRoute(const std::string& id) {
     int result = ReRoute_Failed;
     {
         const BusyPointer busy;
-        const std::string base = BaseSafe(std::string());
-        // A manager may change nothing of the list, but the loop must not depend on that.
-        const std::vector<std::string> rows = list_.Items();
-        for (const std::string& row : rows) {
-            result = ReRoute(reRouteHost_, id, UrlResolve(base, row), txtUrl.text);
-            if (result != ReRoute_GoOn) break;
-        }
+        result = ReRouteRows(reRouteHost_, id, txtUrl.text);
     }
     if (AppSettings().ReRouteAutoClose && (result == ReRoute_GoOn || result == ReRoute_WholeList))
         AutoClose();

@@ -1,5 +1,7 @@
 #include "reroute/ReRoute.h"
 
+#include "net/ravlet_url.h"
+
 namespace ravlet {
 
 int ReRoute(const ReRouteHost& host, const std::string& id, const std::string& address,
@@ -20,6 +22,21 @@ int ReRoute(const ReRouteHost& host, const std::string& id, const std::string& a
     if (id == "aria2") return ReRouteAria2(host, address, referrer);
     if (id == "uget") return ReRouteUget(address, referrer);
     return ReRoute_NoRoutine;
+}
+
+int ReRouteRows(const ReRouteHost& host, const std::string& id, const std::string& referrer,
+                std::size_t* handed) {
+    const std::string base = host.BaseSafe(std::string());
+    int result = ReRoute_Failed;
+    std::size_t calls = 0;
+    for (const std::string& row : host.Rows()) {
+        ++calls;
+        result = ReRoute(host, id, UrlResolve(base, row), referrer);
+        // A manager that took the whole list answers 2: it has every row already.
+        if (result != ReRoute_GoOn) break;
+    }
+    if (handed) *handed = calls;
+    return result;
 }
 
 }  // namespace ravlet

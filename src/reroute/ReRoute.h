@@ -19,6 +19,12 @@ enum ReRouteResult : int {
 int ReRoute(const ReRouteHost& host, const std::string& id, const std::string& address,
             const std::string& referrer);
 
+// The hand-off of the whole list: each row resolved against the safe base and handed with
+// referrer, going on only while the manager takes one address at a time. The last result
+// (0 for an empty list); *handed counts the calls made.
+int ReRouteRows(const ReRouteHost& host, const std::string& id, const std::string& referrer,
+                std::size_t* handed = nullptr);
+
 // The routines, one a manager.
 int ReRouteFdm(const ReRouteHost& host, const std::string& address);
 int ReRouteDlExpert(const ReRouteHost& host, const std::string& address,

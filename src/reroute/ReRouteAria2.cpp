@@ -61,6 +61,7 @@ int ReRouteAria2(const ReRouteHost& host, const std::string& address, const std:
         return ReRoute_Failed;
     }
     std::size_t added = 0;
+    std::string firstReason;
     for (std::size_t i = 0; i < urls.size(); ++i) {
         const JsonValue& one = result->items[i];
         if (one.Is(JsonValue::Kind::Array) && !one.items.empty()) {
@@ -68,14 +69,14 @@ int ReRouteAria2(const ReRouteHost& host, const std::string& address, const std:
             continue;
         }
         const JsonValue* message = one.Member("message");
-        LogMessage("aria2 refused: " +
-                   (message && message->Is(JsonValue::Kind::String)
-                        ? message->text
-                        : std::string("no reason given")) +
-                   " Url: " + urls[i]);
+        const std::string reason = message && message->Is(JsonValue::Kind::String)
+                                       ? message->text
+                                       : std::string("no reason given");
+        if (firstReason.empty()) firstReason = reason;
+        LogMessage("aria2 refused: " + reason + " Url: " + urls[i]);
     }
     if (added == 0) {
-        Refused("it refused every address (see the log)");
+        Refused("it refused every address (" + firstReason + "; see the log)");
         return ReRoute_Failed;
     }
     return ReRoute_WholeList;
