@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "app/FileLines.h"
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
 #include "cli/ReadListInput.h"
 #include "links/LinkList.h"
-#include "net/TextToList.h"
 #include "net/ravlet_url.h"
 #include "reroute/ReRoute.h"
 #include "reroute/ReRouteTable.h"
@@ -114,7 +114,7 @@ int Run(const std::vector<std::string>& args) {
     std::string bytes;
     if (!ReadListInput("reroute", source, bytes)) return 2;
     LinkList links;
-    TextToList(links, bytes, true);
+    for (const std::string& line : FileLines(bytes)) AddLinkUnique(links, line);
     host.rows = links.Items();
     if (host.rows.empty()) {
         std::cerr << "ravlet-cli reroute: the list holds no addresses; nothing was handed over\n";

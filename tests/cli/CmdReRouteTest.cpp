@@ -38,7 +38,8 @@ TEST(CmdReRoute, HandsTheListToARunningAria2WhichDownloadsIt) {
     test::TestHttpServer server;
     server.Route("/site/a.txt", test::Typed("alpha", "text/plain"));
     server.Route("/b.txt", test::Typed("beta", "text/plain"));
-    const std::string list = "a.txt\r\n" + server.Url("/b.txt") + "\r\n\r\na.txt\r\n";
+    // Lines ended by CR LF or LF alone, a blank one and a repeated one.
+    const std::string list = "a.txt\r\n" + server.Url("/b.txt") + "\n\r\nA.txt\n";
     const test::CliResult r = test::RunCli(
         "reroute --to aria2 --referer " + server.Url("/site/index.html") + " -", &list);
     EXPECT_EQ(r.status, 0) << r.err;
