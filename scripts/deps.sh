@@ -2,7 +2,7 @@
 # Installs what ravlet's build and tests need from Debian's packages; only what is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libcurl4-openssl-dev
-          qt6-base-dev ca-certificates openssl)
+          qt6-base-dev ca-certificates openssl aria2)
 packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -36,7 +36,7 @@ struct Settings {
     bool ReRouteAutoClose = false;
     bool ReRouteAuto = false;
     std::string ReRouteDefaultId;
-    int ReRouteDefaultIndex = 0;  // index of ReRouteDefaultId in the download-manager table
+    int ReRouteDefaultIndex = -1;  // position of ReRouteDefaultId in the download-manager table
 
     bool confirmclose = true;
     int Auto_BuildBase = 0;
@@ -80,6 +80,10 @@ struct Settings {
     std::string webhomepage;
 
     bool Tlb_DownloadDirectory = false;
+
+    // Keys of our own, written after the others: the download managers of this platform.
+    std::string ReRouteAria2Rpc = "http://127.0.0.1:6800/jsonrpc";
+    std::string ReRouteAria2Secret;
 
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini

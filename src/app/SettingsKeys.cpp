@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "net/ravlet_url.h"
-#include "reroute/ReRouteIndexOf.h"
+#include "reroute/ReRouteTable.h"
 
 namespace ravlet::settings {
 
@@ -138,6 +138,10 @@ std::vector<KeyRow> BuildRows() {
         Line(""),
         Line("// Toolbar"),
         Bool("Tlb_DownloadDirectory", &S::Tlb_DownloadDirectory),
+        Line(""),
+        Line("// download managers of this platform"),
+        Text("ReRouteAria2Rpc", &S::ReRouteAria2Rpc),
+        Text("ReRouteAria2Secret", &S::ReRouteAria2Secret),
     };
 }
 
@@ -204,7 +208,7 @@ bool ApplyValue(Settings& s, const KeyRow& row, const std::string& value) {
         case Conversion::Text:
             s.*row.text = value;
             if (row.text == &Settings::ReRouteDefaultId)
-                s.ReRouteDefaultIndex = ReRouteIndexOf(value);
+                s.ReRouteDefaultIndex = ReRouteIndex(value);
             return true;
         case Conversion::Lenient:
         case Conversion::Strict: {

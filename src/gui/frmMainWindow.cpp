@@ -224,6 +224,9 @@ void frmMainWindow::BuildMenus() {
     connect(namingMenu_, &QMenu::aboutToShow, this, [this] { FillFilenaming(); });
     FillFilenaming();
 
+    reRouteMenu_ = add("Re-Route");
+    FillReRouteMenu();
+
     QMenu* help = add("&Help");
     Item(help, "&Support...", nullptr, [this] { main_.OpenSupport(); });
     Item(help, "&Tutorial / How To...", nullptr, [this] { main_.OpenTutorial(); });
@@ -277,6 +280,38 @@ void frmMainWindow::FillFilenaming() {
         a->setCheckable(true);
         a->setChecked(s.fileexistsdo == i);
         connect(a, &QAction::triggered, this, [i] { AppSettings().fileexistsdo = i; });
+    }
+}
+
+// "&Default", one entry a manager (enabled when it is available), then the options.
+void frmMainWindow::FillReRouteMenu() {
+    reRouteMenu_->clear();
+    const ReRouteMenu& model = main_.zmR();
+    const QString def =
+        model.defaultCaption.empty() ? QStringLiteral("&Default") : Q(model.defaultCaption);
+    QAction* d = reRouteMenu_->addAction(def);
+    d->setObjectName(QStringLiteral("zmRdef"));
+    connect(d, &QAction::triggered, this, [this] { main_.Task_ReRoute_Default(); });
+    reRouteMenu_->addSeparator();
+    for (const ReRouteMenuItem& item : model.items) {
+        if (item.separatorBefore) reRouteMenu_->addSeparator();
+        // The captions are names, not mnemonics.
+        QAction* a = reRouteMenu_->addAction(
+            Q(item.caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        a->setEnabled(item.enabled);
+        connect(a, &QAction::triggered, this, [this, id = item.id] { main_.Task_ReRoute(id); });
+    }
+    reRouteMenu_->addSeparator();
+    // The preferences window with its re-route page is not part of this window yet.
+    reRouteMenu_->addAction(QStringLiteral("&Re-Route Setup..."))->setEnabled(false);
+    reRouteMenu_->addSeparator();
+    const std::pair<int, const char*> options[] = {{zmRopt_AutoClose, "Auto &Close after Re-Route"},
+                                                   {zmRopt_Auto, "&Auto Re-Route after LNL"}};
+    for (const auto& [index, caption] : options) {
+        QAction* a = reRouteMenu_->addAction(QString::fromLatin1(caption));
+        a->setCheckable(true);
+        a->setChecked(main_.zmRopt_Checked(index));
+        connect(a, &QAction::triggered, this, [this, index] { main_.zmRopt_Click(index); });
     }
 }
 
@@ -416,6 +451,7 @@ void frmMainWindow::Update(int parts) {
     } else if (parts & View_Current)
         list_->SyncCurrent();
     if (parts & (View_Log | View_Layout)) SyncLayout();
+    if (parts & View_Menus) FillReRouteMenu();
 }
 
 namespace {

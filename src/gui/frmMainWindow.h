@@ -84,6 +84,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     void FillDirectoriesMenu();
     void FillParseOptions();
     void FillFilenaming();
+    void FillReRouteMenu();
     void SyncTexts();
     void SyncControls();
     void SyncLayout();
@@ -95,6 +96,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     QMenu* dirMenu_ = nullptr;
     QMenu* parseMenu_ = nullptr;
     QMenu* namingMenu_ = nullptr;
+    QMenu* reRouteMenu_ = nullptr;
     QAction* folderBarAction_ = nullptr;
     QComboBox* txtUrl_ = nullptr;
     QLineEdit* txtUrlBase_ = nullptr;

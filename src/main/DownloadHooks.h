@@ -1,6 +1,6 @@
 #pragma once
-// What the main window asks of the download task and of the download-manager hand-off. The
-// window's own MainDownloads runs the download; tests put recorders in its place.
+// What the main window asks of the download task. The window's own MainDownloads runs the
+// download; tests put recorders in its place.
 namespace ravlet {
 
 class DownloadHooks {
@@ -10,8 +10,6 @@ class DownloadHooks {
     // The download buttons: 0 start / continue, 1 pause, 2 stop. Also the automatic start
     // after a get when Auto_Leech is not 0 (index 0, exactly as the start button).
     virtual void DownloadButton(int index) { (void)index; }
-    // Hands the link list to the default download manager (command line with ReRouteAuto).
-    virtual void Task_ReRoute_Default() {}
 };
 
 }  // namespace ravlet

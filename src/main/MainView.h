@@ -15,7 +15,8 @@ enum MainViewPart : int {
     View_Log = 8,       // the log pane or the log window
     View_Layout = 16,   // Form_Resize: the pane's visibility changed
     View_Current = 32,  // only the current row of ListLinks moved
-    View_All = 63,
+    View_Menus = 64,    // the re-route menu: its entries and check marks
+    View_All = 127,
 };
 
 class MainView {

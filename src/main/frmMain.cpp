@@ -78,6 +78,7 @@ void frmMain::Form_Load() {
     HistoryLoad(s.historyFile, txtUrl);
     HistoryLoad(s.dirHistoryFile, dirText);
     zmDir_Build();
+    zmRlist_Build();
     objRvGet.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     objRvGet.Timeout(s.nettimeout);
     SetLogHandler([this](const std::string& text, bool show) { Log().addMessage(text, show); });
@@ -92,10 +93,6 @@ void frmMain::Form_Load() {
 void frmMain::SetTxtUrl(const std::string& text) {
     txtUrl.text = text;
     Notify(View_Texts);
-}
-
-void frmMain::Task_ReRoute_Default() {
-    download_->Task_ReRoute_Default();
 }
 
 bool frmMain::Form_QueryUnload(bool autoClose) {

@@ -13,10 +13,12 @@
 #include "main/DownloadHooks.h"
 #include "main/MainControls.h"
 #include "main/MainDownloads.h"
+#include "main/MainReRouteHost.h"
 #include "main/MainView.h"
 #include "main/RefinerHooks.h"
 #include "net/RvNetGet.h"
 #include "platform/KeyPress.h"
+#include "reroute/ReRouteMenu.h"
 #include "tools/ctlStatusBar.h"
 
 namespace ravlet {
@@ -165,6 +167,16 @@ class frmMain : public MainWindowHooks, public LogHost {
     // The automatic close after a download run: no question, then the window closes.
     void AutoClose();
 
+    // The hand-off to download managers. Task_ReRoute hands the list to manager id, row by
+    // row while the manager takes one at a time; the "Re-Route" menu is built as the window
+    // loads (and again when the default manager changes).
+    void Task_ReRoute(const std::string& id);
+    void zmRlist_Build();
+    const ReRouteMenu& zmR() const { return zmR_; }
+    bool zmRopt_Checked(int index) const;
+    // Toggles an option entry and writes the settings file.
+    void zmRopt_Click(int index);
+
     // Keys. True when the key did something.
     bool Form_KeyDown(const KeyPress& key) override;
     void Form_KeyUp(const KeyPress& key);
@@ -257,6 +269,8 @@ class frmMain : public MainWindowHooks, public LogHost {
     MainView* view_ = &ownView_;
     RefinerHooks* refiner_ = &ownRefiner_;
     DownloadHooks* download_ = &ownDownload_;
+    MainReRouteHost reRouteHost_{*this};
+    ReRouteMenu zmR_;
 };
 
 }  // namespace ravlet

@@ -1,8 +1,11 @@
 #include "platform/Shell.h"
 
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <utility>
 
 extern char** environ;
@@ -13,6 +16,11 @@ namespace {
 
 std::function<void(const std::string&)>& Recorder() {
     static std::function<void(const std::string&)> recorder;
+    return recorder;
+}
+
+std::function<bool(const std::vector<std::string>&)>& StartRecorder() {
+    static std::function<bool(const std::vector<std::string>&)> recorder;
     return recorder;
 }
 
@@ -39,6 +47,46 @@ bool ShellOpen(const std::string& target) {
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void SetShellStartRecorder(std::function<bool(const std::vector<std::string>&)> recorder) {
+    StartRecorder() = std::move(recorder);
+}
+
+bool ShellStart(const std::vector<std::string>& argv) {
+    if (argv.empty()) return false;
+    if (StartRecorder()) return StartRecorder()(argv);
+    // As ShellOpen: sh starts the program in the background and returns at once, so the
+    // program is never our child and leaves no zombie; "$@" keeps every argument whole.
+    std::vector<std::string> args = {"sh", "-c", "\"$@\" </dev/null >/dev/null 2>&1 &", "sh"};
+    args.insert(args.end(), argv.begin(), argv.end());
+    std::vector<char*> raw;
+    for (std::string& a : args) raw.push_back(a.data());
+    raw.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, "sh", nullptr, nullptr, raw.data(), environ) != 0) return false;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool ShellFindProgram(const std::string& name) {
+    if (name.empty() || name.find('/') != std::string::npos) return false;
+    const char* path = std::getenv("PATH");
+    if (!path) return false;
+    const std::string folders = path;
+    std::size_t b = 0;
+    while (b <= folders.size()) {
+        std::size_t e = folders.find(':', b);
+        if (e == std::string::npos) e = folders.size();
+        const std::string folder = e == b ? "." : folders.substr(b, e - b);
+        const std::string file = folder + "/" + name;
+        struct stat st {};
+        if (stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(file.c_str(), X_OK) == 0)
+            return true;
+        b = e + 1;
+    }
+    return false;
 }
 
 }  // namespace ravlet

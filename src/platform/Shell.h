@@ -2,6 +2,7 @@
 // Opening documents and addresses with the desktop's default handler.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ravlet {
 
@@ -12,5 +13,16 @@ bool ShellOpen(const std::string& target);
 // Tests record the targets instead of starting anything; an empty function restores the
 // real shell.
 void SetShellRecorder(std::function<void(const std::string&)> recorder);
+
+// Starts the program argv[0] (looked up on the PATH) with the other arguments, without a
+// shell in between and without waiting for it; false when it could not be started.
+bool ShellStart(const std::vector<std::string>& argv);
+
+// Tests record the command lines instead of starting anything; the recorder's answer is
+// ShellStart's. An empty function restores the real start.
+void SetShellStartRecorder(std::function<bool(const std::vector<std::string>&)> recorder);
+
+// Whether name is an executable file in a folder of the PATH.
+bool ShellFindProgram(const std::string& name);
 
 }  // namespace ravlet

@@ -123,6 +123,10 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "",
         "// Toolbar",
         "Tlb_DownloadDirectory=0",
+        "",
+        "// download managers of this platform",
+        "ReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc",
+        "ReRouteAria2Secret=",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));
     for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)

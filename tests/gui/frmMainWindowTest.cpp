@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <map>
 
 #include "app/Settings.h"
 #include "gui/LinkListView.h"
@@ -15,6 +16,7 @@
 #include "gui/frmLogView.h"
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
+#include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
@@ -241,6 +243,42 @@ TEST(frmMainWindow, TheFolderBarFollowsTheLogic) {
     EXPECT_TRUE(w.view.FolderBar()->isVisibleTo(&w.view));
     w.view.dirText()->setEditText(QString::fromStdString(w.f.home.path()));
     EXPECT_EQ(AppSettings().savedir, w.f.home.path() + "/");
+}
+
+}  // namespace ravlet::gui
+
+namespace ravlet::gui {
+
+TEST(frmMainWindow, TheReRouteMenuEnablesTheManagersFoundAndTogglesItsOptions) {
+    test::RecordingAutomation managers;
+    managers.Register("JetCar.Netscape");
+    Window w;
+    QMenu* menu = w.view.Menu("Re-Route");
+    ASSERT_NE(menu, nullptr);
+    std::map<QString, QAction*> actions;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) actions[a->text()] = a;
+    ASSERT_TRUE(actions.count("none (Default)"));
+    ASSERT_TRUE(actions.count("Flashget (former JetCar)"));
+    EXPECT_TRUE(actions["Flashget (former JetCar)"]->isEnabled());
+    EXPECT_FALSE(actions["Net Vampire"]->isEnabled());
+    EXPECT_FALSE(actions["Mass Downloader"]->isEnabled());
+    EXPECT_TRUE(actions.count("aria2"));
+    EXPECT_FALSE(actions["&Re-Route Setup..."]->isEnabled());
+    QAction* autoClose = actions["Auto &Close after Re-Route"];
+    ASSERT_NE(autoClose, nullptr);
+    EXPECT_FALSE(autoClose->isChecked());
+    autoClose->trigger();
+    EXPECT_TRUE(autoClose->isChecked());
+    EXPECT_TRUE(AppSettings().ReRouteAutoClose);
+    EXPECT_NE(w.f.home.Read("ravlet.ini").find("\r\nReRouteAutoClose=1\r\n"), std::string::npos);
+
+    w.f.main->txtUrl.text = "http://h/p";
+    w.f.main->ListLinks().Assign({"x"});
+    managers.calls.clear();
+    AppSettings().ReRouteAutoClose = false;
+    actions["Flashget (former JetCar)"]->trigger();
+    EXPECT_EQ(managers.calls.size(), 2u);
 }
 
 }  // namespace ravlet::gui

@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "main/ScanModes.h"
 #include "support/MainFixture.h"
+#include "support/RecordingAutomation.h"
 
 namespace ravlet {
 
@@ -100,16 +101,14 @@ TEST_P(ParseOptions, KeepsOneModeOn) {
     EXPECT_EQ(ScanModesOf(s), GetParam().after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseOptions,
-                         ::testing::Values(OptionCase{"ImagesOn", 1, 1, 3},
-                                           OptionCase{"LinksOffLeavesImages", 3, 0, 2},
-                                           OptionCase{"LastModeOffTurnsLinksOn", 2, 1, 1},
-                                           OptionCase{"LinksAloneStaysOn", 1, 0, 1},
-                                           OptionCase{"WildOn", 1, 2, 5},
-                                           OptionCase{"PlainOn", 1, 3, 9},
-                                           OptionCase{"AutoShowLeavesModes", 6, 4, 6},
-                                           OptionCase{"UnknownItem", 4, 9, 4}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Table, ParseOptions,
+    ::testing::Values(OptionCase{"ImagesOn", 1, 1, 3}, OptionCase{"LinksOffLeavesImages", 3, 0, 2},
+                      OptionCase{"LastModeOffTurnsLinksOn", 2, 1, 1},
+                      OptionCase{"LinksAloneStaysOn", 1, 0, 1}, OptionCase{"WildOn", 1, 2, 5},
+                      OptionCase{"PlainOn", 1, 3, 9}, OptionCase{"AutoShowLeavesModes", 6, 4, 6},
+                      OptionCase{"UnknownItem", 4, 9, 4}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(ParseOptions, TheMenuShowsTheSettingsAndClosingWritesThem) {
     test::MainFixture f;
@@ -143,16 +142,23 @@ TEST(MainCommandLine, TheHandOverParsesTheSelectionFile) {
     EXPECT_EQ(f.main->State(), 2);
     EXPECT_EQ(f.home.Read("ravlet.hst"), "http://host/dir/page.html\r\n");
     EXPECT_FALSE(std::filesystem::exists(f.home.File("ravlet.l00")));
-    EXPECT_EQ(f.download.reroutes, 0);
 }
 
-TEST(MainCommandLine, TheHandOverWithReRouteAuto) {
-    test::MainFixture f;
-    AppSettings().ReRouteAuto = true;
-    f.home.Write("ravlet.l00", "<a href=x>");
-    f.main->ShowMainWindow();
-    HandleCommandLine(*f.main, "/u:http://h/p/s:ravlet.l00");
-    EXPECT_EQ(f.download.reroutes, 1);
+TEST(MainCommandLine, TheHandOverGoesToTheDefaultManagerOnlyWithReRouteAuto) {
+    for (const bool automatic : {false, true}) {
+        test::MainFixture f;
+        test::RecordingAutomation managers;
+        managers.Register("dapie.catcher");
+        AppSettings().ReRouteAuto = automatic;
+        AppSettings().ReRouteDefaultId = "dap";
+        f.home.Write("ravlet.l00", "<a href=x>");
+        f.main->ShowMainWindow();
+        managers.calls.clear();
+        HandleCommandLine(*f.main, "/u:http://h/p/s:ravlet.l00");
+        const std::vector<std::string> handed = {"create dapie.catcher",
+                                                 R"(call MenuURL("http://h/x", "http://h/p", ""))"};
+        EXPECT_EQ(managers.calls, automatic ? handed : std::vector<std::string>{}) << automatic;
+    }
 }
 
 TEST(MainCommandLine, ABlankCommandLineAsksForAnAddress) {
@@ -160,9 +166,9 @@ TEST(MainCommandLine, ABlankCommandLineAsksForAnAddress) {
     f.main->ShowMainWindow();
     HandleCommandLine(*f.main, "   ");
     EXPECT_EQ(f.main->txtUrl.text, "");
-    EXPECT_EQ(f.MessageTexts(), std::vector<std::string>{
-                                    "Error: You have to Enter an URL !  (prot://server.dom/path/"
-                                    "file.ext e.g.)"});
+    EXPECT_EQ(f.MessageTexts(),
+              std::vector<std::string>{"Error: You have to Enter an URL !  (prot://server.dom/path/"
+                                       "file.ext e.g.)"});
     EXPECT_EQ(f.view.focusUrl, 1);
 }
 

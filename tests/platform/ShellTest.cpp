@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 #include <vector>
+
+#include "support/TempHome.h"
 
 namespace ravlet {
 namespace {
@@ -14,6 +20,27 @@ TEST(Shell, RecorderTakesTheTargetInsteadOfTheDesktop) {
     SetShellRecorder({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], "http://127.0.0.1/x?a=1&b=\"2\"");
+}
+
+TEST(Shell, StartKeepsEveryArgumentWholeAndDoesNotWait) {
+    test::TempHome home;
+    const std::string out = home.File("args");
+    // The program writes its arguments one a line once it runs.
+    ASSERT_TRUE(
+        ShellStart({"sh", "-c", "printf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0\"", out,
+                    "a b", "$HOME", "\"q\"", "--x"}));
+    for (int i = 0; i < 500 && !std::filesystem::exists(out); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(out);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "a b\n$HOME\n\"q\"\n--x\n");
+}
+
+TEST(Shell, FindProgramLooksOnThePathOnly) {
+    EXPECT_TRUE(ShellFindProgram("sh"));
+    EXPECT_FALSE(ShellFindProgram("no-such-program-of-ravlet"));
+    EXPECT_FALSE(ShellFindProgram("/bin/sh"));
+    EXPECT_FALSE(ShellFindProgram(""));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@ namespace ravlet::test {
 MainFixture::MainFixture() {
     UrlSchemesInit();
     SettingsSetDefaults(AppSettings());
+    // The window asks every manager at its load; aria2's default address is no test's server.
+    AppSettings().ReRouteAria2Rpc.clear();
     SetClipboard(&clipboard);
     main = std::make_unique<frmMain>();
     main->SetView(&view);

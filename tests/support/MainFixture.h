@@ -24,9 +24,7 @@ struct RecordingRefiner : RefinerHooks {
 
 struct RecordingDownload : DownloadHooks {
     std::vector<int> buttons;
-    int reroutes = 0;
     void DownloadButton(int index) override { buttons.push_back(index); }
-    void Task_ReRoute_Default() override { ++reroutes; }
 };
 
 struct RecordingView : MainView {

@@ -1,0 +1,28 @@
+#include "platform/WindowSystem.h"
+
+namespace ravlet {
+
+namespace {
+
+// No program here opens windows of the classes the hand-off looks for.
+class NoWindows : public WindowSystem {
+  public:
+    WindowId FindWindowExA(WindowId, WindowId, const char*, const char*) override { return 0; }
+    unsigned long GetWindowThreadProcessId(WindowId) override { return 0; }
+    long SendMessageA(WindowId, unsigned, WindowId, const CopyDataStruct&) override { return 0; }
+};
+
+NoWindows none;
+WindowSystem* current = &none;
+
+}  // namespace
+
+WindowSystem& Windows() {
+    return *current;
+}
+
+void SetWindowSystem(WindowSystem* windows) {
+    current = windows ? windows : &none;
+}
+
+}  // namespace ravlet

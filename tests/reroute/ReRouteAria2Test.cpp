@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "net/ravlet_url.h"
+#include "reroute/ReRoute.h"
+#include "support/Aria2Daemon.h"
+#include "support/FakeReRouteHost.h"
+#include "support/RowName.h"
+#include "support/ScriptedUi.h"
+#include "support/TempHome.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+
+namespace {
+
+struct Aria2World {
+    test::TempHome home;
+    test::ScriptedUi ui;
+    std::vector<std::string> log;
+    Aria2World() {
+        UrlSchemesInit();
+        SettingsSetDefaults(AppSettings());
+        SetLogHandler([this](const std::string& t, bool) { log.push_back(t); });
+    }
+    ~Aria2World() {
+        SetLogHandler(nullptr);
+        SettingsSetDefaults(AppSettings());
+    }
+    std::string Message() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(Aria2HandOff, TheWholeListArrivesWithTheReferrer) {
+    Aria2World w;
+    test::TestHttpServer server;
+    server.Route("/dir/one.bin", test::Typed("first file", "application/octet-stream"));
+    server.Route("/two.bin", test::Typed("second", "application/octet-stream"));
+    const std::string folder = w.home.File("aria2");
+    std::filesystem::create_directory(folder);
+    test::Aria2Daemon aria2(folder);
+    ASSERT_TRUE(aria2.Running()) << aria2.Why();
+    AppSettings().ReRouteAria2Rpc = aria2.Rpc();
+    AppSettings().ReRouteAria2Secret = aria2.Secret();
+
+    test::FakeReRouteHost host;
+    host.page = server.Url("/dir/page.html");
+    // Quotes, backslashes, control characters, UTF-8 and a byte of the system's code page.
+    host.rows = {"one.bin",  server.Url("/two.bin"), "q\"uote", "back\\slash",
+                 "ctl\x01x", "caf\xC3\xA9",          "lat\xE9"};
+    EXPECT_EQ(ReRoute(host, "aria2", "", ""), 1) << "available";
+    EXPECT_EQ(ReRouteRows(host, "aria2", host.page), 2);
+    EXPECT_TRUE(w.ui.messages.empty()) << w.Message();
+
+    std::vector<std::string> uris = aria2.Uris(host.rows.size());
+    std::sort(uris.begin(), uris.end());
+    const std::string dir = server.Url("/dir/");
+    std::vector<std::string> expected = {
+        dir + "one.bin", server.Url("/two.bin"), dir + "q%22uote", dir + "back\\slash",
+        dir + "ctl%01x", dir + "caf%C3%A9",      dir + "lat%C3%A9"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(uris, expected);
+    EXPECT_EQ(ReadFile(folder + "/one.bin"), "first file");
+    EXPECT_EQ(ReadFile(folder + "/two.bin"), "second");
+    int withReferrer = 0;
+    for (const test::TestRequest& r : server.Received())
+        if (r.head.find("Referer: " + host.page + "\r\n") != std::string::npos) ++withReferrer;
+    EXPECT_GE(withReferrer, 2);
+}
+
+TEST(Aria2HandOff, AWrongSecretIsRefusedAndSaidSo) {
+    Aria2World w;
+    test::Aria2Daemon aria2(w.home.path());
+    ASSERT_TRUE(aria2.Running()) << aria2.Why();
+    AppSettings().ReRouteAria2Rpc = aria2.Rpc();
+    AppSettings().ReRouteAria2Secret = "wrong";
+    test::FakeReRouteHost host;
+    host.rows = {"http://127.0.0.1:1/a"};
+    EXPECT_EQ(ReRoute(host, "aria2", "", ""), 0);
+    EXPECT_EQ(ReRoute(host, "aria2", host.rows[0], ""), 0);
+    EXPECT_EQ(w.Message(),
+              "aria2 did not take the list: it refused every address (Unauthorized; see the log)");
+}
+
+struct RpcCase {
+    const char* what;
+    test::TestResponse answer;
+    int result;
+    const char* message;  // the start of the message
+    const char* logged = nullptr;
+};
+
+class Aria2Answers : public ::testing::TestWithParam<RpcCase> {};
+
+TEST_P(Aria2Answers, GetTheirResult) {
+    const RpcCase& c = GetParam();
+    Aria2World w;
+    test::TestHttpServer server;
+    server.Route("/jsonrpc", c.answer);
+    AppSettings().ReRouteAria2Rpc = server.Url("/jsonrpc");
+    AppSettings().nettimeout = 500;
+    test::FakeReRouteHost host;
+    host.rows = {"http://127.0.0.1:1/a", "http://127.0.0.1:1/b"};
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ReRoute(host, "aria2", host.rows[0], ""), c.result);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(w.Message().substr(0, std::string(c.message).size()), c.message) << w.Message();
+    if (c.logged) EXPECT_NE(std::find(w.log.begin(), w.log.end(), c.logged), w.log.end());
+}
+
+test::TestResponse Json(const std::string& body) {
+    return test::Typed(body, "application/json");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rpc, Aria2Answers,
+    ::testing::Values(
+        RpcCase{"both taken", Json(R"({"result":[["1"],["2"]]})"), 2, ""},
+        RpcCase{"one refused is logged", Json(R"({"result":[["1"],{"code":1,"message":"No"}]})"), 2,
+                "", "aria2 refused: No Url: http://127.0.0.1:1/b"},
+        RpcCase{"all refused", Json(R"({"result":[{"code":1},{"code":1}]})"), 0,
+                "aria2 did not take the list: it refused every address (no reason given; see"},
+        RpcCase{"an error object", Json(R"({"error":{"code":1,"message":"boom"}})"), 0,
+                "aria2 did not take the list: aria2 answered with an error: boom"},
+        RpcCase{"garbage", test::Typed("<html>hello</html>", "text/html"), 0,
+                "aria2 did not take the list: http://127.0.0.1:"},
+        RpcCase{"too few results", Json(R"({"result":[["1"]]})"), 0,
+                "aria2 did not take the list: http://127.0.0.1:"},
+        RpcCase{"a result that is no list", Json(R"({"result":"OK"})"), 0,
+                "aria2 did not take the list: http://127.0.0.1:"},
+        RpcCase{"a stall ends at the time-out",
+                [] {
+                    test::TestResponse r;
+                    r.neverAnswer = true;
+                    return r;
+                }(),
+                0, "aria2 did not take the list: no answer from"}),
+    test::RowName());
+
+TEST(Aria2HandOff, NoAddressNoNetwork) {
+    Aria2World w;
+    AppSettings().ReRouteAria2Rpc.clear();
+    test::FakeReRouteHost host;
+    host.rows = {"a"};
+    EXPECT_EQ(ReRoute(host, "aria2", "", ""), 0);
+    EXPECT_TRUE(w.ui.messages.empty());
+    EXPECT_EQ(ReRoute(host, "aria2", "http://h/a", ""), 0);
+    EXPECT_EQ(w.Message(), "aria2 not installed / found, can't add");
+}
+
+}  // namespace ravlet
