@@ -24,12 +24,16 @@ std::string MainReRouteHost::BaseSafe(const std::string& row) const {
 }
 
 void frmMain::Task_ReRoute(const std::string& id) {
-    if (list_.Empty()) return;
+    // A manager may serve events while it takes the list (aria2's request does): a second
+    // hand-off asked for meanwhile would hand the same rows over again.
+    if (list_.Empty() || reRouting_) return;
     int result = ReRoute_Failed;
+    reRouting_ = true;
     {
         const BusyPointer busy;
         result = ReRouteRows(reRouteHost_, id, txtUrl.text);
     }
+    reRouting_ = false;
     if (AppSettings().ReRouteAutoClose && (result == ReRoute_GoOn || result == ReRoute_WholeList))
         AutoClose();
 }

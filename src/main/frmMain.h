@@ -270,6 +270,7 @@ class frmMain : public MainWindowHooks, public LogHost {
     RefinerHooks* refiner_ = &ownRefiner_;
     DownloadHooks* download_ = &ownDownload_;
     MainReRouteHost reRouteHost_{*this};
+    bool reRouting_ = false;  // a hand-off is running
     ReRouteMenu zmR_;
 };
 

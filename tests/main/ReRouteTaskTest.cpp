@@ -51,6 +51,25 @@ TEST(TaskReRoute, AManagerOfTheWholeListIsCalledOnce) {
         R"(call AddUrlList(["http://site/d/p.html"|"a.zip"|"Re-Routed by Ravlet"|"http://o/b.zip"|"Re-Routed by Ravlet"]))");
 }
 
+// A hand-off that serves events while a manager works: a second one asked for meanwhile
+// (the menu clicked again) does nothing, so no row is handed over twice.
+TEST(TaskReRoute, ASecondHandOffDuringTheFirstDoesNothing) {
+    test::MainFixture f;
+    test::RecordingAutomation managers;
+    managers.Register("dapie.catcher");
+    Fill(f, managers);
+    int nested = 0;
+    managers.onCall = [&] {
+        if (nested++ == 0) f.main->Task_ReRoute("dap");
+    };
+    f.main->Task_ReRoute("dap");
+    EXPECT_EQ(managers.calls.size(), 4u) << "two rows, each created and called once";
+    managers.onCall = nullptr;
+    managers.calls.clear();
+    f.main->Task_ReRoute("dap");
+    EXPECT_EQ(managers.calls.size(), 4u) << "the next hand-off after it works";
+}
+
 TEST(TaskReRoute, AnEmptyListHandsNothing) {
     test::MainFixture f;
     test::RecordingAutomation managers;

@@ -119,7 +119,9 @@ TEST_P(Aria2Answers, GetTheirResult) {
     EXPECT_EQ(ReRoute(host, "aria2", host.rows[0], ""), c.result);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_EQ(w.Message().substr(0, std::string(c.message).size()), c.message) << w.Message();
-    if (c.logged) EXPECT_NE(std::find(w.log.begin(), w.log.end(), c.logged), w.log.end());
+    if (c.logged) {
+        EXPECT_NE(std::find(w.log.begin(), w.log.end(), c.logged), w.log.end());
+    }
 }
 
 test::TestResponse Json(const std::string& body) {

@@ -101,7 +101,9 @@ TEST_P(WackGetHandOff, FindsTheWindowAndSendsTheAddress) {
     EXPECT_EQ(windows.calls, c.calls);
     EXPECT_EQ(started, c.started);
     EXPECT_EQ(ui.messages.size(), c.told ? 1u : 0u);
-    if (c.told && !ui.messages.empty()) EXPECT_EQ(ui.messages[0].text, kNotStarted);
+    if (c.told && !ui.messages.empty()) {
+        EXPECT_EQ(ui.messages[0].text, kNotStarted);
+    }
 }
 
 const std::string kFind11 = "find 0 0 Afx:00400000:0 WackGet";

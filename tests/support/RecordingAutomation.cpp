@@ -28,8 +28,9 @@ std::string Shown(const AutoArg& a) {
 
 class Recorder : public AutoObject {
   public:
-    Recorder(std::vector<std::string>& calls, const std::map<std::string, AutoError>& failing)
-        : calls_(calls), failing_(failing) {}
+    Recorder(std::vector<std::string>& calls, const std::map<std::string, AutoError>& failing,
+             const std::function<void()>& onCall)
+        : calls_(calls), failing_(failing), onCall_(onCall) {}
     bool Put(const std::string& name, const std::string& value, AutoError&) override {
         calls_.push_back("put " + name + "=" + Quoted(value));
         return true;
@@ -38,6 +39,7 @@ class Recorder : public AutoObject {
         std::string line = "call " + name + "(";
         for (std::size_t i = 0; i < args.size(); ++i) line += (i ? ", " : "") + Shown(args[i]);
         calls_.push_back(line + ")");
+        if (onCall_) onCall_();
         const auto it = failing_.find(name);
         if (it == failing_.end()) return true;
         error = it->second;
@@ -47,6 +49,7 @@ class Recorder : public AutoObject {
   private:
     std::vector<std::string>& calls_;
     const std::map<std::string, AutoError>& failing_;
+    const std::function<void()>& onCall_;
 };
 
 }  // namespace
@@ -59,7 +62,7 @@ void RecordingAutomation::Register(const std::string& progId) {
     registered_.push_back(progId);
     RegisterAutoClass(progId, [this, progId](AutoError&) -> std::unique_ptr<AutoObject> {
         calls.push_back("create " + progId);
-        return std::make_unique<Recorder>(calls, failing_);
+        return std::make_unique<Recorder>(calls, failing_, onCall);
     });
 }
 

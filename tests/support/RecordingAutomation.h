@@ -1,6 +1,7 @@
 #pragma once
 // Automation classes for tests: every object created records its creation, property puts
 // and calls, in order, into one list. Classes registered here are removed again at the end.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ class RecordingAutomation {
     // "create PROGID", "put NAME=\"VALUE\"", "call MEMBER(\"text\", i16:0, [\"a\"|\"b\"])";
     // NUL characters in texts read "\0".
     std::vector<std::string> calls;
+    // Runs after every recorded call, as events served while a manager works would.
+    std::function<void()> onCall;
 
   private:
     std::vector<std::string> registered_;
