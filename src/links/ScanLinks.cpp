@@ -1,8 +1,6 @@
 #include <algorithm>
-#include <iterator>
 
 #include "links/LinkScanner.h"
-#include "links/TagAttributeScan.h"
 #include "platform/DoEvents.h"
 #include "tools/ctlStatusBar.h"
 
@@ -25,10 +23,6 @@ constexpr Pass kImagePasses[] = {{"img", "src"},         {"img", "lowsrc"},
                                  {"body", "background"}, {"table", "background"},
                                  {"tr", "background"},   {"td", "background"}};
 constexpr const char* kPlainPrefixes[] = {"http://", "https://", "ftp://"};
-
-// Pages above this are scanned a block at a time (ScanTagPassesInBlocks): a block this size
-// stays in the second-level cache while all thirteen tag passes read it.
-constexpr std::size_t kBlockBytes = 256 * 1024;
 
 // Each group's share of the gauge's maximum.
 constexpr int kWeightHref = 5;
@@ -89,70 +83,6 @@ void BlankLineBreaks(std::string& text) {
     }
 }
 
-// The tag passes of a large page run side by side, a block at a time, so that every pass
-// reads the block while it is in the cache; each keeps its own results, which are appended
-// in the passes' order at the end, so the results are those of one pass after the other.
-// The gauge moves with the blocks through the steps of the groups, showing each group's
-// status in turn.
-bool ScanTagPassesInBlocks(const std::string& text, int modes, std::vector<std::string>& results,
-                           Gauge& gauge, int& step) {
-    struct Group {
-        const char* status;
-        int steps;
-    };
-    std::vector<Group> groups;
-    std::vector<Pass> passes;
-    if (modes & ScanHref) {
-        groups.push_back({"Scanning href...", static_cast<int>(std::size(kHrefPasses))});
-        passes.insert(passes.end(), std::begin(kHrefPasses), std::end(kHrefPasses));
-    }
-    if (modes & ScanImages) {
-        groups.push_back({"Scanning images...", static_cast<int>(std::size(kImagePasses))});
-        passes.insert(passes.end(), std::begin(kImagePasses), std::end(kImagePasses));
-    }
-    if (modes & ScanWildSrc) {
-        groups.push_back({"Scanning src...", 1});
-        passes.push_back({"", "src"});
-        passes.push_back({"", "value"});
-    }
-    if (passes.empty()) {
-        DoEvents();
-        return false;
-    }
-    std::vector<std::vector<std::string>> found(passes.size());
-    std::vector<TagAttributeScan> scans;
-    scans.reserve(passes.size());
-    for (std::size_t k = 0; k < passes.size(); ++k)
-        scans.emplace_back(text, passes[k].tag, passes[k].attribute, found[k]);
-
-    int totalSteps = 0;
-    for (const Group& g : groups) totalSteps += g.steps;
-    std::size_t group = 0;
-    int groupEnd = groups[0].steps;
-    gauge.Status(groups[0].status);
-    const std::size_t blocks = (text.size() + kBlockBytes - 1) / kBlockBytes;
-    for (std::size_t b = 1; b <= blocks; ++b) {
-        const std::size_t limit = b == blocks ? TextFinder::npos : b * kBlockBytes;
-        for (TagAttributeScan& scan : scans) scan.Run(limit);
-        const int reached = static_cast<int>(totalSteps * b / blocks);
-        while (step < reached) {
-            if (step == groupEnd && group + 1 < groups.size()) {
-                gauge.Status(groups[++group].status);
-                groupEnd += groups[group].steps;
-            }
-            gauge.Value(++step);
-        }
-    }
-    DoEvents();
-    bool any = false;
-    for (std::size_t k = 0; k < passes.size(); ++k) {
-        any = any || scans[k].Appended();
-        results.insert(results.end(), std::make_move_iterator(found[k].begin()),
-                       std::make_move_iterator(found[k].end()));
-    }
-    return any;
-}
-
 }  // namespace
 
 bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
@@ -169,30 +99,26 @@ bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
 
     bool found = false;
     int step = 0;
-    if (text.size() > kBlockBytes) {
-        found = ScanTagPassesInBlocks(text, modes, results, gauge, step);
-    } else {
-        if (modes & ScanHref) {
-            gauge.Status("Scanning href...");
-            for (const Pass& pass : kHrefPasses) {
-                found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
-                gauge.Value(++step);
-            }
+    if (modes & ScanHref) {
+        gauge.Status("Scanning href...");
+        for (const Pass& pass : kHrefPasses) {
+            found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
+            gauge.Value(++step);
         }
-        DoEvents();
-        if (modes & ScanImages) {
-            gauge.Status("Scanning images...");
-            for (const Pass& pass : kImagePasses) {
-                found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
-                gauge.Value(++step);
-            }
+    }
+    DoEvents();
+    if (modes & ScanImages) {
+        gauge.Status("Scanning images...");
+        for (const Pass& pass : kImagePasses) {
+            found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
+            gauge.Value(++step);
         }
-        if (modes & ScanWildSrc) {
-            gauge.Status("Scanning src...");
-            found = ScanTagAttribute(text, "", "src", results) || found;
-            found = ScanTagAttribute(text, "", "value", results) || found;
-            ++step;
-        }
+    }
+    if (modes & ScanWildSrc) {
+        gauge.Status("Scanning src...");
+        found = ScanTagAttribute(text, "", "src", results) || found;
+        found = ScanTagAttribute(text, "", "value", results) || found;
+        ++step;
     }
     if (modes & ScanPlainHttp) {
         gauge.Status("Scanning plain...");
