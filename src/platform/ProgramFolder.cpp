@@ -12,13 +12,6 @@ namespace ravlet {
 
 namespace {
 
-std::string ExecutableFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty()) return ".";
-    return exe.parent_path().string();
-}
-
 // A relative RAVLET_HOME is made absolute once: start-up changes the current directory into
 // the work folder, after which the relative name would point somewhere else.
 std::string AbsoluteHome(const std::string& home) {
@@ -39,6 +32,13 @@ std::string WithSeparator(const std::string& folder) {
 }
 
 }  // namespace
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || exe.empty()) return ".";
+    return exe.parent_path().string();
+}
 
 std::string ProgramFolder() {
     const char* home = std::getenv("RAVLET_HOME");
