@@ -33,15 +33,16 @@ void FirstRun(const std::string& folder, const IntegrationSetup& setIntegration)
         text += "Failed: " + ErrorText(ec.value());
     else
         text += "No Error was reported.";
-    text += std::string(kCrLf) + kCrLf +
-            "Do you want to integrate ravlet into Internet Explorer ?" + kCrLf +
-            "(Right-Click menu)" + kCrLf + kCrLf +
+    text += std::string(kCrLf) + kCrLf + "Do you want to integrate ravlet into the web browser ?" +
+            kCrLf + "(Right-Click menu)" + kCrLf + kCrLf +
             "(You can change this setting anytime in preferences dialog (F4) settings tab.";
     if (MsgBox(text, MsgButtons::YesNo, MsgIcon::Question, "ravlet self-setup routine") !=
         MsgAnswer::Yes)
         return;
+    // The question's answer is not followed by a message; the log keeps the outcome.
     if (setIntegration)
-        setIntegration(1);
+        LogMessage(setIntegration(1) ? "The web browser's context-menu entries are installed."
+                                     : "Installing the web browser's context-menu entries failed.");
     else
         LogMessage("The browser integration is not part of this build.");
 }

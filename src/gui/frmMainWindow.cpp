@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "app/Integration.h"
 #include "app/Settings.h"
 #include "gui/LinkListView.h"
 #include "gui/QtKeys.h"
@@ -26,6 +27,7 @@
 #include "gui/frmOverwriteDialog.h"
 #include "main/ScanModes.h"
 #include "main/frmMain.h"
+#include "platform/UserInterface.h"
 
 namespace ravlet::gui {
 
@@ -223,6 +225,16 @@ void frmMainWindow::BuildMenus() {
     namingMenu_ = prefs->addMenu(QStringLiteral("Download &Filenaming"));
     connect(namingMenu_, &QMenu::aboutToShow, this, [this] { FillFilenaming(); });
     FillFilenaming();
+    prefs->addSeparator();
+    // The preferences' integration buttons and the internet settings entry, for the web
+    // browser and the desktop's network settings.
+    for (int mode : {1, 0})
+        Item(prefs, mode == 1 ? "&Browser Menu On" : "Browser Menu &Off", nullptr, [mode] {
+            MsgBox(SetIntegration(mode) ? "Integration succesfull" : "Integration failed");
+        });
+    Item(prefs, "&Network Settings...", nullptr, [] {
+        OpenInternetSettings();
+    })->setEnabled(InternetSettingsAvailable());
 
     reRouteMenu_ = add("Re-Route");
     FillReRouteMenu();

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/Integration.h"
 #include "app/Startup.h"
 #include "gui/QtClipboard.h"
 #include "gui/QtTimer.h"
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     ravlet::gui::frmMainWindow window(logic);
     ravlet::gui::RefinerWindow refiner(logic, &window);
     ui.SetOwner(&window);
-    ravlet::StartRavlet(logic, commandLine);
+    ravlet::StartRavlet(logic, commandLine, [](int mode) { return ravlet::SetIntegration(mode); });
     if (logic.Closed()) return 0;
     return app.exec();
 }

@@ -17,7 +17,7 @@ namespace ravlet {
 namespace {
 
 const std::string kQuestionTail =
-    "No Error was reported.\r\n\r\nDo you want to integrate ravlet into Internet Explorer ?\r\n"
+    "No Error was reported.\r\n\r\nDo you want to integrate ravlet into the web browser ?\r\n"
     "(Right-Click menu)\r\n\r\n(You can change this setting anytime in preferences dialog "
     "(F4) settings tab.";
 
