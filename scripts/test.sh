@@ -3,7 +3,10 @@
 # runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+# Debian's chromium for the browser test of the context-menu entries (npm brings its driver).
+browser=(chromium)
+command -v npm >/dev/null || browser+=(npm)
+bash scripts/deps.sh "${browser[@]}"
 build=${RAVLET_TEST_BUILD:-build-test}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLET_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
