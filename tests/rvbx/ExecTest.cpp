@@ -115,7 +115,7 @@ TEST(Exec2, AFieldThePageDidNotSendIsTheErrorOfTheCallAndStartsNothing) {
 }
 
 TEST(Exec2, AnAddressRavletWouldReadAsAHandOverIsNotHandedOn) {
-    for (const std::string& range : {"", "select"}) {
+    for (const std::string range : {"", "select"}) {
         Component c;
         BrowserError error;
         const std::string page =
@@ -140,7 +140,9 @@ TEST_P(ScriptFolders, DecodeOrRefuse) {
     const FolderRow& row = GetParam();
     std::string folder, problem;
     EXPECT_EQ(ScriptFolder(row.href, folder, problem), row.folder.has_value()) << problem;
-    if (row.folder) EXPECT_EQ(folder, *row.folder);
+    if (row.folder) {
+        EXPECT_EQ(folder, *row.folder);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
