@@ -275,7 +275,7 @@ TEST(ShellExecuteOpen, StartsAProgramWithOneArgumentOrSaysWhyNot) {
     EXPECT_EQ(ShellExecuteOpen(home.File("no/none"), "x"), 3);
 }
 
-TEST(Info, LineEndsAreNormalisedForTheWindowAndTheCaller) {
+TEST(ExecInfo, LineEndsAreNormalisedForTheWindowAndTheCaller) {
     const std::vector<std::pair<std::string, std::string>> rows = {
         {"a\r\nb", "a\r\nb"},
         {"a\nb\rc", "a\r\nb\r\nc"},
