@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "tools/VersionCheck.h"
 
 namespace ravlet::cli {
 
@@ -40,6 +41,7 @@ void PrintUsage(std::ostream& out) {
     for (const auto& c : ravlet::cli::Commands())
         out << "  " << c.usage << "\n      " << c.summary << "\n";
     out << "  --help\n      this text\n"
+           "  --version\n      the program's version\n"
            "\nEach command takes --help for its options.\n";
 }
 
@@ -53,6 +55,10 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(std::cout);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "ravlet-cli " << ravlet::ProgramVersion().Text() << '\n';
         return 0;
     }
     for (const auto& c : ravlet::cli::Commands()) {

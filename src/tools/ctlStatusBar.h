@@ -8,7 +8,7 @@
 namespace ravlet {
 
 class ctlStatusBar {
-public:
+  public:
     const std::string& Caption() const { return caption_; }
     void Caption(const std::string& text);
     int Mode() const { return mode_; }
@@ -27,7 +27,7 @@ public:
     long RedrawCount() const { return redraws_; }
     void OnRedraw(std::function<void()> listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     void Redraw();
     std::string caption_;
     int mode_ = 0;
