@@ -1,10 +1,12 @@
 #include "gui/ScannerWindow.h"
 
 #include "gui/frmScannerWindow.h"
+#include "tools/frmOptionsNew.h"
 
 namespace ravlet::gui {
 
-ScannerWindow::ScannerWindow(frmMain& main, QWidget* owner) : owner_(owner), host_(main) {}
+ScannerWindow::ScannerWindow(frmMain& main, QWidget* owner)
+    : main_(main), owner_(owner), host_(main) {}
 
 ScannerWindow::~ScannerWindow() = default;
 
@@ -13,6 +15,7 @@ void ScannerWindow::Show() {
         window_ = std::make_unique<frmScannerWindow>(host_, owner_);
         // Closed by the user: the window goes once its close event is done.
         window_->onUnloaded = [this] { window_.release()->deleteLater(); };
+        window_->onPreferences = [this] { main_.View().ShowPreferences(Page_Scanner); };
     }
     window_->show();
     window_->raise();

@@ -25,6 +25,7 @@ class ScannerWindow {
     frmScannerWindow* Window() const { return window_.get(); }
 
   private:
+    frmMain& main_;
     QPointer<QWidget> owner_;
     MainScannerHost host_;
     std::unique_ptr<frmScannerWindow> window_;

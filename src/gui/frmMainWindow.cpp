@@ -15,6 +15,7 @@
 
 #include "app/Integration.h"
 #include "app/Settings.h"
+#include "gui/FolderAutoComplete.h"
 #include "gui/LinkListView.h"
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
@@ -24,6 +25,7 @@
 #include "gui/frmFilerWindow.h"
 #include "gui/frmInfoWindow.h"
 #include "gui/frmLogView.h"
+#include "gui/frmOptionsWindow.h"
 #include "gui/frmOverwriteDialog.h"
 #include "main/ScanModes.h"
 #include "main/frmMain.h"
@@ -235,6 +237,9 @@ void frmMainWindow::BuildMenus() {
     Item(prefs, "&Network Settings...", nullptr, [] {
         OpenInternetSettings();
     })->setEnabled(InternetSettingsAvailable());
+    prefs->addSeparator();
+    Item(prefs, "&Preferences...", "F4", [this] { ShowPreferences(-1); });
+    Item(prefs, "Check for new &Version...", nullptr, [this] { ShowPreferences(Page_About); });
 
     reRouteMenu_ = add("Re-Route");
     FillReRouteMenu();
@@ -242,6 +247,16 @@ void frmMainWindow::BuildMenus() {
     QMenu* help = add("&Help");
     Item(help, "&Support...", nullptr, [this] { main_.OpenSupport(); });
     Item(help, "&Tutorial / How To...", nullptr, [this] { main_.OpenTutorial(); });
+}
+
+void frmMainWindow::ShowPreferences(int page) {
+    if (main_.PreferencesOpen()) return;
+    main_.PreferencesOpen(true);
+    {
+        frmOptionsWindow window(optionsHost_, this);
+        window.ShowPreferences(page);
+    }
+    main_.PreferencesOpen(false);
 }
 
 void frmMainWindow::FillDirectoriesMenu() {
@@ -257,7 +272,7 @@ void frmMainWindow::FillDirectoriesMenu() {
                 [this, i] { main_.zmDir_Click(static_cast<int>(i)); });
     }
     dirMenu_->addSeparator();
-    Item(dirMenu_, "&Edit Favorites...", nullptr, [this] { ShowPreferences(); });
+    Item(dirMenu_, "&Edit Favorites...", nullptr, [this] { ShowPreferences(Page_Dir); });
     folderBarAction_ = Item(dirMenu_, "&Download Directory Toolbar", nullptr,
                             [this] { main_.FolderBarVisible(!main_.FolderBarVisible()); });
     folderBarAction_->setCheckable(true);
@@ -402,6 +417,7 @@ void frmMainWindow::BuildToolbars() {
     dirText_->setObjectName(QStringLiteral("dirText"));
     dirText_->setEditable(true);
     dirText_->setInsertPolicy(QComboBox::NoInsert);
+    EnableFolderAutoComplete(dirText_);
     dirText_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     fr->addWidget(dirText_, 1);
     barFolderButton_ = Button(QString(), QString(), this);

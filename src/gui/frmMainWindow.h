@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 
+#include "main/MainOptionsHost.h"
 #include "main/MainView.h"
 
 namespace ravlet {
@@ -50,6 +51,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     void ShowExportOptions(frmExportHtml& form) override;
     void ShowFiler() override;
     bool CloseToolWindows() override;
+    void ShowPreferences(int page) override;
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }
@@ -123,6 +125,7 @@ class frmMainWindow : public QMainWindow, public MainView {
     std::unique_ptr<ScannerWindow> scanner_;
     std::unique_ptr<frmFilerWindow> filerWindow_;
     std::unique_ptr<frmInfoWindow> infoWindow_;
+    MainOptionsHost optionsHost_{main_};
     bool syncing_ = false;
     bool closing_ = false;
 };

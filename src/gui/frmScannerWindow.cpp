@@ -46,9 +46,10 @@ frmScannerWindow::frmScannerWindow(ScannerHost& host, QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
     QMenu* menu = menuBar->addMenu(QStringLiteral("&Scanner"));
-    // The preferences window is not there yet.
     prefs_ = menu->addAction(QStringLiteral("&Preferences..."));
-    prefs_->setEnabled(false);
+    connect(prefs_, &QAction::triggered, this, [this] {
+        if (onPreferences) onPreferences();
+    });
     layout->setMenuBar(menuBar);
 
     auto* fields = new QGridLayout;

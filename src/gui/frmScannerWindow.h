@@ -60,6 +60,8 @@ class frmScannerWindow : public QWidget, public ScannerView {
 
     // Called when the window has agreed to close and goes.
     std::function<void()> onUnloaded;
+    // "&Preferences...": the preferences window on its scanner page.
+    std::function<void()> onPreferences;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -46,7 +46,7 @@ bool frmMain::Form_KeyDown(const KeyPress& key) {
     }
     if (key.NoModifiers()) {
         if (key.key == Key_F(4)) {
-            view_->ShowPreferences();
+            view_->ShowPreferences(-1);
             return true;
         }
         if (key.key == Key_F(7)) {

@@ -36,8 +36,8 @@ class MainView {
     virtual void ShowExportOptions(frmExportHtml& form) { (void)form; }
     // The filename generator window, loaded on first use.
     virtual void ShowFiler() {}
-    // The preferences window ("&Edit Favorites...").
-    virtual void ShowPreferences() {}
+    // The preferences window, modal, with page's entry expanded (a negative page: "Download").
+    virtual void ShowPreferences(int page) { (void)page; }
     // Closes the site scanner and the tool windows before the main window closes; false
     // when one of them refuses.
     virtual bool CloseToolWindows() { return true; }

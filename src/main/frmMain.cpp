@@ -79,8 +79,7 @@ void frmMain::Form_Load() {
     HistoryLoad(s.dirHistoryFile, dirText);
     zmDir_Build();
     zmRlist_Build();
-    objRvGet.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
-    objRvGet.Timeout(s.nettimeout);
+    RavletNetReInit();
     SetLogHandler([this](const std::string& text, bool show) { Log().addMessage(text, show); });
     CheckClipboardUrl(true);
     if (txtUrl.text.empty()) txtUrl.text = " http://";
@@ -88,6 +87,13 @@ void frmMain::Form_Load() {
     SetDownloadFolder(s.savedir);
     monitor_->Start(kClipboardMonitorMs, [this] { ClipboardMonitorTick(); });
     Notify(View_All);
+}
+
+void frmMain::RavletNetReInit() {
+    const Settings& s = AppSettings();
+    objRvGet.NetClose();
+    objRvGet.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
+    objRvGet.Timeout(s.nettimeout);
 }
 
 void frmMain::SetTxtUrl(const std::string& text) {

@@ -94,6 +94,8 @@ class frmMain : public MainWindowHooks, public LogHost {
     // settings file. False when the close was cancelled.
     bool Form_QueryUnload(bool autoClose = false);
     bool Closed() const { return closed_; }
+    // The network session again, with the settings' user agent, proxy and time-out.
+    void RavletNetReInit();
     // A close during a task: the task's own stop question (download, filters) or a stop of
     // the page fetch; the window stays.
     void AskStopTask();

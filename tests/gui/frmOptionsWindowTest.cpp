@@ -1,0 +1,162 @@
+// The preferences window on screen, opened from every entry that leads to it and worked
+// through its real controls and buttons.
+#include "gui/frmOptionsWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+#include <functional>
+
+#include "app/Settings.h"
+#include "gui/GlistWidget.h"
+#include "gui/ScannerWindow.h"
+#include "gui/frmMainWindow.h"
+#include "gui/frmScannerWindow.h"
+#include "main/frmMain.h"
+#include "support/MainFixture.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet::gui {
+
+namespace {
+
+struct Window {
+    Window() : view(*f.main) {
+        AppSettings().confirmclose = false;
+        f.main->ShowMainWindow();
+    }
+    QAction* Action(const char* menu, const char* caption) const {
+        for (QAction* a : view.Menu(QString::fromLatin1(menu))->actions())
+            if (a->text().startsWith(QString::fromLatin1(caption))) return a;
+        return nullptr;
+    }
+    // Triggers entry and runs work inside the modal window that it opens; false when no
+    // preferences window came.
+    bool Open(QAction* entry, std::function<void(frmOptionsWindow&)> work) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<frmOptionsWindow*>(QApplication::activeModalWidget());
+            if (!d) return;
+            seen = true;
+            EXPECT_TRUE(f.main->PreferencesOpen());
+            work(*d);
+            if (d->isVisible()) d->cmdSubmit(1)->click();
+        });
+        if (!entry) return false;
+        entry->trigger();
+        EXPECT_FALSE(f.main->PreferencesOpen());
+        return seen;
+    }
+    static std::vector<int> ShownPages(const frmOptionsWindow& d) {
+        std::vector<int> shown;
+        for (int i = 0; i < Page_Count; ++i)
+            if (d.PageFrame(i)->isVisible()) shown.push_back(i);
+        return shown;
+    }
+    test::MainFixture f;
+    frmMainWindow view;
+};
+
+template <typename T>
+T* Get(const frmOptionsWindow& d, const char* name) {
+    return qobject_cast<T*>(d.Control(QString::fromLatin1(name)));
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    edit->insert(text);
+}
+
+}  // namespace
+
+TEST(OptionsWindow, EveryEntryOpensItsPage) {
+    Window w;
+    struct Row {
+        const char* menu;
+        const char* caption;
+        int page;
+    };
+    for (const Row& row : {Row{"&Preferences", "&Preferences...", Page_Download},
+                           Row{"&Preferences", "Check for new &Version...", Page_About},
+                           Row{"&Directories", "&Edit Favorites...", Page_Dir}}) {
+        SCOPED_TRACE(row.caption);
+        std::vector<int> shown;
+        QString title;
+        EXPECT_TRUE(w.Open(w.Action(row.menu, row.caption), [&](frmOptionsWindow& d) {
+            shown = Window::ShownPages(d);
+            title = d.windowTitle();
+        }));
+        EXPECT_EQ(shown, std::vector<int>{row.page});
+        EXPECT_EQ(title, "Preferences");
+    }
+    QAction* scanner = nullptr;
+    for (QAction* a : w.view.Menu(QStringLiteral("&Tools"))->actions())
+        if (a->text() == "&Scanner...") scanner = a;
+    ASSERT_NE(scanner, nullptr);
+    scanner->trigger();
+    ASSERT_NE(w.view.Scanner().Window(), nullptr);
+    std::vector<int> shown;
+    EXPECT_TRUE(w.Open(w.view.Scanner().Window()->zmSpref(),
+                       [&](frmOptionsWindow& d) { shown = Window::ShownPages(d); }));
+    EXPECT_EQ(shown, std::vector<int>{Page_Scanner});
+    w.view.Scanner().Close();
+}
+
+TEST(OptionsWindow, ApplyAndOkWriteTheControlsBack) {
+    Window w;
+    EXPECT_TRUE(w.Open(w.Action("&Preferences", "&Preferences..."), [&](frmOptionsWindow& d) {
+        Type(Get<QLineEdit>(d, "txtCfgNetTimeout"), QStringLiteral("2min"));
+        QCheckBox* link = Get<QCheckBox>(d, "chkCfgScanLink");
+        QCheckBox* img = Get<QCheckBox>(d, "chkCfgScanImg");
+        EXPECT_FALSE(link->isEnabled());
+        img->click();
+        EXPECT_TRUE(link->isEnabled());
+        link->click();
+        EXPECT_FALSE(link->isChecked());
+        img->click();
+        EXPECT_TRUE(link->isChecked()) << "one scan mode stays on";
+        EXPECT_FALSE(link->isEnabled());
+        QLineEdit* depth = Get<QLineEdit>(d, "txtCfgScanner_LevelDepth");
+        EXPECT_FALSE(depth->isEnabled());
+        Get<QRadioButton>(d, "optCfgScanner_LevelMode2")->click();
+        EXPECT_TRUE(depth->isEnabled());
+        Type(depth, QStringLiteral("-4"));
+        d.cmdSubmit(2)->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(AppSettings().nettimeout, 120000);
+        EXPECT_EQ(AppSettings().Scanner_LevelMode, 2);
+        EXPECT_EQ(depth->text(), "1") << "loaded back after Apply";
+        Type(Get<QLineEdit>(d, "txtCfgBrowser"), QStringLiteral("agent/9"));
+        d.cmdSubmit(0)->click();
+        EXPECT_FALSE(d.isVisible());
+    }));
+    EXPECT_EQ(AppSettings().user_agent, "agent/9");
+    EXPECT_NE(w.f.home.Read("ravlet.ini").find("user-agent=agent/9\r\n"), std::string::npos);
+}
+
+TEST(OptionsWindow, TheCheckButtonShowsTheVerdictAndItsLabelHidesIt) {
+    Window w;
+    test::TestHttpServer server;
+    const std::string site = "127.0.0.1:" + std::to_string(server.Port());
+    AppSettings().webserver = site;
+    AppSettings().weburlver = "/ver";
+    server.Route("/ver", test::Page("%versionstrings%\r\nwebserver=" + site +
+                                    "\r\nweburlver=/ver\r\nversion=0.0.0\r\n"
+                                    "%versionstrings end%\r\nBye.\r\n%eof%\r\n"));
+    EXPECT_TRUE(
+        w.Open(w.Action("&Preferences", "Check for new &Version..."), [&](frmOptionsWindow& d) {
+            auto* text = Get<QLabel>(d, "verTxt");
+            EXPECT_FALSE(text->isVisible());
+            Get<QPushButton>(d, "cmdHomepage2")->click();
+            EXPECT_TRUE(text->isVisible());
+            EXPECT_TRUE(text->text().startsWith("You got pre-release "));
+            EXPECT_TRUE(text->text().endsWith("\n\nBye."));
+            EXPECT_TRUE(Get<QPushButton>(d, "cmdHomepage2")->isEnabled());
+            Get<QPushButton>(d, "verLbl")->click();
+            EXPECT_FALSE(text->isVisible());
+        }));
+}
+
+}  // namespace ravlet::gui
