@@ -13,6 +13,8 @@
 #                                         answer of the server for a row of the sample site
 #   scripts/screenshot.sh export [OUT]    docs/export-html.png: the options of
 #                                         "Export HTML File..." (File menu), after its file dialog
+#   scripts/screenshot.sh prefs [DIR]     DIR/preferences-0.png to -7.png (docs/): each page of
+#                                         the Preferences window (F4), expanded in turn
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
@@ -25,7 +27,8 @@ scanner) out=${2:-docs/scanner.png} screen=1700x760 ;;
 filer) out=${2:-docs/filer.png} screen=1560x680 ;;
 info) out=${2:-docs/info.png} screen=1600x760 ;;
 export) out=${2:-docs/export-html.png} screen=1520x680 ;;
-*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export [OUT.png]" >&2; exit 2 ;;
+prefs) out=${2:-docs} screen=1700x760 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export|prefs [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)
@@ -85,6 +88,19 @@ elif [ "$mode" = filer ] || [ "$mode" = info ] || [ "$mode" = export ]; then
 && $x press 'Export HTML File' Return && sleep 2 && $x move 'HTML Export' right-of:ravlet \
 && $x shot - '$out'" ;;
     esac
+elif [ "$mode" = prefs ]; then
+    printf 'Auto_Leech=0\r\nRefiner_AutoShow=0\r\nsavedirs=%s/,%s/music/\r\nsavedir=%s/\r\n' \
+        "$work/home/tmp" "$work/home/tmp" "$work/home/tmp" >"$work/home/ravlet.ini"
+    x="python3 scripts/xshot.py"
+    # F4 opens the window with "Download" expanded; the pages' boxes are at the left of their
+    # rows, 20 pixels apart, once every page above is collapsed.
+    take="$x key ravlet F4 && sleep 3 && $x move Preferences right-of:ravlet \
+&& $x click Preferences 20 42 && sleep 1"
+    for page in 0 1 2 3 4 5 6 7; do
+        y=$((22 + 20 * page))
+        take="$take && $x click Preferences 20 $y && sleep 1 && $x shot Preferences '$out/preferences-$page.png' \
+&& $x click Preferences 20 $y && sleep 1"
+    done
 else
     printf 'Auto_Leech=0\r\nRefiner_AutoShow=1\r\nRefiner_AutoApply=1\r\nwinrefinerw=1040\r\nwinrefinerh=700\r\nsavedir=%s/\r\n' \
         "$work/home/tmp" >"$work/home/ravlet.ini"

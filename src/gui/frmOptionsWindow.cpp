@@ -183,8 +183,8 @@ QWidget* frmOptionsWindow::BuildAbout() {
     picture->setFont(big);
     auto* version = new QLabel;
     Name(version, QStringLiteral("lblVersion"));
-    grid->addWidget(picture, 0, 0);
-    grid->addWidget(version, 0, 1);
+    grid->addWidget(picture, 0, 0, 1, 2);
+    grid->addWidget(version, 1, 0, 1, 2);
     QPushButton* check = nullptr;
     const char* captions[] = {"&Homepage", "&Email", "Chec&k"};
     auto* buttons = new QHBoxLayout;
@@ -195,7 +195,7 @@ QWidget* frmOptionsWindow::BuildAbout() {
         if (i == 2) check = b;
     }
     buttons->addStretch(1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
     auto* text = new QLabel;
     Name(text, QStringLiteral("verTxt"));
     text->setTextFormat(Qt::PlainText);
@@ -203,8 +203,8 @@ QWidget* frmOptionsWindow::BuildAbout() {
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* hide = Button("verLbl", "(click to hide)", [this] { logic_.verLbl_Click(); });
     hide->setFlat(true);
-    grid->addWidget(text, 2, 0, 1, 2);
-    grid->addWidget(hide, 3, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(text, 3, 0, 1, 2);
+    grid->addWidget(hide, 4, 0, 1, 2, Qt::AlignLeft);
     syncs_.push_back([this, version, text, hide, check] {
         version->setText(Q(logic_.lblVersion));
         text->setText(QLines(logic_.verTxt));
@@ -389,7 +389,7 @@ QWidget* frmOptionsWindow::BuildReRoute() {
         Box("chkReRootAutoClose", "&Auto Close after Re-Route ?", &F::chkReRootAutoClose), 6, 0, 1,
         2);
     auto* info = new QLabel(QStringLiteral(
-        "The default manager takes the list from the Re-Route menu's \"&Default\" entry, and "
+        "The default manager takes the list from the Re-Route menu's \"Default\" entry, and "
         "after every hand-over from the web browser when automatic re-routing is on."));
     info->setTextFormat(Qt::PlainText);
     info->setWordWrap(true);
