@@ -329,8 +329,7 @@ void frmMainWindow::FillReRouteMenu() {
         connect(a, &QAction::triggered, this, [this, id = item.id] { main_.Task_ReRoute(id); });
     }
     reRouteMenu_->addSeparator();
-    // The preferences window with its re-route page is not part of this window yet.
-    reRouteMenu_->addAction(QStringLiteral("&Re-Route Setup..."))->setEnabled(false);
+    Item(reRouteMenu_, "&Re-Route Setup...", nullptr, [this] { ShowPreferences(Page_ReRoute); });
     reRouteMenu_->addSeparator();
     const std::pair<int, const char*> options[] = {{zmRopt_AutoClose, "Auto &Close after Re-Route"},
                                                    {zmRopt_Auto, "&Auto Re-Route after LNL"}};

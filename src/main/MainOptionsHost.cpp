@@ -1,7 +1,10 @@
 #include "main/MainOptionsHost.h"
 
 #include "app/Settings.h"
+#include "main/MainReRouteHost.h"
 #include "main/SaveSettings.h"
+#include "reroute/ReRoute.h"
+#include "reroute/ReRouteTable.h"
 
 namespace ravlet {
 
@@ -10,19 +13,30 @@ void MainOptionsHost::zmDir_Build() {
     main_.SetDownloadFolder(AppSettings().savedir);
 }
 
-// The download-manager table and the browser integration are not part of this build yet:
-// the re-route page offers "(none)" only and the integration buttons report a failure.
-void MainOptionsHost::zmRlist_Build() {}
+void MainOptionsHost::zmRlist_Build() {
+    main_.zmRlist_Build();
+}
 
 std::vector<OptionsManager> MainOptionsHost::ReRouteManagers() const {
-    return {};
+    std::vector<OptionsManager> managers;
+    const std::vector<ReRouteEntry>& table = ReRouteTable();
+    for (int i = 0; i <= kReRouteCount; ++i) {
+        const ReRouteEntry& e = table[static_cast<std::size_t>(i) + 1];
+        managers.push_back({e.name, e.id, e.web, i});
+    }
+    const std::vector<ReRouteEntry>& local = ReRouteLocalTable();
+    for (std::size_t j = 0; j < local.size(); ++j)
+        managers.push_back(
+            {local[j].name, local[j].id, local[j].web, kReRouteCount + 1 + static_cast<int>(j)});
+    return managers;
 }
 
 int MainOptionsHost::ReRouteProbe(const std::string& id) {
-    (void)id;
-    return 0;
+    const MainReRouteHost host(main_);
+    return ReRoute(host, id, std::string(), std::string());
 }
 
+// The browser integration is not part of this build yet: its buttons report a failure.
 bool MainOptionsHost::SetIntegration(int mode) {
     (void)mode;
     return false;

@@ -264,7 +264,7 @@ TEST(frmMainWindow, TheReRouteMenuEnablesTheManagersFoundAndTogglesItsOptions) {
     EXPECT_FALSE(actions["Net Vampire"]->isEnabled());
     EXPECT_FALSE(actions["Mass Downloader"]->isEnabled());
     EXPECT_TRUE(actions.count("aria2"));
-    EXPECT_FALSE(actions["&Re-Route Setup..."]->isEnabled());
+    EXPECT_TRUE(actions["&Re-Route Setup..."]->isEnabled());
     QAction* autoClose = actions["Auto &Close after Re-Route"];
     ASSERT_NE(autoClose, nullptr);
     EXPECT_FALSE(autoClose->isChecked());

@@ -16,6 +16,7 @@
 #include "gui/frmScannerWindow.h"
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
+#include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
@@ -134,6 +135,44 @@ TEST(OptionsWindow, ApplyAndOkWriteTheControlsBack) {
     }));
     EXPECT_EQ(AppSettings().user_agent, "agent/9");
     EXPECT_NE(w.f.home.Read("ravlet.ini").find("user-agent=agent/9\r\n"), std::string::npos);
+}
+
+TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
+    test::RecordingAutomation managers;
+    managers.Register("JetCar.Netscape");
+    Window w;
+    QAction* setup = nullptr;
+    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
+        if (a->text() == "&Re-Route Setup...") setup = a;
+    EXPECT_TRUE(w.Open(setup, [&](frmOptionsWindow& d) {
+        EXPECT_EQ(Window::ShownPages(d), std::vector<int>{Page_ReRoute});
+        auto* list = Get<QListWidget>(d, "cReRouteList");
+        auto* web = Get<QPushButton>(d, "cReRouteCmd0");
+        auto* notice = Get<QLabel>(d, "cReRouteInfoL");
+        ASSERT_EQ(list->count(), 15);
+        EXPECT_EQ(list->item(0)->text(), "(none)");
+        EXPECT_EQ(list->item(12)->text(), "Net Vampire [shareware]");
+        EXPECT_EQ(list->item(13)->text(), "aria2 [open source, JSON-RPC]");
+        EXPECT_EQ(list->currentRow(), 0);
+        EXPECT_FALSE(web->isEnabled());
+        const auto click = [list](int row) {
+            QListWidgetItem* item = list->item(row);
+            list->setCurrentItem(item);
+            emit list->itemClicked(item);
+        };
+        click(12);
+        EXPECT_TRUE(notice->isVisible()) << "Net Vampire is not installed";
+        click(9);
+        EXPECT_FALSE(notice->isVisible()) << "the registered FlashGet is";
+        EXPECT_TRUE(web->isEnabled());
+        d.cmdSubmit(2)->click();
+        EXPECT_EQ(AppSettings().ReRouteDefaultId, "flashget");
+        EXPECT_EQ(list->currentRow(), 9);
+    }));
+    bool renamed = false;
+    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
+        renamed = renamed || a->text().startsWith("Flashget (former JetCar) (Default)");
+    EXPECT_TRUE(renamed) << "the menu follows the new default";
 }
 
 TEST(OptionsWindow, TheCheckButtonShowsTheVerdictAndItsLabelHidesIt) {
