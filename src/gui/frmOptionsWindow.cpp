@@ -266,7 +266,10 @@ QWidget* frmOptionsWindow::BuildNetEngine() {
     form->addWidget(proxyUse, 2, 0, 2, 2);
     form->addWidget(proxy, 3, 2);
     form->addWidget(settings, 4, 0, 1, 2, Qt::AlignLeft);
-    syncs_.push_back([this, proxy] { proxy->setEnabled(logic_.ProxyEnabled()); });
+    syncs_.push_back([this, proxy, settings] {
+        proxy->setEnabled(logic_.ProxyEnabled());
+        settings->setEnabled(logic_.cmdCfgNetMsEnabled());
+    });
     return Frame(form);
 }
 

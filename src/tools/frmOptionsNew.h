@@ -123,6 +123,8 @@ class frmOptionsNew {
     bool LevelDepthEnabled() const { return optCfgScanner_LevelMode == 2; }
     bool ScanLinkEnabled() const { return chkCfgScanImg || chkCfgScanWildSrc || chkCfgScanTxtHttp; }
     bool ReRouteWebsiteEnabled() const;
+    // The desktop's network settings can be opened only where a panel is installed.
+    bool cmdCfgNetMsEnabled() const { return host_.InternetSettingsAvailable(); }
 
     // 0 "...", 1 "&Add", 2 "&Delete"; a click on a row of cFavList.
     void cFavCmd_Click(int index);
