@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCompleter>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QTimer>
 #include <functional>
@@ -103,6 +105,20 @@ TEST(OptionsWindow, EveryEntryOpensItsPage) {
                        [&](frmOptionsWindow& d) { shown = Window::ShownPages(d); }));
     EXPECT_EQ(shown, std::vector<int>{Page_Scanner});
     w.view.Scanner().Close();
+}
+
+TEST(OptionsWindow, TheFolderBoxesCompleteFoldersOnly) {
+    Window w;
+    const auto foldersOnly = [](QCompleter* c) {
+        auto* model = c ? qobject_cast<QFileSystemModel*>(c->model()) : nullptr;
+        return model && (model->filter() & QDir::AllDirs) && !(model->filter() & QDir::Files);
+    };
+    EXPECT_TRUE(foldersOnly(w.view.dirText()->completer()));
+    bool favourites = false;
+    EXPECT_TRUE(w.Open(w.Action("&Directories", "&Edit Favorites..."), [&](frmOptionsWindow& d) {
+        favourites = foldersOnly(Get<QLineEdit>(d, "cFavDir")->completer());
+    }));
+    EXPECT_TRUE(favourites);
 }
 
 TEST(OptionsWindow, ApplyAndOkWriteTheControlsBack) {
