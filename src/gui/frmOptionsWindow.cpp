@@ -81,6 +81,8 @@ frmOptionsWindow::~frmOptionsWindow() {
         logic_.Page(i).onVisible = nullptr;
         list_->Unhost(&logic_.Page(i));
     }
+    // The list's view lets go of the list model, which goes with this window's members.
+    delete list_;
 }
 
 void frmOptionsWindow::ShowPreferences(int page) {
