@@ -1,5 +1,6 @@
 #include "main/MainOptionsHost.h"
 
+#include "app/Integration.h"
 #include "app/Settings.h"
 #include "main/MainReRouteHost.h"
 #include "main/SaveSettings.h"
@@ -36,16 +37,16 @@ int MainOptionsHost::ReRouteProbe(const std::string& id) {
     return ReRoute(host, id, std::string(), std::string());
 }
 
-// The browser integration is not part of this build yet: its buttons report a failure.
 bool MainOptionsHost::SetIntegration(int mode) {
-    (void)mode;
-    return false;
+    return ravlet::SetIntegration(mode);
 }
 
-void MainOptionsHost::OpenInternetSettings() {}
+void MainOptionsHost::OpenInternetSettings() {
+    ravlet::OpenInternetSettings();
+}
 
 bool MainOptionsHost::InternetSettingsAvailable() const {
-    return false;
+    return ravlet::InternetSettingsAvailable();
 }
 
 bool MainOptionsHost::WriteSettings() {

@@ -11,12 +11,15 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/Integration.h"
 #include "app/Settings.h"
 #include "gui/GlistWidget.h"
 #include "gui/ScannerWindow.h"
 #include "gui/frmMainWindow.h"
 #include "gui/frmScannerWindow.h"
 #include "main/frmMain.h"
+#include "platform/Registry.h"
+#include "platform/StartProgram.h"
 #include "support/MainFixture.h"
 #include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
@@ -189,6 +192,30 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
     for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
         renamed = renamed || a->text().startsWith("Flashget (former JetCar) (Default)");
     EXPECT_TRUE(renamed) << "the menu follows the new default";
+}
+
+TEST(OptionsWindow, TheBrowserMenuButtonsInstallAndRemoveTheEntries) {
+    Window w;
+    int starts = 0;
+    SetProgramStartRecorder([&starts](const std::string&, const std::vector<std::string>&) {
+        ++starts;
+        return 0;
+    });
+    const std::string page = std::string(kMenuExtKey) + "\\" + kPageCaption;
+    bool installed = false;
+    bool removed = true;
+    EXPECT_TRUE(w.Open(w.Action("&Preferences", "&Preferences..."), [&](frmOptionsWindow& d) {
+        Get<QPushButton>(d, "cmdIntegrate0")->click();
+        installed = Registry().KeyExists(RegHive::CurrentUser, page);
+        Get<QPushButton>(d, "cmdIntegrate1")->click();
+        removed = !Registry().KeyExists(RegHive::CurrentUser, page);
+    }));
+    SetProgramStartRecorder(nullptr);
+    EXPECT_TRUE(installed);
+    EXPECT_TRUE(removed);
+    EXPECT_EQ(starts, 2) << "the component registered, then unregistered";
+    EXPECT_EQ(w.f.MessageTexts(),
+              (std::vector<std::string>{"Integration succesfull", "Integration succesfull"}));
 }
 
 TEST(OptionsWindow, TheCheckButtonShowsTheVerdictAndItsLabelHidesIt) {
