@@ -206,13 +206,17 @@ TEST_P(VersionHostile, AddressesTheShellCouldMisuseAreKept) {
         row.webserver != "site.example:80/" || row.weburlver != "files/ver.php";
     if (row.note.empty()) {
         EXPECT_EQ(result, serverTaken ? 2 : 1);
-        if (!serverTaken) EXPECT_EQ(s.webhomepage, row.webhomepage);
+        if (!serverTaken) {
+            EXPECT_EQ(s.webhomepage, row.webhomepage);
+        }
         return;
     }
     EXPECT_EQ(result, 1);
     EXPECT_EQ(s.webserver, "site.example:80/");
     EXPECT_EQ(s.weburlver, "files/ver.php");
-    if (row.note == "home") EXPECT_EQ(s.webhomepage, "http://old.example/");
+    if (row.note == "home") {
+        EXPECT_EQ(s.webhomepage, "http://old.example/");
+    }
     EXPECT_EQ(text.rfind("Your version (1.2.3) is up-to-date !\r\n\r\nfree\r\n\r\nThe ", 0), 0u);
     EXPECT_NE(text.find(row.note == "home" ? "home page" : "version page"), std::string::npos);
 }
