@@ -44,7 +44,7 @@ std::optional<JsonValue> Aria2Rpc::Call(const std::string& method,
         if (const JsonValue* fault = answer->Member("error")) {
             const JsonValue* message = fault->Member("message");
             error = "aria2 answered with an error: " +
-                    (message && message->Is(JsonValue::Kind::String) ? message->text
+                    (message && message->Is(JsonValue::Kind::Text) ? message->text
                                                                      : std::string("(no text)"));
             return std::nullopt;
         }

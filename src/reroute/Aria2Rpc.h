@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "reroute/Json.h"
+#include "net/Json.h"
 
 namespace ravlet {
 

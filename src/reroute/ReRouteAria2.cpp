@@ -69,7 +69,7 @@ int ReRouteAria2(const ReRouteHost& host, const std::string& address, const std:
             continue;
         }
         const JsonValue* message = one.Member("message");
-        const std::string reason = message && message->Is(JsonValue::Kind::String)
+        const std::string reason = message && message->Is(JsonValue::Kind::Text)
                                        ? message->text
                                        : std::string("no reason given");
         if (firstReason.empty()) firstReason = reason;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "rvbx/Json.h"
+#include "net/Json.h"
 
 namespace ravlet::rvbx {
 

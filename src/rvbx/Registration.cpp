@@ -7,7 +7,7 @@
 #include "platform/NativeHostManifests.h"
 #include "platform/Registry.h"
 #include "rvbx/IExec.h"
-#include "rvbx/Json.h"
+#include "net/Json.h"
 
 namespace ravlet::rvbx {
 

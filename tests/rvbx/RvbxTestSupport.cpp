@@ -8,31 +8,31 @@
 #include <memory>
 #include <thread>
 
-#include "rvbx/Json.h"
+#include "net/Json.h"
 #include "rvbx/ScriptFolder.h"
 
 namespace ravlet::test {
 
 rvbx::BrowserValue BrowserJson(const std::string& json) {
-    auto record = std::make_shared<rvbx::JsonValue>();
+    auto record = std::make_shared<JsonValue>();
     std::string problem;
-    if (!rvbx::ParseJson(json, *record, problem)) return rvbx::BrowserValue();
+    if (!ParseJson(json, *record, problem)) return rvbx::BrowserValue();
     return rvbx::JsonBrowserValue(record, *record);
 }
 
 std::string MenuArgumentsJson(const std::string& href, const std::string& html,
                               const std::optional<std::string>& element) {
     const std::string point =
-        element ? "{\"outerHTML\":" + rvbx::JsonQuote(*element) + "}" : std::string("null");
+        element ? "{\"outerHTML\":" + JsonQuote(*element) + "}" : std::string("null");
     return "{\"menuArguments\":{\"event\":{\"clientX\":12,\"clientY\":34},\"document\":{"
            "\"elementFromPoint\":" +
-           point + ",\"selection\":{\"createRange\":{\"htmlText\":" + rvbx::JsonQuote(html) +
-           "}}},\"location\":{\"href\":" + rvbx::JsonQuote(href) + "}}}";
+           point + ",\"selection\":{\"createRange\":{\"htmlText\":" + JsonQuote(html) +
+           "}}},\"location\":{\"href\":" + JsonQuote(href) + "}}}";
 }
 
 rvbx::BrowserValue ScriptWindowAt(const std::string& path) {
-    return BrowserJson("{\"document\":{\"location\":{\"href\":" +
-                       rvbx::JsonQuote(rvbx::FileAddress(path)) + "}}}");
+    return BrowserJson(
+        "{\"document\":{\"location\":{\"href\":" + JsonQuote(rvbx::FileAddress(path)) + "}}}");
 }
 
 void WriteRecordingRavlet(const std::string& folder) {

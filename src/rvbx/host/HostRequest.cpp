@@ -4,7 +4,7 @@
 
 #include "app/Integration.h"
 #include "platform/Registry.h"
-#include "rvbx/Json.h"
+#include "net/Json.h"
 #include "rvbx/ScriptFolder.h"
 
 namespace ravlet::rvbx {

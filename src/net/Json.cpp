@@ -1,8 +1,8 @@
-#include "rvbx/Json.h"
+#include "net/Json.h"
 
 #include <cstdlib>
 
-namespace ravlet::rvbx {
+namespace ravlet {
 
 namespace {
 
@@ -331,4 +331,39 @@ std::string JsonQuote(const std::string& text) {
     return out + "\"";
 }
 
-}  // namespace ravlet::rvbx
+std::optional<JsonValue> JsonParse(const std::string& text) {
+    JsonValue value;
+    std::string problem;
+    if (!ParseJson(text, value, problem)) return std::nullopt;
+    return value;
+}
+
+std::string JsonString(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+            ++i;
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+        } else if (const std::size_t n = Utf8Length(text, i)) {
+            out.append(text, i, n);
+            i += n;
+        } else {
+            AppendUtf8(out, c);
+            ++i;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace ravlet
