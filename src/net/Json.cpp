@@ -301,7 +301,11 @@ bool ParseJson(const std::string& text, JsonValue& value, std::string& problem) 
     return false;
 }
 
-std::string JsonQuote(const std::string& text) {
+namespace {
+
+// The quoting both writers share; they differ only in what becomes of a byte that is no
+// UTF-8 (U+FFFD, or the Latin-1 character of that number) and whether DEL is escaped.
+std::string Quote(const std::string& text, bool latin1) {
     static const char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size();) {
@@ -309,26 +313,30 @@ std::string JsonQuote(const std::string& text) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 0x20) {
+        } else if (c < 0x20 || (latin1 && c == 0x7F)) {
             out += "\\u00";
             out += kHex[c >> 4];
             out += kHex[c & 15];
-        } else if (c >= 0x80) {
-            const std::size_t n = Utf8Length(text, i);
-            if (n == 0) {
-                out += "\\ufffd";
-                ++i;
-            } else {
-                out.append(text, i, n);
-                i += n;
-            }
-            continue;
-        } else {
+        } else if (c < 0x80) {
             out += static_cast<char>(c);
+        } else if (const std::size_t n = Utf8Length(text, i)) {
+            out.append(text, i, n);
+            i += n;
+            continue;
+        } else if (latin1) {
+            AppendUtf8(out, c);
+        } else {
+            out += "\\ufffd";
         }
         ++i;
     }
     return out + "\"";
+}
+
+}  // namespace
+
+std::string JsonQuote(const std::string& text) {
+    return Quote(text, false);
 }
 
 std::optional<JsonValue> JsonParse(const std::string& text) {
@@ -339,31 +347,7 @@ std::optional<JsonValue> JsonParse(const std::string& text) {
 }
 
 std::string JsonString(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-            ++i;
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-            ++i;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-        } else if (const std::size_t n = Utf8Length(text, i)) {
-            out.append(text, i, n);
-            i += n;
-        } else {
-            AppendUtf8(out, c);
-            ++i;
-        }
-    }
-    return out + "\"";
+    return Quote(text, true);
 }
 
 }  // namespace ravlet
