@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "links/LinkScanner.h"
+#include "links/PageIndex.h"
 #include "platform/DoEvents.h"
 #include "tools/ctlStatusBar.h"
 
@@ -13,16 +14,20 @@ namespace ravlet {
 namespace {
 
 struct Pass {
-    const char* tag;
-    const char* attribute;
+    TagKind tag;
+    AttributeKind attribute;
 };
 
-constexpr Pass kHrefPasses[] = {
-    {"a", "href"}, {"link", "href"}, {"frame", "src"}, {"map", "href"}, {"form", "action"}};
-constexpr Pass kImagePasses[] = {{"img", "src"},         {"img", "lowsrc"},
-                                 {"body", "background"}, {"table", "background"},
-                                 {"tr", "background"},   {"td", "background"}};
-constexpr const char* kPlainPrefixes[] = {"http://", "https://", "ftp://"};
+constexpr Pass kHrefPasses[] = {{TagKind::A, AttributeKind::Href},
+                                {TagKind::Link, AttributeKind::Href},
+                                {TagKind::Frame, AttributeKind::Src},
+                                {TagKind::Map, AttributeKind::Href},
+                                {TagKind::Form, AttributeKind::Action}};
+constexpr Pass kImagePasses[] = {
+    {TagKind::Img, AttributeKind::Src},         {TagKind::Img, AttributeKind::Lowsrc},
+    {TagKind::Body, AttributeKind::Background}, {TagKind::Table, AttributeKind::Background},
+    {TagKind::Tr, AttributeKind::Background},   {TagKind::Td, AttributeKind::Background}};
+constexpr PlainKind kPlainPasses[] = {PlainKind::Http, PlainKind::Https, PlainKind::Ftp};
 
 // Each group's share of the gauge's maximum.
 constexpr int kWeightHref = 5;
@@ -97,12 +102,17 @@ bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
     if (modes & ScanPlainHttp) maximum += kWeightPlain;
     gauge.Show(maximum);
 
+    // One sweep finds every tag opening, attribute name and address prefix the passes look for.
+    const PageIndex index = modes != 0 ? IndexPage(text) : PageIndex{};
+    const auto scan = [&](const Pass& pass) {
+        return ScanIndexedTagAttribute(text, index, &pass.tag, pass.attribute, results);
+    };
     bool found = false;
     int step = 0;
     if (modes & ScanHref) {
         gauge.Status("Scanning href...");
         for (const Pass& pass : kHrefPasses) {
-            found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
+            found = scan(pass) || found;
             gauge.Value(++step);
         }
     }
@@ -110,21 +120,22 @@ bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
     if (modes & ScanImages) {
         gauge.Status("Scanning images...");
         for (const Pass& pass : kImagePasses) {
-            found = ScanTagAttribute(text, pass.tag, pass.attribute, results) || found;
+            found = scan(pass) || found;
             gauge.Value(++step);
         }
     }
     if (modes & ScanWildSrc) {
         gauge.Status("Scanning src...");
-        found = ScanTagAttribute(text, "", "src", results) || found;
-        found = ScanTagAttribute(text, "", "value", results) || found;
+        found = ScanIndexedTagAttribute(text, index, nullptr, AttributeKind::Src, results) || found;
+        found =
+            ScanIndexedTagAttribute(text, index, nullptr, AttributeKind::Value, results) || found;
         ++step;
     }
     if (modes & ScanPlainHttp) {
         gauge.Status("Scanning plain...");
         gauge.Value(step);
-        for (const char* prefix : kPlainPrefixes) {
-            found = ScanPlainText(text, prefix, results, gauge.Bar()) || found;
+        for (const PlainKind prefix : kPlainPasses) {
+            found = ScanIndexedPlainText(text, index, prefix, results, gauge.Bar()) || found;
             gauge.Value(++step);
         }
     }

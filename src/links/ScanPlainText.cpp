@@ -3,23 +3,26 @@
 #include <cmath>
 
 #include "links/LinkScanner.h"
+#include "links/PageIndex.h"
 #include "links/TextFinder.h"
 #include "platform/DoEvents.h"
 #include "tools/ctlStatusBar.h"
 
 namespace ravlet {
 
-bool ScanPlainText(const std::string& text, const std::string& prefix,
-                   std::vector<std::string>& results, ctlStatusBar* statusBar) {
+namespace {
+
+// The walk of one plain-text pass, whatever finds the prefixes and the "http://" that ends an
+// address: a search of the text, or the lists of one sweep. Both are asked from positions that
+// only grow.
+template <typename NextPrefix, typename NextHttp>
+bool ScanPlainValues(std::string_view t, const std::string& prefix, NextPrefix nextPrefix,
+                     NextHttp nextHttp, std::vector<std::string>& results,
+                     ctlStatusBar* statusBar) {
     constexpr std::size_t npos = TextFinder::npos;
-    if (text.empty() || prefix.empty()) return false;
+    if (t.empty() || prefix.empty()) return false;
     if (statusBar) statusBar->Caption("Parse: " + prefix + " (Plain Text)");
-    const std::string_view t(text);
-    const TextFinder prefixFinder(prefix, true);
-    // Whatever the prefix, the beginning of another "http://" address ends an address.
-    const TextFinder httpFinder("http://", true);
     NextByte nextBlank(' '), nextQuote('"');
-    NextText nextHttp(httpFinder);
     const double perByte = 100.0 / static_cast<double>(t.size());
     int shownPercent = INT_MIN;
     bool appended = false;
@@ -35,11 +38,11 @@ bool ScanPlainText(const std::string& text, const std::string& prefix,
             }
         }
         DoEvents();
-        const std::size_t p = prefixFinder.Find(t, s);
+        const std::size_t p = nextPrefix(s);
         if (p == npos) break;
         found = p + 1;
-        std::size_t e =
-            std::min({nextBlank.From(t, p), nextQuote.From(t, p), nextHttp.From(t, p + 1)});
+        // Whatever the prefix, the beginning of another "http://" address ends an address.
+        std::size_t e = std::min({nextBlank.From(t, p), nextQuote.From(t, p), nextHttp(p + 1)});
         if (e == npos) e = t.size();
         if (e > p) {
             // Taken as it stands: no "&amp;" decoding in running text.
@@ -49,6 +52,28 @@ bool ScanPlainText(const std::string& text, const std::string& prefix,
         s = p + prefix.size() + 1;
     }
     return appended;
+}
+
+}  // namespace
+
+bool ScanPlainText(const std::string& text, const std::string& prefix,
+                   std::vector<std::string>& results, ctlStatusBar* statusBar) {
+    const std::string_view t(text);
+    const TextFinder prefixFinder(prefix, true);
+    const TextFinder httpFinder("http://", true);
+    NextText http(httpFinder);
+    return ScanPlainValues(
+        t, prefix, [&](std::size_t from) { return prefixFinder.Find(t, from); },
+        [&](std::size_t from) { return http.From(t, from); }, results, statusBar);
+}
+
+bool ScanIndexedPlainText(std::string_view text, const PageIndex& index, PlainKind prefix,
+                          std::vector<std::string>& results, ctlStatusBar* statusBar) {
+    NextInList prefixes(index.plain[static_cast<std::size_t>(prefix)]);
+    NextInList http(index.plain[static_cast<std::size_t>(PlainKind::Http)]);
+    return ScanPlainValues(
+        text, PageIndex::PlainPrefix(prefix), [&](std::size_t from) { return prefixes.From(from); },
+        [&](std::size_t from) { return http.From(from); }, results, statusBar);
 }
 
 }  // namespace ravlet

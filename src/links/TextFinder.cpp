@@ -29,6 +29,10 @@ inline unsigned char Fold(unsigned char c) {
 struct Ends {
     unsigned char first, last, firstMask, lastMask;
     std::size_t lastOffset;
+    // The byte after the first, for needles of three bytes and more: the two ends alone let
+    // through every "<" some bytes before an "e" when looking for "<frame".
+    unsigned char second, secondMask;
+    std::size_t secondOffset;  // 1, or 0 for a needle of one byte
 };
 
 template <typename Confirm>
@@ -38,6 +42,8 @@ std::size_t ScanSse2(const char* s, std::size_t from, std::size_t end, const End
     const __m128i last = _mm_set1_epi8(static_cast<char>(e.last));
     const __m128i firstMask = _mm_set1_epi8(static_cast<char>(e.firstMask));
     const __m128i lastMask = _mm_set1_epi8(static_cast<char>(e.lastMask));
+    const __m128i second = _mm_set1_epi8(static_cast<char>(e.second));
+    const __m128i secondMask = _mm_set1_epi8(static_cast<char>(e.secondMask));
     std::size_t i = from;
     // end is one past the last possible start of the needle.
     for (; i + 16 <= end; i += 16) {
@@ -45,8 +51,11 @@ std::size_t ScanSse2(const char* s, std::size_t from, std::size_t end, const End
             _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), firstMask);
         const __m128i b = _mm_or_si128(
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + e.lastOffset)), lastMask);
-        unsigned mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        const __m128i c = _mm_or_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + e.secondOffset)), secondMask);
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last)),
+                          _mm_cmpeq_epi8(c, second))));
         while (mask != 0) {
             const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
             if (confirm(s + at)) return at;
@@ -65,14 +74,20 @@ __attribute__((target("avx2"))) std::size_t ScanAvx2(const char* s, std::size_t 
     const __m256i last = _mm256_set1_epi8(static_cast<char>(e.last));
     const __m256i firstMask = _mm256_set1_epi8(static_cast<char>(e.firstMask));
     const __m256i lastMask = _mm256_set1_epi8(static_cast<char>(e.lastMask));
+    const __m256i second = _mm256_set1_epi8(static_cast<char>(e.second));
+    const __m256i secondMask = _mm256_set1_epi8(static_cast<char>(e.secondMask));
     std::size_t i = from;
     for (; i + 32 <= end; i += 32) {
         const __m256i a =
             _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)), firstMask);
         const __m256i b = _mm256_or_si256(
             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + e.lastOffset)), lastMask);
-        unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(
-            _mm256_and_si256(_mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
+        const __m256i c = _mm256_or_si256(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + e.secondOffset)),
+            secondMask);
+        unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
+            _mm256_and_si256(_mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last)),
+            _mm256_cmpeq_epi8(c, second))));
         while (mask != 0) {
             const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
             if (confirm(s + at)) return at;
@@ -92,11 +107,15 @@ __attribute__((target("avx512f,avx512bw"))) std::size_t ScanAvx512(const char* s
     const __m512i last = _mm512_set1_epi8(static_cast<char>(e.last));
     const __m512i firstMask = _mm512_set1_epi8(static_cast<char>(e.firstMask));
     const __m512i lastMask = _mm512_set1_epi8(static_cast<char>(e.lastMask));
+    const __m512i second = _mm512_set1_epi8(static_cast<char>(e.second));
+    const __m512i secondMask = _mm512_set1_epi8(static_cast<char>(e.secondMask));
     std::size_t i = from;
     for (; i + 64 <= end; i += 64) {
         const __m512i a = _mm512_or_si512(_mm512_loadu_si512(s + i), firstMask);
         const __m512i b = _mm512_or_si512(_mm512_loadu_si512(s + i + e.lastOffset), lastMask);
-        std::uint64_t mask = _mm512_cmpeq_epi8_mask(a, first) & _mm512_cmpeq_epi8_mask(b, last);
+        const __m512i c = _mm512_or_si512(_mm512_loadu_si512(s + i + e.secondOffset), secondMask);
+        std::uint64_t mask = _mm512_cmpeq_epi8_mask(a, first) & _mm512_cmpeq_epi8_mask(b, last) &
+                             _mm512_cmpeq_epi8_mask(c, second);
         while (mask != 0) {
             const std::size_t at = i + static_cast<std::size_t>(__builtin_ctzll(mask));
             if (confirm(s + at)) return at;
@@ -173,6 +192,8 @@ TextFinder::TextFinder(std::string_view needle, bool ignoreCase)
         // folded letter, so the filter needs no table.
         firstMask_ = ignoreCase_ && IsLetter(first) ? 0x20 : 0;
         lastMask_ = ignoreCase_ && IsLetter(last) ? 0x20 : 0;
+        const auto second = static_cast<unsigned char>(needle_[needle_.size() > 1 ? 1 : 0]);
+        secondMask_ = ignoreCase_ && IsLetter(second) ? 0x20 : 0;
     }
 }
 
@@ -202,7 +223,13 @@ std::size_t TextFinder::Find(std::string_view text, std::size_t from) const {
 #ifdef RAVLET_FINDER_X86
     if (activePath != FinderPath::Scalar) {
         const Ends e{static_cast<unsigned char>(needle_.front()),
-                     static_cast<unsigned char>(needle_.back()), firstMask_, lastMask_, m - 1};
+                     static_cast<unsigned char>(needle_.back()),
+                     firstMask_,
+                     lastMask_,
+                     m - 1,
+                     static_cast<unsigned char>(needle_[m > 1 ? 1 : 0]),
+                     secondMask_,
+                     m > 1 ? std::size_t{1} : std::size_t{0}};
         auto confirm = [this](const char* at) { return Matches(at); };
         const std::size_t hit =
             activePath == FinderPath::Avx512 ? ScanAvx512(s, i, end, e, confirm, &i)

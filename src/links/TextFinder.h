@@ -29,6 +29,7 @@ class TextFinder {
     bool ignoreCase_;
     unsigned char firstMask_ = 0;  // 0x20 when the first byte is a letter folded by the search
     unsigned char lastMask_ = 0;
+    unsigned char secondMask_ = 0;  // the same for the byte after the first
 };
 
 // Remembers where the next occurrence of one byte lies, so that searches from positions that

@@ -98,5 +98,91 @@ TEST(ScanReference, PlainPassesAgreeOnRandomPages) {
     }
 }
 
+// Every pass of every mode, in the scan's order, written out with the plain helpers.
+std::vector<std::string> SlowScan(std::string text, int modes) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    const std::pair<int, std::vector<std::pair<const char*, const char*>>> groups[] = {
+        {ScanHref,
+         {{"a", "href"}, {"link", "href"}, {"frame", "src"}, {"map", "href"}, {"form", "action"}}},
+        {ScanImages,
+         {{"img", "src"},
+          {"img", "lowsrc"},
+          {"body", "background"},
+          {"table", "background"},
+          {"tr", "background"},
+          {"td", "background"}}},
+        {ScanWildSrc, {{"", "src"}, {"", "value"}}}};
+    std::vector<std::string> out;
+    for (const auto& [mode, passes] : groups) {
+        if (!(modes & mode)) continue;
+        for (const auto& [tag, attribute] : passes) {
+            const auto found = SlowTagAttribute(text, tag, attribute);
+            out.insert(out.end(), found.begin(), found.end());
+        }
+    }
+    if (modes & ScanPlainHttp) {
+        for (const char* prefix : {"http://", "https://", "ftp://"}) {
+            const auto found = SlowPlainText(text, prefix);
+            out.insert(out.end(), found.begin(), found.end());
+        }
+    }
+    return out;
+}
+
+// The scan finds its openings, names and prefixes in one sweep; the pieces crowd the bytes that
+// sweep stops at, in both cases, at the page's ends and across its blocks of sixteen.
+TEST(ScanReference, WholeScanAgreesWithItsPassesOnRandomPages) {
+    static const char* const pieces[] = {"<a",
+                                         "<A",
+                                         "<link",
+                                         "<LiNk",
+                                         "<frame",
+                                         "<form",
+                                         "<FORM",
+                                         "<map",
+                                         "<img",
+                                         "<body",
+                                         "<table",
+                                         "<TR",
+                                         "<td",
+                                         "<t",
+                                         "<",
+                                         "=",
+                                         " href=",
+                                         " HREF=",
+                                         " src=",
+                                         " lowsrc=",
+                                         " action=",
+                                         " value=",
+                                         " background=",
+                                         "src=",
+                                         "\"",
+                                         "'",
+                                         " ",
+                                         ">",
+                                         "x",
+                                         "&amp;",
+                                         "http://",
+                                         "HTTPS://",
+                                         "ftp://",
+                                         ":",
+                                         "//",
+                                         "http:/",
+                                         "\r\n",
+                                         "e=",
+                                         "c="};
+    std::mt19937 random(13);
+    for (int round = 0; round < 20000; ++round) {
+        std::string page;
+        const std::size_t count = random() % 48;
+        for (std::size_t i = 0; i < count; ++i) page += pieces[random() % std::size(pieces)];
+        const int modes = static_cast<int>(random() % 16);
+        std::vector<std::string> fast;
+        ScanLinks(page, fast, modes, nullptr);
+        ASSERT_EQ(fast, SlowScan(page, modes)) << "modes " << modes << " in '" << page << "'";
+    }
+}
+
 }  // namespace
 }  // namespace ravlet
