@@ -85,6 +85,12 @@ struct Settings {
     std::string ReRouteAria2Rpc = "http://127.0.0.1:6800/jsonrpc";
     std::string ReRouteAria2Secret;
 
+    // Keys of our own: resuming, retrying and cookies of the download run.
+    bool netResume = true;       // a broken download keeps its part file to be continued
+    int netRetries = 2;          // further tries after a transient failure
+    std::string netCookies;      // a cookies.txt read for every request; empty: none
+    std::string netCookiesSave;  // not a key: where the command line saves the cookies
+
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini
     std::string historyFile;     // <program folder>/ravlet.hst

@@ -142,6 +142,11 @@ std::vector<KeyRow> BuildRows() {
         Line("// download managers of this platform"),
         Text("ReRouteAria2Rpc", &S::ReRouteAria2Rpc),
         Text("ReRouteAria2Secret", &S::ReRouteAria2Secret),
+        Line(""),
+        Line("// resume, retries and cookies of downloads"),
+        Bool("netResume", &S::netResume),
+        Lenient("netRetries", &S::netRetries),
+        Text("netCookies", &S::netCookies),
     };
 }
 

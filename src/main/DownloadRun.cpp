@@ -1,6 +1,8 @@
 #include "main/DownloadRun.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -12,10 +14,14 @@
 #include "main/MainControls.h"
 #include "main/PartFile.h"
 #include "main/PrepareTarget.h"
+#include "main/ResumeRecord.h"
 #include "main/ServerName.h"
+#include "net/CookieFile.h"
+#include "net/RetryPolicy.h"
 #include "net/RvNetGet.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
+#include "platform/MonotonicClock.h"
 #include "platform/UserInterface.h"
 #include "tools/ctlStatusBar.h"
 
@@ -35,6 +41,14 @@ enum : int {
 
 // The longest a paused run sleeps between two looks at State when no event comes.
 constexpr int kPauseWaitMs = 250;
+// However many retries the settings ask for, a link is given up after these.
+constexpr int kMaxRetries = 100;
+
+// A part whose record no longer matches the remote file goes, with its record.
+void DiscardPart(const std::string& part) {
+    std::remove(part.c_str());
+    std::remove(ResumeRecordPath(part).c_str());
+}
 
 // error: the system's reason (an errno value), or 0 when there is none to say.
 std::string FsLine(const std::string& path, const std::string& address, int error = 0) {
@@ -106,7 +120,7 @@ class ProgressListener {
 }  // namespace
 
 DownloadRun::DownloadRun(DownloadHost& host, Settings& settings)
-    : host_(host), settings_(settings), runRule_(settings.fileexistsdo) {}
+    : RetryClock(MonotonicMs), host_(host), settings_(settings), runRule_(settings.fileexistsdo) {}
 
 void DownloadRun::DownloadButton(int index) {
     if (host_.Links().Empty()) {
@@ -164,6 +178,7 @@ void DownloadRun::doSuck() {
     if (host_.RefinerOpen() && s.Refiner_AutoHide) host_.CloseRefiner();
     runRule_ = s.fileexistsdo;
     RvNetGet& net = host_.Net();
+    UseCookies(net, s.netCookies, s.netCookiesSave);
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     ProgressListener progress(net, host_);
 
@@ -278,12 +293,43 @@ bool DownloadRun::DownloadLink(const std::string& address, long number) {
     outcome.row = number;
     outcome.address = address;
     RvNetGet& net = host_.Net();
+    // Files are stored as the server sends them: never decoded.
+    const bool compressed = net.AcceptCompressed();
+    net.AcceptCompressed(false);
     const bool result = Link(address, number, outcome);
     net.NetUrlClose();
+    net.AcceptCompressed(compressed);
     return result;
 }
 
 bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) {
+    RvNetGet& net = host_.Net();
+    const int retries = dryRun_ ? 0 : std::clamp(settings_.netRetries, 0, kMaxRetries);
+    const bool resume = settings_.netResume && !dryRun_ && !UrlIsFile(U);
+    bool mayResume = resume;
+    for (int retry = 0;;) {
+        std::string again;
+        bool restart = false;
+        const bool result = Try(U, number, outcome, mayResume, again, restart);
+        mayResume = resume && !restart;
+        if (restart) {
+            net.NetUrlClose();
+            continue;
+        }
+        if (again.empty()) return result;
+        host_.Status("Error downloading, see log.");
+        if (retry == retries) return Fail(outcome, again);
+        ++retry;
+        const int delay = RetryDelayMs(retry, net.RetryAfter());
+        LogMessage(RetryLine(retry, retries, delay, again));
+        net.NetUrlClose();
+        if (!WaitBeforeRetry(delay, RetryClock, [this] { return host_.State() == kStopRequested; }))
+            return Fail(outcome, again);
+    }
+}
+
+bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, bool mayResume,
+                      std::string& again, bool& restart) {
     const Settings& s = settings_;
     RvNetGet& net = host_.Net();
     const std::string page = host_.PageAddress();
@@ -293,24 +339,51 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
     host_.Status(U + " -> " + outcome.path);
     if (!CheckTarget(outcome, U)) return false;
 
-    const std::string headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
+    std::string headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
+    // The part an earlier try or run left of this link is continued when the server agrees.
+    ResumeRecord record;
+    const std::string resumeTarget = outcome.path;
+    const std::string ownPart = mayResume ? PartFile::OwnPart(outcome.path, U, record) : "";
+    std::int64_t offset = ownPart.empty() ? 0 : FileSize(ownPart);
+    if (offset >= record.length) offset = 0;
+    if (offset > 0) headers += RangeHeaders(record, offset);
     net.Timeout(s.nettimeout);
     bool ok = false;
     net.NetUrlOpen(U, headers, ok);
     if (!ok) {
         host_.Status("Error downloading, see log.");
-        return Fail(outcome, "Error: " + net.NetError() + " - Url: " + U);
+        const std::string line = "Error: " + net.NetError() + " - Url: " + U;
+        if (RetryableError(net.NetErrorCode())) return again = line, false;
+        return Fail(outcome, line);
     }
     const std::string code = net.NetUrlHeader(2);
-    if (code != "200" && code != "0")
-        return Fail(outcome, "Error: Http Code not OK (200):" + code + " - Url: " + U);
+    const bool rest = offset > 0 && code == "206";
+    if (code != "200" && code != "0" && !rest) {
+        const std::string line = "Error: Http Code not OK (200):" + code + " - Url: " + U;
+        if (RetryableStatus(net.StatusCode())) return again = line, false;
+        if (offset > 0 && code == "416") {
+            // The part is longer than the file the server now has.
+            DiscardPart(ownPart);
+            return restart = true, false;
+        }
+        return Fail(outcome, line);
+    }
+    std::int64_t announced = net.UrlContentLength();
+    if (rest) {
+        if (!RestMatches(record, offset, net.NetUrlHeaderByName("Content-Range"),
+                         net.NetUrlHeaderByName("ETag"), net.NetUrlHeaderByName("Last-Modified"))) {
+            DiscardPart(ownPart);
+            return restart = true, false;
+        }
+        announced = record.length;
+    }
     if (!Renamed(outcome, U, number)) return false;
 
     const std::string type = net.NetUrlHeader(3);
     if (IEquals(type, "text/html") && s.netdownloadignoretext)
         return Skip(outcome, "skipping: is text/html - Url: " + U);
     if (s.netsizeforce) {
-        const std::int64_t size = net.UrlContentLength();
+        const std::int64_t size = announced;
         if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
             (s.netsizemax >= 1 && size > s.netsizemax))
             return Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U);
@@ -328,7 +401,7 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
     question.OnChooseFolder = [this] { host_.ChooseDownloadFolder(); };
     question.OnNamingMenu = [this] { host_.ShowNamingMenu(); };
     int rule = runRule_;
-    const std::string target = ExistingTarget(outcome.path, rule, net.UrlContentLength(), question);
+    const std::string target = ExistingTarget(outcome.path, rule, announced, question);
     if (dryRun_) {
         outcome.verdict = noQuestion.asked ? LinkVerdict::WouldAsk
                           : target.empty() ? LinkVerdict::Skipped
@@ -340,26 +413,51 @@ bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) 
     if (target.empty()) return Skip(outcome, std::string());
     outcome.path = target;
 
+    // The rest the server sends belongs to the part of the name asked for first.
+    if (rest && target != resumeTarget) return restart = true, false;
+
     PartFile part(target);
-    if (!part.Create()) {
+    if (!ownPart.empty() && target == resumeTarget) {
+        part.Adopt(ownPart);
+    } else if (!part.Create()) {
         const int error = errno;
         host_.Status("Error downloading, see log.");
         return Fail(outcome, FsLine(target, U, error));
     }
+    ResumeRecord now{U, net.NetUrlHeaderByName("ETag"), net.NetUrlHeaderByName("Last-Modified"),
+                     announced};
+    // Written before the first byte, so that a part is never left without its record.
+    const bool keep = mayResume && Resumable(now) && WriteResumeRecord(part.Path(), now);
+    if (!keep) std::remove(ResumeRecordPath(part.Path()).c_str());
+    part.Keep(keep);
     net.DataFilename(part.Path());
-    // An answer without a true length is held to the size limit by the bytes it sends.
+    net.DataAppend(rest);
+    // An answer without a true length is held to the size limit by the bytes it sends; a
+    // continued part counts whole.
     const bool bounded = s.netsizeforce && s.netsizemax >= 1;
-    net.FileBound(bounded ? s.netsizemax : -1);
+    const std::int64_t before = rest ? offset : 0;
+    net.FileBound(bounded ? std::max<std::int64_t>(0, s.netsizemax - before) : -1);
     net.NetUrlRead(true, -1, ok);
     net.FileBound(-1);
-    if (!ok && net.OverBound())
+    if (!ok && net.OverBound()) {
+        part.Keep(false);
         return Skip(outcome, "skipping: wrong size (more than " + std::to_string(s.netsizemax) +
                                  " bytes received) - Url: " + U);
+    }
     if (!ok) {
         host_.Status("Error downloading, see log.");
-        return Fail(outcome, "Error: " + net.NetError() + " - Url: " + U);
+        const std::string line = "Error: " + net.NetError() + " - Url: " + U;
+        if (RetryableError(net.NetErrorCode())) return again = line, false;
+        return Fail(outcome, line);
     }
     outcome.bytes = FileSize(part.Path());
+    if (keep && outcome.bytes != now.length) {
+        // A body that ends before (or beyond) its length is no file to keep or continue.
+        part.Keep(false);
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, "Error: the server sent " + std::to_string(outcome.bytes) +
+                                 " bytes of " + std::to_string(now.length) + " - Url: " + U);
+    }
     if (!part.Commit()) {
         const int error = errno;
         host_.Status("Error downloading, see log.");

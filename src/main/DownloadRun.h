@@ -53,9 +53,15 @@ class DownloadRun {
     void DryRun(bool on) { dryRun_ = on; }
     // Hears how every link ended (also in a dry run).
     std::function<void(const LinkOutcome&)> OnLinkDone;
+    // The clock (milliseconds) the wait before a retry is measured by.
+    std::function<std::int64_t()> RetryClock;
 
   private:
     bool Link(const std::string& address, long number, LinkOutcome& outcome);
+    // One try of a link. A failure that another try may mend leaves its log line in again;
+    // restart asks for a new try at once, without continuing a part.
+    bool Try(const std::string& address, long number, LinkOutcome& outcome, bool mayResume,
+             std::string& again, bool& restart);
     std::string Prepare(const std::string& address, long number, bool cutFragment);
     bool Fail(LinkOutcome& outcome, const std::string& line);
     bool Skip(LinkOutcome& outcome, const std::string& line);

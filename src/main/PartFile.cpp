@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "main/ResumeRecord.h"
 #include "main/SafeRelativeName.h"
 #include "net/modFs.h"
 
@@ -28,12 +29,28 @@ std::string PartName(const std::string& target, int n) {
 }  // namespace
 
 PartFile::~PartFile() {
-    if (!path_.empty() && !committed_) std::remove(path_.c_str());
+    if (path_.empty() || committed_ || keep_) return;
+    std::remove(path_.c_str());
+    std::remove(ResumeRecordPath(path_).c_str());
+}
+
+std::string PartFile::OwnPart(const std::string& target, const std::string& address,
+                              ResumeRecord& record) {
+    for (int n = 0; n < kPartNames; ++n) {
+        const std::string candidate = PartName(target, n);
+        ResumeRecord r;
+        if (FileSize(candidate) >= 0 && ReadResumeRecord(candidate, r) && r.address == address) {
+            record = r;
+            return candidate;
+        }
+    }
+    return std::string();
 }
 
 bool PartFile::Create() {
     for (int n = 0; n < kPartNames; ++n) {
         const std::string candidate = PartName(target_, n);
+        if (DirExists(ResumeRecordPath(candidate))) continue;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::close(fd);
@@ -48,6 +65,7 @@ bool PartFile::Create() {
 bool PartFile::Commit() {
     if (path_.empty() || std::rename(path_.c_str(), target_.c_str()) != 0) return false;
     committed_ = true;
+    std::remove(ResumeRecordPath(path_).c_str());
     return true;
 }
 

@@ -6,26 +6,38 @@
 
 namespace ravlet {
 
+struct ResumeRecord;
+
 class PartFile {
   public:
     explicit PartFile(std::string target) : target_(std::move(target)) {}
-    ~PartFile();  // removes the part file unless it was committed
+    ~PartFile();  // removes the part file and its record unless committed or kept
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
 
     // Creates the part file empty: the target + ".part", or the target + ".N.part" when
-    // that name is taken (an earlier run's leftover or another download's target). The last
-    // name is shortened when the suffix would make it too long. False when none can be made.
+    // that name is taken (an earlier run's leftover or another download's target, or a
+    // record of one lies there). The last name is shortened when the suffix would make it too
+    // long. False when none can be made.
     bool Create();
+    // The part of target that an earlier run of address left, with its record; empty when
+    // there is none (parts of other links, or with a broken record, are not this link's).
+    static std::string OwnPart(const std::string& target, const std::string& address,
+                               ResumeRecord& record);
+    // Takes over such a part as this one (it is then written over or continued).
+    void Adopt(const std::string& partPath) { path_ = partPath; }
+    // A part worth resuming stays with its record when the download does not end whole.
+    void Keep(bool on) { keep_ = on; }
     const std::string& Path() const { return path_; }
-    // Renames the part file over the target; false when that fails (the part file is then
-    // removed by the destructor and the target left as it was).
+    // Renames the part file over the target and drops its record; false when that fails (the
+    // part file is then removed by the destructor and the target left as it was).
     bool Commit();
 
   private:
     std::string target_;
     std::string path_;
     bool committed_ = false;
+    bool keep_ = false;
 };
 
 }  // namespace ravlet

@@ -179,6 +179,7 @@ void RvNetGet::NetInit(const std::string& userAgent, int proxyMode, const std::s
     if (proxyMode == 0 || proxyMode == 1) {
         impl_->session = std::make_unique<InetSession>(userAgent, proxyMode, proxy);
         impl_->session->SetTimeout(timeout_);
+        impl_->session->SetCookies(cookieFile_, cookieSaveFile_);
         // The user's events are served while the server is awaited, and Stop ends the wait.
         impl_->session->SetWaitHook([this] {
             DoEventsWaiting();
@@ -189,10 +190,17 @@ void RvNetGet::NetInit(const std::string& userAgent, int proxyMode, const std::s
     SetStatus("ready");
 }
 
+void RvNetGet::Cookies(const std::string& file, const std::string& saveFile) {
+    cookieFile_ = file;
+    cookieSaveFile_ = saveFile;
+}
+
 void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers, bool& ok) {
     ok = false;
     if (RefuseWhileWaiting()) return;
     url_ = address;
+    retryAfter_ = -1;
+    errorCode_ = 0;
     stopRequest_ = false;
     impl_->localRead = 0;
     impl_->CloseLocal();
@@ -211,12 +219,14 @@ void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers
         return;
     }
     long error = 0;
+    impl_->session->SetCompressed(acceptCompressed_);
     Waiting(true);
     impl_->request = impl_->session->Open(address, headers, error);
     Waiting(false);
     if (!impl_->request) {
         // A close during the wait may have dropped an answer that had just come.
-        error_ = TranslateErrorCode(error >= 1 ? error : kInetCancelled);
+        errorCode_ = error >= 1 ? error : kInetCancelled;
+        error_ = TranslateErrorCode(errorCode_);
         return;
     }
     const InetRequest& r = *impl_->request;
@@ -225,6 +235,7 @@ void RvNetGet::NetUrlOpen(const std::string& address, const std::string& headers
     statusCode_ = r.StatusCode();
     contentLength_ = r.ContentLength() < 0 ? 0 : r.ContentLength();
     contentType_ = r.ContentType();
+    retryAfter_ = r.RetryAfter();
     impl_->finalScheme = IStartsWith(r.EffectiveUrl(), "https://") ? "https://" : "http://";
     ok = true;
 }
@@ -287,10 +298,12 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
 void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     ok = false;
     overBound_ = false;
+    errorCode_ = 0;
     DataFile out;
     if (toFile) {
         // Truncated first: new content is never followed by bytes of an older, longer file.
-        out.file = std::fopen(dataFilename_.c_str(), "wb");
+        out.file =
+            std::fopen(dataFilename_.c_str(), std::exchange(dataAppend_, false) ? "ab" : "wb");
         if (!out.file) {
             error_ = "Can't create File " + dataFilename_ + ".";
             return;
@@ -298,7 +311,9 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     }
     stopRequest_ = false;
     dataText_.clear();
-    const std::int64_t total = limit >= 0 ? limit : contentLength_;
+    // A compressed page names the length of what travels, not of what it decodes to.
+    const bool decoded = !toFile && !NetUrlHeaderByName("Content-Encoding").empty();
+    const std::int64_t total = limit >= 0 ? limit : decoded ? 0 : contentLength_;
     speed_ = 0;
     RvPerfTimer timer;
     timer.Init();
@@ -336,6 +351,7 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
         first = false;
         if (!chunkOk) {
             if (error >= 1) error_ = TranslateErrorCode(error);
+            errorCode_ = error;
             ok = false;
             break;
         }

@@ -31,6 +31,8 @@ class RvNetGet {
     void Timeout(int ms);
     bool NetClose();
     const std::string& NetError() const { return error_; }
+    // The platform code of the last failed open or read (0 when it did not fail).
+    long NetErrorCode() const { return errorCode_; }
     const std::string& url() const { return url_; }
     void url(const std::string& v) { url_ = v; }
     std::int64_t UrlSize() const { return contentLength_; }
@@ -42,11 +44,23 @@ class RvNetGet {
     std::string&& TakeDataText() { return std::move(dataText_); }
     const std::string& DataFilename() const { return dataFilename_; }
     void DataFilename(const std::string& v) { dataFilename_ = v; }
+    // The next read into the data file adds to its end instead of writing it anew (the rest
+    // of a resumed download).
+    void DataAppend(bool on) { dataAppend_ = on; }
     int StatusPer() const { return statusPer_; }
     const std::string& Status() const;
     void NetUrlOpen(const std::string& address, const std::string& headers, bool& ok);
     // 0: the system's access; 1: the named proxy; any other: no session.
     void NetInit(const std::string& userAgent, int proxyMode, const std::string& proxy);
+    // Cookies for the sessions NetInit opens from now on: read from a cookies.txt file (empty:
+    // none) for every request, and written to saveFile (empty: never) when a session ends.
+    void Cookies(const std::string& file, const std::string& saveFile);
+    // Opens from now on ask for compressed bodies, decoded as they are read (pages), or take
+    // the bytes as served (files). On by default.
+    void AcceptCompressed(bool on) { acceptCompressed_ = on; }
+    bool AcceptCompressed() const { return acceptCompressed_; }
+    // The seconds the last answer asked to wait before asking again; -1 when it named none.
+    std::int64_t RetryAfter() const { return retryAfter_; }
 
     // A page read as text stops with an error beyond this many bytes: a page that never ends
     // must not fill the memory.
@@ -92,6 +106,11 @@ class RvNetGet {
     double speed_ = 0;
     std::string responseHead_, requestHead_, contentType_;
     std::int64_t contentLength_ = 0;
+    std::int64_t retryAfter_ = -1;
+    long errorCode_ = 0;
+    std::string cookieFile_, cookieSaveFile_;
+    bool acceptCompressed_ = true;
+    bool dataAppend_ = false;
     int statusCode_ = 0;
     int statusPer_ = 0;
     int timeout_ = 0;

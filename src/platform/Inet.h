@@ -52,6 +52,13 @@ class InetSession {
     // Applies to connecting and to every wait for data; 0 waits for ever.
     void SetTimeout(int ms) { timeoutMs_ = ms; }
     int TimeoutMs() const { return timeoutMs_; }
+    // Opens from now on ask for compressed bodies and decode them (true), or take the bytes
+    // as served (false).
+    void SetCompressed(bool on) { compressed_ = on; }
+    // The session's cookies: file (cookies.txt) is read into the session's jar before its
+    // first request and every request sends what the jar holds; saveFile, when not empty,
+    // receives the jar when the session ends. Empty file and saveFile: no cookies.
+    void SetCookies(const std::string& file, const std::string& saveFile);
 
     // Runs again and again while an open or a read waits for the server (a few times a
     // second at least): it serves the user's events, and true ends the wait, which then
@@ -68,6 +75,7 @@ class InetSession {
   private:
     std::unique_ptr<Impl> impl_;
     int timeoutMs_ = 0;
+    bool compressed_ = false;
     std::function<bool()> waitHook_;
 };
 
@@ -87,6 +95,8 @@ class InetRequest {
     const std::string& ContentType() const { return contentType_; }
     // The address after every redirection.
     const std::string& EffectiveUrl() const { return effectiveUrl_; }
+    // The seconds a Retry-After header asked for (a date counted from now); -1 without one.
+    std::int64_t RetryAfter() const { return retryAfter_; }
 
     // Up to size bytes of the body; got = 0 at its end. False with the platform code in
     // error when the transfer failed.
@@ -105,6 +115,7 @@ class InetRequest {
     std::unique_ptr<Impl> impl_;
     std::string responseHead_, requestHead_, contentType_, effectiveUrl_;
     std::int64_t contentLength_ = -1;
+    std::int64_t retryAfter_ = -1;
     int statusCode_ = 0;
 };
 

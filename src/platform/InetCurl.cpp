@@ -78,9 +78,24 @@ struct InetSession::Impl {
     CURLM* multi = nullptr;
     std::string userAgent, proxy;
     int proxyMode = 0;
+    // The cookie jar every request of the session shares; null without cookies.
+    CURLSH* share = nullptr;
+    std::string cookieFile, cookieSaveFile;
+    bool cookiesLoaded = false;
     Impl() : multi(curl_multi_init()) {}
     ~Impl() {
+        SaveCookies();
+        if (share) curl_share_cleanup(share);
         if (multi) curl_multi_cleanup(multi);
+    }
+    // The jar is written by a handle that uses it: a last one made for that alone.
+    void SaveCookies() {
+        if (!share || cookieSaveFile.empty()) return;
+        CURL* easy = curl_easy_init();
+        if (!easy) return;
+        curl_easy_setopt(easy, CURLOPT_SHARE, share);
+        curl_easy_setopt(easy, CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
+        curl_easy_cleanup(easy);
     }
 };
 
@@ -293,6 +308,17 @@ InetSession::InetSession(const std::string& userAgent, int proxyMode, const std:
 
 InetSession::~InetSession() = default;
 
+void InetSession::SetCookies(const std::string& file, const std::string& saveFile) {
+    impl_->cookieFile = file;
+    impl_->cookieSaveFile = saveFile;
+    impl_->cookiesLoaded = false;
+    if (file.empty() && saveFile.empty()) return;
+    if (!impl_->share) {
+        impl_->share = curl_share_init();
+        if (impl_->share) curl_share_setopt(impl_->share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+    }
+}
+
 std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
                                                const std::string& headers, long& error) {
     error = 0;
@@ -317,6 +343,19 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     // A proxy's answer to CONNECT is no response of the chain (nor a visit of the address).
     curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, impl_->userAgent.c_str());
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+    if (compressed_) {
+        curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    } else {
+        curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    }
+    if (impl_->share) {
+        curl_easy_setopt(easy, CURLOPT_SHARE, impl_->share);
+        // The file is read into the shared jar once; later handles only use the jar.
+        const bool load = !impl_->cookiesLoaded && !impl_->cookieFile.empty();
+        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, load ? impl_->cookieFile.c_str() : "");
+        impl_->cookiesLoaded = true;
+    }
     if (timeoutMs_ > 0) curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs_));
     const char* caBundle = std::getenv("CURL_CA_BUNDLE");
     const std::string caFile = !TrustedCertificates().empty() ? TrustedCertificates()
@@ -381,6 +420,9 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     const char* effective = nullptr;
     curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective);
     if (effective) request->effectiveUrl_ = effective;
+    curl_off_t retryAfter = 0;
+    if (curl_easy_getinfo(easy, CURLINFO_RETRY_AFTER, &retryAfter) == CURLE_OK && retryAfter > 0)
+        request->retryAfter_ = retryAfter;
     request->responseHead_ = r.head;
     request->requestHead_ = r.requestHead;
     while (!request->requestHead_.empty() &&

@@ -127,6 +127,11 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "// download managers of this platform",
         "ReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc",
         "ReRouteAria2Secret=",
+        "",
+        "// resume, retries and cookies of downloads",
+        "netResume=1",
+        "netRetries=2",
+        "netCookies=",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));
     for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)

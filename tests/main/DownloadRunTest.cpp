@@ -37,6 +37,9 @@ class Download : public ::testing::Test {
         settings.savedir = home.path() + "/dl/";
         settings.filenaming = 1;
         settings.fileexistsdo = 0;
+        // The run without resume and retries; their own tests turn them on.
+        settings.netResume = false;
+        settings.netRetries = 0;
         SetLogHandler([this](const std::string& text, bool) { log.push_back(text); });
     }
     ~Download() override {

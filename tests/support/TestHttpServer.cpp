@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -19,6 +20,22 @@ TestResponse Typed(const std::string& body, const std::string& type) {
     if (!type.empty()) r.headers.push_back({"Content-Type", type});
     r.body = body;
     return r;
+}
+
+std::string HeaderOf(const TestRequest& request, const std::string& name) {
+    const std::string& h = request.head;
+    for (std::size_t pos = h.find("\r\n"); pos != std::string::npos;
+         pos = h.find("\r\n", pos + 2)) {
+        const std::size_t start = pos + 2;
+        const std::size_t colon = h.find(':', start);
+        const std::size_t end = std::min(h.find("\r\n", start), h.size());
+        if (colon == std::string::npos || colon > end || colon - start != name.size()) continue;
+        if (strncasecmp(h.c_str() + start, name.c_str(), name.size()) != 0) continue;
+        std::size_t value = colon + 1;
+        while (value < end && h[value] == ' ') ++value;
+        return h.substr(value, end - value);
+    }
+    return std::string();
 }
 
 namespace {
@@ -178,9 +195,11 @@ void TestHttpServer::Serve(int fd) {
         std::int64_t limit = r.closeAfter >= 0 ? std::min(r.closeAfter, size) : size;
         if (r.stallAfter >= 0) limit = std::min(r.stallAfter, size);
         if (!SendBody(fd, r, generated, 0, limit)) return;
+        bodyBytes_ += limit;
         if (r.stallAfter >= 0 && r.resumeAfterMs > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(r.resumeAfterMs));
             if (!SendBody(fd, r, generated, limit, size)) return;
+            bodyBytes_ += size - limit;
         } else if (r.stallAfter >= 0) {
             Hold();
             return;

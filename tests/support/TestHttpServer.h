@@ -44,6 +44,8 @@ inline TestResponse Page(const std::string& body, const std::string& type = "tex
 struct TestRequest {
     std::string method, path, head;  // head: the request's header lines
 };
+// The value of a request header (name in any case); empty when the request has none.
+std::string HeaderOf(const TestRequest& request, const std::string& name);
 
 class TestHttpServer {
   public:
@@ -63,6 +65,8 @@ class TestHttpServer {
 
     int Connections() const { return connections_; }
     int Requests() const { return requests_; }
+    // Body bytes sent on all connections.
+    std::int64_t BodyBytes() const { return bodyBytes_; }
     std::vector<TestRequest> Received() const;
 
   private:
@@ -76,6 +80,7 @@ class TestHttpServer {
     int port_ = 0;
     std::atomic<bool> stopping_{false};
     std::atomic<int> connections_{0}, requests_{0};
+    std::atomic<std::int64_t> bodyBytes_{0};
     mutable std::mutex mutex_;
     std::map<std::string, std::function<TestResponse(const TestRequest&)>> routes_;
     std::vector<TestRequest> received_;

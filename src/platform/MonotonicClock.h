@@ -1,0 +1,9 @@
+#pragma once
+// Milliseconds of a clock that never goes back, for waits measured by the program itself.
+#include <cstdint>
+
+namespace ravlet {
+
+std::int64_t MonotonicMs();
+
+}  // namespace ravlet

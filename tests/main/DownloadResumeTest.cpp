@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/LogSink.h"
+#include "app/Settings.h"
+#include "main/DownloadRun.h"
+#include "main/ResumeRecord.h"
+#include "net/modFs.h"
+#include "net/ravlet_url.h"
+#include "support/DownloadHostFake.h"
+#include "support/RowName.h"
+#include "support/ScriptedUi.h"
+#include "support/TempHome.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TestRequest;
+using test::TestResponse;
+using Names = std::vector<std::string>;
+
+constexpr std::int64_t kSize = 100000;
+constexpr std::int64_t kHave = 40000;  // bytes of the part an earlier run left
+
+std::string Bytes(std::int64_t size, int seed) {
+    std::string s(static_cast<std::size_t>(size), '\0');
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<char>((i * 7 + seed) % 251);
+    return s;
+}
+const std::string F = Bytes(kSize, 1);   // the remote file
+const std::string G = Bytes(kSize, 2);   // the same address after a change
+const std::string G2 = Bytes(30000, 3);  // a change that made it shorter than the part
+
+TestResponse Whole(const std::string& body, const std::string& etag) {
+    TestResponse r = test::Typed(body, "application/octet-stream");
+    if (!etag.empty()) r.headers.push_back({"ETag", etag});
+    return r;
+}
+
+TestResponse Rest(const std::string& body, std::int64_t first, std::int64_t total,
+                  const std::string& etag) {
+    TestResponse r = Whole(body, etag);
+    r.status = 206;
+    r.reason = "Partial Content";
+    r.headers.push_back(
+        {"Content-Range", "bytes " + std::to_string(first) + "-" +
+                              std::to_string(first + std::int64_t(body.size()) - 1) + "/" +
+                              std::to_string(total)});
+    return r;
+}
+
+TestResponse Answer(int status,
+                    const std::vector<std::pair<std::string, std::string>>& headers = {}) {
+    TestResponse r = test::Typed("<h1>later</h1>", "text/html");
+    r.status = status;
+    r.reason = "Whatever";
+    r.headers.insert(r.headers.end(), headers.begin(), headers.end());
+    return r;
+}
+
+class Resume : public ::testing::Test {
+  protected:
+    Resume() {
+        UrlSchemesInit();
+        SettingsSetDefaults(settings);
+        settings.savedir = home.path() + "/dl/";
+        settings.filenaming = 1;
+        settings.netRetries = 0;
+        SetLogHandler([this](const std::string& text, bool) { log.push_back(text); });
+        // Time moves a quarter second with every wait for events: retries never sleep.
+        run.RetryClock = [this] { return now; };
+        ui.onServeEvents = [this] {
+            now += 250;
+            if (onEvents) onEvents();
+        };
+        MakePathFor(Part());
+    }
+    ~Resume() override { SetLogHandler({}); }
+
+    std::string U() const { return server.Url("/a.bin"); }
+    std::string Part() const { return settings.savedir + "a.bin.part"; }
+    std::string Content(const std::string& name) const { return home.Read("dl/" + name); }
+    Names Files() const {
+        Names names;
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(settings.savedir, ec))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    bool Get() {
+        host.list.Clear();
+        host.list.Add(U());
+        run.doSuck();
+        return run.Errors() == 0;
+    }
+
+    test::TempHome home;
+    test::ScriptedUi ui;
+    test::TestHttpServer server;
+    Settings settings;
+    test::DownloadHostFake host;
+    DownloadRun run{host, settings};
+    Names log;
+    std::int64_t now = 0;
+    std::function<void()> onEvents;
+};
+
+TEST_F(Resume, ABrokenDownloadKeepsItsPartAndTheNextRunAsksOnlyForTheRest) {
+    TestResponse cut = Whole(F, "\"v1\"");
+    cut.closeAfter = kHave;
+    server.Route("/a.bin", cut);
+    EXPECT_FALSE(Get());
+    EXPECT_EQ(Files(), (Names{"a.bin.part", "a.bin.part.resume"})) << "nothing under the name";
+    EXPECT_EQ(Content("a.bin.part"), F.substr(0, kHave));
+    ResumeRecord record;
+    ASSERT_TRUE(ReadResumeRecord(Part(), record));
+    EXPECT_EQ(record.address, U());
+    EXPECT_EQ(record.etag, "\"v1\"");
+    EXPECT_EQ(record.length, kSize);
+
+    server.Route("/a.bin", [](const TestRequest& r) {
+        if (HeaderOf(r, "Range") == "bytes=40000-" && HeaderOf(r, "If-Range") == "\"v1\"")
+            return Rest(F.substr(kHave), kHave, kSize, "\"v1\"");
+        return Whole(F, "\"v1\"");
+    });
+    EXPECT_TRUE(Get());
+    EXPECT_EQ(Content("a.bin"), F);
+    EXPECT_EQ(Files(), Names{"a.bin"}) << "part and record gone";
+    EXPECT_EQ(server.BodyBytes(), kSize) << "no byte sent twice";
+}
+
+TEST_F(Resume, WithResumeOffAPartIsNeitherKeptNorAskedFor) {
+    settings.netResume = false;
+    TestResponse cut = Whole(F, "\"v1\"");
+    cut.closeAfter = kHave;
+    server.Route("/a.bin", cut);
+    EXPECT_FALSE(Get());
+    EXPECT_EQ(Files(), Names{});
+    // Nor is one that a run with resume left: it is not touched either.
+    home.Write("dl/a.bin.part", F.substr(0, kHave));
+    WriteResumeRecord(Part(), ResumeRecord{U(), "\"v1\"", "", kSize});
+    server.Route("/a.bin", Whole(F, "\"v1\""));
+    EXPECT_TRUE(Get());
+    EXPECT_EQ(Content("a.bin"), F);
+    EXPECT_EQ(HeaderOf(server.Received().back(), "Range"), "");
+    EXPECT_EQ(Content("a.bin.part"), F.substr(0, kHave));
+}
+
+// A part of 40000 bytes with a record; what the server answers the next run.
+struct ResumeRow {
+    const char* what;
+    // The record beside the part; "{U}" is the link.
+    std::string record;
+    std::function<TestResponse(const TestRequest&)> server;
+    bool rangeAsked;
+    std::string stored;  // the file's content afterwards; empty: no file
+    Names files;
+    int errors = 0;
+    std::function<void(Settings&)> settings = nullptr;
+};
+
+std::string Record(const std::string& address, const std::string& etag, std::int64_t length) {
+    return ResumeRecordText(ResumeRecord{address, etag, "", length});
+}
+
+TestResponse Continues(const TestRequest& r) {
+    if (HeaderOf(r, "Range") == "bytes=40000-")
+        return Rest(F.substr(kHave), kHave, kSize, "\"v1\"");
+    return Whole(F, "\"v1\"");
+}
+
+class ResumeRows : public Resume, public ::testing::WithParamInterface<ResumeRow> {};
+
+TEST_P(ResumeRows, ContinueOnlyWhatMatchesElseStartOver) {
+    const ResumeRow& row = GetParam();
+    if (row.settings) row.settings(settings);
+    home.Write("dl/a.bin.part", F.substr(0, kHave));
+    std::string record = row.record;
+    const std::size_t u = record.find("{U}");
+    if (u != std::string::npos) record.replace(u, 3, U());
+    home.Write("dl/a.bin.part.resume", record);
+    server.Route("/a.bin", row.server);
+    Get();
+    const std::vector<TestRequest> asked = server.Received();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(!HeaderOf(asked.front(), "Range").empty(), row.rangeAsked);
+    EXPECT_EQ(Content("a.bin"), row.stored);
+    EXPECT_EQ(run.Errors(), row.errors);
+    EXPECT_EQ(Files(), row.files);
+    for (const std::string& line : log) EXPECT_EQ(line.find("Retry"), std::string::npos) << line;
+}
+
+const Names kDone{"a.bin"};
+const Names kUntouched{"a.bin", "a.bin.part", "a.bin.part.resume"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ResumeRows,
+    ::testing::Values(
+        ResumeRow{"matching validators continue", Record("{U}", "\"v1\"", kSize), Continues, true,
+                  F, kDone},
+        ResumeRow{"changed ETag sends the new file whole", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest& r) {
+                      // The server compares If-Range and answers the whole new file.
+                      EXPECT_EQ(HeaderOf(r, "If-Range"), "\"v1\"");
+                      return Whole(G, "\"v2\"");
+                  },
+                  true, G, kDone},
+        ResumeRow{"200 to a Range starts over", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest&) { return Whole(F, "\"v1\""); }, true, F, kDone},
+        ResumeRow{"wrong Content-Range starts over", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest& r) {
+                      if (!HeaderOf(r, "Range").empty())
+                          return Rest(F.substr(0, 60000), 0, kSize, "\"v1\"");
+                      return Whole(F, "\"v1\"");
+                  },
+                  true, F, kDone},
+        ResumeRow{"206 of a changed ETag starts over", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest& r) {
+                      if (!HeaderOf(r, "Range").empty())
+                          return Rest(G.substr(kHave), kHave, kSize, "\"v2\"");
+                      return Whole(G, "\"v2\"");
+                  },
+                  true, G, kDone},
+        ResumeRow{"206 of another length starts over", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest& r) {
+                      if (!HeaderOf(r, "Range").empty())
+                          return Rest(F.substr(kHave), kHave, kSize + 5, "\"v1\"");
+                      return Whole(F, "\"v1\"");
+                  },
+                  true, F, kDone},
+        ResumeRow{"shorter body fails and leaves no part", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest&) {
+                      TestResponse r = Rest(F.substr(kHave, 10000), kHave, kSize, "\"v1\"");
+                      // The range names the whole rest, the body holds a sixth of it.
+                      r.headers.back().second = "bytes 40000-99999/100000";
+                      return r;
+                  },
+                  true, "", Names{}, 1},
+        ResumeRow{"part larger than the remote file starts over", Record("{U}", "\"v1\"", kSize),
+                  [](const TestRequest& r) {
+                      if (!HeaderOf(r, "Range").empty()) return Answer(416);
+                      return Whole(G2, "\"v1\"");
+                  },
+                  true, G2, kDone},
+        ResumeRow{"part as long as the record starts over", Record("{U}", "\"v1\"", kHave),
+                  Continues, false, F, kDone},
+        ResumeRow{"garbage record is not this link's", "\x01\x02garbage\n", Continues, false, F,
+                  kUntouched},
+        ResumeRow{"truncated record is not this link's",
+                  Record("{U}", "\"v1\"", kSize).substr(0, 40), Continues, false, F, kUntouched},
+        ResumeRow{"record of another link is not this link's",
+                  Record("http://127.0.0.1:1/other.bin", "\"v1\"", kSize), Continues, false, F,
+                  kUntouched},
+        ResumeRow{"size limit counts the whole file", Record("{U}", "\"v1\"", kSize), Continues,
+                  true, "", Names{"a.bin.part", "a.bin.part.resume"}, 0,
+                  [](Settings& s) {
+                      s.netsizeforce = true;
+                      s.netsizemax = 70000;  // the rest alone is below it
+                  }}),
+    test::RowName());
+
+// A link whose server fails a number of times before it answers; two retries allowed.
+struct RetryRow {
+    const char* what;
+    TestResponse failure;
+    int failures;
+    int requests;
+    bool downloaded;
+    int waitedMs;  // by the run's clock, over all waits
+    std::function<void(Settings&)> settings = nullptr;
+};
+
+class RetryRows : public Resume, public ::testing::WithParamInterface<RetryRow> {};
+
+TEST_P(RetryRows, TransientFailuresAreTriedAgainUpToTheCap) {
+    const RetryRow& row = GetParam();
+    settings.netRetries = 2;
+    if (row.settings) row.settings(settings);
+    int answered = 0;
+    server.Route("/a.bin", [&row, &answered](const TestRequest&) {
+        return ++answered <= row.failures ? row.failure : Whole(F, "\"v1\"");
+    });
+    EXPECT_EQ(Get(), row.downloaded);
+    EXPECT_EQ(server.Requests(), row.requests);
+    EXPECT_EQ(Content("a.bin"), row.downloaded ? F : std::string());
+    EXPECT_EQ(run.Errors(), row.downloaded ? 0 : 1);
+    EXPECT_EQ(ui.waitCount * 250, row.waitedMs);
+    // A retry line for every try but the first, the error line only when the last one failed.
+    const auto retries = std::count_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.rfind("Retry ", 0) == 0 && line.find(" - Url: ") != std::string::npos;
+    });
+    EXPECT_EQ(retries, row.requests - 1);
+    EXPECT_EQ(log.size(), std::size_t(row.requests - 1 + (row.downloaded ? 0 : 1)));
+}
+
+TestResponse Stalled() {
+    TestResponse r;
+    r.neverAnswer = true;
+    return r;
+}
+
+TestResponse Broken() {
+    TestResponse r = Whole(F, "\"v1\"");
+    r.closeAfter = 1000;
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, RetryRows,
+    ::testing::Values(
+        RetryRow{"time-out", Stalled(), 1, 2, true, 1000, [](Settings& s) { s.nettimeout = 300; }},
+        RetryRow{"connection reset", Broken(), 2, 3, true, 3000},
+        RetryRow{"500", Answer(500), 1, 2, true, 1000},
+        RetryRow{"503 twice", Answer(503), 2, 3, true, 3000},
+        RetryRow{"408", Answer(408), 1, 2, true, 1000},
+        RetryRow{"429 with Retry-After", Answer(429, {{"Retry-After", "5"}}), 1, 2, true, 5000},
+        RetryRow{"Retry-After of a year is capped", Answer(503, {{"Retry-After", "31536000"}}), 1,
+                 2, true, 60000},
+        RetryRow{"429 on every try ends at the cap", Answer(429), 99, 3, false, 3000},
+        RetryRow{"doubling stops at 30 s", Answer(500), 99, 8, false,
+                 1000 + 2000 + 4000 + 8000 + 16000 + 30000 + 30000,
+                 [](Settings& s) { s.netRetries = 7; }},
+        RetryRow{"404 is not retried", Answer(404), 99, 1, false, 0},
+        RetryRow{"one try in all", Answer(503), 99, 1, false, 0,
+                 [](Settings& s) { s.netRetries = 0; }}),
+    test::RowName());
+
+TEST_F(Resume, ARetryContinuesWhereTheBytesStopped) {
+    settings.netRetries = 1;
+    int answered = 0;
+    server.Route("/a.bin", [&answered](const TestRequest& r) {
+        if (++answered == 1) return Broken();
+        if (HeaderOf(r, "Range") == "bytes=1000-")
+            return Rest(F.substr(1000), 1000, kSize, "\"v1\"");
+        return Whole(F, "\"v1\"");
+    });
+    EXPECT_TRUE(Get());
+    EXPECT_EQ(Content("a.bin"), F);
+    EXPECT_EQ(server.BodyBytes(), kSize) << "the retry asked for the rest only";
+}
+
+TEST_F(Resume, StopEndsTheWaitBeforeARetryAtOnce) {
+    settings.netRetries = 2;
+    server.Route("/a.bin", Answer(503, {{"Retry-After", "30"}}));
+    onEvents = [this] {
+        if (ui.waitCount == 2) run.Stop();
+    };
+    host.state = 2;
+    EXPECT_FALSE(Get());
+    EXPECT_TRUE(run.Stopped());
+    EXPECT_EQ(ui.waitCount, 2) << "no wait after the stop";
+    EXPECT_EQ(server.Requests(), 1);
+    EXPECT_EQ(run.Errors(), 1);
+}
+
+}  // namespace
+}  // namespace ravlet
