@@ -33,6 +33,17 @@ const char kDownloadOptionsHelp[] =
     "                      otherwise)\n"
     "  --proxy HOST:PORT   use this proxy (netProxyUse=1, netProxy)\n"
     "  --user-agent TEXT   the User-Agent sent\n"
+    "  --tries N           try each link N times in all (N >= 1) when it times out, breaks\n"
+    "                      off or answers 5xx, 408 or 429, waiting 1 s, 2 s, 4 s ... (at\n"
+    "                      most 30 s; a Retry-After up to 60 s) (netRetries = N - 1)\n"
+    "  --continue          continue a download an earlier run left unfinished, from its\n"
+    "                      NAME.part and record, when the server still has the same file\n"
+    "                      (the default; netResume=1)\n"
+    "  --no-continue       start every download anew; an unfinished one leaves nothing\n"
+    "                      (netResume=0)\n"
+    "  --cookies FILE      send the cookies of FILE (cookies.txt as browsers export it)\n"
+    "                      with every request (netCookies); never written to\n"
+    "  --save-cookies FILE write the session's cookies to FILE at the end\n"
     "  --base ADDRESS      resolve relative links against ADDRESS\n"
     "  --pad FILE          refine the list with the checked filters of the filter pad\n"
     "                      FILE (as \"ravlet-cli filter\" does) before downloading\n"
@@ -48,6 +59,8 @@ namespace {
 const char* const kValued[] = {"-o",         "--dir",      "--naming",  "--exists", "--min-size",
                                "--max-size", "--types",    "--timeout", "--proxy",  "--user-agent",
                                "--base",     "--settings", "--set",     "--pad"};
+// Retries, resume and cookies.
+const char* const kValuedTries[] = {"--tries", "--cookies", "--save-cookies"};
 
 // The option's name and value ("--dir X" or "--dir=X"); false when it takes no value.
 bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::string& name,
@@ -57,6 +70,7 @@ bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::stri
     name = a.substr(0, eq);
     bool valued = false;
     for (const char* v : kValued) valued = valued || name == v;
+    for (const char* v : kValuedTries) valued = valued || name == v;
     if (!valued) return false;
     if (eq != std::string::npos) {
         value = a.substr(eq + 1);
@@ -111,6 +125,17 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
         o.lines.push_back("netProxy=" + v);
     } else if (name == "--user-agent") {
         o.lines.push_back("user-agent=" + v);
+    } else if (name == "--tries") {
+        long long n = 0;
+        if (!StrictNumber(v, n) || n < 1 || n > 101)
+            return Bad(error, "--tries wants a number of tries from 1 to 101: " + v);
+        o.lines.push_back("netRetries=" + std::to_string(n - 1));
+    } else if (name == "--cookies") {
+        if (v.empty()) return Bad(error, "--cookies needs a file");
+        o.lines.push_back("netCookies=" + v);
+    } else if (name == "--save-cookies") {
+        if (v.empty()) return Bad(error, "--save-cookies needs a file");
+        o.saveCookies = v;
     } else if (name == "--base") {
         o.haveBase = true;
         o.base = v;
@@ -138,6 +163,8 @@ OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_
         o.dryRun = true;
     } else if (a == "--save-settings") {
         o.saveSettings = true;
+    } else if (a == "--continue" || a == "--no-continue") {
+        o.lines.push_back(a == "--continue" ? "netResume=1" : "netResume=0");
     } else if (a == "--skip-html") {
         o.lines.push_back("netdownloadignoretext=1");
     } else if (a == "--links") {
@@ -221,6 +248,7 @@ bool LoadSettingsFor(const DownloadOptions& o, Settings& s, std::string& error) 
     }
     // "--set savedir=" names no folder: the work folder, as an empty line of the file does.
     SettingsFinishSavedir(s);
+    s.netCookiesSave = o.saveCookies;
     return true;
 }
 

@@ -19,8 +19,9 @@ struct DownloadOptions {
     bool dryRun = false;
     bool haveBase = false;
     std::string base;
-    std::string pad;    // --pad: a filter pad applied to the list before the run
-    int scanModes = 0;  // get only; 0: the scan keys of the settings
+    std::string pad;          // --pad: a filter pad applied to the list before the run
+    int scanModes = 0;        // get only; 0: the scan keys of the settings
+    std::string saveCookies;  // --save-cookies: where the session's cookies are written
 };
 
 // The help text of the shared options.

@@ -13,6 +13,7 @@
 #include "cli/DownloadOptions.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
+#include "net/CookieFile.h"
 #include "net/RvUrl.h"
 #include "net/ravlet_url.h"
 #include "platform/UserInterface.h"
@@ -72,6 +73,7 @@ std::string PageAddress(const std::string& typed) {
 
 // The page's text; false (said on standard error) when it cannot be had.
 bool FetchPage(RvNetGet& net, const Settings& s, const std::string& address, std::string& text) {
+    UseCookies(net, s.netCookies, "");
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     net.Timeout(s.nettimeout);
     bool ok = false;

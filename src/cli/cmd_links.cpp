@@ -15,6 +15,7 @@
 #include "links/LinkList.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
+#include "net/CookieFile.h"
 #include "net/RvNetGet.h"
 #include "net/ravlet_url.h"
 #include "platform/LargeBuffer.h"
@@ -89,6 +90,7 @@ bool ReadAll(std::FILE* f, std::string& text) {
 bool FetchPage(const Settings& s, const std::string& address, std::string& text,
                std::string& error) {
     RvNetGet net;
+    UseCookies(net, s.netCookies, "");
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     net.Timeout(s.nettimeout);
     bool ok = false;

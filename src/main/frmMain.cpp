@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "main/History.h"
 #include "main/SaveSettings.h"
+#include "net/CookieFile.h"
 #include "platform/Timer.h"
 #include "platform/UserInterface.h"
 
@@ -92,6 +93,7 @@ void frmMain::Form_Load() {
 void frmMain::RavletNetReInit() {
     const Settings& s = AppSettings();
     objRvGet.NetClose();
+    UseCookies(objRvGet, s.netCookies, "");
     objRvGet.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     objRvGet.Timeout(s.nettimeout);
 }

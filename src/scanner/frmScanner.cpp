@@ -6,6 +6,7 @@
 #include "app/LogSink.h"
 #include "app/Settings.h"
 #include "links/LinkScanner.h"
+#include "net/CookieFile.h"
 #include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
 #include "platform/UserInterface.h"
@@ -198,6 +199,7 @@ void frmScanner::ScanLoop(int depth) {
     net_ = std::make_unique<RvNetGet>();
     net_->StatusChanged = [this] { StatusLbl.SetBoth(net_->Status(), net_->StatusPer()); };
     net_->StatusChangedPer = net_->StatusChanged;
+    UseCookies(*net_, s.netCookies, "");
     net_->NetInit(s.user_agent, s.netProxyUse, s.netProxy);
 
     if (s.Scanner_ListTake) {
@@ -250,8 +252,7 @@ void frmScanner::ScanLoop(int depth) {
 void frmScanner::WaitWhilePaused() {
     Status("-*- paused -*-");
     State(Scan_Paused);
-    while (state_ == Scan_Paused)
-        Ui().WaitForEvents(kPauseWaitMs);
+    while (state_ == Scan_Paused) Ui().WaitForEvents(kPauseWaitMs);
 }
 
 void frmScanner::TakeMainList() {

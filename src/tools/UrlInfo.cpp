@@ -1,6 +1,7 @@
 #include "tools/UrlInfo.h"
 
 #include "app/Settings.h"
+#include "net/CookieFile.h"
 #include "net/RvNetGet.h"
 #include "net/ravlet_url.h"
 #include "platform/BusyPointer.h"
@@ -31,6 +32,7 @@ bool GetInfoText(const std::string& address, const std::string& referrer, const 
     BusyPointer busy;
     const std::string url = UrlHasScheme(address) ? address : base + address;
     RvNetGet net;
+    UseCookies(net, s.netCookies, "");
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     net.Timeout(s.nettimeout);
     const std::string caption = status.Caption();

@@ -71,6 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
             "proxy", {"--proxy", "127.0.0.1:3128"}, {"netProxyUse=1", "netProxy=127.0.0.1:3128"}},
         OptionRow{"user agent", {"--user-agent", "Agent/1 (x)"}, {"user-agent=Agent/1 (x)"}},
         OptionRow{"user agent with equals", {"--user-agent=a=b"}, {"user-agent=a=b"}},
+        OptionRow{"one try in all", {"--tries", "1"}, {"netRetries=0"}},
+        OptionRow{"five tries", {"--tries=5"}, {"netRetries=4"}},
+        OptionRow{"no try", {"--tries", "0"}, {}},
+        OptionRow{"continue", {"--no-continue", "--continue"}, {"netResume=0", "netResume=1"}},
+        OptionRow{"cookies", {"--cookies", "/tmp/c.txt"}, {"netCookies=/tmp/c.txt"}},
+        OptionRow{"cookies empty", {"--cookies="}, {}},
         OptionRow{"value missing", {"--naming"}, {}},
         OptionRow{"unknown option", {"--nam", "1"}, {}}),
     test::RowName{});

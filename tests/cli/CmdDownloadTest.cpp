@@ -324,5 +324,43 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageRow{"missing settings file", "download --settings /no/such.ini -"}),
     test::RowName{});
 
+TEST_F(CliDownload, CookiesAreSentFromOneFileAndSavedToAnother) {
+    const std::string in = "127.0.0.1\tFALSE\t/\tFALSE\t0\tsid\tabc\n";
+    home.Write("in.txt", in);
+    test::TestResponse r = Body("zip bytes", "application/zip");
+    r.headers.push_back({"Set-Cookie", "fresh=1; Path=/"});
+    server.Route("/site/a.zip", r);
+    const std::string list = server.Url("/site/a.zip") + "\n";
+    const auto got = Cli("download --cookies '" + home.File("in.txt") + "' --save-cookies '" +
+                             home.File("out.txt") + "' --tries 1 -",
+                         &list);
+    EXPECT_EQ(got.status, 0) << got.err;
+    ASSERT_EQ(server.Received().size(), 1u);
+    EXPECT_EQ(test::HeaderOf(server.Received()[0], "Cookie"), "sid=abc");
+    EXPECT_EQ(home.Read("in.txt"), in) << "the cookie file is only read";
+    const std::string saved = home.Read("out.txt");
+    EXPECT_NE(saved.find("\tsid\tabc"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\tfresh\t1"), std::string::npos) << saved;
+}
+
+TEST_F(CliDownload, LinksOfACompressedPage) {
+    server.Route("/gz.html", [](const test::TestRequest& request) {
+        // Sent compressed only to a client that asks for it.
+        if (test::HeaderOf(request, "Accept-Encoding").find("gzip") == std::string::npos)
+            return Body("<html>plain</html>", "text/html");
+        test::TestResponse r;
+        r.body = std::string(
+            "\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\xff\xb3\x49\x54\xc8\x28\x4a"
+            "\x4d\xb3\x55\xca\xcf\x4b\xd5\x4b\xca\xcc\x53\xb2\x33\xb4\xd1\x4f"
+            "\xb4\x03\x00\x41\x21\x3b\x66\x17\x00\x00\x00",
+            43);
+        r.headers = {{"Content-Type", "text/html"}, {"Content-Encoding", "gzip"}};
+        return r;
+    });
+    const auto got = test::RunCli("links " + server.Url("/gz.html"));
+    EXPECT_EQ(got.status, 0) << got.err;
+    EXPECT_EQ(got.out, "one.bin\n");
+}
+
 }  // namespace
 }  // namespace ravlet

@@ -10,6 +10,7 @@
 #include "app/Settings.h"
 #include "main/DownloadRun.h"
 #include "main/ResumeRecord.h"
+#include "net/RvNetGet.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
 #include "support/DownloadHostFake.h"
@@ -359,6 +360,98 @@ TEST_F(Resume, StopEndsTheWaitBeforeARetryAtOnce) {
     EXPECT_EQ(ui.waitCount, 2) << "no wait after the stop";
     EXPECT_EQ(server.Requests(), 1);
     EXPECT_EQ(run.Errors(), 1);
+}
+
+// The cookie file of the settings: sent with every request, or left out with a log line while
+// the run goes on.
+struct CookieRow {
+    const char* what;
+    std::function<void(const test::TempHome&)> file;  // writes "cookies.txt" (or not)
+    std::string sent;                                 // the Cookie header; empty: none
+};
+
+class CookieRows : public Resume, public ::testing::WithParamInterface<CookieRow> {};
+
+TEST_P(CookieRows, AreSentOrLeftOutWithAWarning) {
+    GetParam().file(home);
+    settings.netCookies = home.File("cookies.txt");
+    server.Route("/a.bin", Whole("x", ""));
+    EXPECT_TRUE(Get());
+    EXPECT_EQ(Content("a.bin"), "x");
+    ASSERT_EQ(server.Received().size(), 1u);
+    EXPECT_EQ(HeaderOf(server.Received()[0], "Cookie"), GetParam().sent);
+    if (GetParam().sent.empty()) {
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].rfind("Warning: cookie file not used (", 0), 0u) << log[0];
+    } else {
+        EXPECT_EQ(log, Names{});
+    }
+}
+
+auto CookieText(const std::string& text) {
+    return [text](const test::TempHome& home) { home.Write("cookies.txt", text); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CookieRows,
+    ::testing::Values(
+        CookieRow{"a browser export",
+                  CookieText("# Netscape HTTP Cookie File\n\n127.0.0.1\tFALSE\t/\tFALSE\t0\tsid\t"
+                             "abc123\n"),
+                  "sid=abc123"},
+        CookieRow{"http only and CR LF",
+                  CookieText("#HttpOnly_127.0.0.1\tFALSE\t/\tFALSE\t0\tk\tv\r\n"), "k=v"},
+        CookieRow{"garbage", CookieText("<html>no cookies here</html>\n"), ""},
+        CookieRow{"only comments", CookieText("# Netscape HTTP Cookie File\n"), ""},
+        CookieRow{"binary", CookieText(std::string("127.0.0.1\tFALSE\t/\tFALSE\t0\ta\tb\0", 30)),
+                  ""},
+        CookieRow{"huge", CookieText(std::string((4 << 20) + 1, '#')), ""},
+        CookieRow{"missing", [](const test::TempHome&) {}, ""},
+        CookieRow{
+            "a folder",
+            [](const test::TempHome& home) { fs::create_directory(home.File("cookies.txt")); },
+            ""}),
+    test::RowName());
+
+// A gzip-encoded answer of 95 bytes that decodes to a page linking one.bin.
+const std::string kGzipPage(
+    "\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\xff\xed\xd7\xc1\x09\xc0\x20\x0c\x40\xd1\x55\xc4\x01"
+    "\x1a\x7a\x4f\xb3\x8b\x85\x88\x82\xb5\x22\x1e\x3a\x7e\xa1\x5b\x14\xfe\xf5\x6d\xf0\xb4\xac"
+    "\xab\x99\xa6\x50\xa6\xe7\x23\xde\xdd\xb7\xb3\xf6\x68\xbb\x4a\x32\x1d\x96\x6b\x6b\x3e\xc3"
+    "\xf2\x67\x05\x95\x01\x41\x10\x04\x41\x10\x04\x41\x10\x04\x41\x3f\x22\xf9\xd6\xfb\x02\xb0"
+    "\x82\x5a\xe4\xfc\x0e\x00\x00",
+    95);
+
+TestResponse Gzipped() {
+    TestResponse r = test::Typed(kGzipPage, "text/html");
+    r.headers.push_back({"Content-Encoding", "gzip"});
+    return r;
+}
+
+TEST_F(Resume, APageIsAskedCompressedAndReadDecoded) {
+    server.Route("/page.html", Gzipped());
+    RvNetGet net;
+    int highest = 0;
+    net.StatusChangedPer = [&] { highest = std::max(highest, net.StatusPer()); };
+    net.NetInit("ravlet-test", 0, "");
+    bool ok = false;
+    net.NetUrlOpen(server.Url("/page.html"), "", ok);
+    ASSERT_TRUE(ok);
+    net.NetUrlRead(false, -1, ok);
+    ASSERT_TRUE(ok) << net.NetError();
+    EXPECT_EQ(net.DataText().rfind("<html><a href=\"one.bin\">1</a><p>filler", 0), 0u);
+    EXPECT_EQ(net.DataText().size(), 3836u);
+    EXPECT_LE(highest, 100) << "the percentage follows no compressed length";
+    EXPECT_NE(HeaderOf(server.Received()[0], "Accept-Encoding").find("gzip"), std::string::npos);
+}
+
+TEST_F(Resume, ACompressedDownloadIsStoredAsServed) {
+    server.Route("/a.bin", Gzipped());
+    EXPECT_TRUE(Get());
+    EXPECT_EQ(Content("a.bin"), kGzipPage);
+    EXPECT_EQ(HeaderOf(server.Received()[0], "Accept-Encoding"), "");
+    // The main window's transfer asks for compressed pages again after the run.
+    EXPECT_TRUE(host.net.AcceptCompressed());
 }
 
 }  // namespace
