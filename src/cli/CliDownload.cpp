@@ -28,7 +28,8 @@ extern "C" void OnInterrupt(int) {
 }
 
 // The console's user interface, which also turns an interrupt (Ctrl-C, or a SIGTERM or
-// SIGHUP) into a stop of the run: the transfer is aborted and its part file removed.
+// SIGHUP) into a stop of the run: the transfer is aborted and its part file removed, or
+// kept with its record for the next run to continue (netResume).
 class InterruptibleUi : public ConsoleUi {
   public:
     explicit InterruptibleUi(DownloadRun& run) : run_(run) {}

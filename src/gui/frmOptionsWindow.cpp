@@ -240,6 +240,9 @@ QWidget* frmOptionsWindow::BuildDownload() {
     form->addWidget(mime, 4, 0, 1, 2);
     form->addWidget(type, 4, 2);
     form->addWidget(text, 5, 0, 1, 3);
+    form->addWidget(Box("chkCfgNetResume", "&Continue unfinished downloads (keep NAME.part)",
+                        &F::chkCfgNetResume),
+                    6, 0, 1, 3);
     syncs_.push_back([this, min, max, null, type] {
         for (QWidget* w :
              {static_cast<QWidget*>(min), static_cast<QWidget*>(max), static_cast<QWidget*>(null)})
@@ -268,6 +271,14 @@ QWidget* frmOptionsWindow::BuildNetEngine() {
     form->addWidget(proxyUse, 2, 0, 2, 2);
     form->addWidget(proxy, 3, 2);
     form->addWidget(settings, 4, 0, 1, 2, Qt::AlignLeft);
+    QLineEdit* retries = Edit("txtCfgNetRetries", &F::txtCfgNetRetries);
+    QLineEdit* cookies = Edit("txtCfgNetCookies", &F::txtCfgNetCookies);
+    form->addWidget(Buddy("&Retries:", retries), 5, 0);
+    form->addWidget(retries, 5, 1);
+    form->addWidget(
+        new QLabel(QStringLiteral("after a time-out, a broken transfer, 5xx, 408, 429")), 5, 2);
+    form->addWidget(Buddy("Coo&kies file:", cookies), 6, 0);
+    form->addWidget(cookies, 6, 1, 1, 2);
     syncs_.push_back([this, proxy, settings] {
         proxy->setEnabled(logic_.ProxyEnabled());
         settings->setEnabled(logic_.cmdCfgNetMsEnabled());

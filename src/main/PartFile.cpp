@@ -38,8 +38,13 @@ std::string PartFile::OwnPart(const std::string& target, const std::string& addr
                               ResumeRecord& record) {
     for (int n = 0; n < kPartNames; ++n) {
         const std::string candidate = PartName(target, n);
+        // Parts take the first free name, so the first free one ends the search.
+        if (FileSize(candidate) < 0) {
+            if (DirExists(ResumeRecordPath(candidate))) continue;
+            break;
+        }
         ResumeRecord r;
-        if (FileSize(candidate) >= 0 && ReadResumeRecord(candidate, r) && r.address == address) {
+        if (ReadResumeRecord(candidate, r) && r.address == address) {
             record = r;
             return candidate;
         }

@@ -76,6 +76,9 @@ void frmOptionsNew::Load() {
     chkCfgNetMimeTypeForce = s.netmimetypeforce;
     txtCfgNetMimeType = s.netsizemimetype;
     chkcfgNetDownloadIgnoreText = s.netdownloadignoretext;
+    chkCfgNetResume = s.netResume;
+    txtCfgNetRetries = std::to_string(s.netRetries);
+    txtCfgNetCookies = s.netCookies;
     chkCfgScanLink = s.scanlink;
     chkCfgScanImg = s.scanimg;
     chkCfgScanWildSrc = s.scanwildsrc;
@@ -133,6 +136,9 @@ void frmOptionsNew::Apply() {
     s.netmimetypeforce = chkCfgNetMimeTypeForce;
     s.netsizemimetype = txtCfgNetMimeType;
     s.netdownloadignoretext = chkcfgNetDownloadIgnoreText;
+    s.netResume = chkCfgNetResume;
+    if (!UnitNumber(txtCfgNetRetries, 0, s.netRetries)) MsgBox("Overflow in NetEngine Retries");
+    s.netCookies = txtCfgNetCookies;
     s.scanlink = chkCfgScanLink;
     s.scanimg = chkCfgScanImg;
     s.scanwildsrc = chkCfgScanWildSrc;

@@ -57,11 +57,13 @@ class frmOptionsNew {
     bool chkCfgNetMimeTypeForce = false;
     std::string txtCfgNetMimeType = "image/jpeg";
     bool chkcfgNetDownloadIgnoreText = false;
+    bool chkCfgNetResume = true;
     // "Net Engine"
     std::string txtCfgBrowser;
     std::string txtCfgNetTimeout;
     int optCfgNetProxyUse = 0;
     std::string txtCfgNetProxy;
+    std::string txtCfgNetRetries, txtCfgNetCookies;
     // "Settings"
     int optCfgFilenaming = 0;
     bool chkCfgScanLink = true;
