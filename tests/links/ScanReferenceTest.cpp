@@ -173,7 +173,7 @@ TEST(ScanReference, WholeScanAgreesWithItsPassesOnRandomPages) {
                                          "e=",
                                          "c="};
     std::mt19937 random(13);
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < 5000; ++round) {
         std::string page;
         const std::size_t count = random() % 48;
         for (std::size_t i = 0; i < count; ++i) page += pieces[random() % std::size(pieces)];
