@@ -18,8 +18,8 @@ std::string EntryKey(const char* caption) {
 }
 
 void Register(bool install) {
-    const std::string tool = ExecutableFolder() + "/" + kRegistrationTool;
-    const std::string library = ExecutableFolder() + "/" + kComponentLibrary;
+    const std::string tool = ComponentFolder() + "/" + kRegistrationTool;
+    const std::string library = ComponentFolder() + "/" + kComponentLibrary;
     std::vector<std::string> args;
     if (!install) args.push_back("/u");
     args.push_back("/s");

@@ -33,7 +33,7 @@ Settings& AppSettings() {
 
 void SettingsSetDefaults(Settings& s) {
     s = Settings();
-    s.savedir = WithSeparator(ProgramFile("tmp"));  // the work folder
+    s.savedir = WithSeparator(DefaultDownloadFolder());
     s.user_agent = kUserAgent;
     s.Refiner_FTentries = kFileTypeGroups;
     s.Scanner_TextTypes = kTextTypes;
@@ -60,9 +60,9 @@ void SettingsLoad(Settings& s, const std::string& path) {
 }
 
 void SettingsFinishSavedir(Settings& s) {
-    // An empty folder would become the file-system root; the work folder is meant.
+    // An empty folder would become the file-system root; the default folder is meant.
     if (s.savedir.find_first_not_of(" \t") == std::string::npos)
-        s.savedir = WithSeparator(ProgramFile("tmp"));
+        s.savedir = WithSeparator(DefaultDownloadFolder());
     s.savedir = WithSeparator(s.savedir);
 }
 

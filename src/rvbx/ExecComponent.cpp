@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/ProgramFolder.h"
 #include "rvbx/FrmInfo.h"
 #include "rvbx/ScriptFolder.h"
 #include "rvbx/SelectionFile.h"
@@ -34,6 +35,14 @@ bool HasControlByte(const std::string& text) {
     for (const char c : text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
     return false;
+}
+
+// The program a menu entry starts: the one in the scripts' folder, which is the program folder
+// beside the programs; an installed copy keeps its scripts in the user's configuration folder
+// and its programs in the prefix's "bin".
+std::string ProgramIn(const std::string& folder, const std::string& name) {
+    if (InstallPrefix().empty()) return folder + name;
+    return ProgramsFolder() + "/" + name;
 }
 
 }  // namespace
@@ -104,7 +113,7 @@ void ExecComponent::ExecExtLNL(const std::string& sPath, const std::string& sCmd
         Fail(problem, sCmd);
         return;
     }
-    Launch(sPath + sCmd, "/u:" + sUrl + "/s:" + name, sCmd);
+    Launch(ProgramIn(sPath, sCmd), "/u:" + sUrl + "/s:" + name, sCmd);
 }
 
 void ExecComponent::Info(std::string& sText) {
@@ -147,7 +156,7 @@ bool ExecComponent::Exec2(const BrowserValue& external, const BrowserValue& self
             Fail("The page address can't be handed to ravlet", pageText);
             return true;
         }
-        Exec(folder + kRavletProgram, pageText);
+        Exec(ProgramIn(folder, kRavletProgram), pageText);
         return true;
     }
     if (htmlText.empty()) {
