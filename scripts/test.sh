@@ -6,7 +6,9 @@ cd "$(dirname "$0")/.."
 # Debian's chromium for the browser test of the context-menu entries (npm brings its driver).
 browser=(chromium)
 command -v npm >/dev/null || browser+=(npm)
-bash scripts/deps.sh "${browser[@]}"
+# The checkers of the installed files, and what the Debian package is made and installed with.
+install=(desktop-file-utils appstream man-db groff-base dpkg-dev xdg-user-dirs python3)
+bash scripts/deps.sh "${browser[@]}" "${install[@]}"
 build=${RAVLET_TEST_BUILD:-build-test}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLET_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "gui/QtText.h"
@@ -135,6 +136,18 @@ void LinkListView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void LinkListView::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuWanted(event->globalPos());
+}
+
+void LinkListView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    if (model_.rowCount() != 0) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
+                     Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Type or paste the address of a page into the box above "
+                                    "and press Enter, or drop an address here: its links "
+                                    "are collected into this list."));
 }
 
 }  // namespace ravlet::gui

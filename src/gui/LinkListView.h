@@ -43,6 +43,8 @@ class LinkListView : public QListView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // An empty list tells a new user where to begin instead of staying a blank white area.
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void SelectionToLogic();
