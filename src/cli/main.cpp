@@ -35,8 +35,10 @@ void PrintUsage(std::ostream& out) {
     out << "usage: ravlet-cli COMMAND [OPTIONS] [ARGUMENTS]\n\n"
            "ravlet's link harvesting and settings without the windows. The program folder\n"
            "(settings ravlet.ini, histories ravlet.hst and ravlet.dir.hst, work folder tmp)\n"
-           "is the folder of the programs, or the one the environment variable RAVLET_HOME\n"
-           "names. Nothing given on the command line is saved unless a command is asked to.\n"
+           "is the folder of the programs; an installed ravlet-cli (in the bin folder of an\n"
+           "install prefix) uses $XDG_CONFIG_HOME/ravlet or ~/.config/ravlet; the environment\n"
+           "variable RAVLET_HOME names another. Nothing given on the command line is saved\n"
+           "unless a command is asked to.\n"
            "\ncommands:\n";
     for (const auto& c : ravlet::cli::Commands())
         out << "  " << c.usage << "\n      " << c.summary << "\n";

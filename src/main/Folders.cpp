@@ -1,15 +1,15 @@
 // The download folder: the folder box, the folder browser and the "&Directories" menu.
 #include "app/Settings.h"
-#include "app/Startup.h"
 #include "main/frmMain.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
+#include "platform/ProgramFolder.h"
 #include "platform/UserInterface.h"
 
 namespace ravlet {
 
 std::string frmMain::DefaultFolder() const {
-    return AddBackslash(WorkFolder());
+    return AddBackslash(DefaultDownloadFolder());
 }
 
 void frmMain::dirText_Change() {
