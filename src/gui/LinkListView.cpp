@@ -146,7 +146,7 @@ void LinkListView::paintEvent(QPaintEvent* event) {
     painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
                      Qt::AlignCenter | Qt::TextWordWrap,
                      QStringLiteral("Type or paste the address of a page into the box above "
-                                    "and press Enter, or drop an address here: its links "
+                                    "and press Enter,\nor drop an address here: its links "
                                     "are collected into this list."));
 }
 
