@@ -89,18 +89,20 @@ grep -q scantxthttp=1 "$prefix/bin/ravlet.ini" || fail "a ravlet.ini beside the 
 grep -q scantxthttp=1 "$work/cfg/ravlet/ravlet.ini" && fail "the portable copy wrote the user's settings"
 rm "$prefix/bin/ravlet.ini"
 
-# The browser component registers itself in the same folder, and the manifests it writes
-# for the user are the ones installed for every user.
+# "integration on" writes the menu entries and starts the prefix's rvbx-regsvr on its
+# librvbx.so, which registers the component in the same folder; the manifests it writes for
+# the user are the ones installed for every user.
 cfg=$work/cfg2
-run XDG_CONFIG_HOME="$cfg" "$prefix/lib/ravlet/rvbx-regsvr" /s "$prefix/lib/ravlet/librvbx.so" ||
-    fail "rvbx-regsvr of the prefix"
+run XDG_CONFIG_HOME="$cfg" "$cli" integration on >/dev/null || fail "ravlet-cli integration on"
+firefox=$home/.mozilla/native-messaging-hosts/net.ravlet.rvbx.json
+wait_for "$firefox" || fail "integration on did not register the component"
+wait_gone "$prefix/lib/ravlet/rvbx-regsvr" || fail "rvbx-regsvr did not end"
 grep -qF "$prefix/lib/ravlet/librvbx.so" "$cfg/ravlet/ravlet.reg" ||
     fail "the component is not registered in the user's program folder"
 cmp "$cfg/chromium/NativeMessagingHosts/net.ravlet.rvbx.json" \
     "$prefix/etc/chromium/native-messaging-hosts/net.ravlet.rvbx.json" ||
     fail "the installed Chromium manifest differs from the one the component writes"
-cmp "$home/.mozilla/native-messaging-hosts/net.ravlet.rvbx.json" \
-    "$prefix/lib/mozilla/native-messaging-hosts/net.ravlet.rvbx.json" ||
+cmp "$firefox" "$prefix/lib/mozilla/native-messaging-hosts/net.ravlet.rvbx.json" ||
     fail "the installed Firefox manifest differs from the one the component writes"
 
 # A click on the page entry reaches the host of the prefix, which starts the installed ravlet
@@ -108,7 +110,6 @@ cmp "$home/.mozilla/native-messaging-hosts/net.ravlet.rvbx.json" \
 write_page "$work/site"
 start_server "$work/site"
 write_run_settings "$cfg/ravlet" "$work/dl"
-run XDG_CONFIG_HOME="$cfg" "$cli" integration on >/dev/null || fail "ravlet-cli integration on"
 message='{"caption":"&Use ravlet on this Page","range":"","menuArguments":{"event":{"clientX":1,"clientY":1},"document":{"elementFromPoint":null,"selection":{"createRange":{"htmlText":""}}},"location":{"href":"http://127.0.0.1:'$port'/index.html"}}}'
 answer=$(python3 -c 'import struct,sys; m=sys.argv[1].encode(); sys.stdout.buffer.write(struct.pack("<I",len(m))+m)' "$message" |
     run XDG_CONFIG_HOME="$cfg" QT_QPA_PLATFORM=offscreen "$prefix/lib/ravlet/rvbx-host" | tail -c +5)
