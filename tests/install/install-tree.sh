@@ -42,6 +42,12 @@ cli=$prefix/bin/ravlet-cli
 commands=$("$cli" --help | sed -n 's/^  \([a-z][a-z-]*\)\( .*\)\?$/\1/p')
 [ -n "$commands" ] || fail "ravlet-cli --help names no command"
 completion=$prefix/share/bash-completion/completions/ravlet-cli
+version=$("$cli" --version | sed -n 's/^ravlet-cli //p')
+for f in share/man/man1/ravlet.1 share/man/man1/ravlet-cli.1; do
+    grep -q "\"ravlet $version\"" "$prefix/$f" || fail "$f does not name version $version"
+done
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/net.ravlet.ravlet.metainfo.xml" ||
+    fail "the metainfo has no release $version"
 for page in ravlet ravlet-cli; do
     warnings=$(MANWIDTH=80 man -l --warnings=w "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"
