@@ -91,6 +91,12 @@ struct Settings {
     std::string netCookies;      // a cookies.txt read for every request; empty: none
     std::string netCookiesSave;  // not a key: where the command line saves the cookies
 
+    // Keys of our own: transfers side by side, their manners and their rate.
+    int netParallel = 1;             // transfers at once
+    int netParallelHost = 0;         // at once to one host; 0: as many as netParallel
+    int netWait = 0;                 // milliseconds between two requests to one host
+    std::string netLimitRate = "0";  // bytes per second of the whole run ("500k"); 0: none
+
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini
     std::string historyFile;     // <program folder>/ravlet.hst

@@ -147,6 +147,12 @@ std::vector<KeyRow> BuildRows() {
         Bool("netResume", &S::netResume),
         Lenient("netRetries", &S::netRetries),
         Text("netCookies", &S::netCookies),
+        Line(""),
+        Line("// parallel transfers and their manners"),
+        Strict("netParallel", &S::netParallel),
+        Strict("netParallelHost", &S::netParallelHost),
+        Strict("netWait", &S::netWait),
+        Text("netLimitRate", &S::netLimitRate),
     };
 }
 

@@ -44,6 +44,12 @@ const char kDownloadOptionsHelp[] =
     "  --cookies FILE      send the cookies of FILE (cookies.txt as browsers export it)\n"
     "                      with every request (netCookies); never written to\n"
     "  --save-cookies FILE write the session's cookies to FILE at the end\n"
+    "  -j, --parallel N    up to N transfers at once, on the one thread (netParallel; 1)\n"
+    "  --parallel-host N   at most N of them to one host (netParallelHost; 0: as many)\n"
+    "  --wait TIME         wait between two requests to one host (\"500ms\", \"2s\";\n"
+    "                      milliseconds otherwise) (netWait)\n"
+    "  --limit-rate SIZE   bytes per second for the whole run (\"500k\", \"2m\")\n"
+    "                      (netLimitRate; 0: no limit)\n"
     "  --base ADDRESS      resolve relative links against ADDRESS\n"
     "  --pad FILE          refine the list with the checked filters of the filter pad\n"
     "                      FILE (as \"ravlet-cli filter\" does) before downloading\n"
@@ -61,6 +67,9 @@ const char* const kValued[] = {"-o",         "--dir",      "--naming",  "--exist
                                "--base",     "--settings", "--set",     "--pad"};
 // Retries, resume and cookies.
 const char* const kValuedTries[] = {"--tries", "--cookies", "--save-cookies"};
+// Transfers side by side and their manners.
+const char* const kValuedParallel[] = {"-j", "--parallel", "--parallel-host", "--wait",
+                                       "--limit-rate"};
 
 // The option's name and value ("--dir X" or "--dir=X"); false when it takes no value.
 bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::string& name,
@@ -71,6 +80,7 @@ bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::stri
     bool valued = false;
     for (const char* v : kValued) valued = valued || name == v;
     for (const char* v : kValuedTries) valued = valued || name == v;
+    for (const char* v : kValuedParallel) valued = valued || name == v;
     if (!valued) return false;
     if (eq != std::string::npos) {
         value = a.substr(eq + 1);
@@ -120,6 +130,22 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
         if (!ReadUnitValue(v, true, n, error)) return OptionResult::Bad;
         if (n < 1) return Bad(error, "a time-out of at least 1 ms: " + v);
         o.lines.push_back("nettimeout=" + std::to_string(n));
+    } else if (name == "-j" || name == "--parallel" || name == "--parallel-host") {
+        long long n = 0;
+        const bool host = name == "--parallel-host";
+        if (!StrictNumber(v, n) || n < (host ? 0 : 1) || n > 64)
+            return Bad(error, name + (host ? " wants 0 to 64: " : " wants 1 to 64: ") + v);
+        o.lines.push_back((host ? "netParallelHost=" : "netParallel=") + std::to_string(n));
+    } else if (name == "--wait") {
+        long long n = 0;
+        if (!ReadUnitValue(v, true, n, error)) return OptionResult::Bad;
+        if (n < 0 || n > 24LL * 3600 * 1000) return Bad(error, "--wait wants 0 to 24 hours: " + v);
+        o.lines.push_back("netWait=" + std::to_string(n));
+    } else if (name == "--limit-rate") {
+        long long n = 0;
+        if (!ReadUnitValue(v, false, n, error)) return OptionResult::Bad;
+        if (n < 0) return Bad(error, "--limit-rate wants 0 or more bytes per second: " + v);
+        o.lines.push_back("netLimitRate=" + std::to_string(n));
     } else if (name == "--proxy") {
         o.lines.push_back("netProxyUse=1");
         o.lines.push_back("netProxy=" + v);
@@ -157,6 +183,9 @@ OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_
                                 DownloadOptions& o, std::string& error) {
     const std::string& a = args[i];
     std::string name, value;
+    // "-j8" as well as "-j 8".
+    if (a.size() > 2 && a.compare(0, 2, "-j") == 0 && a[2] != '=')
+        return Valued("-j", a.substr(2), o, error);
     if (SplitValued(args, i, name, value, error))
         return error.empty() ? Valued(name, value, o, error) : OptionResult::Bad;
     if (a == "--dry-run") {

@@ -243,6 +243,14 @@ QWidget* frmOptionsWindow::BuildDownload() {
     form->addWidget(Box("chkCfgNetResume", "&Continue unfinished downloads (keep NAME.part)",
                         &F::chkCfgNetResume),
                     6, 0, 1, 3);
+    QLineEdit* parallel = Edit("txtCfgNetParallel", &F::txtCfgNetParallel);
+    QLineEdit* perHost = Edit("txtCfgNetParallelHost", &F::txtCfgNetParallelHost);
+    form->addWidget(Buddy("&Parallel:", parallel), 7, 0);
+    form->addWidget(parallel, 7, 1);
+    form->addWidget(new QLabel(QStringLiteral("transfers at once")), 7, 2);
+    form->addWidget(Buddy("Per &host:", perHost), 8, 0);
+    form->addWidget(perHost, 8, 1);
+    form->addWidget(new QLabel(QStringLiteral("at once to one server (Zero: as many)")), 8, 2);
     syncs_.push_back([this, min, max, null, type] {
         for (QWidget* w :
              {static_cast<QWidget*>(min), static_cast<QWidget*>(max), static_cast<QWidget*>(null)})
@@ -279,6 +287,16 @@ QWidget* frmOptionsWindow::BuildNetEngine() {
         new QLabel(QStringLiteral("after a time-out, a broken transfer, 5xx, 408, 429")), 5, 2);
     form->addWidget(Buddy("Coo&kies file:", cookies), 6, 0);
     form->addWidget(cookies, 6, 1, 1, 2);
+    QLineEdit* wait = Edit("txtCfgNetWait", &F::txtCfgNetWait);
+    QLineEdit* rate = Edit("txtCfgNetLimitRate", &F::txtCfgNetLimitRate);
+    form->addWidget(Buddy("&Wait:", wait), 7, 0);
+    form->addWidget(wait, 7, 1);
+    form->addWidget(new QLabel(QStringLiteral("Milliseconds between requests to one server")), 7,
+                    2);
+    form->addWidget(Buddy("&Limit rate:", rate), 8, 0);
+    form->addWidget(rate, 8, 1);
+    form->addWidget(new QLabel(QStringLiteral("bytes per second, e.g. 500k (Zero: no limit)")), 8,
+                    2);
     syncs_.push_back([this, proxy, settings] {
         proxy->setEnabled(logic_.ProxyEnabled());
         settings->setEnabled(logic_.cmdCfgNetMsEnabled());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -11,16 +12,20 @@
 #include "links/LinkList.h"
 #include "main/DownloadHost.h"
 #include "main/ExistingTarget.h"
+#include "main/HostPacer.h"
 #include "main/MainControls.h"
+#include "main/ParallelRun.h"
 #include "main/PartFile.h"
 #include "main/PrepareTarget.h"
 #include "main/ResumeRecord.h"
 #include "main/ServerName.h"
 #include "net/CookieFile.h"
+#include "net/RateLimit.h"
 #include "net/RetryPolicy.h"
 #include "net/RvNetGet.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
+#include "platform/Inet.h"
 #include "platform/MonotonicClock.h"
 #include "platform/UserInterface.h"
 #include "tools/ctlStatusBar.h"
@@ -91,12 +96,14 @@ bool WouldBeUsable(const std::string& path) {
 // follows every 64th report and the last one, the gauge every change of the percentage.
 class ProgressListener {
   public:
-    ProgressListener(RvNetGet& net, DownloadHost& host)
+    ProgressListener(RvNetGet& net, DownloadHost& host, std::function<void()> progress)
         : net_(net),
           oldText_(std::exchange(net.StatusChanged,
-                                 [this, &host] {
-                                     if ((++reports_ & 63u) == 0 || net_.StatusPer() == 100)
+                                 [this, &host, progress = std::move(progress)] {
+                                     if ((++reports_ & 63u) == 0 || net_.StatusPer() == 100) {
                                          host.Status(net_.Status());
+                                         if (progress) progress();
+                                     }
                                  })),
           oldPercent_(std::exchange(net.StatusChangedPer, [this, &host] {
               if (net_.StatusPer() == percent_) return;
@@ -121,6 +128,8 @@ class ProgressListener {
 
 DownloadRun::DownloadRun(DownloadHost& host, Settings& settings)
     : RetryClock(MonotonicMs), host_(host), settings_(settings), runRule_(settings.fileexistsdo) {}
+
+DownloadRun::~DownloadRun() = default;
 
 void DownloadRun::DownloadButton(int index) {
     if (host_.Links().Empty()) {
@@ -171,26 +180,9 @@ void DownloadRun::WaitWhilePaused() {
     while (host_.State() == kPaused) Ui().WaitForEvents(kPauseWaitMs);
 }
 
-void DownloadRun::doSuck() {
-    const Settings& s = settings_;
-    host_.WriteSettings();
-    host_.State(kDownloading);
-    if (host_.RefinerOpen() && s.Refiner_AutoHide) host_.CloseRefiner();
-    runRule_ = s.fileexistsdo;
-    RvNetGet& net = host_.Net();
-    UseCookies(net, s.netCookies, s.netCookiesSave);
-    net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
-    ProgressListener progress(net, host_);
-
+void DownloadRun::SequentialLinks(std::size_t count) {
     LinkList& list = host_.Links();
-    const std::size_t count = list.Count();
     ctlStatusBar& bar = host_.StatusBar();
-    bar.Steps(static_cast<int>(count));
-    bar.Step(0);
-    bar.Mode(1);
-    errors_ = 0;
-    stopped_ = false;
-    running_ = true;
     for (std::size_t i = 0; i < count && i < list.Count(); ++i) {
         const std::string address = host_.BaseSafe(list.At(i));
         host_.CurrentRow(static_cast<long>(i));
@@ -199,11 +191,7 @@ void DownloadRun::doSuck() {
         if (UrlHasScheme(address)) {
             if (!DownloadLink(address, number)) ++errors_;
         } else {
-            LinkOutcome outcome;
-            outcome.row = number;
-            outcome.address = address;
-            Fail(outcome, "Error: Invalid Url (probably base is missing) Url: " + address);
-            ++errors_;
+            InvalidUrl(address, number);
         }
         Ui().ServeEvents();
         if (host_.State() != kDownloading) {
@@ -216,6 +204,51 @@ void DownloadRun::doSuck() {
             if (host_.State() != kDownloading) break;
         }
     }
+}
+
+void DownloadRun::InvalidUrl(const std::string& address, long number) {
+    LinkOutcome outcome;
+    outcome.row = number;
+    outcome.address = address;
+    Fail(outcome, "Error: Invalid Url (probably base is missing) Url: " + address);
+    ++errors_;
+}
+
+void DownloadRun::doSuck() {
+    const Settings& s = settings_;
+    host_.WriteSettings();
+    host_.State(kDownloading);
+    if (host_.RefinerOpen() && s.Refiner_AutoHide) host_.CloseRefiner();
+    runRule_ = s.fileexistsdo;
+    RvNetGet& net = host_.Net();
+    UseCookies(net, s.netCookies, s.netCookiesSave);
+    net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
+    ProgressListener progress(net, host_, [this, &net] {
+        if (OnLinkProgress) OnLinkProgress(progressRow_, net.ReadBytes(), net.UrlContentLength());
+    });
+
+    LinkList& list = host_.Links();
+    const std::size_t count = list.Count();
+    ctlStatusBar& bar = host_.StatusBar();
+    bar.Steps(static_cast<int>(count));
+    bar.Step(0);
+    bar.Mode(1);
+    errors_ = 0;
+    stopped_ = false;
+    running_ = true;
+    const double rate = std::strtod(ParseUnitValue(s.netLimitRate, 0).c_str(), nullptr);
+    if (rate >= 1) rate_ = std::make_unique<RateLimit>(static_cast<std::int64_t>(rate));
+    if (s.netWait > 0) pacer_ = std::make_unique<HostPacer>(s.netWait);
+    net.RateLimiter(rate_.get());
+    if (s.netParallel > 1 && !dryRun_) {
+        ParallelRun parallel(*this, s.netParallel, s.netParallelHost);
+        parallel.Run(count);
+    } else {
+        SequentialLinks(count);
+    }
+    net.RateLimiter(nullptr);
+    rate_.reset();
+    pacer_.reset();
     running_ = false;
     host_.State(kIdle);
     bar.Mode(0);
@@ -292,6 +325,7 @@ bool DownloadRun::DownloadLink(const std::string& address, long number) {
     LinkOutcome outcome;
     outcome.row = number;
     outcome.address = address;
+    progressRow_ = number;
     RvNetGet& net = host_.Net();
     // Files are stored as the server sends them: never decoded.
     const bool compressed = net.AcceptCompressed();
@@ -347,6 +381,8 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
     std::int64_t offset = ownPart.empty() ? 0 : FileSize(ownPart);
     if (offset >= record.length) offset = 0;
     if (offset > 0) headers += RangeHeaders(record, offset);
+    if (!UrlIsFile(U) && !WaitForHost(U))
+        return LinkOpenFailed(U, outcome, RvNetGet::TranslateErrorCode(kInetCancelled));
     net.Timeout(s.nettimeout);
     bool ok = false;
     net.NetUrlOpen(U, headers, ok);
@@ -467,6 +503,150 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
     outcome.verdict = LinkVerdict::Downloaded;
     if (OnLinkDone) OnLinkDone(outcome);
     return true;
+}
+
+// The phases of a link side by side with others (ParallelRun).
+
+// The target named after the address the transfer really fetched, then after the name the
+// server gave; false (logged) when a renamed target is not usable.
+bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long number,
+                          const LinkHead& head) {
+    const std::string& final = head.requestName;
+    if (!final.empty() && final != address) {
+        outcome.path = Prepare(final, number, false);
+        if (!CheckTarget(outcome, address)) return false;
+    }
+    const std::string name = ContentDispositionName(head.disposition);
+    if (!name.empty()) {
+        const std::string named = ServerNamedAddress(address, name);
+        if (named != address) {
+            outcome.path = Prepare(named, number, false);
+            if (!CheckTarget(outcome, address)) return false;
+        }
+    }
+    return true;
+}
+
+bool DownloadRun::LinkBefore(const std::string& U, long number, LinkOutcome& outcome) {
+    const std::string page = host_.PageAddress();
+    if (UrlIsFile(U) && RemotePage(page))
+        return Fail(outcome, "Error: a local address in a remote page - Url: " + U);
+    outcome.path = Prepare(U, number, true);
+    host_.Status(U + " -> " + outcome.path);
+    return CheckTarget(outcome, U);
+}
+
+std::string DownloadRun::RequestHeaders() const {
+    const std::string page = host_.PageAddress();
+    return page.empty() ? std::string() : "Referer: " + page + "\r\n";
+}
+
+bool DownloadRun::LinkOpenFailed(const std::string& U, LinkOutcome& outcome,
+                                 const std::string& error) {
+    host_.Status("Error downloading, see log.");
+    return Fail(outcome, "Error: " + error + " - Url: " + U);
+}
+
+bool DownloadRun::LinkAtHead(const std::string& U, long number, const LinkHead& head,
+                             LinkOutcome& outcome, bool& result) {
+    const Settings& s = settings_;
+    result = true;
+    if (head.code != "200" && head.code != "0") {
+        result = Fail(outcome, "Error: Http Code not OK (200):" + head.code + " - Url: " + U);
+        return false;
+    }
+    if (!Renamed(outcome, U, number, head)) {
+        result = false;
+        return false;
+    }
+    const std::string& type = head.type;
+    if (IEquals(type, "text/html") && s.netdownloadignoretext) {
+        result = Skip(outcome, "skipping: is text/html - Url: " + U);
+        return false;
+    }
+    if (s.netsizeforce) {
+        const std::int64_t size = head.length;
+        if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
+            (s.netsizemax >= 1 && size > s.netsizemax)) {
+            result =
+                Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U);
+            return false;
+        }
+    }
+    if (s.netmimetypeforce) {
+        const std::string types = ReplaceAll(ReplaceAll(s.netsizemimetype, "*", ""), " ", "");
+        if (!TypeAllowed(type, types)) {
+            result = Skip(outcome, "skipping: is not " + s.netsizemimetype + ", is: " + type +
+                                       " - Url: " + U);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DownloadRun::LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool& result) {
+    result = true;
+    NoQuestion noQuestion;
+    frmOverwrite question(dryRun_ ? static_cast<OverwriteView&>(noQuestion)
+                                  : host_.OverwriteWindow());
+    question.OnChooseFolder = [this] { host_.ChooseDownloadFolder(); };
+    question.OnNamingMenu = [this] { host_.ShowNamingMenu(); };
+    int rule = runRule_;
+    const std::string target = ExistingTarget(outcome.path, rule, head.length, question);
+    if (dryRun_) {
+        outcome.verdict = noQuestion.asked ? LinkVerdict::WouldAsk
+                          : target.empty() ? LinkVerdict::Skipped
+                                           : LinkVerdict::WouldDownload;
+        if (OnLinkDone) OnLinkDone(outcome);
+        return false;
+    }
+    runRule_ = rule;
+    if (target.empty()) {
+        Skip(outcome, std::string());
+        return false;
+    }
+    outcome.path = target;
+    return true;
+}
+
+bool DownloadRun::LinkCreatePart(const std::string& U, PartFile& part, LinkOutcome& outcome) {
+    if (part.Create()) return true;
+    const int error = errno;
+    host_.Status("Error downloading, see log.");
+    return Fail(outcome, FsLine(outcome.path, U, error));
+}
+
+bool DownloadRun::LinkAtEnd(const std::string& U, LinkOutcome& outcome, PartFile& part, bool ok,
+                            bool overBound, const std::string& error) {
+    const Settings& s = settings_;
+    if (!ok && overBound)
+        return Skip(outcome, "skipping: wrong size (more than " + std::to_string(s.netsizemax) +
+                                 " bytes received) - Url: " + U);
+    if (!ok) {
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, "Error: " + error + " - Url: " + U);
+    }
+    outcome.bytes = FileSize(part.Path());
+    if (!part.Commit()) {
+        const int fsError = errno;
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, FsLine(outcome.path, U, fsError));
+    }
+    host_.Status("File downloaded.");
+    outcome.verdict = LinkVerdict::Downloaded;
+    if (OnLinkDone) OnLinkDone(outcome);
+    return true;
+}
+
+bool DownloadRun::WaitForHost(const std::string& U) {
+    if (!pacer_) return true;
+    const std::string key = HostKey(U);
+    for (int ms = pacer_->WaitMs(key); ms > 0; ms = pacer_->WaitMs(key)) {
+        if (host_.State() == kStopRequested) return false;
+        Ui().WaitForEvents(std::min(ms, kPauseWaitMs));
+    }
+    pacer_->Started(key);
+    return host_.State() != kStopRequested;
 }
 
 }  // namespace ravlet

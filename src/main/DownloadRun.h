@@ -4,6 +4,7 @@
 // and stop between links; the error count and the automatic close at the end.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "main/frmOverwrite.h"
@@ -12,6 +13,10 @@ namespace ravlet {
 
 struct Settings;
 class DownloadHost;
+class HostPacer;
+class ParallelRun;
+class PartFile;
+class RateLimit;
 
 // How one link of a run ended.
 enum class LinkVerdict { Downloaded, Skipped, Failed, WouldDownload, WouldAsk };
@@ -25,9 +30,19 @@ struct LinkOutcome {
     std::int64_t bytes = 0;  // written, for a download
 };
 
+// What the checks of a link read of a response head.
+struct LinkHead {
+    std::string code;         // the status code in decimal
+    std::string type;         // the content type up to its ";"
+    std::int64_t length = 0;  // 0 when not given
+    std::string requestName;  // the address the final request asked for
+    std::string disposition;  // the Content-Disposition value
+};
+
 class DownloadRun {
   public:
     DownloadRun(DownloadHost& host, Settings& settings);
+    ~DownloadRun();
     DownloadRun(const DownloadRun&) = delete;
     DownloadRun& operator=(const DownloadRun&) = delete;
 
@@ -55,18 +70,46 @@ class DownloadRun {
     std::function<void(const LinkOutcome&)> OnLinkDone;
     // The clock (milliseconds) the wait before a retry is measured by.
     std::function<std::int64_t()> RetryClock;
+    // Hears how far a link's body has come (total 0 when unknown); now and then, not for
+    // every byte.
+    std::function<void(long row, std::int64_t bytes, std::int64_t total)> OnLinkProgress;
 
   private:
+    friend class ParallelRun;
     bool Link(const std::string& address, long number, LinkOutcome& outcome);
     // One try of a link. A failure that another try may mend leaves its log line in again;
     // restart asks for a new try at once, without continuing a part.
     bool Try(const std::string& address, long number, LinkOutcome& outcome, bool mayResume,
              std::string& again, bool& restart);
+    // The phases of one link side by side with others (ParallelRun).
+    // Before the open: false (logged and told) when the link fails already.
+    bool LinkBefore(const std::string& address, long number, LinkOutcome& outcome);
+    std::string RequestHeaders() const;
+    bool LinkOpenFailed(const std::string& address, LinkOutcome& outcome, const std::string& error);
+    // At the head: the status, the renaming, text pages, size and type. True to go on;
+    // false with the link's result (a skip or a failure, told) in result.
+    bool LinkAtHead(const std::string& address, long number, const LinkHead& head,
+                    LinkOutcome& outcome, bool& result);
+    // The existing-file rule (the question may be asked): true to read the body into
+    // outcome.path; false with the link's result.
+    bool LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool& result);
+    // The part file the body goes into; false (told) when it cannot be made.
+    bool LinkCreatePart(const std::string& address, PartFile& part, LinkOutcome& outcome);
+    // After the body: the part file becomes the target, or the failure is told.
+    bool LinkAtEnd(const std::string& address, LinkOutcome& outcome, PartFile& part, bool ok,
+                   bool overBound, const std::string& error);
+    // Waits (serving events) until a request to the address's host may go out; false when
+    // the run is asked to stop meanwhile.
+    bool WaitForHost(const std::string& address);
+    void SequentialLinks(std::size_t count);
+    void InvalidUrl(const std::string& address, long number);
     std::string Prepare(const std::string& address, long number, bool cutFragment);
     bool Fail(LinkOutcome& outcome, const std::string& line);
     bool Skip(LinkOutcome& outcome, const std::string& line);
     bool CheckTarget(LinkOutcome& outcome, const std::string& address);
     bool Renamed(LinkOutcome& outcome, const std::string& address, long number);
+    bool Renamed(LinkOutcome& outcome, const std::string& address, long number,
+                 const LinkHead& head);
     void WaitWhilePaused();
 
     DownloadHost& host_;
@@ -76,6 +119,9 @@ class DownloadRun {
     bool stopped_ = false;
     bool running_ = false;
     bool dryRun_ = false;
+    long progressRow_ = 0;
+    std::unique_ptr<RateLimit> rate_;
+    std::unique_ptr<HostPacer> pacer_;
 };
 
 }  // namespace ravlet

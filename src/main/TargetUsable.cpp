@@ -43,6 +43,15 @@ bool Resolved(const std::string& path, std::string& out) {
 }  // namespace
 
 bool InsideFolder(const std::string& savedir, const std::string& path) {
+    // A name right in the download folder is inside it, whatever links lead there: most
+    // targets are, and resolving both paths costs a system call for every folder on the way.
+    std::string own = savedir;
+    while (own.size() > 1 && own.back() == kPathSep) own.pop_back();
+    const std::size_t last = path.rfind(kPathSep);
+    if (!own.empty() && last == own.size() && path.compare(0, last, own) == 0) {
+        const std::string name = path.substr(last + 1);
+        if (!name.empty() && name != "." && name != "..") return true;
+    }
     std::string root;
     if (!Resolved(savedir.empty() ? std::string(".") : savedir, root)) return true;
     // The deepest folder on the way that exists already.

@@ -5,9 +5,17 @@
 namespace ravlet {
 
 std::string RvNetGet::NetUrlHeaderByName(const std::string& name) const {
+    return HeadLineValue(responseHead_, name);
+}
+
+std::string RvNetGet::NetUrlHeaderRequestName() const {
+    return RequestedAddress(requestHead_, impl_->finalScheme);
+}
+
+std::string HeadLineValue(const std::string& responseHead, const std::string& name) {
     const std::string wanted = LCase(Trim(name));
     if (wanted.empty()) return std::string();
-    for (const std::string& line : Split(responseHead_, "\r\n")) {
+    for (const std::string& line : Split(responseHead, "\r\n")) {
         if (line.size() <= wanted.size() || line[wanted.size()] != ':') continue;
         if (!IStartsWith(line, wanted)) continue;
         const std::size_t value = line.find_first_not_of(' ', wanted.size() + 1);
@@ -16,9 +24,9 @@ std::string RvNetGet::NetUrlHeaderByName(const std::string& name) const {
     return std::string();
 }
 
-std::string RvNetGet::NetUrlHeaderRequestName() const {
-    if (requestHead_.empty()) return std::string();
-    const std::vector<std::string> lines = Split(requestHead_, std::string(1, '\0'));
+std::string RequestedAddress(const std::string& requestHead, const std::string& scheme) {
+    if (requestHead.empty()) return std::string();
+    const std::vector<std::string> lines = Split(requestHead, std::string(1, '\0'));
     std::string host;
     for (const std::string& line : lines) {
         if (IStartsWith(line, "host: ")) {
@@ -33,7 +41,7 @@ std::string RvNetGet::NetUrlHeaderRequestName() const {
     if (UrlHasScheme(path)) return path.substr(0, end);
     if (end == std::string::npos) return std::string();
     // The scheme of the final request: an https page must not come back as http.
-    return impl_->finalScheme + host + path.substr(0, end);
+    return scheme + host + path.substr(0, end);
 }
 
 std::string RvNetGet::NetUrlHeader(int kind) {

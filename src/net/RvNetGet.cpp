@@ -7,8 +7,10 @@
 #include <cstring>
 #include <utility>
 
+#include "net/RateLimit.h"
 #include "net/RvNetGetImpl.h"
 #include "net/RvPerfTimer.h"
+#include "net/WriteAsking.h"
 #include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
 #include "platform/UserInterface.h"
@@ -18,6 +20,8 @@ namespace ravlet {
 namespace {
 
 constexpr std::size_t kChunk = 256;
+// The most one round of a remote read takes of what the library holds.
+constexpr std::size_t kMaxTake = 1024 * 1024;
 // The info levels of the header queries.
 constexpr int kQueryContentType = 1;
 constexpr int kQueryContentLength = 5;
@@ -45,25 +49,6 @@ std::string SpeedText(double speed) {
     return text;
 }
 
-// Bytes written with the write-error question: Abort gives false, Retry writes again,
-// Ignore drops them.
-bool WriteAsking(std::FILE* file, const char* data, std::size_t size, std::string& error) {
-    for (;;) {
-        if (std::fwrite(data, 1, size, file) == size) return true;
-        const int err = errno;
-        const MsgAnswer answer =
-            MsgBox("While saving the file, an error occured:\r\n" +
-                       std::string(std::strerror(err)) + " (" + std::to_string(err) + ")",
-                   MsgButtons::AbortRetryIgnore, MsgIcon::Critical);
-        std::clearerr(file);
-        if (answer == MsgAnswer::Abort) {
-            error = std::strerror(err);
-            return false;
-        }
-        if (answer == MsgAnswer::Ignore) return true;
-    }
-}
-
 // The data file of a read: chunks are gathered and written in blocks, and the file is
 // closed when the read ends, however it ends.
 struct DataFile {
@@ -74,6 +59,8 @@ struct DataFile {
         if (file) std::fclose(file);
     }
     bool Write(const char* data, std::size_t size, std::string& error) {
+        // A large delivery goes to the file as it is, without a copy.
+        if (pending.empty() && size >= kBlock) return WriteAsking(file, data, size, error);
         pending.append(data, size);
         return pending.size() < kBlock || Flush(error);
     }
@@ -295,6 +282,25 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
     Waiting(false);
 }
 
+void RvNetGet::Report(std::int64_t bytes, std::int64_t total, float elapsedMs) {
+    int percent = 0;
+    if (total >= 1) percent = static_cast<int>(std::nearbyint(100.0 / total * bytes));
+    if (elapsedMs > 0) speed_ = std::round(bytes / elapsedMs * 0.9765625 * 10) / 10;
+    SetReadStatus(bytes, percent, total >= 1);
+}
+
+bool RvNetGet::WaitForRate(std::size_t& most) {
+    for (;;) {
+        const std::int64_t allowed = rate_->Allowance();
+        if (allowed > 0) {
+            most = std::min(most, static_cast<std::size_t>(allowed));
+            return true;
+        }
+        if (stopRequest_) return false;
+        Ui().WaitForEvents(rate_->WaitMs());
+    }
+}
+
 void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     ok = false;
     overBound_ = false;
@@ -323,6 +329,7 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     Impl& impl = *impl_;
     bool first = true;
     for (;;) {
+        const char* data = buffer;
         std::size_t got = 0;
         bool chunkOk = false;
         long error = 0;
@@ -346,7 +353,17 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
                 if (!chunkOk) error = 12004;
             }
         } else if (impl.request) {
-            chunkOk = impl.request->Read(buffer, kChunk, got, error);
+            // All the library holds is taken at once; a read with a limit still ends at the
+            // first 256-byte step beyond it, and a rate limit lets through what it allows.
+            std::size_t most = kMaxTake;
+            if (limit >= 0) most = static_cast<std::size_t>((limit - bytes) / kChunk + 1) * kChunk;
+            if (rate_ && !WaitForRate(most)) {
+                error_ = TranslateErrorCode(12017);
+                ok = false;
+                break;
+            }
+            chunkOk = impl.request->Read(most, data, got, error);
+            if (rate_) rate_->Spend(static_cast<std::int64_t>(got));
         }
         first = false;
         if (!chunkOk) {
@@ -355,32 +372,45 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
             ok = false;
             break;
         }
-        bytes += static_cast<std::int64_t>(got);
         const std::int64_t bound = toFile ? fileBound_ : pageBound_;
-        if (bound >= 0 && bytes > bound) {
+        if (bound >= 0 && bytes + static_cast<std::int64_t>(got) > bound) {
             overBound_ = true;
             error_ = std::string(toFile ? "The file" : "The page") + " is larger than " +
                      BytesText(bound) + "; reading stopped.";
             ok = false;
             break;
         }
-        int percent = 0;
-        if (total >= 1) percent = static_cast<int>(std::nearbyint(100.0 / total * bytes));
         const float elapsed = timer.Elapsed();
-        if (elapsed > 0) speed_ = std::round(bytes / elapsed * 0.9765625 * 10) / 10;
-        SetReadStatus(bytes, percent, total >= 1);
         if (got == 0) {
+            Report(bytes, total, elapsed);
             ok = true;
             break;
         }
+        // Listeners hear of every 256 bytes, as they always have, and a stop asked for by one
+        // of them keeps exactly the bytes reported; without listeners one report does.
+        std::size_t used = got;
+        if (StatusChanged || StatusChangedPer) {
+            for (std::size_t done = 0; done < got;) {
+                const std::size_t n = std::min(kChunk, got - done);
+                done += n;
+                Report(bytes + static_cast<std::int64_t>(done), total, elapsed);
+                if (stopRequest_) {
+                    used = done;
+                    break;
+                }
+            }
+        } else {
+            Report(bytes + static_cast<std::int64_t>(got), total, elapsed);
+        }
+        bytes += static_cast<std::int64_t>(used);
         if (out.file) {
-            if (!out.Write(buffer, got, error_)) {
+            if (!out.Write(data, used, error_)) {
                 ok = false;
                 out.pending.clear();
                 break;
             }
         } else {
-            dataText_.append(buffer, got);
+            dataText_.append(data, used);
         }
         DoEvents();
         if (limit >= 0 && bytes > limit) {

@@ -10,6 +10,7 @@ namespace ravlet {
 class InetSession;
 class InetRequest;
 class RvPerfTimer;
+class RateLimit;
 
 class RvNetGet {
   public:
@@ -48,6 +49,8 @@ class RvNetGet {
     // of a resumed download).
     void DataAppend(bool on) { dataAppend_ = on; }
     int StatusPer() const { return statusPer_; }
+    // Bytes of the body the running (or last) read has taken.
+    std::int64_t ReadBytes() const { return readBytes_; }
     const std::string& Status() const;
     void NetUrlOpen(const std::string& address, const std::string& headers, bool& ok);
     // 0: the system's access; 1: the named proxy; any other: no session.
@@ -71,6 +74,8 @@ class RvNetGet {
     void FileBound(std::int64_t bytes) { fileBound_ = bytes; }
     // The last read ended at one of these bounds.
     bool OverBound() const { return overBound_; }
+    // Remote reads take no more than this limit allows (not owned; nullptr: no limit).
+    void RateLimiter(RateLimit* rate) { rate_ = rate; }
 
     const std::string& ResponseHead() const { return responseHead_; }
     const std::string& RequestHead() const { return requestHead_; }
@@ -87,11 +92,16 @@ class RvNetGet {
     // The progress of a read; the text is only built when someone listens or asks.
     void SetReadStatus(std::int64_t bytes, int percent, bool knownTotal);
     std::string ReadStatusText() const;
+    // The progress after bytes of a read whose percentages count against total.
+    void Report(std::int64_t bytes, std::int64_t total, float elapsedMs);
     // Calls that arrive from an event served inside a wait (a close, a new open) cannot pull
     // the transfer from under it: a close ends the wait and happens after it.
     bool RefuseWhileWaiting();
     void Waiting(bool on);
     void ReadBody(bool toFile, std::int64_t limit, bool& ok);
+    // Waits, serving events, until the rate limit lets bytes through, and lowers most to
+    // them; false when a stop request ends the wait.
+    bool WaitForRate(std::size_t& most);
     // ... the implementation adds its own members
   public:
     struct Impl;
@@ -120,6 +130,13 @@ class RvNetGet {
     std::int64_t pageBound_ = kMaxPageBytes;
     std::int64_t fileBound_ = -1;
     bool overBound_ = false;
+    RateLimit* rate_ = nullptr;
 };
+
+// The value of the first line of a response head (CR LF lines) named name, or empty.
+std::string HeadLineValue(const std::string& responseHead, const std::string& name);
+// The address a request head (NUL-separated lines) asked for; scheme ("http://") is that of
+// the request.
+std::string RequestedAddress(const std::string& requestHead, const std::string& scheme);
 
 }  // namespace ravlet

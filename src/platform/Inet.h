@@ -1,7 +1,8 @@
 #pragma once
-// The internet library the fetch engine stands on: a session with its options, and one open
-// address at a time whose body is pulled in chunks of the caller's size. Errors are the
-// platform's numeric codes (12002 time-out, 12007 name not resolved, 12029 cannot connect,
+// The internet library the fetch engine stands on: a session with its options, and open
+// addresses whose bodies are pulled as the library hands them over. One transfer waits for
+// its server (Open, Read), or several run at once on the one thread (Start, Pump, Take). Errors are
+// the platform's numeric codes (12002 time-out, 12007 name not resolved, 12029 cannot connect,
 // ...), which RvNetGet translates into texts.
 #include <cstddef>
 #include <cstdint>
@@ -70,6 +71,14 @@ class InetSession {
     std::unique_ptr<InetRequest> Open(const std::string& address, const std::string& headers,
                                       long& error);
 
+    // Starts a transfer without waiting for it: Pump moves it on, HeadArrived tells when its
+    // head is in. nullptr with the platform code in error when it cannot start.
+    std::unique_ptr<InetRequest> Start(const std::string& address, const std::string& headers,
+                                       long& error);
+    // One round for every started transfer: what the servers sent is taken in, and when
+    // nothing came the wait for more lasts at most waitMs.
+    void Pump(int waitMs);
+
     struct Impl;
 
   private:
@@ -98,9 +107,24 @@ class InetRequest {
     // The seconds a Retry-After header asked for (a date counted from now); -1 without one.
     std::int64_t RetryAfter() const { return retryAfter_; }
 
-    // Up to size bytes of the body; got = 0 at its end. False with the platform code in
-    // error when the transfer failed.
-    bool Read(char* buffer, std::size_t size, std::size_t& got, long& error);
+    // Waits for body bytes and gives up to most of those held (valid until the next call);
+    // got = 0 at the end of the body. False with the platform code in error when the
+    // transfer failed.
+    bool Read(std::size_t most, const char*& data, std::size_t& got, long& error);
+
+    // Of a started transfer: true once its head is in (the head fields are then set).
+    bool HeadArrived();
+    // The transfer failed before its head came (the platform code in error): the open failed.
+    bool Failed(long& error) const;
+    // Without waiting: up to most of the body bytes held (valid until the next call); ended
+    // at the end of the body; false with the code in error when the transfer failed.
+    bool Take(std::size_t most, const char*& data, std::size_t& size, bool& ended, long& error);
+    // Holds the transfer (no bytes are received) or lets it go on.
+    void Hold(bool on);
+    // Body bytes received so far.
+    std::int64_t Received() const;
+    // The transfer has ended (whole or failed); held bytes may remain to be taken.
+    bool Ended() const;
     // Reads and drops the rest of the body when its length is known and at most bound bytes,
     // so that its connection serves the next request instead of being dropped and opened
     // again. True when the transfer ended whole; false, having read nothing more, when the

@@ -20,6 +20,8 @@ constexpr std::size_t kBufferCap = 256 * 1024;
 constexpr std::int64_t kDrainBytes = 64 * 1024;
 // The longest a wait goes without running the wait hook.
 constexpr int kPollSliceMs = 20;
+// What libcurl hands over at most in one delivery.
+constexpr long kCurlBuffer = 128 * 1024;
 
 using Clock = std::chrono::steady_clock;
 
@@ -82,6 +84,8 @@ struct InetSession::Impl {
     CURLSH* share = nullptr;
     std::string cookieFile, cookieSaveFile;
     bool cookiesLoaded = false;
+    // The transfers attached to the multi handle, for their completions and time-outs.
+    std::vector<InetRequest::Impl*> attached;
     Impl() : multi(curl_multi_init()) {}
     ~Impl() {
         SaveCookies();
@@ -97,9 +101,13 @@ struct InetSession::Impl {
         curl_easy_setopt(easy, CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
         curl_easy_cleanup(easy);
     }
+    // One round for every transfer: what the servers sent is taken in, finished transfers
+    // are marked, stalled ones end with a time-out.
+    void Perform();
 };
 
 struct InetRequest::Impl {
+    InetSession::Impl* session = nullptr;
     CURLM* multi = nullptr;
     CURL* easy = nullptr;
     bool attached = false;
@@ -107,6 +115,8 @@ struct InetRequest::Impl {
     std::string buffer;
     std::size_t offset = 0;
     bool paused = false;
+    bool held = false;  // paused by the caller (a paused run), not by a full buffer
+    bool headTaken = false;
     bool bodyStarted = false;
     std::int64_t received = 0;  // body bytes taken from libcurl
     bool done = false;
@@ -128,9 +138,33 @@ struct InetRequest::Impl {
         if (headers) curl_slist_free_all(headers);
     }
 
+    void Attach() {
+        attached = true;
+        session->attached.push_back(this);
+    }
+
     void Detach() {
-        if (attached) curl_multi_remove_handle(multi, easy);
+        if (!attached) return;
+        curl_multi_remove_handle(multi, easy);
         attached = false;
+        auto& list = session->attached;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+
+    // Receiving goes on once the held bytes are taken and the caller does not hold it.
+    void Continue() {
+        if (!paused || held || done) return;
+        paused = false;
+        lastProgress = Clock::now();
+        curl_easy_pause(easy, CURLPAUSE_CONT);
+    }
+
+    // Drops the bytes the reader has taken.
+    void DropTaken() {
+        if (offset == buffer.size()) {
+            buffer.clear();
+            offset = 0;
+        }
     }
 
     std::size_t Pending() const { return buffer.size() - offset; }
@@ -258,21 +292,17 @@ struct InetRequest::Impl {
 
     // One round of the transfer: what the server sent is taken in, or a short wait for it.
     void Pump() {
-        int running = 0;
-        curl_multi_perform(multi, &running);
-        int left = 0;
-        while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
-            if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy) {
-                done = true;
-                result = msg->data.result;
-            }
-        }
+        session->Perform();
         if (done) return;
-        if (timeoutMs > 0 && Clock::now() - lastProgress > std::chrono::milliseconds(timeoutMs)) {
-            End(CURLE_OPERATION_TIMEDOUT);
-            return;
-        }
         if (!paused) curl_multi_poll(multi, nullptr, 0, kPollSliceMs, nullptr);
+    }
+
+    // A transfer that waits for the server (not one paused by a full buffer or the caller)
+    // and has heard nothing for the time-out ends.
+    void CheckTimeout(Clock::time_point now) {
+        if (done || paused || timeoutMs <= 0) return;
+        if (now - lastProgress > std::chrono::milliseconds(timeoutMs))
+            End(CURLE_OPERATION_TIMEDOUT);
     }
 
     // Rounds until ready() holds or the transfer ends; the wait hook runs between them and
@@ -298,6 +328,24 @@ struct InetRequest::Impl {
     }
 };
 
+void InetSession::Impl::Perform() {
+    int running = 0;
+    curl_multi_perform(multi, &running);
+    int left = 0;
+    while (CURLMsg* msg = curl_multi_info_read(multi, &left)) {
+        if (msg->msg != CURLMSG_DONE) continue;
+        InetRequest::Impl* owner = nullptr;
+        curl_easy_getinfo(msg->easy_handle, CURLINFO_PRIVATE, &owner);
+        if (!owner) continue;
+        owner->done = true;
+        owner->result = msg->data.result;
+    }
+    const Clock::time_point now = Clock::now();
+    // A copy: a time-out detaches its transfer from the list.
+    const std::vector<InetRequest::Impl*> transfers = attached;
+    for (InetRequest::Impl* t : transfers) t->CheckTimeout(now);
+}
+
 InetSession::InetSession(const std::string& userAgent, int proxyMode, const std::string& proxy)
     : impl_(std::make_unique<Impl>()) {
     GlobalInit();
@@ -319,14 +367,15 @@ void InetSession::SetCookies(const std::string& file, const std::string& saveFil
     }
 }
 
-std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
-                                               const std::string& headers, long& error) {
+std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
+                                                const std::string& headers, long& error) {
     error = 0;
     if (impl_->proxyMode != 0 && impl_->proxyMode != 1) {
         error = 6;  // no session was opened
         return nullptr;
     }
     auto impl = std::make_unique<InetRequest::Impl>();
+    impl->session = impl_.get();
     impl->multi = impl_->multi;
     impl->easy = curl_easy_init();
     impl->timeoutMs = timeoutMs_;
@@ -336,10 +385,13 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
     }
     CURL* easy = impl->easy;
     curl_easy_setopt(easy, CURLOPT_URL, address.c_str());
+    curl_easy_setopt(easy, CURLOPT_PRIVATE, impl.get());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, long(kInetMaxRedirects));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, impl->errorText);
+    // Fewer, larger deliveries: the reader's work is per delivery.
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, long(kCurlBuffer));
     // A proxy's answer to CONNECT is no response of the chain (nor a visit of the address).
     curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, impl_->userAgent.c_str());
@@ -392,84 +444,137 @@ std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
         error = 12004;
         return nullptr;
     }
-    impl->attached = true;
+    impl->Attach();
     impl->lastProgress = Clock::now();
-    InetRequest::Impl& waiting = *impl;
-    if (!impl->WaitFor([&waiting] { return waiting.bodyStarted; })) {
+    return std::make_unique<InetRequest>(std::move(impl));
+}
+
+void InetSession::Pump(int waitMs) {
+    impl_->Perform();
+    bool receiving = false;
+    for (const InetRequest::Impl* t : impl_->attached) receiving = receiving || !t->paused;
+    if (receiving && waitMs > 0) {
+        curl_multi_poll(impl_->multi, nullptr, 0, waitMs, nullptr);
+        impl_->Perform();
+    }
+}
+
+std::unique_ptr<InetRequest> InetSession::Open(const std::string& address,
+                                               const std::string& headers, long& error) {
+    std::unique_ptr<InetRequest> request = Start(address, headers, error);
+    if (!request) return nullptr;
+    InetRequest::Impl& waiting = *request->impl_;
+    if (!waiting.WaitFor([&waiting] { return waiting.bodyStarted; })) {
         error = kInetCancelled;
         return nullptr;
     }
-    long answered = 0;
-    curl_easy_getinfo(impl->easy, CURLINFO_RESPONSE_CODE, &answered);
-    // A transfer that failed after its head arrived fails in the read, with the bytes it got.
-    if (impl->done && impl->result != CURLE_OK && (answered == 0 || !impl->bodyStarted)) {
-        error = impl->ErrorCode();
-        return nullptr;
-    }
-    auto request = std::make_unique<InetRequest>(std::move(impl));
-    InetRequest::Impl& r = *request->impl_;
+    if (request->Failed(error)) return nullptr;
+    request->HeadArrived();
+    return request;
+}
+
+bool InetRequest::HeadArrived() {
+    Impl& r = *impl_;
+    if (r.headTaken) return true;
+    if (!r.bodyStarted && !r.done) return false;
+    r.headTaken = true;
+    CURL* easy = r.easy;
     long code = 0;
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &code);
-    request->statusCode_ = static_cast<int>(code);
+    statusCode_ = static_cast<int>(code);
     curl_off_t length = -1;
     curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
-    request->contentLength_ = length;
+    contentLength_ = length;
     const char* type = nullptr;
     curl_easy_getinfo(easy, CURLINFO_CONTENT_TYPE, &type);
-    if (type) request->contentType_ = type;
+    if (type) contentType_ = type;
     const char* effective = nullptr;
     curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &effective);
-    if (effective) request->effectiveUrl_ = effective;
+    if (effective) effectiveUrl_ = effective;
     curl_off_t retryAfter = 0;
     if (curl_easy_getinfo(easy, CURLINFO_RETRY_AFTER, &retryAfter) == CURLE_OK && retryAfter > 0)
-        request->retryAfter_ = retryAfter;
-    request->responseHead_ = r.head;
-    request->requestHead_ = r.requestHead;
-    while (!request->requestHead_.empty() &&
-           (request->requestHead_.back() == '\n' || request->requestHead_.back() == '\r'))
-        request->requestHead_.pop_back();
-    std::string& head = request->requestHead_;
+        retryAfter_ = retryAfter;
+    responseHead_ = r.head;
+    requestHead_ = r.requestHead;
+    while (!requestHead_.empty() && (requestHead_.back() == '\n' || requestHead_.back() == '\r'))
+        requestHead_.pop_back();
+    std::string& head = requestHead_;
     for (std::size_t i = head.find("\r\n"); i != std::string::npos; i = head.find("\r\n", i))
         head.replace(i, 2, 1, '\0');
-    return request;
+    return true;
+}
+
+bool InetRequest::Failed(long& error) const {
+    const Impl& r = *impl_;
+    error = 0;
+    if (!r.done || r.result == CURLE_OK) return false;
+    long answered = 0;
+    curl_easy_getinfo(r.easy, CURLINFO_RESPONSE_CODE, &answered);
+    // A transfer that failed after its head arrived fails in the read, with the bytes it got.
+    if (answered != 0 && r.bodyStarted) return false;
+    error = r.ErrorCode();
+    return true;
+}
+
+bool InetRequest::Take(std::size_t most, const char*& data, std::size_t& size, bool& ended,
+                       long& error) {
+    Impl& r = *impl_;
+    data = nullptr;
+    size = 0;
+    ended = false;
+    error = 0;
+    r.DropTaken();
+    // Going on may hand over held bytes at once: never while the caller holds a view.
+    if (r.Pending() < kBufferCap / 2) r.Continue();
+    if (r.Pending() > 0) {
+        size = std::min(most, r.Pending());
+        data = r.buffer.data() + r.offset;
+        r.offset += size;
+        return true;
+    }
+    if (!r.done) return true;
+    ended = true;
+    if (r.result == CURLE_OK) return true;
+    error = r.ErrorCode();
+    return false;
+}
+
+void InetRequest::Hold(bool on) {
+    Impl& r = *impl_;
+    if (r.done || r.held == on) return;
+    r.held = on;
+    if (on) {
+        r.paused = true;
+        curl_easy_pause(r.easy, CURLPAUSE_ALL);
+    } else {
+        r.Continue();
+    }
+}
+
+std::int64_t InetRequest::Received() const {
+    return impl_->received;
+}
+
+bool InetRequest::Ended() const {
+    return impl_->done;
 }
 
 InetRequest::InetRequest(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 InetRequest::~InetRequest() = default;
 
-bool InetRequest::Read(char* buffer, std::size_t size, std::size_t& got, long& error) {
+bool InetRequest::Read(std::size_t most, const char*& data, std::size_t& got, long& error) {
+    data = nullptr;
     got = 0;
     error = 0;
     Impl& r = *impl_;
-    if (r.Pending() == 0 && r.paused && !r.done) {
-        r.paused = false;
-        r.lastProgress = Clock::now();
-        curl_easy_pause(r.easy, CURLPAUSE_CONT);
-    }
+    r.DropTaken();
+    if (r.Pending() < kBufferCap / 2) r.Continue();
     if (!r.WaitFor([&r] { return r.Pending() > 0; })) {
         error = kInetCancelled;
         return false;
     }
-    if (r.Pending() > 0) {
-        got = std::min(size, r.Pending());
-        std::memcpy(buffer, r.buffer.data() + r.offset, got);
-        r.offset += got;
-        if (r.offset == r.buffer.size()) {
-            r.buffer.clear();
-            r.offset = 0;
-        }
-        if (r.paused && !r.done && r.Pending() < kBufferCap / 2) {
-            r.paused = false;
-            r.lastProgress = Clock::now();
-            curl_easy_pause(r.easy, CURLPAUSE_CONT);
-        }
-        return true;
-    }
-    if (r.result != CURLE_OK) {
-        error = r.ErrorCode();
-        return false;
-    }
-    return true;
+    bool ended = false;
+    return Take(most, data, got, ended, error);
 }
 
 bool InetRequest::DrainRest(std::int64_t bound) {
@@ -478,11 +583,8 @@ bool InetRequest::DrainRest(std::int64_t bound) {
     if (contentLength_ < 0 || contentLength_ - r.received > bound) return false;
     r.buffer.clear();
     r.offset = 0;
-    if (r.paused) {
-        r.paused = false;
-        r.lastProgress = Clock::now();
-        curl_easy_pause(r.easy, CURLPAUSE_CONT);
-    }
+    r.held = false;
+    r.Continue();
     // The rest fits the buffer (bound is far below its cap), so the transfer never pauses. A
     // server that trickles it is given a second: then the connection is dropped after all.
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(1);

@@ -9,4 +9,9 @@ std::int64_t MonotonicMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+std::int64_t MonotonicMicros() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace ravlet

@@ -5,5 +5,7 @@
 namespace ravlet {
 
 std::int64_t MonotonicMs();
+// The same clock in microseconds, for rates.
+std::int64_t MonotonicMicros();
 
 }  // namespace ravlet

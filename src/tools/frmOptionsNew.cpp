@@ -133,6 +133,11 @@ void frmOptionsNew::Apply() {
     s.netsizenull = chkCfgNetSizeNull;
     if (!UnitNumber(txtCfgNetSizeMin, 0, s.netsizemin)) MsgBox("Overflow");
     if (!UnitNumber(txtCfgNetSizeMax, 0, s.netsizemax)) MsgBox("Overflow");
+    int parallel = s.netParallel, perHost = s.netParallelHost;
+    if (UnitNumber(txtCfgNetParallel, 0, parallel) && parallel >= 1) s.netParallel = parallel;
+    if (UnitNumber(txtCfgNetParallelHost, 0, perHost) && perHost >= 0) s.netParallelHost = perHost;
+    if (!UnitNumber(txtCfgNetWait, 1, s.netWait)) MsgBox("Overflow");
+    s.netLimitRate = Trim(txtCfgNetLimitRate).empty() ? "0" : Trim(txtCfgNetLimitRate);
     s.netmimetypeforce = chkCfgNetMimeTypeForce;
     s.netsizemimetype = txtCfgNetMimeType;
     s.netdownloadignoretext = chkcfgNetDownloadIgnoreText;

@@ -58,12 +58,14 @@ class frmOptionsNew {
     std::string txtCfgNetMimeType = "image/jpeg";
     bool chkcfgNetDownloadIgnoreText = false;
     bool chkCfgNetResume = true;
+    std::string txtCfgNetParallel = "1", txtCfgNetParallelHost = "0";
     // "Net Engine"
     std::string txtCfgBrowser;
     std::string txtCfgNetTimeout;
     int optCfgNetProxyUse = 0;
     std::string txtCfgNetProxy;
     std::string txtCfgNetRetries, txtCfgNetCookies;
+    std::string txtCfgNetWait = "0", txtCfgNetLimitRate = "0";
     // "Settings"
     int optCfgFilenaming = 0;
     bool chkCfgScanLink = true;

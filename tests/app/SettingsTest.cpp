@@ -132,6 +132,12 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "netResume=1",
         "netRetries=2",
         "netCookies=",
+        "",
+        "// parallel transfers and their manners",
+        "netParallel=1",
+        "netParallelHost=0",
+        "netWait=0",
+        "netLimitRate=0",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));
     for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)

@@ -106,6 +106,36 @@ TEST_P(CliSignal, StopsTheRunAndLeavesNothingUnderTheName) {
         << r.out;
 }
 
+// Ctrl-C with eight transfers in flight, half in their bodies and half waiting for a head,
+// ends them all at once: eight errors, no file.
+TEST_F(CliSignal, EndsEightTransfersInFlight) {
+    std::string input;
+    for (int i = 0; i < 4; ++i) {
+        TestResponse slow;
+        slow.generatedSize = 100 << 20;
+        slow.stallAfter = 200000;
+        server.Route("/site/s" + std::to_string(i) + ".bin", slow);
+        input += server.Url("/site/s" + std::to_string(i) + ".bin") + "\n";
+        TestResponse silent;
+        silent.neverAnswer = true;
+        server.Route("/site/q" + std::to_string(i) + ".bin", silent);
+        input += server.Url("/site/q" + std::to_string(i) + ".bin") + "\n";
+    }
+    test::CliProcess cli("download -j 8 --set nettimeout=0 -o '" + Dir() + "' -", input);
+    const auto end = Clock::now() + std::chrono::seconds(30);
+    while (server.Requests() < 8 && Clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(server.Requests(), 8);
+    const auto signalled = Clock::now();
+    cli.Signal(SIGINT);
+    test::CliResult r;
+    ASSERT_TRUE(cli.Wait(20000, r)) << "the run did not end";
+    EXPECT_LT(Clock::now() - signalled, std::chrono::milliseconds(1000));
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_EQ(Files(), std::vector<std::string>{});
+    EXPECT_NE(r.out.find("download finished. 8 error(s)"), std::string::npos) << r.out;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliSignal,
     testing::Values(SignalRow{"download interrupted in the body", "download", SIGINT, "slow.bin"},
