@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "app/LogSink.h"
@@ -89,19 +90,24 @@ bool WouldBeUsable(const std::string& path) {
 // Listens to the transfer's progress for the length of a run, then restores the listeners
 // the owner had. A read reports every chunk of 256 bytes: the status text (built on demand)
 // follows every 64th report and the last one, the gauge every change of the percentage.
+// progress hears the same moments as the status text and the gauge.
 class ProgressListener {
   public:
-    ProgressListener(RvNetGet& net, DownloadHost& host)
+    ProgressListener(RvNetGet& net, DownloadHost& host, std::function<void()> progress)
         : net_(net),
+          progress_(std::move(progress)),
           oldText_(std::exchange(net.StatusChanged,
                                  [this, &host] {
-                                     if ((++reports_ & 63u) == 0 || net_.StatusPer() == 100)
+                                     if ((++reports_ & 63u) == 0 || net_.StatusPer() == 100) {
                                          host.Status(net_.Status());
+                                         progress_();
+                                     }
                                  })),
           oldPercent_(std::exchange(net.StatusChangedPer, [this, &host] {
               if (net_.StatusPer() == percent_) return;
               percent_ = net_.StatusPer();
               host.StatusBar().Percent(percent_);
+              progress_();
           })) {}
     ~ProgressListener() {
         net_.StatusChanged = std::move(oldText_);
@@ -112,10 +118,16 @@ class ProgressListener {
 
   private:
     RvNetGet& net_;
+    std::function<void()> progress_;
     unsigned reports_ = 0;
     int percent_ = -1;
     std::function<void()> oldText_, oldPercent_;
 };
+
+// The length the server announced, -1 when it did not.
+std::int64_t AnnouncedLength(const RvNetGet& net) {
+    return net.UrlContentLength() >= 1 ? net.UrlContentLength() : -1;
+}
 
 }  // namespace
 
@@ -180,7 +192,9 @@ void DownloadRun::doSuck() {
     RvNetGet& net = host_.Net();
     UseCookies(net, s.netCookies, s.netCookiesSave);
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
-    ProgressListener progress(net, host_);
+    ProgressListener progress(net, host_, [this, &net] {
+        if (OnLinkProgress) OnLinkProgress(progressRow_, net.ReadBytes(), AnnouncedLength(net));
+    });
 
     LinkList& list = host_.Links();
     const std::size_t count = list.Count();
@@ -432,6 +446,8 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
     part.Keep(keep);
     net.DataFilename(part.Path());
     net.DataAppend(rest);
+    progressRow_ = number;
+    if (OnLinkProgress) OnLinkProgress(number, 0, AnnouncedLength(net));
     // An answer without a true length is held to the size limit by the bytes it sends; a
     // continued part counts whole.
     const bool bounded = s.netsizeforce && s.netsizemax >= 1;

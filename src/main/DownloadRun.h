@@ -55,6 +55,9 @@ class DownloadRun {
     std::function<void(const LinkOutcome&)> OnLinkDone;
     // The clock (milliseconds) the wait before a retry is measured by.
     std::function<std::int64_t()> RetryClock;
+    // Hears how far a link's body has come: row from 1 as in LinkOutcome, the bytes received
+    // and the announced length (-1 when unknown). Once as the body begins, then now and then.
+    std::function<void(long row, std::int64_t bytes, std::int64_t total)> OnLinkProgress;
 
   private:
     bool Link(const std::string& address, long number, LinkOutcome& outcome);
@@ -76,6 +79,7 @@ class DownloadRun {
     bool stopped_ = false;
     bool running_ = false;
     bool dryRun_ = false;
+    long progressRow_ = 0;  // the link whose body is being read
 };
 
 }  // namespace ravlet

@@ -48,6 +48,8 @@ class RvNetGet {
     // of a resumed download).
     void DataAppend(bool on) { dataAppend_ = on; }
     int StatusPer() const { return statusPer_; }
+    // The bytes of the body read so far.
+    std::int64_t ReadBytes() const { return readBytes_; }
     const std::string& Status() const;
     void NetUrlOpen(const std::string& address, const std::string& headers, bool& ok);
     // 0: the system's access; 1: the named proxy; any other: no session.
