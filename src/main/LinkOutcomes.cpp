@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "links/LinkList.h"
+#include "main/DownloadRun.h"
 
 namespace ravlet {
 
@@ -52,6 +53,26 @@ std::vector<std::size_t> LinkOutcomes::Rows(RowState state) const {
         if (o && o->state == state) rows.push_back(i);
     }
     return rows;
+}
+
+bool RowOutcomeOf(const LinkOutcome& link, RowOutcome& row) {
+    switch (link.verdict) {
+        case LinkVerdict::Downloaded:
+            row.state = RowState::Done;
+            break;
+        case LinkVerdict::Skipped:
+            row.state = RowState::Skipped;
+            break;
+        case LinkVerdict::Failed:
+            row.state = RowState::Failed;
+            break;
+        default:
+            return false;
+    }
+    row.bytes = link.bytes;
+    row.target = link.path;
+    row.reason = link.reason;
+    return true;
 }
 
 namespace {

@@ -18,6 +18,7 @@
 namespace ravlet {
 
 class LinkList;
+struct LinkOutcome;
 
 enum class RowState { Queued, Downloading, Done, Skipped, Failed };
 
@@ -59,6 +60,10 @@ class LinkOutcomes {
     const LinkList& list_;
     std::unordered_map<std::string, RowOutcome> byText_;
 };
+
+// The row's outcome of how the run ended a link; false for a dry run's verdicts, which are
+// no outcomes.
+bool RowOutcomeOf(const LinkOutcome& link, RowOutcome& row);
 
 // The status column: "queued", "downloading 37%", "done", or the log line of a skip or a
 // failure without the address it ends with (the link column shows that).

@@ -134,22 +134,7 @@ std::size_t MainDownloads::ListRow(long runRow) const {
 
 void MainDownloads::LinkDone(const LinkOutcome& o) {
     RowOutcome r;
-    switch (o.verdict) {
-        case LinkVerdict::Downloaded:
-            r.state = RowState::Done;
-            break;
-        case LinkVerdict::Skipped:
-            r.state = RowState::Skipped;
-            break;
-        case LinkVerdict::Failed:
-            r.state = RowState::Failed;
-            break;
-        default:
-            return;  // a dry run's verdicts are not outcomes
-    }
-    r.bytes = o.bytes;
-    r.target = o.path;
-    r.reason = o.reason;
+    if (!RowOutcomeOf(o, r)) return;
     outcomes_.Set(ListRow(o.row - 1), std::move(r));
     progress_.Finished(o.row, o.bytes);
     ShowProgress(true);

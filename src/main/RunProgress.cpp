@@ -76,9 +76,12 @@ long long RunProgress::SecondsLeft(long long nowMs) const {
 }
 
 std::string RunProgress::Text(long long nowMs) const {
-    std::string text = std::to_string(done_) + " of " + std::to_string(files_) + " files";
+    return std::to_string(done_) + " of " + std::to_string(files_) + " files, " + Totals(nowMs);
+}
+
+std::string RunProgress::Totals(long long nowMs) const {
     const std::int64_t announced = Announced();
-    text += ", " + BytesText(Bytes());
+    std::string text = BytesText(Bytes());
     if (announced > 0) text += " of " + BytesText(announced);
     const std::int64_t speed = Speed(nowMs);
     if (speed > 0) text += ", " + BytesText(speed) + "/s";

@@ -34,6 +34,8 @@ class RunProgress {
     // "3 of 10 files, 1.2 MB of 4.5 MB, 300.0 KB/s, 0:12 left"; the parts not yet known are
     // left out.
     std::string Text(long long nowMs) const;
+    // The same without the files: "1.2 MB of 4.5 MB, 300.0 KB/s, 0:12 left".
+    std::string Totals(long long nowMs) const;
 
   private:
     struct Running {
