@@ -115,13 +115,15 @@ LinkListView::LinkListView(frmMain& main, QWidget* parent)
     setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    // Addresses and paths differ at their ends: the middle gives way.
+    setTextElideMode(Qt::ElideMiddle);
     sort_.sort(-1);
     QHeaderView* head = header();
     head->setStretchLastSection(false);
     head->setSectionsClickable(true);
     head->setSortIndicatorShown(false);
     head->setSectionResizeMode(Col_Link, QHeaderView::Stretch);
-    head->resizeSection(Col_Status, 190);
+    head->resizeSection(Col_Status, 230);
     head->resizeSection(Col_Size, 130);
     head->resizeSection(Col_Target, 200);
     connect(head, &QHeaderView::sectionClicked, this, [this](int c) { HeaderClicked(c); });

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/DesktopNotify.h"
 #include "platform/Shell.h"
+#include "platform/Timer.h"
 
 namespace ravlet {
 
@@ -16,8 +17,10 @@ class SkippingOverwrite : public OverwriteView {
     OverwriteAnswer Show(const OverwriteQuestion&, frmOverwrite&) override { return {}; }
 };
 
-// The status bar's progress text follows a running transfer this often at most.
+// The status bar's progress text follows a running transfer this often at most, and is
+// drawn again this often while no byte comes.
 constexpr long long kProgressShowMs = 250;
+constexpr int kProgressTickMs = 1000;
 }  // namespace
 
 MainDownloads::MainDownloads(frmMain& main)
@@ -25,6 +28,7 @@ MainDownloads::MainDownloads(frmMain& main)
       skipping_(std::make_unique<SkippingOverwrite>()),
       overwrite_(skipping_.get()),
       outcomes_(main.ListLinks()),
+      ticker_(MakeTimer()),
       run_(*this, AppSettings()) {
     run_.OnLinkDone = [this](const LinkOutcome& o) { LinkDone(o); };
     run_.OnLinkProgress = [this](long row, std::int64_t bytes, std::int64_t total) {
@@ -66,7 +70,9 @@ void MainDownloads::RunRows(std::vector<std::size_t> rows) {
     progress_.Start(partialRows_.size(), NowMs());
     shownPercent_ = -1;
     ShowProgress(true);
+    ticker_->Start(kProgressTickMs, [this] { ShowProgress(true); });
     run_.DownloadButton(0);
+    ticker_->Stop();
     EndRun();
 }
 
@@ -159,8 +165,10 @@ void MainDownloads::ShowProgress(bool now) {
     if (!now && percent == shownPercent_ && at - shownAt_ < kProgressShowMs) return;
     shownAt_ = at;
     main_.StatusBar.Detail(progress_.Text(at));
-    if (percent != shownPercent_) main_.View().Title(ProgressTitle(percent, main_.Caption()));
+    if (percent == shownPercent_) return;
+    // Noted first: drawing the title serves events, and a tick may come in between.
     shownPercent_ = percent;
+    main_.View().Title(ProgressTitle(percent, main_.Caption()));
 }
 
 LinkList& MainDownloads::Links() {

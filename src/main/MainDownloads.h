@@ -16,6 +16,7 @@
 namespace ravlet {
 
 class frmMain;
+class Timer;
 
 // A run longer than this ends with a desktop notification when the window is not active.
 constexpr long long kNotifyAfterMs = 10000;
@@ -81,6 +82,8 @@ class MainDownloads : public DownloadHooks, public DownloadHost {
     OverwriteView* overwrite_;
     LinkOutcomes outcomes_;
     RunProgress progress_;
+    // Keeps the speed and the time left current while a transfer waits for its server.
+    std::unique_ptr<Timer> ticker_;
     long long shownAt_ = 0;
     int shownPercent_ = -1;
     // A run over some rows only: their texts, and where they stand in the list.
