@@ -92,8 +92,9 @@ bool LinkSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) 
     const RowOutcome* b = OutcomeOf(main_, r);
     switch (left.column()) {
         case Col_Status:
+            // Within a state, skips and failures by their log lines.
             if (StateRank(a) != StateRank(b)) return StateRank(a) < StateRank(b);
-            return a && b && StatusText(*a) < StatusText(*b);
+            return a && b && a->reason < b->reason;
         case Col_Size:
             return (a ? a->bytes : -1) < (b ? b->bytes : -1);
         case Col_Target:
@@ -153,6 +154,11 @@ QModelIndex LinkListView::ViewIndex(long listRow, int column) const {
 
 void LinkListView::HeaderClicked(int column) {
     QHeaderView* head = header();
+    // A sort under a selection of many rows would move every selected range one by one:
+    // the selection is drawn again afterwards.
+    syncing_ = true;
+    selectionModel()->clearSelection();
+    syncing_ = false;
     if (column != sort_.sortColumn()) {
         sort_.sort(column, Qt::AscendingOrder);
     } else if (sort_.sortOrder() == Qt::AscendingOrder) {
@@ -169,9 +175,10 @@ void LinkListView::SelectionToLogic() {
     if (syncing_) return;
     LinkList& list = main_.ListLinks();
     list.SelectAll(false);
+    const bool listOrder = sort_.sortColumn() < 0;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int r = range.top(); r <= range.bottom(); ++r) {
-            const long row = ListRow(sort_.index(r, 0));
+            const long row = listOrder ? r : ListRow(sort_.index(r, 0));
             if (row >= 0 && static_cast<std::size_t>(row) < list.Count())
                 list.Select(static_cast<std::size_t>(row), true);
         }
@@ -187,26 +194,37 @@ void LinkListView::Sync() {
         model_.Reload();
         if (column >= 0) sort_.sort(column, order);
     }
-    // The selection as ranges of rows, so a large list is marked in a few steps.
-    QItemSelection selection;
+    selectionModel()->select(ViewSelection(), QItemSelectionModel::ClearAndSelect);
     const std::size_t n = list.Count();
-    for (std::size_t i = 0; i < n;) {
-        if (!list.Selected(i)) {
-            ++i;
-            continue;
-        }
-        std::size_t j = i;
-        while (j + 1 < n && list.Selected(j + 1)) ++j;
-        selection.select(model_.index(static_cast<int>(i), 0),
-                         model_.index(static_cast<int>(j), Col_Count - 1));
-        i = j + 1;
-    }
-    selectionModel()->select(sort_.mapSelectionFromSource(selection),
-                             QItemSelectionModel::ClearAndSelect);
     const long current = list.Current();
     if (current >= 0 && static_cast<std::size_t>(current) < n)
         selectionModel()->setCurrentIndex(ViewIndex(current), QItemSelectionModel::NoUpdate);
     syncing_ = false;
+}
+
+QItemSelection LinkListView::ViewSelection() const {
+    // Runs of selected rows in the view's order, so a large list is marked in a few steps,
+    // also when sorted (merging row by row would take quadratic time).
+    const LinkList& list = main_.ListLinks();
+    const bool listOrder = sort_.sortColumn() < 0;
+    const int n = sort_.rowCount();
+    QItemSelection selection;
+    int start = -1;
+    for (int p = 0; p <= n; ++p) {
+        bool on = false;
+        if (p < n) {
+            const long row = listOrder ? p : ListRow(sort_.index(p, 0));
+            on = row >= 0 && static_cast<std::size_t>(row) < list.Count() &&
+                 list.Selected(static_cast<std::size_t>(row));
+        }
+        if (on && start < 0) start = p;
+        if (!on && start >= 0) {
+            selection.append(
+                QItemSelectionRange(sort_.index(start, 0), sort_.index(p - 1, Col_Count - 1)));
+            start = -1;
+        }
+    }
+    return selection;
 }
 
 void LinkListView::SyncCurrent() {

@@ -81,6 +81,7 @@ class LinkListView : public QTreeView {
 
   private:
     void SelectionToLogic();
+    QItemSelection ViewSelection() const;
     frmMain& main_;
     LinkListModel model_;
     LinkSortModel sort_;
