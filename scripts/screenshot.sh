@@ -15,11 +15,18 @@
 #                                         "Export HTML File..." (File menu), after its file dialog
 #   scripts/screenshot.sh prefs [DIR]     DIR/preferences-0.png to -7.png (docs/): each page of
 #                                         the Preferences window (F4), expanded in turn
+#   scripts/screenshot.sh run [OUT]       docs/run-in-progress.png: a download run half-way,
+#                                         drawn offscreen by ravlet_run_screenshot (no Xvfb)
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-main}
+if [ "$mode" = run ]; then
+    build=${RAVLET_BUILD:-build}
+    cmake --build "$build" --target ravlet_run_screenshot
+    exec "$build/tests/ravlet_run_screenshot" "${2:-docs/run-in-progress.png}"
+fi
 case $mode in
 main) out=${2:-docs/main-window.png} screen=1100x760 ;;
 refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
@@ -28,7 +35,7 @@ filer) out=${2:-docs/filer.png} screen=1560x680 ;;
 info) out=${2:-docs/info.png} screen=1600x760 ;;
 export) out=${2:-docs/export-html.png} screen=1520x680 ;;
 prefs) out=${2:-docs} screen=1700x760 ;;
-*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export|prefs [OUT.png]" >&2; exit 2 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export|prefs|run [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <iostream>
@@ -15,6 +16,8 @@
 #include "main/DownloadRun.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
+#include "platform/AtomicWriteFile.h"
+#include "platform/Clock.h"
 #include "platform/ConsoleUi.h"
 
 namespace ravlet::cli {
@@ -138,7 +141,9 @@ void CliDownloadHost::Status(const std::string& text) {
 }
 
 void CliDownloadHost::DrawProgress(const std::string& text) {
+    // The run's totals first: a long line is cut at its end.
     std::string line = "[" + std::to_string(row_ + 1) + "/" + std::to_string(list_.Count()) + "] " +
+                       progress_.Totals(NowMs()) + " | " +
                        FileNameOfPath(UrlStripFragment(list_.At(row_))) + "  " + text;
     if (line.size() > 110) line = line.substr(0, 107) + "...";
     std::cerr << "\r\033[K" << EscapeControls(line) << std::flush;
@@ -177,21 +182,64 @@ void CliDownloadHost::Print(const std::string& line) {
     std::cout << EscapeControls(line) << '\n';
 }
 
+void CliDownloadHost::Record(const LinkOutcome& o) {
+    progress_.Finished(o.row, o.bytes);
+    if (o.verdict == LinkVerdict::Failed) failed_.emplace_back(o.row, o.address);
+    RowOutcome row;
+    if (RowOutcomeOf(o, row)) outcomes_.Set(static_cast<std::size_t>(o.row - 1), std::move(row));
+}
+
+void CliDownloadHost::PrintSummary() {
+    std::size_t counts[5] = {};
+    for (std::size_t i = 0; i < list_.Count(); ++i)
+        if (const RowOutcome* o = outcomes_.Of(i)) ++counts[static_cast<int>(o->state)];
+    const std::size_t reached = counts[2] + counts[3] + counts[4];
+    Print("Summary: " + std::to_string(counts[2]) + " done, " + std::to_string(counts[3]) +
+          " skipped, " + std::to_string(counts[4]) + " failed, " +
+          std::to_string(list_.Count() - reached) + " not reached");
+    const char* unreached = options_.dryRun ? "not downloaded (dry run)" : "not reached";
+    for (std::size_t i = 0; i < list_.Count(); ++i) {
+        const RowOutcome* o = outcomes_.Of(i);
+        std::string line = list_.At(i) + ": " + (o ? StatusText(*o) : unreached);
+        if (o && o->state == RowState::Done) line += " -> " + o->target + " (" + SizeText(*o) + ")";
+        Print(line);
+    }
+}
+
+bool CliDownloadHost::WriteFailedList() {
+    // In list order, whatever order the links ended in.
+    std::sort(failed_.begin(), failed_.end());
+    std::string text;
+    for (const auto& [row, address] : failed_) text += address + "\n";
+    std::string error;
+    if (AtomicWriteFile(options_.failedList, text, &error)) return true;
+    ClearProgress();
+    std::cerr << "ravlet-cli: cannot write the failed list " << options_.failedList << ": " << error
+              << "\n";
+    return false;
+}
+
 int CliDownloadHost::Run() {
     DownloadRun run(*this, settings_);
     run.DryRun(options_.dryRun);
+    progress_.Start(list_.Count(), NowMs());
+    run.OnLinkProgress = [this](long row, std::int64_t bytes, std::int64_t total) {
+        progress_.Transfer(row, bytes, total);
+    };
     InterruptibleUi ui(run);
     UiGuard uiGuard(ui);
     InterruptGuard interruptGuard;
     if (options_.dryRun) {
         SetLogHandler([](const std::string&, bool) {});
         run.OnLinkDone = [&](const LinkOutcome& o) {
+            Record(o);
             Print(o.address + " -> " + (o.path.empty() ? "(no target)" : o.path) + ": " +
                   VerdictText(o));
         };
     } else {
         SetLogHandler([&](const std::string& text, bool) { Print(text); });
         run.OnLinkDone = [&](const LinkOutcome& o) {
+            Record(o);
             if (o.verdict == LinkVerdict::Downloaded)
                 Print("downloaded: " + o.path + " (" + std::to_string(o.bytes) +
                       " bytes) - Url: " + o.address);
@@ -202,7 +250,9 @@ int CliDownloadHost::Run() {
     run.doSuck();
     SetLogHandler({});
     Print(status_);
+    if (options_.summary) PrintSummary();
     std::cout << std::flush;
+    if (!options_.failedList.empty() && !WriteFailedList()) return 2;
     return run.Errors() == 0 && !run.Stopped() ? 0 : 1;
 }
 

@@ -3,12 +3,16 @@
 // State, status line, the overwrite question on the terminal) and the run over it.
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "filters/PadApply.h"
 #include "links/LinkList.h"
 #include "links/ParsePage.h"
 #include "main/ConsoleOverwriteView.h"
 #include "main/DownloadHost.h"
+#include "main/LinkOutcomes.h"
+#include "main/RunProgress.h"
 #include "net/RvNetGet.h"
 #include "tools/ctlStatusBar.h"
 
@@ -66,10 +70,18 @@ class CliDownloadHost : public DownloadHost, public PageParseTarget {
   private:
     void DrawProgress(const std::string& text);
     void ClearProgress();
+    // Keeps how a link ended for the summary and the failed list.
+    void Record(const LinkOutcome& outcome);
+    void PrintSummary();
+    // False (said on standard error) when the file cannot be written.
+    bool WriteFailedList();
 
     Settings& settings_;
     const DownloadOptions& options_;
     LinkList list_;
+    LinkOutcomes outcomes_{list_};
+    RunProgress progress_;
+    std::vector<std::pair<long, std::string>> failed_;  // row and resolved address
     ctlStatusBar bar_;
     RvNetGet net_;
     ConsoleOverwriteView overwrite_;

@@ -58,7 +58,12 @@ const char kDownloadOptionsHelp[] =
     "  --set KEY=VALUE     set any settings key for this run (repeatable)\n"
     "  --save-settings     write the settings of this run back to the settings file\n"
     "  --dry-run           open each link for its head only and print the address, the\n"
-    "                      target and what would happen; nothing is written\n";
+    "                      target and what would happen; nothing is written\n"
+    "report:\n"
+    "  --summary           print each link's outcome at the end: done (the file and its\n"
+    "                      size), skipped or failed (why), or not reached\n"
+    "  --failed-list FILE  write the addresses that failed to FILE, one a line, ready for\n"
+    "                      \"ravlet-cli download FILE\"\n";
 
 namespace {
 
@@ -70,6 +75,8 @@ const char* const kValuedTries[] = {"--tries", "--cookies", "--save-cookies"};
 // Transfers side by side and their manners.
 const char* const kValuedParallel[] = {"-j", "--parallel", "--parallel-host", "--wait",
                                        "--limit-rate"};
+// The end-of-run report.
+const char* const kValuedReport[] = {"--failed-list"};
 
 // The option's name and value ("--dir X" or "--dir=X"); false when it takes no value.
 bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::string& name,
@@ -81,6 +88,7 @@ bool SplitValued(const std::vector<std::string>& args, std::size_t& i, std::stri
     for (const char* v : kValued) valued = valued || name == v;
     for (const char* v : kValuedTries) valued = valued || name == v;
     for (const char* v : kValuedParallel) valued = valued || name == v;
+    for (const char* v : kValuedReport) valued = valued || name == v;
     if (!valued) return false;
     if (eq != std::string::npos) {
         value = a.substr(eq + 1);
@@ -170,6 +178,9 @@ OptionResult Valued(const std::string& name, const std::string& v, DownloadOptio
         o.pad = v;
     } else if (name == "--settings") {
         o.settingsFile = v;
+    } else if (name == "--failed-list") {
+        if (v.empty()) return Bad(error, "the failed list's file name is empty");
+        o.failedList = v;
     } else if (name == "--set") {
         if (v.find('=') == std::string::npos) return Bad(error, "--set wants KEY=VALUE: " + v);
         o.sets.push_back(v);
@@ -190,6 +201,8 @@ OptionResult ReadDownloadOption(const std::vector<std::string>& args, std::size_
         return error.empty() ? Valued(name, value, o, error) : OptionResult::Bad;
     if (a == "--dry-run") {
         o.dryRun = true;
+    } else if (a == "--summary") {
+        o.summary = true;
     } else if (a == "--save-settings") {
         o.saveSettings = true;
     } else if (a == "--continue" || a == "--no-continue") {

@@ -22,6 +22,8 @@ struct DownloadOptions {
     std::string pad;          // --pad: a filter pad applied to the list before the run
     int scanModes = 0;        // get only; 0: the scan keys of the settings
     std::string saveCookies;  // --save-cookies: where the session's cookies are written
+    bool summary = false;     // --summary: each link's outcome at the end
+    std::string failedList;   // --failed-list: where the failed links go
 };
 
 // The help text of the shared options.

@@ -39,6 +39,10 @@ QColor Contrasting(QRgb under) {
     return luminance < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+QString Local(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 QImage RenderStatusBar(const ctlStatusBar& bar, QSize size, const QFont& font, QColor background,
@@ -49,27 +53,35 @@ QImage RenderStatusBar(const ctlStatusBar& bar, QSize size, const QFont& font, Q
     if (overall > 0) XorBar(image, overall, kDarkGrey);
     if (bar.Percent() > 0) XorBar(image, bar.Percent(), bar.Mode() == 1 ? kLightGrey : kInvert);
 
-    // The caption goes on top, stretch by stretch: over a bar in the colour that stands out
+    // The texts go on top, stretch by stretch: over a bar in the colour that stands out
     // from that bar, elsewhere in the foreground. Combining the text with the bars instead
-    // leaves grey on grey where only one bar lies.
-    const QString caption =
-        QString::fromLocal8Bit(bar.Caption().data(), static_cast<qsizetype>(bar.Caption().size()));
-    if (caption.isEmpty()) return image;
+    // leaves grey on grey where only one bar lies. The caption stops short of the detail.
+    const QString caption = Local(bar.Caption());
+    const QString detail = Local(bar.Detail());
+    if (caption.isEmpty() && detail.isEmpty()) return image;
     std::vector<int> cuts = {0, BarWidth(image, overall), BarWidth(image, bar.Percent()),
                              image.width()};
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
     const int barEnd = std::max(BarWidth(image, overall), BarWidth(image, bar.Percent()));
+    const QFontMetrics metrics(font);
+    const int detailLeft =
+        detail.isEmpty() ? image.width() : image.width() - metrics.horizontalAdvance(detail) - 4;
     QPainter painter(&image);
     painter.setFont(font);
-    const QPoint origin(2, QFontMetrics(font).ascent() + 1);
-    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-        const int left = cuts[i];
-        const int right = cuts[i + 1];
-        painter.setPen(left < barEnd ? Contrasting(image.pixel(left, 0)) : foreground);
-        painter.setClipRect(QRect(left, 0, right - left, image.height()));
-        painter.drawText(origin, caption);
-    }
+    const int baseline = metrics.ascent() + 1;
+    auto draw = [&](const QString& text, int x, int limit) {
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+            const int left = cuts[i];
+            const int right = std::min(cuts[i + 1], limit);
+            if (right <= left) continue;
+            painter.setPen(left < barEnd ? Contrasting(image.pixel(left, 0)) : foreground);
+            painter.setClipRect(QRect(left, 0, right - left, image.height()));
+            painter.drawText(QPoint(x, baseline), text);
+        }
+    };
+    if (!caption.isEmpty()) draw(caption, 2, detailLeft - 8);
+    if (!detail.isEmpty()) draw(detail, detailLeft, image.width());
     return image;
 }
 

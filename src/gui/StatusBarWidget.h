@@ -1,7 +1,8 @@
 #pragma once
 // Draws a ctlStatusBar: the overall bar (exclusive-or with dark grey, steps mode only), the
 // percent bar (exclusive-or with light grey in steps mode, inverted pixels in simple mode), and
-// the caption at the top left over them, in black or white over a bar, whichever stands out.
+// the caption at the top left and the detail (a run's overall progress) at the right over them,
+// in black or white over a bar, whichever stands out.
 #include <QColor>
 #include <QFont>
 #include <QImage>

@@ -17,6 +17,7 @@
 #include "app/Settings.h"
 #include "gui/FolderAutoComplete.h"
 #include "gui/LinkListView.h"
+#include "gui/OutcomeMenu.h"
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
 #include "gui/ScannerWindow.h"
@@ -198,6 +199,7 @@ void frmMainWindow::BuildMenus() {
     Item(listMenu_, "&Edit...", nullptr, [this] { main_.EntryEdit(); });
     Item(listMenu_, "Open in &Browser...", nullptr, [this] { main_.EntryOpenInBrowser(); });
     Command(listMenu_, "&Re-Use", Cmd_ReUse);
+    AddOutcomeCommands(listMenu_, main_);
     listMenu_->addSeparator();
     Item(listMenu_, "Clear, Paste, Filter && Copy (Symbiont)", nullptr,
          [this] { main_.Symbiont(); });

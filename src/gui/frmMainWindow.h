@@ -52,6 +52,10 @@ class frmMainWindow : public QMainWindow, public MainView {
     void ShowFiler() override;
     bool CloseToolWindows() override;
     void ShowPreferences(int page) override;
+    void Title(const std::string& title) override {
+        setWindowTitle(QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())));
+    }
+    bool Active() const override { return isActiveWindow(); }
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }

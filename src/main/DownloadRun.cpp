@@ -224,7 +224,9 @@ void DownloadRun::doSuck() {
     UseCookies(net, s.netCookies, s.netCookiesSave);
     net.NetInit(s.user_agent, s.netProxyUse, s.netProxy);
     ProgressListener progress(net, host_, [this, &net] {
-        if (OnLinkProgress) OnLinkProgress(progressRow_, net.ReadBytes(), net.UrlContentLength());
+        if (OnLinkProgress)
+            OnLinkProgress(progressRow_, net.ReadBytes(),
+                           net.UrlContentLength() >= 1 ? net.UrlContentLength() : -1);
     });
 
     LinkList& list = host_.Links();

@@ -70,8 +70,8 @@ class DownloadRun {
     std::function<void(const LinkOutcome&)> OnLinkDone;
     // The clock (milliseconds) the wait before a retry is measured by.
     std::function<std::int64_t()> RetryClock;
-    // Hears how far a link's body has come (total 0 when unknown); now and then, not for
-    // every byte.
+    // Hears how far a link's body has come: row from 1 as in LinkOutcome, the bytes received
+    // and the announced length (-1 when unknown); now and then, not for every byte.
     std::function<void(long row, std::int64_t bytes, std::int64_t total)> OnLinkProgress;
 
   private:

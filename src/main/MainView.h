@@ -49,6 +49,10 @@ class MainView {
     virtual void Terminate() {}
     // The "&File" menu as a pop-up at the pointer (the notification-area icon's right button).
     virtual void PopupFileMenu() {}
+    // The window's title ("37% ravlet" during a run).
+    virtual void Title(const std::string& title) { (void)title; }
+    // Whether the user works in this window right now.
+    virtual bool Active() const { return true; }
 };
 
 }  // namespace ravlet

@@ -354,7 +354,8 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
         }
         slot.bytes += static_cast<std::int64_t>(size);
         if (run_.OnLinkProgress)
-            run_.OnLinkProgress(slot.outcome.row, slot.bytes, slot.head.length);
+            run_.OnLinkProgress(slot.outcome.row, slot.bytes,
+                                slot.head.length > 0 ? slot.head.length : -1);
     }
 }
 

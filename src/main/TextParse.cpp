@@ -36,6 +36,8 @@ class MainParseTarget : public PageParseTarget {
 }  // namespace
 
 void frmMain::ParsePage(std::string page, bool append) {
+    // A new list begins without outcomes, also for the links it shares with the old one.
+    if (!append) ownDownload_.Outcomes().Clear();
     MainParseTarget target(*this, TextHtml);
     ravlet::ParsePage(target, std::move(page), append);
     Notify(View_Texts | View_List);

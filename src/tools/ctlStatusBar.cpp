@@ -11,6 +11,12 @@ void ctlStatusBar::Caption(const std::string& text) {
     Redraw();
 }
 
+void ctlStatusBar::Detail(const std::string& text) {
+    if (text == detail_) return;
+    detail_ = text;
+    Redraw();
+}
+
 void ctlStatusBar::Mode(int mode) {
     // The absolute value; widened first so the most negative int does not overflow.
     const long long magnitude = std::llabs(static_cast<long long>(mode));

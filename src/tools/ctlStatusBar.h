@@ -22,6 +22,10 @@ class ctlStatusBar {
     int Steps() const { return steps_; }
     void Steps(int steps);
 
+    // A second text, drawn at the right end: the overall progress of a run.
+    const std::string& Detail() const { return detail_; }
+    void Detail(const std::string& text);
+
     // The overall bar in percent (steps mode), rounded half to even.
     int OverallPercent() const;
     long RedrawCount() const { return redraws_; }
@@ -30,6 +34,7 @@ class ctlStatusBar {
   private:
     void Redraw();
     std::string caption_;
+    std::string detail_;
     int mode_ = 0;
     int percent_ = 0;
     int steps_ = 0;

@@ -364,3 +364,46 @@ TEST_F(CliDownload, LinksOfACompressedPage) {
 
 }  // namespace
 }  // namespace ravlet
+
+namespace ravlet {
+namespace {
+
+class CliReport : public CliDownload {};
+
+TEST_F(CliReport, SummaryAndFailedListOfARunFeedTheNextRun) {
+    const std::string failed = home.File("failed.txt");
+    auto r = Cli("get --links --types application/ --summary --failed-list '" + failed + "' " +
+                 server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 1) << r.err;
+    const std::string summary =
+        "download finished. 1 error(s)\n"
+        "Summary: 1 done, 1 skipped, 1 failed, 0 not reached\n"
+        "a.zip: done -> " + Dir() + "/a.zip (9 B)\n"
+        "sub/b.txt: skipping: is not application/, is: text/plain\n"
+        "gone.zip: Error: Http Code not OK (200):404\n";
+    ASSERT_GE(r.out.size(), summary.size());
+    EXPECT_EQ(r.out.substr(r.out.size() - summary.size()), summary) << r.out;
+    EXPECT_EQ(home.Read("failed.txt"), server.Url("/site/gone.zip") + "\n");
+
+    server.Route("/site/gone.zip", Body("back", "application/zip"));
+    r = Cli("download --summary --failed-list '" + failed + "' '" + failed + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Summary: 1 done, 0 skipped, 0 failed, 0 not reached\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(home.Read("out/gone.zip"), "back");
+    EXPECT_EQ(home.Read("failed.txt"), "") << "nothing failed this time";
+}
+
+TEST_F(CliReport, AFailedListThatCannotBeWrittenIsAnError) {
+    fs::create_directories(home.File("taken"));
+    const auto r = Cli("get --links --failed-list '" + home.File("taken") + "' " +
+                       server.Url("/site/index.html"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot write the failed list " + home.File("taken")), std::string::npos)
+        << r.err;
+    EXPECT_TRUE(fs::is_directory(home.File("taken"))) << "the folder stays as it was";
+}
+
+}  // namespace
+}  // namespace ravlet

@@ -1,5 +1,6 @@
 #include "support/ManualClock.h"
 
+#include "platform/Clock.h"
 #include "platform/Timer.h"
 
 namespace ravlet::test {
@@ -33,10 +34,12 @@ ManualClock::ManualClock() {
         timers_.push_back(entry);
         return std::make_unique<ManualTimer>(entry, now_);
     });
+    SetClock([this] { return static_cast<long long>(now_); });
 }
 
 ManualClock::~ManualClock() {
     SetTimerFactory(nullptr);
+    SetClock(nullptr);
 }
 
 void ManualClock::Advance(long ms) {

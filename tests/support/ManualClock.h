@@ -1,6 +1,6 @@
 #pragma once
-// A clock for the windows' timers: while it lives, every timer made is driven by Advance,
-// so tests step through time without waiting.
+// A clock for the windows' timers and the tasks' elapsed times: while it lives, every timer
+// made is driven by Advance and NowMs reads Now, so tests step through time without waiting.
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,7 +9,7 @@ namespace ravlet::test {
 
 class ManualClock {
   public:
-    ManualClock();   // installs itself as the timer factory
+    ManualClock();   // installs itself as the timer factory and the clock
     ~ManualClock();  // restores timers that never fire
 
     // Moves the clock on by ms, firing every running timer each time one of its intervals

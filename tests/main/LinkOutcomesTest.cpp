@@ -1,0 +1,238 @@
+#include "main/LinkOutcomes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "app/Settings.h"
+#include "main/MainDownloads.h"
+#include "main/RunProgress.h"
+#include "platform/DesktopNotify.h"
+#include "support/MainFixture.h"
+#include "support/RowName.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+
+namespace {
+
+// Each row as "text=status", in list order ("text=" for a row without an outcome).
+std::vector<std::string> Shown(frmMain& main) {
+    std::vector<std::string> rows;
+    const LinkList& list = main.ListLinks();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const RowOutcome* o = main.Downloads().Outcomes().Of(i);
+        rows.push_back(list.At(i) + "=" + (o ? StatusText(*o) : ""));
+    }
+    return rows;
+}
+
+RowOutcome Outcome(RowState state, const std::string& reason = "") {
+    RowOutcome o;
+    o.state = state;
+    o.reason = reason;
+    return o;
+}
+
+struct ListCase {
+    const char* what;
+    std::function<void(frmMain&)> edit;
+    std::vector<std::string> shown;
+};
+
+class OutcomesFollowTheRows : public testing::TestWithParam<ListCase> {};
+
+}  // namespace
+
+TEST_P(OutcomesFollowTheRows, Case) {
+    test::MainFixture f;
+    f.main->State(State_ListReady);
+    f.Rows({"c.bin", "a.bin", "b.bin"}, {1});
+    LinkOutcomes& outcomes = f.main->Downloads().Outcomes();
+    outcomes.Set(0, Outcome(RowState::Done));
+    outcomes.Set(1, Outcome(RowState::Failed, "Error: Http Code not OK (200):404 - Url: x/a.bin"));
+    GetParam().edit(*f.main);
+    EXPECT_EQ(Shown(*f.main), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LinkOutcomes, OutcomesFollowTheRows,
+    testing::Values(ListCase{"untouched",
+                             [](frmMain&) {},
+                             {"c.bin=done", "a.bin=Error: Http Code not OK (200):404", "b.bin="}},
+                    ListCase{"sort carries them",
+                             [](frmMain& m) { m.RvCommand(Cmd_Sort); },
+                             {"a.bin=Error: Http Code not OK (200):404", "b.bin=", "c.bin=done"}},
+                    ListCase{"a dragged row carries its own",
+                             [](frmMain& m) {
+                                 m.ListLinks_MouseDown(0);
+                                 m.ListLinks_MouseMove(2);
+                                 m.ListLinks_MouseUp();
+                             },
+                             {"a.bin=Error: Http Code not OK (200):404", "b.bin=", "c.bin=done"}},
+                    ListCase{"delete takes it away",
+                             [](frmMain& m) { m.RvCommand(Cmd_DeleteSelected); },
+                             {"c.bin=done", "b.bin="}},
+                    ListCase{"an edited row starts fresh",
+                             [](frmMain& m) { m.ListLinks().Set(0, "c2.bin"); },
+                             {"c2.bin=", "a.bin=Error: Http Code not OK (200):404", "b.bin="}},
+                    ListCase{
+                        "a new get clears them",
+                        [](frmMain& m) { m.doTextParse("<a href=c.bin>c</a><a href=a.bin>a</a>"); },
+                        {"c.bin=", "a.bin="}},
+                    ListCase{"a deleted row put back has its outcome again",
+                             [](frmMain& m) {
+                                 m.RvCommand(Cmd_Clear);
+                                 m.ListLinks().Assign({"a.bin"});
+                             },
+                             {"a.bin=Error: Http Code not OK (200):404"}}),
+    test::RowName());
+
+namespace {
+
+// The main window with its own download run against a loopback server: one link of each
+// outcome. The view records the titles; each title moves the clock on by stepMs.
+struct RunWindow : MainView {
+    explicit RunWindow(long stepMs = 0) : stepMs(stepMs) {
+        f.main->SetDownload(nullptr);
+        f.main->SetView(this);
+        std::filesystem::create_directories(f.home.File("dl"));
+        AppSettings().savedir = f.home.File("dl") + "/";
+        AppSettings().filenaming = 1;
+        AppSettings().netdownloadignoretext = true;
+        f.main->ShowMainWindow();
+        server.Route("/a.bin", [this](const test::TestRequest&) {
+            ++requests["a"];
+            return test::Typed("0123456789", "application/octet-stream");
+        });
+        server.Route("/page.html", test::Page("<p>"));
+        server.Route("/b.bin", [this](const test::TestRequest&) {
+            ++requests["b"];
+            test::TestResponse r;
+            if (bMissing) {
+                r.status = 404;
+                r.reason = "Not Found";
+            } else {
+                r = test::Typed("late", "application/octet-stream");
+            }
+            return r;
+        });
+        f.Rows({server.Url("/a.bin"), server.Url("/page.html"), server.Url("/b.bin")});
+        SetDesktopNotifier([this](const std::string& title, const std::string& text) {
+            notes.push_back(title + ": " + text);
+            return true;
+        });
+    }
+    ~RunWindow() override {
+        SetDesktopNotifier(nullptr);
+        f.main->SetView(nullptr);
+    }
+    void Title(const std::string& title) override {
+        titles.push_back(title);
+        f.clock.Advance(stepMs);
+    }
+    bool Active() const override { return active; }
+    std::vector<std::string> Column(std::string (*text)(const RowOutcome&)) {
+        std::vector<std::string> cells;
+        for (std::size_t i = 0; i < f.main->ListLinks().Count(); ++i) {
+            const RowOutcome* o = f.main->Downloads().Outcomes().Of(i);
+            cells.push_back(o ? text(*o) : "-");
+        }
+        return cells;
+    }
+
+    test::MainFixture f;
+    test::TestHttpServer server;
+    long stepMs;
+    bool active = false;
+    bool bMissing = true;
+    std::map<std::string, int> requests;
+    std::vector<std::string> titles, notes;
+};
+
+std::string Target(const RowOutcome& o) {
+    return std::filesystem::path(o.target).filename().string();
+}
+
+}  // namespace
+
+TEST(LinkOutcomes, TheRunDecidesEachRowsOutcome) {
+    RunWindow r;
+    std::vector<RowState> seen;
+    r.f.main->Downloads().Outcomes().OnChanged = [&](long row) {
+        const RowOutcome* o = r.f.main->Downloads().Outcomes().Of(row < 0 ? 0 : row);
+        if (row == 0 && o) seen.push_back(o->state);
+    };
+    r.f.main->Download().DownloadButton(0);
+    EXPECT_EQ(r.Column(StatusText),
+              (std::vector<std::string>{"done", "skipping: is text/html",
+                                        "Error: Http Code not OK (200):404"}));
+    EXPECT_EQ(r.Column(SizeText), (std::vector<std::string>{"10 B", "", ""}));
+    EXPECT_EQ(r.Column(Target), (std::vector<std::string>{"a.bin", "page.html", "b.bin"}));
+    EXPECT_EQ(seen.front(), RowState::Downloading) << "the first report is the body's start";
+    EXPECT_EQ(seen.back(), RowState::Done);
+    EXPECT_EQ(r.titles, (std::vector<std::string>{"0% ravlet", "33% ravlet", "66% ravlet",
+                                                  "100% ravlet", "ravlet"}));
+    EXPECT_TRUE(r.notes.empty()) << "a short run ends without a notification";
+}
+
+TEST(LinkOutcomes, RetryFailedRunsOnlyTheFailedRows) {
+    RunWindow r;
+    r.f.main->Download().DownloadButton(0);
+    r.f.main->Downloads().SelectFailed();
+    EXPECT_EQ(r.f.main->ListLinks().SelectedCount(), 1u);
+    EXPECT_TRUE(r.f.main->ListLinks().Selected(2));
+
+    r.bMissing = false;
+    r.f.main->Downloads().RetryFailed();
+    EXPECT_EQ(r.requests["a"], 1) << "a done row is not fetched again";
+    EXPECT_EQ(r.requests["b"], 2);
+    EXPECT_EQ(r.Column(StatusText),
+              (std::vector<std::string>{"done", "skipping: is text/html", "done"}));
+    EXPECT_EQ(r.f.home.Read("dl/b.bin"), "late");
+    EXPECT_EQ(r.f.main->ListLinks().Current(), 2) << "the list follows the retried row";
+
+    r.f.main->Downloads().RetryFailed();
+    EXPECT_EQ(r.requests["b"], 2) << "nothing failed, nothing runs";
+    EXPECT_EQ(r.f.main->StatusBar.Caption(), "No failed links to retry.");
+}
+
+struct NotifyCase {
+    const char* what;
+    long stepMs;
+    bool active;
+    std::vector<std::string> notes;
+};
+
+class EndOfALongRun : public testing::TestWithParam<NotifyCase> {};
+
+TEST_P(EndOfALongRun, Case) {
+    RunWindow r(GetParam().stepMs);
+    r.active = GetParam().active;
+    r.f.main->Download().DownloadButton(0);
+    EXPECT_EQ(r.notes, GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(LinkOutcomes, EndOfALongRun,
+                         testing::Values(NotifyCase{"long run, window elsewhere",
+                                                    3000,
+                                                    false,
+                                                    {"ravlet: download finished. 1 error(s)"}},
+                                         NotifyCase{"long run, window active", 3000, true, {}},
+                                         NotifyCase{"under ten seconds", 1500, false, {}}),
+                         test::RowName());
+
+TEST(RunProgress, FilesBytesSpeedAndTimeLeft) {
+    RunProgress p;
+    p.Start(4, 1000);
+    p.Finished(1, 1024);
+    p.Transfer(2, 512, 2048);
+    EXPECT_EQ(p.Percent(), 31);
+    EXPECT_EQ(p.Text(3000), "1 of 4 files, 1.5 KB of 2.0 KB, 768 B/s, 0:05 left");
+    EXPECT_EQ(ProgressTitle(p.Percent(), "ravlet"), "31% ravlet");
+    EXPECT_EQ(p.Text(1500), "1 of 4 files, 1.5 KB of 2.0 KB") << "no speed before a second";
+}
+
+}  // namespace ravlet
