@@ -91,6 +91,13 @@ struct Settings {
     std::string netCookies;      // a cookies.txt read for every request; empty: none
     std::string netCookiesSave;  // not a key: where the command line saves the cookies
 
+    // Keys of our own: where the windows were when ravlet closed last.
+    std::string MainWindowPlace;  // "left,top,width,height" of the normal window; "" never
+    bool MainWindowMaximized = false;
+    bool LogDocked = true;
+    int LogPaneHeight = 0;     // pixels; 0 leaves it to the layout
+    std::string RefinerPlace;  // "left,top"; "" never
+
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini
     std::string historyFile;     // <program folder>/ravlet.hst

@@ -147,6 +147,13 @@ std::vector<KeyRow> BuildRows() {
         Bool("netResume", &S::netResume),
         Lenient("netRetries", &S::netRetries),
         Text("netCookies", &S::netCookies),
+        Line(""),
+        Line("// window places"),
+        Text("MainWindowPlace", &S::MainWindowPlace),
+        Bool("MainWindowMaximized", &S::MainWindowMaximized),
+        Bool("LogDocked", &S::LogDocked),
+        Strict("LogPaneHeight", &S::LogPaneHeight),
+        Text("RefinerPlace", &S::RefinerPlace),
     };
 }
 

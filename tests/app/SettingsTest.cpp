@@ -132,6 +132,13 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "netResume=1",
         "netRetries=2",
         "netCookies=",
+        "",
+        "// window places",
+        "MainWindowPlace=",
+        "MainWindowMaximized=0",
+        "LogDocked=1",
+        "LogPaneHeight=0",
+        "RefinerPlace=",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));
     for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)
