@@ -87,23 +87,28 @@ TEST(MainWindowPlace, APlaceOffEveryScreenOrGarbageLeavesTheWindowOnScreen) {
 
 namespace {
 
+// Lists are written "a|b".
 struct DropRow {
     const char* what;
-    std::function<void(QMimeData&, const test::TempHome&)> fill;
-    Rows rows;           // the list after the drop, from the rows "old.html"
-    std::string url;     // the address box after it
-    std::string status;  // the start of the status text after it
-    Rows afterCtrlZ;     // the list after Ctrl+Z in the list
+    const char* urls;  // addresses; a name without ":" is a file of the home
+    const char* text;
+    const char* rows;        // the list after the drop, from the rows "old.html"
+    const char* url;         // the address box after it
+    const char* status;      // the start of the status text after it
+    const char* afterCtrlZ;  // the list after Ctrl+Z in the list
 };
 
-class Drop : public ::testing::TestWithParam<DropRow> {};
-
-QList<QUrl> Files(const test::TempHome& home, std::initializer_list<const char*> names) {
-    QList<QUrl> urls;
-    for (const char* name : names)
-        urls << QUrl::fromLocalFile(QString::fromStdString(home.File(name)));
-    return urls;
+Rows Split(const std::string& text) {
+    Rows parts;
+    for (std::size_t b = 0; b < text.size();) {
+        const std::size_t e = std::min(text.find('|', b), text.size());
+        parts.push_back(text.substr(b, e - b));
+        b = e + 1;
+    }
+    return parts;
 }
+
+class Drop : public ::testing::TestWithParam<DropRow> {};
 
 }  // namespace
 
@@ -117,62 +122,46 @@ TEST_P(Drop, TakesWhatWasDroppedAsItsCommandDoes) {
     w.f.Rows({"old.html"});
     w.f.main->State(State_ListReady);
     QMimeData mime;
-    GetParam().fill(mime, w.f.home);
+    QList<QUrl> urls;
+    for (const std::string& u : Split(GetParam().urls))
+        urls << (u.find(':') == std::string::npos
+                     ? QUrl::fromLocalFile(QString::fromStdString(w.f.home.File(u)))
+                     : QUrl(QString::fromStdString(u)));
+    if (!urls.isEmpty()) mime.setUrls(urls);
+    if (*GetParam().text) mime.setText(QString::fromLatin1(GetParam().text));
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.view.get(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.view.get(), &drop);
-    EXPECT_EQ(w.f.Rows(), GetParam().rows);
+    EXPECT_EQ(w.f.Rows(), Split(GetParam().rows));
     EXPECT_EQ(w.view->txtUrl()->currentText().toStdString(), GetParam().url);
     EXPECT_EQ(w.f.main->StatusBar.Caption().rfind(GetParam().status, 0), 0u)
         << w.f.main->StatusBar.Caption();
-    EXPECT_EQ(w.view->ListLinks()->model()->rowCount(), static_cast<int>(GetParam().rows.size()));
+    EXPECT_EQ(w.view->ListLinks()->model()->rowCount(), static_cast<int>(w.f.Rows().size()));
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
     QApplication::sendEvent(w.view->ListLinks(), &key);
-    EXPECT_EQ(w.f.Rows(), GetParam().afterCtrlZ);
+    EXPECT_EQ(w.f.Rows(), Split(GetParam().afterCtrlZ));
 }
 
+// The address box has the focus after one address: there Ctrl+Z edits its text. A drop that
+// changes nothing is no step: Ctrl+Z takes back the fill before it.
 INSTANTIATE_TEST_SUITE_P(
     Kinds, Drop,
-    ::testing::Values(
-        DropRow{"one address waits in the address box",
-                [](QMimeData& m, const test::TempHome&) {
-                    m.setUrls({QUrl("http://example.test/page.html")});
-                },
-                {"old.html"},
-                "http://example.test/page.html",
-                "",
-                // the address box has the focus: Ctrl+Z edits its text
-                {"old.html"}},
-        DropRow{"several addresses are pasted",
-                [](QMimeData& m, const test::TempHome&) {
-                    m.setText("http://a.test/1\r\nold.html\r\nhttp://a.test/2\r\n");
-                },
-                {"old.html", "http://a.test/1", "http://a.test/2"},
-                "before",
-                "Ready (3 Links)",
-                {"old.html"}},
-        DropRow{"an HTML file is imported",
-                [](QMimeData& m, const test::TempHome& h) { m.setUrls(Files(h, {"page.html"})); },
-                {"from-html.html"},
-                "before",
-                "Ready (1 Links)",
-                {"old.html"}},
-        DropRow{"a list file is appended",
-                [](QMimeData& m, const test::TempHome& h) { m.setUrls(Files(h, {"links.txt"})); },
-                {"old.html", "one.html", "two.html"},
-                "before",
-                "Ready (3 Links)",
-                {"old.html"}},
-        DropRow{"a folder and a binary file are named in the status",
-                [](QMimeData& m, const test::TempHome& h) {
-                    m.setUrls(Files(h, {"folder", "data.bin"}));
-                },
-                {"old.html"},
-                "before",
-                "Drop: ",
-                {}}),  // no step: Ctrl+Z takes back the fill before it
+    ::testing::Values(DropRow{"one address waits in the address box",
+                              "http://example.test/page.html", "", "old.html",
+                              "http://example.test/page.html", "", "old.html"},
+                      DropRow{"several addresses are pasted", "",
+                              "http://a.test/1\r\nold.html\r\nhttp://a.test/2\r\n",
+                              "old.html|http://a.test/1|http://a.test/2", "before",
+                              "Ready (3 Links)", "old.html"},
+                      DropRow{"an HTML file is imported", "page.html", "", "from-html.html",
+                              "before", "Ready (1 Links)", "old.html"},
+                      DropRow{"a list file is appended", "links.txt", "",
+                              "old.html|one.html|two.html", "before", "Ready (3 Links)",
+                              "old.html"},
+                      DropRow{"a folder and a binary file are named in the status",
+                              "folder|data.bin", "", "old.html", "before", "Drop: ", ""}),
     test::RowName());
 
 }  // namespace ravlet::gui

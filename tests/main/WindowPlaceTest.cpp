@@ -1,46 +1,12 @@
-// The places of the windows as the settings file keeps them: what is read, what is ignored,
-// where a window goes when its place is on no screen, and where the log lives.
+// Where a window goes when its kept place is on no screen (the rest: gui/MainWindowKeptTest).
 #include "main/WindowPlace.h"
 
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "support/MainFixture.h"
 #include "support/RowName.h"
 
 namespace ravlet {
 namespace {
-
-struct RectRow {
-    const char* what;
-    std::string text;
-    bool read;
-    WindowRect rect;
-};
-
-class WindowRectText : public ::testing::TestWithParam<RectRow> {};
-
-TEST_P(WindowRectText, IsReadOrIgnored) {
-    WindowRect r{1, 2, 300, 400};
-    EXPECT_EQ(ParseWindowRect(GetParam().text, r), GetParam().read);
-    const WindowRect unchanged{1, 2, 300, 400};
-    EXPECT_EQ(r, GetParam().read ? GetParam().rect : unchanged);
-    if (GetParam().read) {
-        EXPECT_EQ(FormatWindowRect(r), GetParam().text);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, WindowRectText,
-    ::testing::Values(
-        RectRow{"a place", "40,30,700,500", true, {40, 30, 700, 500}},
-        RectRow{"left of the first screen", "-1200,-20,800,600", true, {-1200, -20, 800, 600}},
-        RectRow{"too small", "0,0,99,500", false, {}},
-        RectRow{"three numbers", "0,0,700", false, {}},
-        RectRow{"five numbers", "0,0,700,500,1", false, {}},
-        RectRow{"letters", "a,b,c,d", false, {}}, RectRow{"blank", "", false, {}},
-        RectRow{"a damaged coordinate", "999999999,0,700,500", false, {}}),
-    test::RowName());
 
 struct PlaceRow {
     const char* what;
@@ -66,15 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceRow{"its title bar above every screen", {100, -300, 800, 600}, {560, 220, 800, 600}},
         PlaceRow{"larger than the first screen", {5000, 5000, 2500, 1400}, {0, 0, 1920, 1040}}),
     test::RowName());
-
-TEST(LogPlace, TheLogLivesWhereItWasLeft) {
-    test::MainFixture f;
-    AppSettings().LogDocked = false;
-    EXPECT_FALSE(f.main->Log().Docked());
-    EXPECT_TRUE(f.main->Log().WindowVisible());
-    f.main->Log().Docked(true);
-    EXPECT_TRUE(AppSettings().LogDocked);
-}
 
 }  // namespace
 }  // namespace ravlet
