@@ -97,6 +97,13 @@ struct Settings {
     int netWait = 0;                 // milliseconds between two requests to one host
     std::string netLimitRate = "0";  // bytes per second of the whole run ("500k"); 0: none
 
+    // Keys of our own: where the windows were when ravlet closed last.
+    std::string MainWindowPlace;  // "left,top,width,height" of the normal window; "" never
+    bool MainWindowMaximized = false;
+    bool LogDocked = true;
+    int LogPaneHeight = 0;     // pixels; 0 leaves it to the layout
+    std::string RefinerPlace;  // "left,top"; "" never
+
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini
     std::string historyFile;     // <program folder>/ravlet.hst

@@ -153,6 +153,13 @@ std::vector<KeyRow> BuildRows() {
         Strict("netParallelHost", &S::netParallelHost),
         Strict("netWait", &S::netWait),
         Text("netLimitRate", &S::netLimitRate),
+        Line(""),
+        Line("// window places"),
+        Text("MainWindowPlace", &S::MainWindowPlace),
+        Bool("MainWindowMaximized", &S::MainWindowMaximized),
+        Bool("LogDocked", &S::LogDocked),
+        Strict("LogPaneHeight", &S::LogPaneHeight),
+        Text("RefinerPlace", &S::RefinerPlace),
     };
 }
 

@@ -284,7 +284,7 @@ void LinkListView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void LinkListView::paintEvent(QPaintEvent* event) {
-    QListView::paintEvent(event);
+    QTreeView::paintEvent(event);
     if (model_.rowCount() != 0) return;
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include "gui/QtText.h"
 #include "gui/ScannerWindow.h"
 #include "gui/StatusBarWidget.h"
+#include "gui/WindowPlaces.h"
 #include "gui/frmExportHtmlDialog.h"
 #include "gui/frmFilerWindow.h"
 #include "gui/frmInfoWindow.h"
@@ -96,6 +98,10 @@ frmMainWindow::frmMainWindow(frmMain& main) : main_(main) {
     splitter_->setStretchFactor(1, 1);
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        if (logPane_->isVisible()) AppSettings().LogPaneHeight = logPane_->height();
+    });
+    setAcceptDrops(true);
     logView_ = std::make_unique<frmLogView>(main_, logPane_);
 
     status_ = new StatusBarWidget(main_.StatusBar);
@@ -168,6 +174,14 @@ void frmMainWindow::BuildMenus() {
     Item(fileMenu_, "E&xit", nullptr, [this] { close(); });
 
     QMenu* edit = add("&Edit");
+    QAction* undo = Item(edit, "&Undo", "Ctrl+Z", [this] { main_.Undo(); });
+    QAction* redo = Item(edit, "&Redo", "Ctrl+Y", [this] { main_.Redo(); });
+    connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+        const bool free = CommandAllowed(Act_Undo, main_.State());
+        undo->setEnabled(free && main_.UndoHistory().CanUndo());
+        redo->setEnabled(free && main_.UndoHistory().CanRedo());
+    });
+    edit->addSeparator();
     Command(edit, "Cu&t", Cmd_CutSelected, "Ctrl+X");
     Command(edit, "&Copy", Cmd_CopySelected, "Ctrl+C");
     Command(edit, "&Paste", Cmd_Paste, "Ctrl+V");
@@ -467,6 +481,14 @@ void frmMainWindow::BuildToolbars() {
 }
 
 void frmMainWindow::Show() {
+    if (!placed_) {
+        placed_ = true;
+        if (RestoreMainPlace(*this)) {
+            showMaximized();
+            Update(View_All);
+            return;
+        }
+    }
     show();
     Update(View_All);
 }
@@ -567,6 +589,12 @@ bool frmMainWindow::CloseToolWindows() {
 
 void frmMainWindow::SyncLayout() {
     logView_->Sync();
+    const int logHeight = AppSettings().LogPaneHeight;
+    if (!logHeightSet_ && !logPane_->isHidden() && logHeight > 0) {
+        logHeightSet_ = true;
+        const int total = std::max(splitter_->height(), height());
+        splitter_->setSizes({std::max(1, total - logHeight), logHeight});
+    }
     folderBar_->setVisible(main_.FolderBarVisible());
     if (folderBarAction_) folderBarAction_->setChecked(main_.FolderBarVisible());
     if (main_.TrayMode()) {
@@ -658,6 +686,8 @@ bool frmMainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMainWindow::closeEvent(QCloseEvent* event) {
+    // Before the logic's close writes the settings file.
+    if (logPane_->isVisible()) AppSettings().LogPaneHeight = logPane_->height();
     if (!closing_ && !main_.Closed() && !main_.Form_QueryUnload(false)) {
         event->ignore();
         return;
@@ -672,10 +702,31 @@ void frmMainWindow::closeEvent(QCloseEvent* event) {
 void frmMainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) main_.Form_Deactivate();
+    if (event->type() == QEvent::WindowStateChange && placed_) StoreMainPlace(*this);
     // Without a notification area the window stays minimised where the desktop put it.
     if (event->type() == QEvent::WindowStateChange && isMinimized() &&
         QSystemTrayIcon::isSystemTrayAvailable() && !main_.TrayMode())
         main_.Form_Minimized();
+}
+
+void frmMainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (placed_) StoreMainPlace(*this);
+}
+
+void frmMainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (placed_) StoreMainPlace(*this);
+}
+
+void frmMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DropWanted(*event->mimeData()) && CommandAllowed(Act_Drop, main_.State()))
+        event->acceptProposedAction();
+}
+
+void frmMainWindow::dropEvent(QDropEvent* event) {
+    main_.DropOnWindow(DropDataOf(*event->mimeData()));
+    event->acceptProposedAction();
 }
 
 }  // namespace ravlet::gui

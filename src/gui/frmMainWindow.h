@@ -79,6 +79,10 @@ class frmMainWindow : public QMainWindow, public MainView {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildMenus();
@@ -132,6 +136,8 @@ class frmMainWindow : public QMainWindow, public MainView {
     MainOptionsHost optionsHost_{main_};
     bool syncing_ = false;
     bool closing_ = false;
+    bool placed_ = false;        // the saved place was applied
+    bool logHeightSet_ = false;  // the saved height of the log pane was applied
 };
 
 }  // namespace ravlet::gui

@@ -9,6 +9,7 @@
 
 #include "gui/FilterGenWidget.h"
 #include "gui/QtText.h"
+#include "gui/WindowPlaces.h"
 
 namespace ravlet::gui {
 
@@ -64,6 +65,7 @@ frmRefineNew::frmRefineNew(RefinerHost& host, QWidget* owner)
     logic_.Form_Load();
     const int height = logic_.Height() / kUnitsPerPixel;
     resize(logic_.Width() / kUnitsPerPixel, height > 0 ? height : sizeHint().height());
+    RestoreRefinerPlace(*this);
 }
 
 frmRefineNew::~frmRefineNew() {
@@ -98,6 +100,7 @@ void frmRefineNew::FilterRemoving(FilterGen& filter) {
 }
 
 void frmRefineNew::Unload() {
+    StoreRefinerPlace(*this);
     logic_.Form_Unload(width() * kUnitsPerPixel, height() * kUnitsPerPixel);
     unloaded_ = true;
 }

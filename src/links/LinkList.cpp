@@ -17,6 +17,7 @@ void LinkList::Tally(const std::string& text, bool add) {
 }
 
 void LinkList::Add(const std::string& text) {
+    if (journal_) journal_->Appending();
     items_.push_back(text);
     selected_.push_back(0);
     Tally(text, true);
@@ -25,6 +26,7 @@ void LinkList::Add(const std::string& text) {
 
 void LinkList::Insert(std::size_t index, const std::string& text) {
     index = std::min(index, items_.size());
+    if (journal_) journal_->Inserting(index);
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), text);
     selected_.insert(selected_.begin() + static_cast<std::ptrdiff_t>(index), 0);
     Tally(text, true);
@@ -34,6 +36,7 @@ void LinkList::Insert(std::size_t index, const std::string& text) {
 
 void LinkList::Set(std::size_t index, const std::string& text) {
     if (index >= items_.size()) return;
+    if (journal_) journal_->Setting(index, items_[index], text);
     Tally(items_[index], false);
     items_[index] = text;
     Tally(text, true);
@@ -43,6 +46,7 @@ void LinkList::Set(std::size_t index, const std::string& text) {
 void LinkList::Remove(std::size_t index) {
     // A row that is no longer there is skipped.
     if (index >= items_.size()) return;
+    if (journal_) journal_->Removing(index, items_[index]);
     Tally(items_[index], false);
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
     selected_.erase(selected_.begin() + static_cast<std::ptrdiff_t>(index));
@@ -54,6 +58,10 @@ void LinkList::Remove(std::size_t index) {
 }
 
 void LinkList::Clear() {
+    if (journal_ && !items_.empty()) {
+        const std::vector<std::string> none;
+        journal_->Replacing(items_, none);
+    }
     items_.clear();
     selected_.clear();
     folded_.clear();
@@ -63,6 +71,7 @@ void LinkList::Clear() {
 }
 
 void LinkList::Assign(std::vector<std::string> items) {
+    if (journal_) journal_->Replacing(items_, items);
     items_ = std::move(items);
     selected_.assign(items_.size(), 0);
     current_ = -1;

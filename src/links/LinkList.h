@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "links/FoldKey.h"
+#include "links/LinkListJournal.h"
 
 namespace ravlet {
 
@@ -41,6 +42,9 @@ class LinkList {
     // Raised after the content changed (views repaint, the status counts).
     long Version() const { return version_; }
 
+    // Told of every change of the rows before it is made; nullptr for none. Not owned.
+    void Journal(LinkListJournal* journal) { journal_ = journal; }
+
   private:
     void Reindex() const;
     void Tally(const std::string& text, bool add);
@@ -54,6 +58,7 @@ class LinkList {
     mutable bool indexed_ = true;
     long current_ = -1;
     long version_ = 0;
+    LinkListJournal* journal_ = nullptr;
 };
 
 // The one insertion rule for single links: trim blanks, drop empty texts and case-insensitive

@@ -40,6 +40,7 @@ void frmMain::EntryEdit() {
     if (!Ui().InputBox("Modify Entry or Press Cancel to Reset.", "Edit Entry", answer)) return;
     if (answer.empty()) return;
     // Edits skip the duplicate check: the user said what the row is to hold.
+    ListUndoStep step(undo_);
     list_.Set(row, answer);
     Notify(View_List);
 }

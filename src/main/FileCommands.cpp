@@ -35,6 +35,11 @@ void frmMain::OpenListfile(bool append) {
     const std::string path =
         Choose(false, append ? "Append Listfile" : "Open Listfile", kListFilter);
     if (path.empty()) return;
+    LoadListfile(path, append);
+}
+
+void frmMain::LoadListfile(const std::string& path, bool append) {
+    ListUndoStep step(undo_);
     // The load serves events: the state keeps other commands off the list meanwhile.
     const int before = state_;
     State(State_Busy);
@@ -66,6 +71,11 @@ void frmMain::ImportHtmlFile() {
     if (!CommandAllowed(Act_ImportHtml, state_)) return;
     const std::string path = Choose(false, "Import HTML File", HtmlFileFilter(AppSettings()));
     if (path.empty()) return;
+    ImportHtmlPath(path);
+}
+
+void frmMain::ImportHtmlPath(const std::string& path) {
+    ListUndoStep step(undo_);
     State(State_Busy);
     ParsePage(ReadTextFile(path), false);
     SetResetList();

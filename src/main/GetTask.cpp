@@ -31,6 +31,8 @@ void frmMain::cGo_Click() {
             // (the refiner after a Ctrl+Get) would leave add mode on.
             AddMode(Ui().ControlKeyHeld());
             State(State_Busy);
+            // A new page is a step of the undo history: a get by mistake keeps the old list.
+            ListUndoStep step(undo_);
             GetPage(addMode_, true, true);
             if (state_ == State_ListReady && AppSettings().Auto_Leech != 0)
                 download_->DownloadButton(0);

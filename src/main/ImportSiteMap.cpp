@@ -15,6 +15,7 @@ void frmMain::ImportSiteMap() {
     const std::string path = Ui().ChooseFile(r);
     if (path.empty()) return;
     State(State_Busy);
+    ListUndoStep step(undo_);
     std::string error;
     bool opened = true;
     {

@@ -1,4 +1,5 @@
 // The log pane of the main window and the log window it hosts.
+#include "app/Settings.h"
 #include "main/frmMain.h"
 
 namespace ravlet {
@@ -6,7 +7,12 @@ namespace ravlet {
 frmLog& frmMain::Log() {
     if (!log_) {
         log_ = std::make_unique<frmLog>(*this);
-        log_->onChanged = [this] { Notify(View_Log); };
+        // The log lives where it was when ravlet closed last.
+        log_->onChanged = [this] {
+            AppSettings().LogDocked = log_->Docked();
+            Notify(View_Log);
+        };
+        if (!AppSettings().LogDocked) log_->Docked(false);
         Notify(View_Log);
     }
     return *log_;

@@ -69,6 +69,9 @@ constexpr CommandRule kCommandRules[] = {
     {Act_FilerGenerate, kFree},
     {Act_FilerClear, kFree},
     {Act_InfoApply, kFree},
+    // An undo rewrites rows like any edit; a drop fills the list or the address box.
+    {Act_Undo, kFree},
+    {Act_Drop, kFree},
 };
 
 }  // namespace

@@ -39,6 +39,8 @@ enum MainAction : int {
     Act_FilerGenerate,    // the generator starts a run
     Act_FilerClear,       // the generator's "&Clear"
     Act_InfoApply,        // the info window's "&Apply" rewrites its row
+    Act_Undo,             // undo and redo of the list's changes
+    Act_Drop,             // addresses, HTML or files dropped on the window
 };
 
 struct MainControls {

@@ -16,11 +16,21 @@ bool Matches(const KeyCommand& k, const KeyPress& p) {
     return k.key == p.key && k.shift == p.shift && k.ctrl == p.ctrl && k.alt == p.alt;
 }
 
+// The redo keys' code in the tables: redo consults the state table under Act_Undo.
+constexpr int kRedo = -1;
+
 const KeyCommand kWindowKeys[] = {
-    {'A', false, true, false, Cmd_SelectAll},       {'I', true, true, false, Cmd_InvertSelection},
-    {Key_Backspace, false, true, false, Cmd_Clear}, {'B', false, true, true, Cmd_ApplyBase},
-    {'C', false, true, true, Cmd_CopyList},         {'V', false, true, true, Cmd_PasteEntry},
-    {'X', false, true, true, Cmd_CutList},          {'B', false, true, false, Cmd_BuildBase, false},
+    {'Z', false, true, false, Act_Undo},
+    {'Z', true, true, false, kRedo},
+    {'Y', false, true, false, kRedo},
+    {'A', false, true, false, Cmd_SelectAll},
+    {'I', true, true, false, Cmd_InvertSelection},
+    {Key_Backspace, false, true, false, Cmd_Clear},
+    {'B', false, true, true, Cmd_ApplyBase},
+    {'C', false, true, true, Cmd_CopyList},
+    {'V', false, true, true, Cmd_PasteEntry},
+    {'X', false, true, true, Cmd_CutList},
+    {'B', false, true, false, Cmd_BuildBase, false},
 };
 
 const KeyCommand kListKeys[] = {
@@ -41,7 +51,12 @@ bool frmMain::Form_KeyDown(const KeyPress& key) {
     for (const KeyCommand& k : kWindowKeys) {
         if (!Matches(k, key)) continue;
         if (k.onList && key.focus == KeyFocus::TextField) return false;
-        RvCommand(k.code);
+        if (k.code == Act_Undo)
+            Undo();
+        else if (k.code == kRedo)
+            Redo();
+        else
+            RvCommand(k.code);
         return true;
     }
     if (key.NoModifiers()) {

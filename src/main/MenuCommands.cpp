@@ -9,6 +9,7 @@
 namespace ravlet {
 
 void frmMain::Symbiont() {
+    ListUndoStep step(undo_);
     RvCommand(Cmd_Clear);
     RvCommand(Cmd_Paste);
     RvCommand(Cmd_RefinerApply);
@@ -44,6 +45,7 @@ void frmMain::OpenTutorial() {
 void frmMain::ClearAll() {
     // Emptying the list under a running task would pull the rows from under it.
     if (!CommandAllowed(Act_ClearAll, state_)) return;
+    ListUndoStep step(undo_);
     TextHtml.clear();
     txtUrl.text.clear();
     txtUrlBase.clear();

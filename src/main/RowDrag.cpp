@@ -27,6 +27,8 @@ void MoveRowText(LinkList& list, std::size_t from, std::size_t to) {
 void frmMain::ListLinks_MouseDown(long row) {
     if (dragRow_ >= 0 || row < 0 || static_cast<std::size_t>(row) >= list_.Count()) return;
     dragRow_ = row;
+    // Every move of one drag is one step of the undo history.
+    undo_.Begin();
 }
 
 void frmMain::ListLinks_MouseMove(long row) {
@@ -39,6 +41,7 @@ void frmMain::ListLinks_MouseMove(long row) {
 }
 
 void frmMain::ListLinks_MouseUp() {
+    if (dragRow_ >= 0) undo_.End();
     dragRow_ = -1;
 }
 

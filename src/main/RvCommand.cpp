@@ -15,6 +15,8 @@ bool IsListOperation(int code) {
 
 void frmMain::RvCommand(int code) {
     if (!CommandAllowed(code, state_)) return;
+    // A command, with the commands it runs, is one step of the undo history.
+    ListUndoStep step(undo_);
     std::unique_ptr<BusyPointer> busy;
     if (IsListOperation(code)) {
         Interface_Status("list operation...");

@@ -44,6 +44,7 @@ void frmMain::ParsePage(std::string page, bool append) {
 }
 
 void frmMain::doTextParse(const std::string& text) {
+    ListUndoStep step(undo_);
     State(State_Busy);
     Interface_Status("parsing page...");
     ParsePage(text, false);
@@ -58,6 +59,7 @@ void frmMain::ImportClipboard() {
     if (!clip.HasText() && !clip.HasRichText()) return;
     std::string text;
     if (!clip.GetText(text)) return;
+    ListUndoStep step(undo_);
     State(State_Busy);
     Interface_Status("parsing clipboard...");
     text = PreparePageText(text);

@@ -34,6 +34,8 @@ void frmMain::Notify(int parts) {
 }
 
 void frmMain::State(int value) {
+    // A task's changes of the list (the refiner's, the generator's) end at its state change.
+    undo_.Seal();
     state_ = value;
     Interface_Set_State();
     if (value == State_Idle || value == State_ListReady) Interface_StatusReady();

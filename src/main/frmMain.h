@@ -11,6 +11,7 @@
 #include "links/LinkList.h"
 #include "main/ComboBox.h"
 #include "main/DownloadHooks.h"
+#include "main/ListUndo.h"
 #include "main/MainControls.h"
 #include "main/MainDownloads.h"
 #include "main/MainReRouteHost.h"
@@ -25,6 +26,7 @@ namespace ravlet {
 
 class Timer;
 struct Settings;
+struct DropData;
 
 // The file filter of the HTML import and export dialogs.
 std::string HtmlFileFilter(const Settings& s);
@@ -127,6 +129,15 @@ class frmMain : public MainWindowHooks, public LogHost {
     std::string BaseSafe(const std::string& text) const;
     void BuildBase();
     void SetResetList();
+
+    // The undo history of the list: Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), the "&Edit" menu.
+    void Undo();
+    void Redo();
+    const ListUndo& UndoHistory() const { return undo_; }
+    ListUndo& UndoHistory() { return undo_; }
+
+    // Addresses, HTML and files dropped on the window.
+    void DropOnWindow(const DropData& drop);
 
     // Entry commands on the current row.
     std::string EntryAddress(const std::string& entry) const;
@@ -242,10 +253,14 @@ class frmMain : public MainWindowHooks, public LogHost {
     void PasteList();
     void Paste();
     void SortList();
+    // The file menu's loads of a chosen file, also for a dropped one.
+    void LoadListfile(const std::string& path, bool append);
+    void ImportHtmlPath(const std::string& path);
     void ApplyBase();
     void ReUse();
 
     LinkList list_;
+    ListUndo undo_{list_};
     int state_ = State_Idle;
     MainControls controls_;
     std::string getCaption_ = "&Get";

@@ -138,6 +138,13 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "netParallelHost=0",
         "netWait=0",
         "netLimitRate=0",
+        "",
+        "// window places",
+        "MainWindowPlace=",
+        "MainWindowMaximized=0",
+        "LogDocked=1",
+        "LogPaneHeight=0",
+        "RefinerPlace=",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));
     for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)

@@ -48,7 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"CtrlAltC", {'C', false, true, true}, false, true, {"b", "a"}, "b\r\na"},
         KeyCase{"CtrlAltV", {'V', false, true, true}, false, true, {"b", "a", "c"}, "c"},
         KeyCase{"CtrlAltX", {'X', false, true, true}, false, true, {}, "b\r\na"},
-        KeyCase{"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"}),
+        KeyCase{"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"},
+        // The fill of the rows is the step that the undo takes back.
+        KeyCase{"CtrlZ", {'Z', false, true}, false, true, {}, "c"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MainKeys, SelectAllAndInvertByKey) {
@@ -67,7 +69,7 @@ TEST(MainKeys, WindowKeysActOnTheListOnlyOutsideTextFields) {
     const KeyPress keys[] = {{'A', false, true},           {'I', true, true},
                              {Key_Backspace, false, true}, {'B', false, true, true},
                              {'C', false, true, true},     {'V', false, true, true},
-                             {'X', false, true, true}};
+                             {'X', false, true, true},     {'Z', false, true}};
     for (KeyFocus focus : {KeyFocus::Window, KeyFocus::List, KeyFocus::TextField}) {
         for (KeyPress key : keys) {
             key.focus = focus;

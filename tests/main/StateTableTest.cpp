@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "filters/FilterCleanup.h"
 #include "filters/Refiner.h"
+#include "main/Drop.h"
 #include "main/MainControls.h"
 #include "main/MainFilerHost.h"
 #include "main/MainInfoHost.h"
@@ -188,6 +189,14 @@ const std::vector<CommandRow>& Commands() {
         {"RefinerResetButton", 3001, "028", Nothing,
          [](Scene& s) { s.refiner.refiner.cApply_Click(1); }},
         {"GetButton", Act_GetButton, "02", Nothing, [](Scene& s) { s.f.main->cGo_Click(); }},
+        // The scene's rows are the newest step of the undo history.
+        {"Undo", Act_Undo, "02", Nothing, [](Scene& s) { s.f.main->Undo(); }},
+        {"Drop", Act_Drop, "02", Nothing,
+         [](Scene& s) {
+             DropData d;
+             d.addresses = {"http://d/1", "http://d/2"};
+             s.f.main->DropOnWindow(d);
+         }},
         {"DownloadStart", Act_DownloadStart, "025", Nothing,
          [](Scene& s) { s.f.main->Download().DownloadButton(0); }},
         {"DownloadPause", Act_DownloadPause, "3", Nothing,

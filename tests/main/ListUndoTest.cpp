@@ -1,0 +1,201 @@
+// Undo and redo of the list: every command that changes the rows, the selection after an
+// undo, the bound of 50 steps, the byte budget, and the commands on many rows that need no
+// question because they can be undone.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "filters/FilterCleanup.h"
+#include "filters/Refiner.h"
+#include "main/Drop.h"
+#include "main/MainRefinerHost.h"
+#include "support/MainFixture.h"
+#include "support/RowName.h"
+#include "support/TestHttpServer.h"
+
+namespace ravlet {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+// The refiner's logic behind the window, with one filter that cuts anchors.
+struct CutAnchors : RefinerHooks {
+    explicit CutAnchors(frmMain& main) : host(main), refiner(host) {
+        const int entry = refiner.Pad().AddFilter("Cleanup");
+        refiner.Pad().FilterAt(entry)->cleanup.opts = kCleanupCutAnchor;
+    }
+    void RvCommands_FC(int code) override { refiner.RvCommands_FC(code); }
+    void SetResetList(const Rows& rows) override { refiner.SetResetList(rows); }
+    MainRefinerHost host;
+    Refiner refiner;
+};
+
+// 150 rows, the second and fourth selected: more than the 100 at which a destructive command
+// would have to ask, were it not undone.
+Rows Before() {
+    Rows rows = {"b.html", "a.html#top", "C.html", "d.html"};
+    for (int i = 0; i < 146; ++i) rows.push_back("p" + std::to_string(1000 + i) + ".html");
+    return rows;
+}
+
+struct Window {
+    Window() {
+        f.main->SetRefiner(&refiner);
+        test::TestResponse page;
+        page.headers.push_back({"Content-Type", "text/html"});
+        page.body = "<a href=got1.html> <a href=got2.html>";
+        server.Route("/page.html", page);
+        f.home.Write("list.wls", "from-file\r\nb.html\r\n");
+        f.home.Write("page.html", "<a href=from-html.html>");
+        f.home.Write("site.map", "### SITEMAP1 INTELLITAMPER\r\nEXTRALINK##from-map\r\n");
+        f.main->ShowMainWindow();
+        f.main->txtUrl.text = server.Url("/page.html");
+        f.main->txtUrlBase = "http://h/x/";
+        f.Rows(Before(), {1, 3});
+        f.main->ListLinks().Current(1);
+        f.main->State(State_ListReady);
+    }
+    ~Window() { f.main->SetRefiner(nullptr); }
+    test::MainFixture f;
+    CutAnchors refiner{*f.main};
+    test::TestHttpServer server;
+};
+
+struct UndoRow {
+    const char* what;
+    const char* clip;  // the clipboard's text; "" leaves the clipboard
+    const char* file;  // the file a dialog chooses, or the answer of the edit question
+    std::function<void(Window&)> fire;
+};
+
+std::function<void(Window&)> Command(int code) {
+    return [code](Window& w) { w.f.main->RvCommand(code); };
+}
+
+using M = frmMain;
+std::function<void(Window&)> Call(void (M::*command)()) {
+    return [command](Window& w) { (w.f.main.get()->*command)(); };
+}
+
+class UndoCommand : public ::testing::TestWithParam<UndoRow> {};
+
+TEST_P(UndoCommand, UndoRestoresTheRowsAndRedoTheCommandsOnes) {
+    Window w;
+    if (*GetParam().clip) w.f.Clip(GetParam().clip);
+    w.f.ui.files.push_back(w.f.home.File(GetParam().file));
+    w.f.ui.inputs.push_back(GetParam().file);
+    GetParam().fire(w);
+    const Rows after = w.f.Rows();
+    ASSERT_NE(after, Before()) << "the command changed the list";
+    EXPECT_TRUE(w.f.ui.messages.empty()) << "no question, not even on 150 rows";
+    w.f.main->Undo();
+    EXPECT_EQ(w.f.Rows(), Before());
+    w.f.main->Redo();
+    EXPECT_EQ(w.f.Rows(), after);
+    w.f.main->Undo();
+    EXPECT_EQ(w.f.Rows(), Before());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, UndoCommand,
+    ::testing::Values(
+        UndoRow{"Delete Selected", "", "", Command(Cmd_DeleteSelected)},
+        UndoRow{"Cut Selected", "", "", Command(Cmd_CutSelected)},
+        UndoRow{"Clear", "", "", Command(Cmd_Clear)},
+        UndoRow{"Cut List", "", "", Command(Cmd_CutList)},
+        UndoRow{"Paste as Entry", "new.html", "", Command(Cmd_PasteEntry)},
+        UndoRow{"Paste List", "x.html\r\ny.html", "", Command(Cmd_PasteList)},
+        UndoRow{"Clear and Paste", "n1\r\nn2", "", Command(Cmd_ClearPaste)},
+        UndoRow{"Sort", "", "", Command(Cmd_Sort)},
+        UndoRow{"Apply Base", "", "", Command(Cmd_ApplyBase)},
+        UndoRow{"Get", "", "", Command(Cmd_Get)},
+        UndoRow{"Get and Add", "", "", Command(Cmd_GetAdd)},
+        UndoRow{"Refiner apply", "", "", Command(Cmd_RefinerApply)},
+        UndoRow{"Refiner apply button", "", "",
+                [](Window& w) { w.refiner.refiner.cApply_Click(0); }},
+        UndoRow{"Symbiont", "s1\r\ns2#x", "", Call(&M::Symbiont)},
+        UndoRow{"Edit entry", "", "edited", Call(&M::EntryEdit)},
+        UndoRow{"Drag a row down and back up", "", "",
+                [](Window& w) {
+                    w.f.main->ListLinks_MouseDown(0);
+                    for (long row : {1, 2, 5, 3}) w.f.main->ListLinks_MouseMove(row);
+                    w.f.main->ListLinks_MouseUp();
+                }},
+        UndoRow{"Open Listfile", "", "list.wls", [](Window& w) { w.f.main->OpenListfile(false); }},
+        UndoRow{"Append Listfile", "", "list.wls", [](Window& w) { w.f.main->OpenListfile(true); }},
+        UndoRow{"Import HTML File", "", "page.html", Call(&M::ImportHtmlFile)},
+        UndoRow{"Import site map", "", "site.map", Call(&M::ImportSiteMap)},
+        UndoRow{"Import Clipboard", "<a href=clip.html>", "", Call(&M::ImportClipboard)},
+        UndoRow{"Clear all", "", "", Call(&M::ClearAll)},
+        UndoRow{"List Urls of the log", "", "",
+                [](Window& w) {
+                    w.f.main->Log().addMessage("Error: 404 - Url: http://l/1.html", false);
+                    w.f.main->Log().cmdTop_Click(2);
+                }},
+        UndoRow{"Drop of two addresses", "", "",
+                [](Window& w) {
+                    DropData d;
+                    d.addresses = {"http://d/1.html", "http://d/2.html"};
+                    w.f.main->DropOnWindow(d);
+                }}),
+    test::RowName());
+
+TEST(ListUndo, TheRestoredRowsAreSelectedAndTheFirstIsCurrent) {
+    Window w;
+    w.f.main->RvCommand(Cmd_DeleteSelected);
+    w.f.main->Undo();
+    const LinkList& list = w.f.main->ListLinks();
+    EXPECT_EQ(list.SelectedCount(), 2u);
+    EXPECT_TRUE(list.Selected(1) && list.Selected(3));
+    EXPECT_EQ(list.Current(), 1);
+}
+
+TEST(ListUndo, KeepsTheNewest50StepsAndSaysWhenNothingIsLeft) {
+    Window w;
+    for (int i = 0; i < 60; ++i) {
+        w.f.Clip("new" + std::to_string(i));
+        w.f.main->RvCommand(Cmd_PasteEntry);
+    }
+    EXPECT_EQ(w.f.main->UndoHistory().UndoSteps(), ListUndo::kMaxSteps);
+    for (int i = 0; i < 50; ++i) w.f.main->Undo();
+    Rows expected = Before();
+    for (int i = 0; i < 10; ++i) expected.push_back("new" + std::to_string(i));
+    EXPECT_EQ(w.f.Rows(), expected);
+    w.f.main->Undo();
+    EXPECT_EQ(w.f.Rows(), expected);
+    EXPECT_EQ(w.f.main->StatusBar.Caption(), "Nothing to undo");
+}
+
+TEST(ListUndo, SmallChangesOfALargeListKeepOnlyWhatTheyTook) {
+    LinkList list;
+    std::vector<std::string> rows(100000, std::string(60, 'x'));
+    list.Assign(rows);
+    ListUndo undo(list);
+    undo.Begin();
+    list.Remove(99999);
+    list.Remove(7);
+    list.Set(0, "edited");
+    list.Add("added");
+    undo.End();
+    EXPECT_LT(undo.Bytes(), 1024u) << "changed rows, not a copy of the list";
+    ASSERT_TRUE(undo.Undo());
+    EXPECT_EQ(list.Items(), rows);
+}
+
+TEST(ListUndo, TheByteBudgetDropsTheOldestStepsButNeverTheNewest) {
+    LinkList list;
+    ListUndo undo(list, 10000);
+    for (char c : {'a', 'b', 'c'}) {
+        ListUndoStep step(undo);
+        list.Assign(std::vector<std::string>(100, std::string(60, c)));
+    }
+    EXPECT_EQ(undo.UndoSteps(), 1u) << "each replacement holds about 11 kB";
+    ASSERT_TRUE(undo.Undo());
+    EXPECT_EQ(list.At(0), std::string(60, 'b'));
+    EXPECT_FALSE(undo.Undo());
+}
+
+}  // namespace
+}  // namespace ravlet
