@@ -450,6 +450,7 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
     runRule_ = rule;
     if (target.empty()) return Skip(outcome, std::string());
     outcome.path = target;
+    if (OnLinkTarget) OnLinkTarget(outcome.row, target);
 
     // The rest the server sends belongs to the part of the name asked for first.
     if (rest && target != resumeTarget) return restart = true, false;
@@ -608,6 +609,7 @@ bool DownloadRun::LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool&
         return false;
     }
     outcome.path = target;
+    if (OnLinkTarget) OnLinkTarget(outcome.row, target);
     return true;
 }
 
