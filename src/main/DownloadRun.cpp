@@ -465,9 +465,12 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
     }
     ResumeRecord now{U, net.NetUrlHeaderByName("ETag"), net.NetUrlHeaderByName("Last-Modified"),
                      announced};
-    // Written before the first byte, so that a part is never left without its record.
-    const bool keep = mayResume && Resumable(now) && WriteResumeRecord(part.Path(), now);
-    if (!keep) std::remove(ResumeRecordPath(part.Path()).c_str());
+    const bool resumable = mayResume && Resumable(now);
+    // Written before the first byte, so that a part is never left without its record; a body
+    // that came whole with its head cannot end short, and needs none.
+    const bool inHand = net.BodyInHand();
+    const bool keep = resumable && !inHand && WriteResumeRecord(part.Path(), now);
+    if (!keep) part.DropRecord();
     part.Keep(keep);
     net.DataFilename(part.Path());
     net.DataAppend(rest);
@@ -490,7 +493,7 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, b
         return Fail(outcome, line);
     }
     outcome.bytes = FileSize(part.Path());
-    if (keep && outcome.bytes != now.length) {
+    if (resumable && (keep || inHand) && outcome.bytes != now.length) {
         // A body that ends before (or beyond) its length is no file to keep or continue.
         part.Keep(false);
         host_.Status("Error downloading, see log.");

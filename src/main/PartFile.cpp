@@ -67,10 +67,16 @@ bool PartFile::Create() {
     return false;
 }
 
+void PartFile::DropRecord() {
+    if (!recorded_ || path_.empty()) return;
+    std::remove(ResumeRecordPath(path_).c_str());
+    recorded_ = false;
+}
+
 bool PartFile::Commit() {
     if (path_.empty() || std::rename(path_.c_str(), target_.c_str()) != 0) return false;
     committed_ = true;
-    std::remove(ResumeRecordPath(path_).c_str());
+    DropRecord();
     return true;
 }
 

@@ -25,9 +25,17 @@ class PartFile {
     static std::string OwnPart(const std::string& target, const std::string& address,
                                ResumeRecord& record);
     // Takes over such a part as this one (it is then written over or continued).
-    void Adopt(const std::string& partPath) { path_ = partPath; }
+    void Adopt(const std::string& partPath) {
+        path_ = partPath;
+        recorded_ = true;
+    }
     // A part worth resuming stays with its record when the download does not end whole.
-    void Keep(bool on) { keep_ = on; }
+    void Keep(bool on) {
+        keep_ = on;
+        recorded_ = recorded_ || on;
+    }
+    // Removes the part's record, when it may have one.
+    void DropRecord();
     const std::string& Path() const { return path_; }
     // Renames the part file over the target and drops its record; false when that fails (the
     // part file is then removed by the destructor and the target left as it was).
@@ -38,6 +46,9 @@ class PartFile {
     std::string path_;
     bool committed_ = false;
     bool keep_ = false;
+    // A record may lie beside the part: it was adopted or kept. A part this one created has
+    // none (Create passes over names with one), so most downloads never look for it.
+    bool recorded_ = false;
 };
 
 }  // namespace ravlet

@@ -4,6 +4,19 @@
 
 namespace ravlet {
 
+namespace {
+
+// text at pos begins with wanted (lower case) when letters are folded.
+bool FoldedAt(const std::string& text, std::size_t pos, const std::string& wanted) {
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        const char c = text[pos + i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != wanted[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string RvNetGet::NetUrlHeaderByName(const std::string& name) const {
     return HeadLineValue(responseHead_, name);
 }
@@ -15,26 +28,33 @@ std::string RvNetGet::NetUrlHeaderRequestName() const {
 std::string HeadLineValue(const std::string& responseHead, const std::string& name) {
     const std::string wanted = LCase(Trim(name));
     if (wanted.empty()) return std::string();
-    for (const std::string& line : Split(responseHead, "\r\n")) {
-        if (line.size() <= wanted.size() || line[wanted.size()] != ':') continue;
-        if (!IStartsWith(line, wanted)) continue;
-        const std::size_t value = line.find_first_not_of(' ', wanted.size() + 1);
-        return value == std::string::npos ? std::string() : line.substr(value);
+    // The lines are looked at where they lie: every transfer asks for several values.
+    for (std::size_t pos = 0; pos < responseHead.size();) {
+        std::size_t end = responseHead.find("\r\n", pos);
+        if (end == std::string::npos) end = responseHead.size();
+        if (end - pos > wanted.size() && responseHead[pos + wanted.size()] == ':' &&
+            FoldedAt(responseHead, pos, wanted)) {
+            const std::size_t value = responseHead.find_first_not_of(' ', pos + wanted.size() + 1);
+            return value >= end ? std::string() : responseHead.substr(value, end - value);
+        }
+        pos = end + 2;
     }
     return std::string();
 }
 
 std::string RequestedAddress(const std::string& requestHead, const std::string& scheme) {
     if (requestHead.empty()) return std::string();
-    const std::vector<std::string> lines = Split(requestHead, std::string(1, '\0'));
     std::string host;
-    for (const std::string& line : lines) {
-        if (IStartsWith(line, "host: ")) {
-            host = line.substr(6);
+    for (std::size_t pos = 0; pos < requestHead.size();) {
+        std::size_t end = requestHead.find('\0', pos);
+        if (end == std::string::npos) end = requestHead.size();
+        if (end - pos >= 6 && FoldedAt(requestHead, pos, "host: ")) {
+            host = requestHead.substr(pos + 6, end - pos - 6);
             break;
         }
+        pos = end + 1;
     }
-    const std::string& first = lines.front();
+    const std::string first = requestHead.substr(0, requestHead.find('\0'));
     if (first.compare(0, 4, "GET ") != 0) return host;
     const std::string path = first.substr(4);
     const std::size_t end = path.rfind(" HTTP/");

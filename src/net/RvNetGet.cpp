@@ -41,6 +41,16 @@ std::string BytesText(std::int64_t bytes) {
 
 // VB-style rounding to one decimal: "12" for a whole number, else "12.5".
 std::string SpeedText(double speed) {
+    // The speed is kept in whole tenths: those print without the formatter.
+    if (speed >= 0 && speed < 1e15) {
+        const long long tenths = std::llround(speed * 10);
+        std::string text = std::to_string(tenths / 10);
+        if (tenths % 10 != 0) {
+            text += '.';
+            text += static_cast<char>('0' + tenths % 10);
+        }
+        return text;
+    }
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1f", speed);
     std::string text = buffer;
@@ -98,9 +108,16 @@ void RvNetGet::SetStatus(const std::string& text, int percent) {
 }
 
 std::string RvNetGet::ReadStatusText() const {
-    const std::string percentText = readKnownTotal_ ? std::to_string(statusPer_) : "??";
-    return "reading url: " + std::to_string(readBytes_) + " bytes read (" + percentText + "%) " +
-           SpeedText(speed_) + "k";
+    std::string text;
+    text.reserve(64);
+    text += "reading url: ";
+    text += std::to_string(readBytes_);
+    text += " bytes read (";
+    text += readKnownTotal_ ? std::to_string(statusPer_) : "??";
+    text += "%) ";
+    text += SpeedText(speed_);
+    text += 'k';
+    return text;
 }
 
 void RvNetGet::SetReadStatus(std::int64_t bytes, int percent, bool knownTotal) {
@@ -120,6 +137,10 @@ const std::string& RvNetGet::Status() const {
         statusStale_ = false;
     }
     return status_;
+}
+
+bool RvNetGet::BodyInHand() const {
+    return impl_->request && !impl_->local && impl_->request->EndedWhole();
 }
 
 void RvNetGet::Timeout(int ms) {
@@ -314,6 +335,8 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
             error_ = "Can't create File " + dataFilename_ + ".";
             return;
         }
+        // The blocks are gathered already: the stream's own buffer would only cut them up.
+        std::setvbuf(out.file, nullptr, _IONBF, 0);
     }
     stopRequest_ = false;
     dataText_.clear();

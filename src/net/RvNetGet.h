@@ -51,6 +51,9 @@ class RvNetGet {
     int StatusPer() const { return statusPer_; }
     // Bytes of the body the running (or last) read has taken.
     std::int64_t ReadBytes() const { return readBytes_; }
+    // The open address's whole body has arrived (mostly with its head) and waits to be read:
+    // a read now cannot end short for the network's sake.
+    bool BodyInHand() const;
     const std::string& Status() const;
     void NetUrlOpen(const std::string& address, const std::string& headers, bool& ok);
     // 0: the system's access; 1: the named proxy; any other: no session.

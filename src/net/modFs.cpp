@@ -41,6 +41,10 @@ std::int64_t FileSize(const std::string& path) {
 void MakePathFor(const std::string& filePath) {
     std::size_t pos = filePath.find(kPathSep);
     if (pos == std::string::npos) return;
+    // Mostly the file's folder is there already, and then every folder above it is: one look
+    // instead of one for each folder of the path, for every file of a run.
+    const std::size_t last = filePath.rfind(kPathSep);
+    if (last > 0 && DirExists(filePath.substr(0, last))) return;
     // A network path "//server/share/...": the server part is never created.
     if (pos + 1 < filePath.size() && filePath[pos + 1] == kPathSep) {
         pos = filePath.find(kPathSep, pos + 2);

@@ -125,6 +125,8 @@ class InetRequest {
     std::int64_t Received() const;
     // The transfer has ended (whole or failed); held bytes may remain to be taken.
     bool Ended() const;
+    // The transfer has ended whole: every byte of the body is held or taken.
+    bool EndedWhole() const;
     // Reads and drops the rest of the body when its length is known and at most bound bytes,
     // so that its connection serves the next request instead of being dropped and opened
     // again. True when the transfer ended whole; false, having read nothing more, when the

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <vector>
 
@@ -33,6 +34,35 @@ void GlobalInit() {
 std::string& TrustedCertificates() {
     static std::string caFile;
     return caFile;
+}
+
+struct EasyCleanup {
+    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
+
+struct ShareCleanup {
+    void operator()(CURLSH* share) const { curl_share_cleanup(share); }
+};
+
+// The cookie jar of the process, shared by every transfer of every session as a browser
+// shares one: what an answer sets goes with the later requests to its site, and a cookie
+// file adds to it. Null when libcurl cannot make one.
+CURLSH* CookieJar() {
+    static const std::unique_ptr<CURLSH, ShareCleanup> jar([] {
+        GlobalInit();
+        CURLSH* share = curl_share_init();
+        if (share) curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+        return share;
+    }());
+    return jar.get();
+}
+
+// The file of trusted authorities a transfer starting now uses; empty: libcurl's own.
+std::string CaFile() {
+    if (!TrustedCertificates().empty()) return TrustedCertificates();
+    const char* caBundle = std::getenv("CURL_CA_BUNDLE");
+    return caBundle ? caBundle : "";
 }
 
 bool Mentions(const char* text, const char* what) {
@@ -80,26 +110,55 @@ struct InetSession::Impl {
     CURLM* multi = nullptr;
     std::string userAgent, proxy;
     int proxyMode = 0;
-    // The cookie jar every request of the session shares; null without cookies.
-    CURLSH* share = nullptr;
-    std::string cookieFile, cookieSaveFile;
-    bool cookiesLoaded = false;
+    std::string cookieSaveFile;
     // The transfers attached to the multi handle, for their completions and time-outs.
     std::vector<InetRequest::Impl*> attached;
+    // Handles of transfers that ended whole, for the next ones: a handle made and dropped for
+    // every file costs more than the request of a small one.
+    struct Spare {
+        EasyHandle easy;
+        std::string caFile;  // what it was given; libcurl's own cannot be given back
+    };
+    std::vector<Spare> spare;
+    static constexpr std::size_t kMaxSpare = 16;
     Impl() : multi(curl_multi_init()) {}
     ~Impl() {
+        spare.clear();
         SaveCookies();
-        if (share) curl_share_cleanup(share);
         if (multi) curl_multi_cleanup(multi);
+    }
+    // A handle for a transfer that trusts caFile.
+    EasyHandle Handle(const std::string& caFile) {
+        for (auto it = spare.rbegin(); it != spare.rend(); ++it) {
+            if (caFile.empty() && !it->caFile.empty()) continue;
+            EasyHandle easy = std::move(it->easy);
+            spare.erase(std::next(it).base());
+            return easy;
+        }
+        return EasyHandle(curl_easy_init());
+    }
+    void Recycle(EasyHandle easy, std::string caFile) {
+        if (spare.size() < kMaxSpare) spare.push_back({std::move(easy), std::move(caFile)});
+    }
+    // The jar of the process is given the cookie file at once: every transfer from now on
+    // sends its cookies, whichever session it belongs to.
+    static void LoadCookies(const std::string& file) {
+        CURLSH* jar = CookieJar();
+        if (!jar || file.empty()) return;
+        const EasyHandle easy(curl_easy_init());
+        if (!easy) return;
+        curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
+        curl_easy_setopt(easy.get(), CURLOPT_COOKIEFILE, file.c_str());
+        curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "RELOAD");
     }
     // The jar is written by a handle that uses it: a last one made for that alone.
     void SaveCookies() {
-        if (!share || cookieSaveFile.empty()) return;
-        CURL* easy = curl_easy_init();
+        CURLSH* jar = CookieJar();
+        if (!jar || cookieSaveFile.empty()) return;
+        const EasyHandle easy(curl_easy_init());
         if (!easy) return;
-        curl_easy_setopt(easy, CURLOPT_SHARE, share);
-        curl_easy_setopt(easy, CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
-        curl_easy_cleanup(easy);
+        curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
+        curl_easy_setopt(easy.get(), CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
     }
     // One round for every transfer: what the servers sent is taken in, finished transfers
     // are marked, stalled ones end with a time-out.
@@ -110,6 +169,7 @@ struct InetRequest::Impl {
     InetSession::Impl* session = nullptr;
     CURLM* multi = nullptr;
     CURL* easy = nullptr;
+    std::string caFile;
     bool attached = false;
     curl_slist* headers = nullptr;
     std::string buffer;
@@ -134,7 +194,16 @@ struct InetRequest::Impl {
 
     ~Impl() {
         Detach();
-        if (easy) curl_easy_cleanup(easy);
+        EasyHandle handle(easy);
+        if (handle && done && result == CURLE_OK) {
+            // Nothing of this transfer may reach the next one's callbacks.
+            curl_easy_setopt(easy, CURLOPT_HTTPHEADER, nullptr);
+            curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
+            curl_easy_setopt(easy, CURLOPT_VERBOSE, 0L);
+            curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, nullptr);
+            session->Recycle(std::move(handle), std::move(caFile));
+        }
+        handle.reset();
         if (headers) curl_slist_free_all(headers);
     }
 
@@ -357,14 +426,8 @@ InetSession::InetSession(const std::string& userAgent, int proxyMode, const std:
 InetSession::~InetSession() = default;
 
 void InetSession::SetCookies(const std::string& file, const std::string& saveFile) {
-    impl_->cookieFile = file;
     impl_->cookieSaveFile = saveFile;
-    impl_->cookiesLoaded = false;
-    if (file.empty() && saveFile.empty()) return;
-    if (!impl_->share) {
-        impl_->share = curl_share_init();
-        if (impl_->share) curl_share_setopt(impl_->share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
-    }
+    Impl::LoadCookies(file);
 }
 
 std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
@@ -377,7 +440,8 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
     auto impl = std::make_unique<InetRequest::Impl>();
     impl->session = impl_.get();
     impl->multi = impl_->multi;
-    impl->easy = curl_easy_init();
+    impl->caFile = CaFile();
+    impl->easy = impl_->Handle(impl->caFile).release();
     impl->timeoutMs = timeoutMs_;
     if (!impl->multi || !impl->easy) {
         error = 12001;
@@ -396,24 +460,17 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
     curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, impl_->userAgent.c_str());
     curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
-    if (compressed_) {
-        curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
-    } else {
-        curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    // A handle may come from an earlier transfer: every option that may differ is set, to
+    // libcurl's default where this transfer needs none.
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, compressed_ ? "" : nullptr);
+    curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, compressed_ ? 1L : 0L);
+    if (CURLSH* jar = CookieJar()) {
+        curl_easy_setopt(easy, CURLOPT_SHARE, jar);
+        // No file: this only switches the cookie engine on for the handle.
+        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");
     }
-    if (impl_->share) {
-        curl_easy_setopt(easy, CURLOPT_SHARE, impl_->share);
-        // The file is read into the shared jar once; later handles only use the jar.
-        const bool load = !impl_->cookiesLoaded && !impl_->cookieFile.empty();
-        curl_easy_setopt(easy, CURLOPT_COOKIEFILE, load ? impl_->cookieFile.c_str() : "");
-        impl_->cookiesLoaded = true;
-    }
-    if (timeoutMs_ > 0) curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs_));
-    const char* caBundle = std::getenv("CURL_CA_BUNDLE");
-    const std::string caFile = !TrustedCertificates().empty() ? TrustedCertificates()
-                               : caBundle                     ? caBundle
-                                                              : "";
-    if (!caFile.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.c_str());
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(std::max(timeoutMs_, 0)));
+    if (!impl->caFile.empty()) curl_easy_setopt(easy, CURLOPT_CAINFO, impl->caFile.c_str());
     if (impl_->proxyMode == 1) {
         // The named proxy carries every request; the environment's exceptions are the
         // system's access, not this one.
@@ -422,6 +479,8 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
     } else if (!std::getenv("no_proxy") && !std::getenv("NO_PROXY")) {
         // The machine itself is never reached through a proxy.
         curl_easy_setopt(easy, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
+    } else {
+        curl_easy_setopt(easy, CURLOPT_NOPROXY, nullptr);
     }
     std::size_t pos = 0;
     while (pos < headers.size()) {
@@ -431,7 +490,7 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
         if (!line.empty()) impl->headers = curl_slist_append(impl->headers, line.c_str());
         pos = end + 2;
     }
-    if (impl->headers) curl_easy_setopt(easy, CURLOPT_HTTPHEADER, impl->headers);
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, impl->headers);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &InetRequest::Impl::OnHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, impl.get());
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &InetRequest::Impl::OnBody);
@@ -557,6 +616,10 @@ std::int64_t InetRequest::Received() const {
 
 bool InetRequest::Ended() const {
     return impl_->done;
+}
+
+bool InetRequest::EndedWhole() const {
+    return impl_->done && impl_->result == CURLE_OK;
 }
 
 InetRequest::InetRequest(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

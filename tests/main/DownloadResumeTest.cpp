@@ -10,6 +10,7 @@
 #include "app/Settings.h"
 #include "main/DownloadRun.h"
 #include "main/ResumeRecord.h"
+#include "net/RvNetGet.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
 #include "support/DownloadHostFake.h"
@@ -363,6 +364,37 @@ INSTANTIATE_TEST_SUITE_P(
         CookieRow{"huge", CookieText(std::string((4 << 20) + 1, '#')), ""},
         CookieRow{"missing", [](const test::TempHome&) {}, ""}),
     test::RowName());
+
+// As in a browser, a cookie an answer sets goes with every later request to its site: of the
+// same run, and of another transfer's session (the page the links came from).
+TEST_F(Resume, CookiesThatAnswersSetAreSentWithLaterRequests) {
+    TestResponse page = test::Page("<a href=a.bin>");
+    page.headers.push_back({"Set-Cookie", "sid=abc123; Path=/"});
+    server.Route("/page", page);
+    TestResponse first = Whole("x", "");
+    first.headers.push_back({"Set-Cookie", "step=2; Path=/"});
+    server.Route("/a.bin", first);
+    server.Route("/b.bin", Whole("y", ""));
+    RvNetGet pageNet;
+    pageNet.NetInit("ravlet-test", 0, "");
+    bool ok = false;
+    pageNet.NetUrlOpen(server.Url("/page"), "", ok);
+    ASSERT_TRUE(ok) << pageNet.NetError();
+    pageNet.NetUrlClose();
+
+    host.list.Clear();
+    host.list.Add(U());
+    host.list.Add(server.Url("/b.bin"));
+    run.doSuck();
+    EXPECT_EQ(run.Errors(), 0);
+    const std::vector<TestRequest> got = server.Received();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(HeaderOf(got[0], "Cookie"), "");
+    EXPECT_EQ(HeaderOf(got[1], "Cookie"), "sid=abc123");
+    const std::string both = HeaderOf(got[2], "Cookie");
+    EXPECT_NE(both.find("sid=abc123"), std::string::npos) << both;
+    EXPECT_NE(both.find("step=2"), std::string::npos) << both;
+}
 
 // gzip of a small page, sent as it is with its Content-Encoding.
 const std::string kGzip(

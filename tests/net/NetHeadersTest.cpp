@@ -29,5 +29,30 @@ TEST(NetHeaders, ANameThatOnlyBeginsTheWantedOneIsNotIt) {
     get.NetUrlClose();
 }
 
+// A head line's value: the name in any case, blanks after the colon left out, the first line
+// of the name answering; the address a request head asked for, from its request line and Host.
+TEST(NetHeaders, ValuesAndTheRequestedAddressAreReadFromTheirLines) {
+    const std::string head =
+        "HTTP/1.1 200 OK\r\nETAG:   \"v1\"\r\nX-Empty:   \r\nLast-Modified: a\r\n"
+        "last-modified: b\r\nContent-Length: 5";
+    const struct {
+        const char* name;
+        const char* value;
+    } rows[] = {
+        {"ETag", "\"v1\""},      {" etag ", "\"v1\""},
+        {"X-Empty", ""},         {"Last-Modified", "a"},
+        {"Content-Length", "5"}, {"Content-Len", ""},
+        {"HTTP/1.1 200 OK", ""}, {"", ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(HeadLineValue(head, row.name), row.value) << row.name;
+
+    using namespace std::string_literals;
+    EXPECT_EQ(RequestedAddress("GET /a%20b.zip HTTP/1.1\0HOST: h:8080\0Accept: */*"s, "https://"),
+              "https://h:8080/a%20b.zip");
+    EXPECT_EQ(RequestedAddress("GET http://p/x HTTP/1.1\0Host: q"s, "http://"), "http://p/x");
+    EXPECT_EQ(RequestedAddress("HEAD /x HTTP/1.1\0\0Host: q"s, "http://"), "q");
+    EXPECT_EQ(RequestedAddress("", "http://"), "");
+}
+
 }  // namespace
 }  // namespace ravlet
