@@ -31,125 +31,56 @@ Settings Defaults() {
 
 TEST(Settings, DefaultsAreWrittenInTheirLayout) {
     test::TempHome home;
-    const std::vector<std::string> expected = {
-        "// ravlet " RAVLET_VERSION " settings",
-        "// ini-file - this file has been generated",
-        "winrefinerot=0",
-        "winrefinerol=0",
-        "winrefinerw=0",
-        "winrefinerh=0",
-        "savedir=" + home.path() + "/tmp/",
-        "savedirs=",
-        "fileexistsdo=0",
-        "filenaming=1",
-        "filenameredirect=0",
-        "",
-        "// net engine",
-        "user-agent=Mozilla/4.0 (compatible; MSIE 05.5; Windows 98)",
-        "nettimeout=30000",
-        "netProxyUse=0",
-        "netProxy=",
-        "",
-        "// download options",
-        "netsizeforce=0",
-        "netsizenull=0",
-        "netsizemin=0",
-        "netsizemax=0",
-        "netmimetypeforce=0",
-        "netsizemimetype=",
-        "netdownloadignoretext=0",
-        "",
-        "// scan options",
-        "scanlink=1",
-        "scanimg=0",
-        "scanwildsrc=0",
-        "scantxthttp=0",
-        "",
-        "// reroute options",
-        "ReRouteAutoClose=0",
-        "ReRouteAuto=0",
-        "ReRouteDefaultId=",
-        "",
-        "confirmclose=1",
-        "Auto_BuildBase=0",
-        "Auto_Leech=0",
-        "Auto_CBmonitor=0",
-        "Auto_CBmonitor_GetChange=0",
-        "Auto_Close=0",
-        "",
-        "// FilterRavPad (Default) Options",
-        "Refiner_AutoShow=1",
-        "Refiner_AutoApply=0",
-        "Refiner_AutoHide=0",
-        "Refiner_FrameSize=0",
-        "Refiner_FrameChk=7",
-        "",
-        "Refiner_AAchk=0",
-        "Refiner_PSsuffix=",
-        "Refiner_PSprefix=",
-        "Refiner_PSprefixcut=0",
-        "Refiner_PSinvert=0",
-        "Refiner_FRfind=",
-        "Refiner_FRreplace=",
-        "Refiner_FRmatchPos=0",
-        "Refiner_FRmatchMode=0",
-        "Refiner_FRmatchCase=0",
-        "Refiner_FRmatchNot=0",
-        "Refiner_OWval=0",
-        "Refiner_OWtext=",
-        "Refiner_CUopts=0",
+    // The file line by line, "\n" standing for its CR LF and "@" for the program folder.
+    const std::string expected =
+        "// ravlet " RAVLET_VERSION
+        " settings\n// ini-file - this file has been generated\n"
+        "winrefinerot=0\nwinrefinerol=0\nwinrefinerw=0\nwinrefinerh=0\nsavedir=@/tmp/\n"
+        "savedirs=\nfileexistsdo=0\nfilenaming=1\nfilenameredirect=0\n"
+        "\n// net engine\nuser-agent=Mozilla/4.0 (compatible; MSIE 05.5; Windows 98)\n"
+        "nettimeout=30000\nnetProxyUse=0\nnetProxy=\n"
+        "\n// download options\nnetsizeforce=0\nnetsizenull=0\nnetsizemin=0\nnetsizemax=0\n"
+        "netmimetypeforce=0\nnetsizemimetype=\nnetdownloadignoretext=0\n"
+        "\n// scan options\nscanlink=1\nscanimg=0\nscanwildsrc=0\nscantxthttp=0\n"
+        "\n// reroute options\nReRouteAutoClose=0\nReRouteAuto=0\nReRouteDefaultId=\n"
+        "\nconfirmclose=1\nAuto_BuildBase=0\nAuto_Leech=0\nAuto_CBmonitor=0\n"
+        "Auto_CBmonitor_GetChange=0\nAuto_Close=0\n"
+        "\n// FilterRavPad (Default) Options\nRefiner_AutoShow=1\nRefiner_AutoApply=0\n"
+        "Refiner_AutoHide=0\nRefiner_FrameSize=0\nRefiner_FrameChk=7\n"
+        "\nRefiner_AAchk=0\nRefiner_PSsuffix=\nRefiner_PSprefix=\nRefiner_PSprefixcut=0\n"
+        "Refiner_PSinvert=0\nRefiner_FRfind=\nRefiner_FRreplace=\nRefiner_FRmatchPos=0\n"
+        "Refiner_FRmatchMode=0\nRefiner_FRmatchCase=0\nRefiner_FRmatchNot=0\nRefiner_OWval=0\n"
+        "Refiner_OWtext=\nRefiner_CUopts=0\n"
         "Refiner_FTentries=image(.jpg,.jpeg,.jp2,.png)image other(.gif,.bmp,.tif)"
         "movie(.mpg,.mpeg,.m2v,.m2p,.avi,.divx,.asx,.wmv,.mov,.rm)"
         "archive(.zip,.gz,.tar,.rar,.arj,.ace,.tgz,.hqx,.sit,.cab,.iso,.bin)"
         "executable(.exe,.com,.bat,.dll,.sys,.vxd)webdesign(.js,.css,.swf,.ico)"
         "docs(.pdf,.txt,.rtf,.doc,.sdw,.diz,.nfo)"
         "audio(.mp3,.ogg,.wav,.voc,.aif,.xm,.mod,.s3m,.it,.sid,.rns,.rps,.wma,.ram,.mid,.mus,"
-        ".m3u)",
-        "Refiner_FTopts=1",
-        "",
-        "// Scanner Options",
-        "Scanner_Cache=200",
-        "Scanner_ForeignRedirectScan=0",
-        "Scanner_ListTake=1",
-        "Scanner_LevelMode=0",
-        "Scanner_LevelDepth=0",
-        "Scanner_LinkCollectAll=1",
+        ".m3u)\n"
+        "Refiner_FTopts=1\n"
+        "\n// Scanner Options\nScanner_Cache=200\nScanner_ForeignRedirectScan=0\n"
+        "Scanner_ListTake=1\nScanner_LevelMode=0\nScanner_LevelDepth=0\n"
+        "Scanner_LinkCollectAll=1\n"
         "Scanner_TextTypes=.htm,.html,.cgi,.php,.phtml,.php3,.php4,.shtml,.shtm,.asp,.txt,.pl,"
-        ".cfm,.cfml,.js,.css,/",
-        "// Website Options",
-        "webserver=ravlet.example.org/",
-        "weburlver=files/ver.php",
-        "webhomepage=http://ravlet.example.org/",
-        "",
-        "// Toolbar",
-        "Tlb_DownloadDirectory=0",
-        "",
-        "// download managers of this platform",
-        "ReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc",
-        "ReRouteAria2Secret=",
-        "",
-        "// resume, retries and cookies of downloads",
-        "netResume=1",
-        "netRetries=2",
-        "netCookies=",
-        "",
-        "// parallel transfers and their manners",
-        "netParallel=1",
-        "netParallelHost=0",
-        "netWait=0",
-        "netLimitRate=0",
-        "",
-        "// window places",
-        "MainWindowPlace=",
-        "MainWindowMaximized=0",
-        "LogDocked=1",
-        "LogPaneHeight=0",
-        "RefinerPlace=",
-    };
-    const std::vector<std::string> got = Lines(SettingsText(Defaults()));
-    for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)
-        EXPECT_EQ(got[i], expected[i]) << "line " << i + 1;
-    EXPECT_EQ(got.size(), expected.size());
+        ".cfm,.cfml,.js,.css,/\n"
+        "// Website Options\nwebserver=ravlet.example.org/\nweburlver=files/ver.php\n"
+        "webhomepage=http://ravlet.example.org/\n"
+        "\n// Toolbar\nTlb_DownloadDirectory=0\n"
+        "\n// download managers of this platform\nReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc\n"
+        "ReRouteAria2Secret=\n"
+        "\n// resume, retries and cookies of downloads\nnetResume=1\nnetRetries=2\nnetCookies=\n"
+        "\n// parallel transfers and their manners\nnetParallel=1\nnetParallelHost=0\nnetWait=0\n"
+        "netLimitRate=0\n"
+        "\n// window places\nMainWindowPlace=\nMainWindowMaximized=0\nLogDocked=1\n"
+        "LogPaneHeight=0\nRefinerPlace=\n";
+    std::string crlf;
+    for (const char c : expected)
+        crlf += c == '\n' ? "\r\n" : c == '@' ? home.path() : std::string(1, c);
+    const std::vector<std::string> got = Lines(SettingsText(Defaults())), want = Lines(crlf);
+    for (std::size_t i = 0; i < want.size() && i < got.size(); ++i)
+        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
+    EXPECT_EQ(got.size(), want.size());
 }
 
 TEST(Settings, PathsFollowTheProgramFolder) {

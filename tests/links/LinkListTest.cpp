@@ -86,55 +86,35 @@ TEST(LinkList, MembershipFollowsEveryChange) {
     EXPECT_FALSE(list.Contains("w"));
     EXPECT_TRUE(list.Contains("Y"));
     EXPECT_TRUE(list.Contains("U"));
+    list.Assign({"one", "Two", "two"});
+    EXPECT_EQ(list.Find("TWO"), 1);  // the first of the rows equal but for case
+    EXPECT_EQ(list.Find("tw"), -1);
     list.Clear();
     EXPECT_FALSE(list.Contains("x"));
     EXPECT_EQ(list.Find("x"), -1);
 }
 
-TEST(LinkList, FindAnswersTheFirstRowIgnoringCase) {
+TEST(LinkList, TheCurrentRowFollowsRemovesAndInserts) {
     LinkList list;
-    list.Assign({"one", "Two", "two", "three"});
-    EXPECT_EQ(list.Find("TWO"), 1);
-    EXPECT_EQ(list.Find("tw"), -1);
-}
-
-TEST(LinkList, RemovingTheCurrentRowMakesTheNextOneCurrent) {
-    LinkList list;
-    list.Assign({"a", "b", "c"});
-    list.Current(1);
-    list.Remove(1);
-    EXPECT_EQ(list.Current(), 1);
-    EXPECT_EQ(list.At(1), "c");
-}
-
-TEST(LinkList, RemovingTheLastRowMakesTheNewLastOneCurrent) {
-    LinkList list;
-    list.Assign({"a", "b", "c"});
+    list.Assign({"a", "b", "c", "d"});
     list.Current(2);
-    list.Remove(2);
+    const auto current = [&list] { return list.At(static_cast<std::size_t>(list.Current())); };
+    list.Remove(0);  // a row above: the current row keeps its text
+    EXPECT_EQ(current(), "c");
+    list.Insert(0, "z");
+    EXPECT_EQ(current(), "c");
+    list.Remove(2);  // the current row: the next one takes its place
+    EXPECT_EQ(list.Current(), 2);
+    EXPECT_EQ(current(), "d");
+    list.Remove(2);  // the current and last row: the new last one
     EXPECT_EQ(list.Current(), 1);
+    const long version = list.Version();
+    list.Remove(5);  // a row that is gone is skipped
+    EXPECT_EQ(list.Count(), 2u);
+    EXPECT_EQ(list.Version(), version);
     list.Remove(0);
     list.Remove(0);
     EXPECT_EQ(list.Current(), -1);
-}
-
-TEST(LinkList, RemovingARowAboveTheCurrentKeepsItsText) {
-    LinkList list;
-    list.Assign({"a", "b", "c"});
-    list.Current(2);
-    list.Remove(0);
-    EXPECT_EQ(list.At(static_cast<std::size_t>(list.Current())), "c");
-    list.Insert(0, "z");
-    EXPECT_EQ(list.At(static_cast<std::size_t>(list.Current())), "c");
-}
-
-TEST(LinkList, RemovingARowThatIsGoneIsSkipped) {
-    LinkList list;
-    list.Assign({"a"});
-    const long version = list.Version();
-    list.Remove(5);
-    EXPECT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list.Version(), version);
 }
 
 TEST(LinkList, SelectionMovesWithItsRows) {
@@ -152,18 +132,13 @@ TEST(LinkList, SelectionMovesWithItsRows) {
     EXPECT_TRUE(list.Selected(1));
     list.SelectAll(true);
     EXPECT_EQ(list.SelectedCount(), 4u);
-    list.SelectAll(false);
-    EXPECT_EQ(list.SelectedCount(), 0u);
-}
-
-TEST(LinkList, AssignClearsSelectionAndCurrent) {
-    LinkList list;
-    list.Assign({"a", "b"});
-    list.Select(0, true);
     list.Current(1);
-    list.Assign({"c", "d", "e"});
+    list.Assign({"c", "d", "e"});  // a new list: nothing selected, no current row
     EXPECT_EQ(list.SelectedCount(), 0u);
     EXPECT_EQ(list.Current(), -1);
+    list.SelectAll(true);
+    list.SelectAll(false);
+    EXPECT_EQ(list.SelectedCount(), 0u);
 }
 
 }  // namespace
