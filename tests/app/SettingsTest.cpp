@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/Settings.h"
@@ -91,114 +92,92 @@ TEST(Settings, PathsFollowTheProgramFolder) {
     EXPECT_EQ(s.dirHistoryFile, home.path() + "/ravlet.dir.hst");
 }
 
-struct NumberCase {
+struct ValueCase {
     const char* before;  // applied first, to give the field a current value
     const char* line;
-    int Settings::*field;
-    int expected;
+    std::variant<int Settings::*, bool Settings::*> field;
+    int expected;  // a boolean's as 0 or 1
 };
 
-class SettingsNumber : public ::testing::TestWithParam<NumberCase> {};
+class SettingsValue : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(SettingsNumber, Converts) {
-    const NumberCase& c = GetParam();
+TEST_P(SettingsValue, Converts) {
+    const ValueCase& c = GetParam();
     Settings s = Defaults();
     if (*c.before) {
         ASSERT_TRUE(SettingsApplyLine(s, c.before));
     }
     SettingsApplyLine(s, c.line);
-    EXPECT_EQ(s.*c.field, c.expected) << c.line;
+    EXPECT_EQ(std::visit([&s](auto field) { return static_cast<int>(s.*field); }, c.field),
+              c.expected)
+        << c.line;
 }
 
 using S = Settings;
 INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsNumber,
+    Table, SettingsValue,
     ::testing::Values(
         // lenient: the leading number
-        NumberCase{"", "nettimeout=15000", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=15000ms", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=letters", &S::nettimeout, 0},
-        NumberCase{"", "nettimeout=", &S::nettimeout, 0},
-        NumberCase{"", "nettimeout= 1 5 000", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=-250 ms", &S::nettimeout, -250},
-        NumberCase{"", "nettimeout=2.5", &S::nettimeout, 2},
-        NumberCase{"", "nettimeout=3.5", &S::nettimeout, 4},
-        NumberCase{"", "nettimeout=2.51", &S::nettimeout, 3},
-        NumberCase{"", "nettimeout=-2.5", &S::nettimeout, -2},
-        NumberCase{"", "nettimeout=1e3", &S::nettimeout, 1000},
-        NumberCase{"", "nettimeout=15e", &S::nettimeout, 15},
-        NumberCase{"", "netsizemax=2147483647", &S::netsizemax, 2147483647},
-        NumberCase{"nettimeout=9", "nettimeout=99999999999", &S::nettimeout, 9},
-        NumberCase{"nettimeout=9", "nettimeout=1e999", &S::nettimeout, 9},
+        ValueCase{"", "nettimeout=15000", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=15000ms", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=letters", &S::nettimeout, 0},
+        ValueCase{"", "nettimeout=", &S::nettimeout, 0},
+        ValueCase{"", "nettimeout= 1 5 000", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=-250 ms", &S::nettimeout, -250},
+        ValueCase{"", "nettimeout=2.5", &S::nettimeout, 2},
+        ValueCase{"", "nettimeout=3.5", &S::nettimeout, 4},
+        ValueCase{"", "nettimeout=2.51", &S::nettimeout, 3},
+        ValueCase{"", "nettimeout=-2.5", &S::nettimeout, -2},
+        ValueCase{"", "nettimeout=1e3", &S::nettimeout, 1000},
+        ValueCase{"", "nettimeout=15e", &S::nettimeout, 15},
+        ValueCase{"", "netsizemax=2147483647", &S::netsizemax, 2147483647},
+        ValueCase{"nettimeout=9", "nettimeout=99999999999", &S::nettimeout, 9},
+        ValueCase{"nettimeout=9", "nettimeout=1e999", &S::nettimeout, 9},
         // strict: the whole value must be a number, else the field keeps its value
-        NumberCase{"", "winrefinerw=640", &S::winrefinerw, 640},
-        NumberCase{"", "winrefinerw= 640 ", &S::winrefinerw, 640},
-        NumberCase{"", "winrefinerw=-3", &S::winrefinerw, -3},
-        NumberCase{"", "winrefinerw=+4", &S::winrefinerw, 4},
-        NumberCase{"", "winrefinerw=4.5", &S::winrefinerw, 4},
-        NumberCase{"", "winrefinerw=5.5", &S::winrefinerw, 6},
-        NumberCase{"winrefinerw=640", "winrefinerw=letters", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=800px", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=8 00", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=3000000000", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=inf", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
-        NumberCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
-        NumberCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2}),
-    test::KeyedName<&NumberCase::line>{});
-
-struct BoolCase {
-    const char* before;
-    const char* line;
-    bool Settings::*field;
-    bool expected;
-};
-
-class SettingsBoolean : public ::testing::TestWithParam<BoolCase> {};
-
-TEST_P(SettingsBoolean, Converts) {
-    const BoolCase& c = GetParam();
-    Settings s = Defaults();
-    if (*c.before) {
-        ASSERT_TRUE(SettingsApplyLine(s, c.before));
-    }
-    SettingsApplyLine(s, c.line);
-    EXPECT_EQ(s.*c.field, c.expected) << c.line;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsBoolean,
-    ::testing::Values(
-        BoolCase{"", "scanimg=1", &S::scanimg, true},
-        BoolCase{"", "   scanimg=1   ", &S::scanimg, true},  // the line is trimmed first
-        BoolCase{"", "scanimg =1", &S::scanimg, false},      // the key "scanimg " is unknown
-        BoolCase{"", "scanimg=-1", &S::scanimg, true},
-        BoolCase{"", "scanimg=TRUE", &S::scanimg, true},
-        BoolCase{"", "scanimg= true ", &S::scanimg, true},
-        BoolCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
-        BoolCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
-        BoolCase{"", "scanlink=False", &S::scanlink, false},
-        BoolCase{"", "scanlink=0.0", &S::scanlink, false},
-        BoolCase{"", "scanimg=0.25", &S::scanimg, true},
-        BoolCase{"", "scanlink=yes", &S::scanlink, true},  // does not convert: kept
-        BoolCase{"scanimg=1", "scanimg=", &S::scanimg, true},
-        BoolCase{"scanimg=1", "scanimg=1x", &S::scanimg, true},
-        BoolCase{"", "Auto_CBmonitor_GetChange=-1", &S::Auto_CBmonitor_GetChange, true},
+        ValueCase{"", "winrefinerw=640", &S::winrefinerw, 640},
+        ValueCase{"", "winrefinerw= 640 ", &S::winrefinerw, 640},
+        ValueCase{"", "winrefinerw=-3", &S::winrefinerw, -3},
+        ValueCase{"", "winrefinerw=+4", &S::winrefinerw, 4},
+        ValueCase{"", "winrefinerw=4.5", &S::winrefinerw, 4},
+        ValueCase{"", "winrefinerw=5.5", &S::winrefinerw, 6},
+        ValueCase{"winrefinerw=640", "winrefinerw=letters", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=800px", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=8 00", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=3000000000", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=inf", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
+        ValueCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
+        ValueCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2},
+        ValueCase{"", "scanimg=1", &S::scanimg, true},
+        ValueCase{"", "   scanimg=1   ", &S::scanimg, true},  // the line is trimmed first
+        ValueCase{"", "scanimg =1", &S::scanimg, false},      // the key "scanimg " is unknown
+        ValueCase{"", "scanimg=-1", &S::scanimg, true},
+        ValueCase{"", "scanimg=TRUE", &S::scanimg, true},
+        ValueCase{"", "scanimg= true ", &S::scanimg, true},
+        ValueCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
+        ValueCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
+        ValueCase{"", "scanlink=False", &S::scanlink, false},
+        ValueCase{"", "scanlink=0.0", &S::scanlink, false},
+        ValueCase{"", "scanimg=0.25", &S::scanimg, true},
+        ValueCase{"", "scanlink=yes", &S::scanlink, true},  // does not convert: kept
+        ValueCase{"scanimg=1", "scanimg=", &S::scanimg, true},
+        ValueCase{"scanimg=1", "scanimg=1x", &S::scanimg, true},
+        ValueCase{"", "Auto_CBmonitor_GetChange=-1", &S::Auto_CBmonitor_GetChange, true},
         // flags: the leading number, not zero
-        BoolCase{"", "confirmclose=0", &S::confirmclose, false},
-        BoolCase{"", "confirmclose=2", &S::confirmclose, true},
-        BoolCase{"", "confirmclose=-1", &S::confirmclose, true},
-        BoolCase{"", "confirmclose=letters", &S::confirmclose, false},
-        BoolCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
-        BoolCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
+        ValueCase{"", "confirmclose=0", &S::confirmclose, false},
+        ValueCase{"", "confirmclose=2", &S::confirmclose, true},
+        ValueCase{"", "confirmclose=-1", &S::confirmclose, true},
+        ValueCase{"", "confirmclose=letters", &S::confirmclose, false},
+        ValueCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
+        ValueCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
         // the old spelling of the re-route options
-        BoolCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
-        BoolCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
-        BoolCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
-        BoolCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
-    test::KeyedName<&BoolCase::line>{});  // keys are case-sensitive
+        ValueCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
+        ValueCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
+        ValueCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
+        ValueCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
+    test::KeyedName<&ValueCase::line>{});  // keys are case-sensitive
 
 struct TextCase {
     const char* line;
