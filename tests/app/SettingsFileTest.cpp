@@ -178,10 +178,12 @@ TEST(SettingsFile, ADiskThatFillsUpMidwayLeavesTheOldFile) {
     test::TempHome home;
     home.Write("ravlet.ini", "scanimg=1\r\n");
     std::string error;
+    bool ok;
     {
         const test::FileSizeLimit full(512);
-        EXPECT_FALSE(SettingsWriteFile(Defaults(), std::string(), &error));
+        ok = SettingsWriteFile(Defaults(), std::string(), &error);
     }
+    EXPECT_FALSE(ok);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(home.Read("ravlet.ini"), "scanimg=1\r\n");
     EXPECT_EQ(FilesIn(home.path()), 1u) << "a temporary file was left behind";

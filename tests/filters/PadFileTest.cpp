@@ -372,10 +372,12 @@ TEST_F(PadFileTest, DefaultFile) {
     BuildSample(bigger);
     for (int i = 0; i < 50; ++i) bigger.AddFilter("Cleanup");
     std::string error;
+    bool saved;
     {
         const test::FileSizeLimit full(PadWrite(pad).size());
-        EXPECT_FALSE(PadSaveDefault(bigger, &error));
+        saved = PadSaveDefault(bigger, &error);
     }
+    EXPECT_FALSE(saved);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(home.Read("default.rvp"), PadWrite(pad) + "\r\n");
 
