@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
-#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -11,6 +9,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "support/FileSizeLimit.h"
 #include "support/RowName.h"
 #include "support/TempHome.h"
 
@@ -81,31 +80,20 @@ TEST(SettingsFile, NegativeAutoValuesComeBackAsTheirAbsoluteValue) {
     ASSERT_TRUE(SettingsReadFile(read, home.File("abs.ini")));
     EXPECT_EQ(read.Auto_Leech, 1);
     EXPECT_EQ(read.Auto_Close, 3);
-}
-
-TEST(SettingsFile, TheSmallestAutoValuesReadBack) {
-    Settings s = Defaults();
-    s.Auto_Leech = INT_MIN;
-    s.Auto_Close = INT_MIN;
-    Settings read = Defaults();
-    ASSERT_TRUE(SettingsApplyLine(
-        read, "Auto_Leech=" + settings::WrittenValue(s, *settings::FindKey("Auto_Leech"))));
-    ASSERT_TRUE(SettingsApplyLine(
-        read, "Auto_Close=" + settings::WrittenValue(s, *settings::FindKey("Auto_Close"))));
+    // The smallest values have no absolute value of their own: the largest stands for it.
+    s.Auto_Leech = s.Auto_Close = INT_MIN;
+    for (const char* key : {"Auto_Leech", "Auto_Close"})
+        ASSERT_TRUE(SettingsApplyLine(
+            read, std::string(key) + "=" + settings::WrittenValue(s, *settings::FindKey(key))));
     EXPECT_EQ(read.Auto_Leech, INT_MAX);
     EXPECT_EQ(read.Auto_Close, INT_MAX);
 }
 
-TEST(SettingsFile, EmptyPathWritesTheSettingsFile) {
-    test::TempHome home;
-    const Settings s = Defaults();
-    ASSERT_TRUE(SettingsWriteFile(s));
-    EXPECT_EQ(home.Read("ravlet.ini"), SettingsText(s));
-}
-
-TEST(SettingsFile, MissingFileKeepsTheRecord) {
+TEST(SettingsFile, AnEmptyPathIsTheSettingsFileAndAMissingFileKeepsTheRecord) {
     test::TempHome home;
     Settings s = Defaults();
+    ASSERT_TRUE(SettingsWriteFile(s));
+    EXPECT_EQ(home.Read("ravlet.ini"), SettingsText(s));
     s.nettimeout = 1234;
     EXPECT_TRUE(SettingsReadFile(s, home.File("absent.ini")));
     EXPECT_EQ(s.nettimeout, 1234);
@@ -159,20 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + kTail}),
     test::KeyedName<&BadFileCase::name>{});
 
-TEST(SettingsFile, AFolderInsteadOfAFileIsAnError) {
+TEST(SettingsFile, AFolderOrAHugeFileIsAnErrorAndChangesNothing) {
     test::TempHome home;
     std::filesystem::create_directory(home.File("dir.ini"));
-    Settings s = Defaults();
-    EXPECT_FALSE(SettingsReadFile(s, home.File("dir.ini")));
-    EXPECT_EQ(SettingsText(s), SettingsText(Defaults()));
-}
-
-TEST(SettingsFile, AHugeFileIsRefusedUnread) {
-    test::TempHome home;
     home.Write("huge.ini", "scanimg=1\r\n" + std::string(17 << 20, ' '));
-    Settings s = Defaults();
-    EXPECT_FALSE(SettingsReadFile(s, home.File("huge.ini")));
-    EXPECT_FALSE(s.scanimg);
+    for (const char* name : {"dir.ini", "huge.ini"}) {
+        Settings s = Defaults();
+        EXPECT_FALSE(SettingsReadFile(s, home.File(name))) << name;
+        EXPECT_EQ(SettingsText(s), SettingsText(Defaults())) << name;
+    }
 }
 
 TEST(SettingsFile, AFailedWriteSaysWhyAndLeavesTheOldFile) {
@@ -194,17 +177,12 @@ TEST(SettingsFile, AFailedWriteSaysWhyAndLeavesTheOldFile) {
 TEST(SettingsFile, ADiskThatFillsUpMidwayLeavesTheOldFile) {
     test::TempHome home;
     home.Write("ravlet.ini", "scanimg=1\r\n");
-    // A file-size limit makes the write fail the way a full disk does.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 512;
-    setrlimit(RLIMIT_FSIZE, &small);
     std::string error;
-    const bool ok = SettingsWriteFile(Defaults(), std::string(), &error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool ok;
+    {
+        const test::FileSizeLimit full(512);
+        ok = SettingsWriteFile(Defaults(), std::string(), &error);
+    }
     EXPECT_FALSE(ok);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(home.Read("ravlet.ini"), "scanimg=1\r\n");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/Settings.h"
@@ -31,126 +32,56 @@ Settings Defaults() {
 
 TEST(Settings, DefaultsAreWrittenInTheirLayout) {
     test::TempHome home;
-    const std::vector<std::string> expected = {
-        "// ravlet " RAVLET_VERSION " settings",
-        "// ini-file - this file has been generated",
-        "winrefinerot=0",
-        "winrefinerol=0",
-        "winrefinerw=0",
-        "winrefinerh=0",
-        "savedir=" + home.path() + "/tmp/",
-        "savedirs=",
-        "fileexistsdo=0",
-        "filenaming=1",
-        "filenameredirect=0",
-        "",
-        "// net engine",
-        "user-agent=Mozilla/4.0 (compatible; MSIE 05.5; Windows 98)",
-        "nettimeout=30000",
-        "netProxyUse=0",
-        "netProxy=",
-        "",
-        "// download options",
-        "netsizeforce=0",
-        "netsizenull=0",
-        "netsizemin=0",
-        "netsizemax=0",
-        "netmimetypeforce=0",
-        "netsizemimetype=",
-        "netdownloadignoretext=0",
-        "",
-        "// scan options",
-        "scanlink=1",
-        "scanimg=0",
-        "scanwildsrc=0",
-        "scantxthttp=0",
-        "",
-        "// reroute options",
-        "ReRouteAutoClose=0",
-        "ReRouteAuto=0",
-        "ReRouteDefaultId=",
-        "",
-        "confirmclose=1",
-        "Auto_BuildBase=0",
-        "Auto_Leech=0",
-        "Auto_CBmonitor=0",
-        "Auto_CBmonitor_GetChange=0",
-        "Auto_Close=0",
-        "",
-        "// FilterRavPad (Default) Options",
-        "Refiner_AutoShow=1",
-        "Refiner_AutoApply=0",
-        "Refiner_AutoHide=0",
-        "Refiner_FrameSize=0",
-        "Refiner_FrameChk=7",
-        "",
-        "Refiner_AAchk=0",
-        "Refiner_PSsuffix=",
-        "Refiner_PSprefix=",
-        "Refiner_PSprefixcut=0",
-        "Refiner_PSinvert=0",
-        "Refiner_FRfind=",
-        "Refiner_FRreplace=",
-        "Refiner_FRmatchPos=0",
-        "Refiner_FRmatchMode=0",
-        "Refiner_FRmatchCase=0",
-        "Refiner_FRmatchNot=0",
-        "Refiner_OWval=0",
-        "Refiner_OWtext=",
-        "Refiner_CUopts=0",
+    // The file line by line, "\n" standing for its CR LF and "@" for the program folder.
+    const std::string expected =
+        "// ravlet " RAVLET_VERSION
+        " settings\n// ini-file - this file has been generated\n"
+        "winrefinerot=0\nwinrefinerol=0\nwinrefinerw=0\nwinrefinerh=0\nsavedir=@/tmp/\n"
+        "savedirs=\nfileexistsdo=0\nfilenaming=1\nfilenameredirect=0\n"
+        "\n// net engine\nuser-agent=Mozilla/4.0 (compatible; MSIE 05.5; Windows 98)\n"
+        "nettimeout=30000\nnetProxyUse=0\nnetProxy=\n"
+        "\n// download options\nnetsizeforce=0\nnetsizenull=0\nnetsizemin=0\nnetsizemax=0\n"
+        "netmimetypeforce=0\nnetsizemimetype=\nnetdownloadignoretext=0\n"
+        "\n// scan options\nscanlink=1\nscanimg=0\nscanwildsrc=0\nscantxthttp=0\n"
+        "\n// reroute options\nReRouteAutoClose=0\nReRouteAuto=0\nReRouteDefaultId=\n"
+        "\nconfirmclose=1\nAuto_BuildBase=0\nAuto_Leech=0\nAuto_CBmonitor=0\n"
+        "Auto_CBmonitor_GetChange=0\nAuto_Close=0\n"
+        "\n// FilterRavPad (Default) Options\nRefiner_AutoShow=1\nRefiner_AutoApply=0\n"
+        "Refiner_AutoHide=0\nRefiner_FrameSize=0\nRefiner_FrameChk=7\n"
+        "\nRefiner_AAchk=0\nRefiner_PSsuffix=\nRefiner_PSprefix=\nRefiner_PSprefixcut=0\n"
+        "Refiner_PSinvert=0\nRefiner_FRfind=\nRefiner_FRreplace=\nRefiner_FRmatchPos=0\n"
+        "Refiner_FRmatchMode=0\nRefiner_FRmatchCase=0\nRefiner_FRmatchNot=0\nRefiner_OWval=0\n"
+        "Refiner_OWtext=\nRefiner_CUopts=0\n"
         "Refiner_FTentries=image(.jpg,.jpeg,.jp2,.png)image other(.gif,.bmp,.tif)"
         "movie(.mpg,.mpeg,.m2v,.m2p,.avi,.divx,.asx,.wmv,.mov,.rm)"
         "archive(.zip,.gz,.tar,.rar,.arj,.ace,.tgz,.hqx,.sit,.cab,.iso,.bin)"
         "executable(.exe,.com,.bat,.dll,.sys,.vxd)webdesign(.js,.css,.swf,.ico)"
         "docs(.pdf,.txt,.rtf,.doc,.sdw,.diz,.nfo)"
         "audio(.mp3,.ogg,.wav,.voc,.aif,.xm,.mod,.s3m,.it,.sid,.rns,.rps,.wma,.ram,.mid,.mus,"
-        ".m3u)",
-        "Refiner_FTopts=1",
-        "",
-        "// Scanner Options",
-        "Scanner_Cache=200",
-        "Scanner_ForeignRedirectScan=0",
-        "Scanner_ListTake=1",
-        "Scanner_LevelMode=0",
-        "Scanner_LevelDepth=0",
-        "Scanner_LinkCollectAll=1",
+        ".m3u)\n"
+        "Refiner_FTopts=1\n"
+        "\n// Scanner Options\nScanner_Cache=200\nScanner_ForeignRedirectScan=0\n"
+        "Scanner_ListTake=1\nScanner_LevelMode=0\nScanner_LevelDepth=0\n"
+        "Scanner_LinkCollectAll=1\n"
         "Scanner_TextTypes=.htm,.html,.cgi,.php,.phtml,.php3,.php4,.shtml,.shtm,.asp,.txt,.pl,"
-        ".cfm,.cfml,.js,.css,/",
-        "// Website Options",
-        "webserver=ravlet.example.org/",
-        "weburlver=files/ver.php",
-        "webhomepage=http://ravlet.example.org/",
-        "",
-        "// Toolbar",
-        "Tlb_DownloadDirectory=0",
-        "",
-        "// download managers of this platform",
-        "ReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc",
-        "ReRouteAria2Secret=",
-        "",
-        "// resume, retries and cookies of downloads",
-        "netResume=1",
-        "netRetries=2",
-        "netCookies=",
-        "",
-        "// parallel transfers and their manners",
-        "netParallel=1",
-        "netParallelHost=0",
-        "netWait=0",
-        "netLimitRate=0",
-        "",
-        "// window places",
-        "MainWindowPlace=",
-        "MainWindowMaximized=0",
-        "LogDocked=1",
-        "LogPaneHeight=0",
-        "LogWindowPlace=",
-        "RefinerPlace=",
-    };
-    const std::vector<std::string> got = Lines(SettingsText(Defaults()));
-    for (std::size_t i = 0; i < expected.size() && i < got.size(); ++i)
-        EXPECT_EQ(got[i], expected[i]) << "line " << i + 1;
-    EXPECT_EQ(got.size(), expected.size());
+        ".cfm,.cfml,.js,.css,/\n"
+        "// Website Options\nwebserver=ravlet.example.org/\nweburlver=files/ver.php\n"
+        "webhomepage=http://ravlet.example.org/\n"
+        "\n// Toolbar\nTlb_DownloadDirectory=0\n"
+        "\n// download managers of this platform\nReRouteAria2Rpc=http://127.0.0.1:6800/jsonrpc\n"
+        "ReRouteAria2Secret=\n"
+        "\n// resume, retries and cookies of downloads\nnetResume=1\nnetRetries=2\nnetCookies=\n"
+        "\n// parallel transfers and their manners\nnetParallel=1\nnetParallelHost=0\nnetWait=0\n"
+        "netLimitRate=0\n"
+        "\n// window places\nMainWindowPlace=\nMainWindowMaximized=0\nLogDocked=1\n"
+        "LogPaneHeight=0\nLogWindowPlace=\nRefinerPlace=\n";
+    std::string crlf;
+    for (const char c : expected)
+        crlf += c == '\n' ? "\r\n" : c == '@' ? home.path() : std::string(1, c);
+    const std::vector<std::string> got = Lines(SettingsText(Defaults())), want = Lines(crlf);
+    for (std::size_t i = 0; i < want.size() && i < got.size(); ++i)
+        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
+    EXPECT_EQ(got.size(), want.size());
 }
 
 TEST(Settings, PathsFollowTheProgramFolder) {
@@ -161,114 +92,92 @@ TEST(Settings, PathsFollowTheProgramFolder) {
     EXPECT_EQ(s.dirHistoryFile, home.path() + "/ravlet.dir.hst");
 }
 
-struct NumberCase {
+struct ValueCase {
     const char* before;  // applied first, to give the field a current value
     const char* line;
-    int Settings::*field;
-    int expected;
+    std::variant<int Settings::*, bool Settings::*> field;
+    int expected;  // a boolean's as 0 or 1
 };
 
-class SettingsNumber : public ::testing::TestWithParam<NumberCase> {};
+class SettingsValue : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(SettingsNumber, Converts) {
-    const NumberCase& c = GetParam();
+TEST_P(SettingsValue, Converts) {
+    const ValueCase& c = GetParam();
     Settings s = Defaults();
     if (*c.before) {
         ASSERT_TRUE(SettingsApplyLine(s, c.before));
     }
     SettingsApplyLine(s, c.line);
-    EXPECT_EQ(s.*c.field, c.expected) << c.line;
+    EXPECT_EQ(std::visit([&s](auto field) { return static_cast<int>(s.*field); }, c.field),
+              c.expected)
+        << c.line;
 }
 
 using S = Settings;
 INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsNumber,
+    Table, SettingsValue,
     ::testing::Values(
         // lenient: the leading number
-        NumberCase{"", "nettimeout=15000", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=15000ms", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=letters", &S::nettimeout, 0},
-        NumberCase{"", "nettimeout=", &S::nettimeout, 0},
-        NumberCase{"", "nettimeout= 1 5 000", &S::nettimeout, 15000},
-        NumberCase{"", "nettimeout=-250 ms", &S::nettimeout, -250},
-        NumberCase{"", "nettimeout=2.5", &S::nettimeout, 2},
-        NumberCase{"", "nettimeout=3.5", &S::nettimeout, 4},
-        NumberCase{"", "nettimeout=2.51", &S::nettimeout, 3},
-        NumberCase{"", "nettimeout=-2.5", &S::nettimeout, -2},
-        NumberCase{"", "nettimeout=1e3", &S::nettimeout, 1000},
-        NumberCase{"", "nettimeout=15e", &S::nettimeout, 15},
-        NumberCase{"", "netsizemax=2147483647", &S::netsizemax, 2147483647},
-        NumberCase{"nettimeout=9", "nettimeout=99999999999", &S::nettimeout, 9},
-        NumberCase{"nettimeout=9", "nettimeout=1e999", &S::nettimeout, 9},
+        ValueCase{"", "nettimeout=15000", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=15000ms", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=letters", &S::nettimeout, 0},
+        ValueCase{"", "nettimeout=", &S::nettimeout, 0},
+        ValueCase{"", "nettimeout= 1 5 000", &S::nettimeout, 15000},
+        ValueCase{"", "nettimeout=-250 ms", &S::nettimeout, -250},
+        ValueCase{"", "nettimeout=2.5", &S::nettimeout, 2},
+        ValueCase{"", "nettimeout=3.5", &S::nettimeout, 4},
+        ValueCase{"", "nettimeout=2.51", &S::nettimeout, 3},
+        ValueCase{"", "nettimeout=-2.5", &S::nettimeout, -2},
+        ValueCase{"", "nettimeout=1e3", &S::nettimeout, 1000},
+        ValueCase{"", "nettimeout=15e", &S::nettimeout, 15},
+        ValueCase{"", "netsizemax=2147483647", &S::netsizemax, 2147483647},
+        ValueCase{"nettimeout=9", "nettimeout=99999999999", &S::nettimeout, 9},
+        ValueCase{"nettimeout=9", "nettimeout=1e999", &S::nettimeout, 9},
         // strict: the whole value must be a number, else the field keeps its value
-        NumberCase{"", "winrefinerw=640", &S::winrefinerw, 640},
-        NumberCase{"", "winrefinerw= 640 ", &S::winrefinerw, 640},
-        NumberCase{"", "winrefinerw=-3", &S::winrefinerw, -3},
-        NumberCase{"", "winrefinerw=+4", &S::winrefinerw, 4},
-        NumberCase{"", "winrefinerw=4.5", &S::winrefinerw, 4},
-        NumberCase{"", "winrefinerw=5.5", &S::winrefinerw, 6},
-        NumberCase{"winrefinerw=640", "winrefinerw=letters", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=800px", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=8 00", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=3000000000", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=inf", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
-        NumberCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
-        NumberCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
-        NumberCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2}),
-    test::KeyedName<&NumberCase::line>{});
-
-struct BoolCase {
-    const char* before;
-    const char* line;
-    bool Settings::*field;
-    bool expected;
-};
-
-class SettingsBoolean : public ::testing::TestWithParam<BoolCase> {};
-
-TEST_P(SettingsBoolean, Converts) {
-    const BoolCase& c = GetParam();
-    Settings s = Defaults();
-    if (*c.before) {
-        ASSERT_TRUE(SettingsApplyLine(s, c.before));
-    }
-    SettingsApplyLine(s, c.line);
-    EXPECT_EQ(s.*c.field, c.expected) << c.line;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsBoolean,
-    ::testing::Values(
-        BoolCase{"", "scanimg=1", &S::scanimg, true},
-        BoolCase{"", "   scanimg=1   ", &S::scanimg, true},  // the line is trimmed first
-        BoolCase{"", "scanimg =1", &S::scanimg, false},      // the key "scanimg " is unknown
-        BoolCase{"", "scanimg=-1", &S::scanimg, true},
-        BoolCase{"", "scanimg=TRUE", &S::scanimg, true},
-        BoolCase{"", "scanimg= true ", &S::scanimg, true},
-        BoolCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
-        BoolCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
-        BoolCase{"", "scanlink=False", &S::scanlink, false},
-        BoolCase{"", "scanlink=0.0", &S::scanlink, false},
-        BoolCase{"", "scanimg=0.25", &S::scanimg, true},
-        BoolCase{"", "scanlink=yes", &S::scanlink, true},  // does not convert: kept
-        BoolCase{"scanimg=1", "scanimg=", &S::scanimg, true},
-        BoolCase{"scanimg=1", "scanimg=1x", &S::scanimg, true},
-        BoolCase{"", "Auto_CBmonitor_GetChange=-1", &S::Auto_CBmonitor_GetChange, true},
+        ValueCase{"", "winrefinerw=640", &S::winrefinerw, 640},
+        ValueCase{"", "winrefinerw= 640 ", &S::winrefinerw, 640},
+        ValueCase{"", "winrefinerw=-3", &S::winrefinerw, -3},
+        ValueCase{"", "winrefinerw=+4", &S::winrefinerw, 4},
+        ValueCase{"", "winrefinerw=4.5", &S::winrefinerw, 4},
+        ValueCase{"", "winrefinerw=5.5", &S::winrefinerw, 6},
+        ValueCase{"winrefinerw=640", "winrefinerw=letters", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=800px", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=8 00", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=3000000000", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=inf", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
+        ValueCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
+        ValueCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
+        ValueCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2},
+        ValueCase{"", "scanimg=1", &S::scanimg, true},
+        ValueCase{"", "   scanimg=1   ", &S::scanimg, true},  // the line is trimmed first
+        ValueCase{"", "scanimg =1", &S::scanimg, false},      // the key "scanimg " is unknown
+        ValueCase{"", "scanimg=-1", &S::scanimg, true},
+        ValueCase{"", "scanimg=TRUE", &S::scanimg, true},
+        ValueCase{"", "scanimg= true ", &S::scanimg, true},
+        ValueCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
+        ValueCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
+        ValueCase{"", "scanlink=False", &S::scanlink, false},
+        ValueCase{"", "scanlink=0.0", &S::scanlink, false},
+        ValueCase{"", "scanimg=0.25", &S::scanimg, true},
+        ValueCase{"", "scanlink=yes", &S::scanlink, true},  // does not convert: kept
+        ValueCase{"scanimg=1", "scanimg=", &S::scanimg, true},
+        ValueCase{"scanimg=1", "scanimg=1x", &S::scanimg, true},
+        ValueCase{"", "Auto_CBmonitor_GetChange=-1", &S::Auto_CBmonitor_GetChange, true},
         // flags: the leading number, not zero
-        BoolCase{"", "confirmclose=0", &S::confirmclose, false},
-        BoolCase{"", "confirmclose=2", &S::confirmclose, true},
-        BoolCase{"", "confirmclose=-1", &S::confirmclose, true},
-        BoolCase{"", "confirmclose=letters", &S::confirmclose, false},
-        BoolCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
-        BoolCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
+        ValueCase{"", "confirmclose=0", &S::confirmclose, false},
+        ValueCase{"", "confirmclose=2", &S::confirmclose, true},
+        ValueCase{"", "confirmclose=-1", &S::confirmclose, true},
+        ValueCase{"", "confirmclose=letters", &S::confirmclose, false},
+        ValueCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
+        ValueCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
         // the old spelling of the re-route options
-        BoolCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
-        BoolCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
-        BoolCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
-        BoolCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
-    test::KeyedName<&BoolCase::line>{});  // keys are case-sensitive
+        ValueCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
+        ValueCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
+        ValueCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
+        ValueCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
+    test::KeyedName<&ValueCase::line>{});  // keys are case-sensitive
 
 struct TextCase {
     const char* line;

@@ -58,6 +58,8 @@ TEST(Startup, FirstRunCreatesTheWorkFolderAndAsksOnce) {
     s.Run();
     EXPECT_EQ(s.ui.messages.size(), 1u);
     EXPECT_EQ(CurrentDirectory(), s.home.File("tmp"));
+    EXPECT_EQ(s.window.calls, std::vector<std::string>{"ShowMainWindow"});
+    EXPECT_EQ(AppSettings().savedir, s.home.File("tmp") + "/");
 }
 
 TEST(Startup, YesInstallsTheIntegration) {
@@ -120,14 +122,6 @@ TEST(Startup, AnUnreadableSettingsFileIsToldAndKept) {
     EXPECT_EQ(s.ui.messages.size(), 2u);
     EXPECT_TRUE(SaveSettings());
     EXPECT_EQ(s.home.Read("ravlet.ini"), SettingsText(AppSettings()));
-}
-
-TEST(Startup, AnEmptyCommandLineOnlyShowsTheWindow) {
-    Start s;
-    std::filesystem::create_directory(s.home.File("tmp"));
-    s.Run("");
-    EXPECT_EQ(s.window.calls, std::vector<std::string>{"ShowMainWindow"});
-    EXPECT_EQ(AppSettings().savedir, s.home.File("tmp") + "/");
 }
 
 TEST(Startup, ANewProgramFolderIsCreatedWithItsWorkFolder) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "links/LinkList.h"
+#include "support/Joined.h"
 #include "support/ScriptedUi.h"
 
 namespace ravlet {
@@ -34,17 +35,12 @@ struct Host : LogHost {
 
 }  // namespace
 
-TEST(frmLog, NewestFirstEachWithCrLf) {
+TEST(frmLog, NewestFirstAndTheOldTextCutTo15000Characters) {
     Host host;
     frmLog log(host);
     log.addMessage("one", false);
     log.addMessage("two", false);
     EXPECT_EQ(log.txtLog(), "two\r\none\r\n");
-}
-
-TEST(frmLog, CutsTheOldTextTo15000Characters) {
-    Host host;
-    frmLog log(host);
     std::string last;
     for (int i = 0; i < 100; ++i) {
         last = "<" + std::to_string(i) + ">" + std::string(195, 'x');
@@ -54,11 +50,8 @@ TEST(frmLog, CutsTheOldTextTo15000Characters) {
     EXPECT_GT(log.txtLog().size(), 14000u);
     EXPECT_EQ(log.txtLog().compare(0, last.size() + 2, last + "\r\n"), 0);
     EXPECT_EQ(log.txtLog().find("<0>"), std::string::npos) << "the oldest message is gone";
-}
 
-TEST(frmLog, AHugeMessageIsKeptWhole) {
-    Host host;
-    frmLog log(host);
+    log.cmdTop_Click(0);
     const std::string huge = "<first>" + std::string(40000, 'a') + "<last>";
     log.addMessage(huge, false);
     EXPECT_EQ(log.txtLog(), huge + "\r\n") << "the newest message is never cut";
@@ -100,7 +93,7 @@ TEST(frmLog, ShowMakesAHiddenLogVisibleWhereItLives) {
     EXPECT_FALSE(host.pane);
 }
 
-TEST(frmLog, DockingBackAndForthKeepsTheText) {
+TEST(frmLog, DockingBackAndForthKeepsTheTextAndTheCloseBoxOnlyHides) {
     Host host;
     frmLog log(host);
     log.addMessage("keep me", false);
@@ -111,6 +104,10 @@ TEST(frmLog, DockingBackAndForthKeepsTheText) {
     EXPECT_EQ(log.txtLog(), "keep me\r\n");
     EXPECT_TRUE(host.pane);
     EXPECT_FALSE(log.WindowVisible());
+    log.Docked(false);
+    EXPECT_FALSE(log.QueryUnload());
+    EXPECT_FALSE(log.WindowVisible());
+    EXPECT_TRUE(frmLog::Loaded());
 }
 
 TEST(frmLog, ButtonsClearAndHide) {
@@ -129,65 +126,42 @@ TEST(frmLog, ButtonsClearAndHide) {
     EXPECT_FALSE(host.pane);
 }
 
-TEST(frmLog, TheCloseBoxOnlyHides) {
-    Host host;
-    frmLog log(host);
-    log.Docked(false);
-    EXPECT_FALSE(log.QueryUnload());
-    EXPECT_FALSE(log.WindowVisible());
-    EXPECT_TRUE(frmLog::Loaded());
-}
-
 struct UrlsCase {
     const char* name;
-    std::vector<std::string> messages;  // oldest first
-    std::vector<std::string> before;
-    std::vector<std::string> after;
+    std::string messages;  // oldest first; texts separated by "|"
+    std::string before, after;
 };
 
 class frmLogListUrls : public ::testing::TestWithParam<UrlsCase> {};
 
 TEST_P(frmLogListUrls, PutsTheLoggedAddressesIntoTheList) {
+    const UrlsCase& c = GetParam();
     test::ScriptedUi ui;
     Host host;
-    host.list.Assign(GetParam().before);
+    host.list.Assign(test::Split(c.before));
     frmLog log(host);
-    for (const std::string& m : GetParam().messages) log.addMessage(m, false);
+    for (const std::string& m : test::Split(c.messages)) log.addMessage(m, false);
     log.cmdTop_Click(2);
-    EXPECT_EQ(host.list.Items(), GetParam().after);
+    EXPECT_EQ(test::Joined(host.list.Items()), c.after);
+    EXPECT_EQ(host.readies, c.after == c.before ? 0 : 1) << "a new list refreshes the status";
     EXPECT_FALSE(ui.busy());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, frmLogListUrls,
-    ::testing::Values(UrlsCase{"NewestFirst",
-                               {"Error: Http Code not OK (200):404 - Url: http://a/1",
-                                "skipping: is text/html - Url: http://a/2"},
-                               {"old"},
-                               {"http://a/2", "http://a/1"}},
-                      UrlsCase{"SameAddressTwice",
-                               {"Error: x - Url: http://a/1", "Error: y - Url: http://a/1"},
-                               {},
-                               {"http://a/1"}},
-                      UrlsCase{"MarkerInAnyCase", {"failed URL: http://a/3"}, {}, {"http://a/3"}},
-                      UrlsCase{"FirstMarkerOfTheLine",
-                               {"Url: http://a/ Url: http://b/"},
-                               {},
-                               {"http://a/ Url: http://b/"}},
-                      UrlsCase{"NoAddressKeepsTheList",
-                               {"Warning: nothing here"},
-                               {"old", "rows"},
-                               {"old", "rows"}},
-                      UrlsCase{"EmptyLog", {}, {"old"}, {"old"}}),
+    ::testing::Values(
+        UrlsCase{"NewestFirst",
+                 "Error: Http Code not OK (200):404 - Url: http://a/1|"
+                 "skipping: is text/html - Url: http://a/2",
+                 "old", "http://a/2|http://a/1"},
+        UrlsCase{"SameAddressTwice", "Error: x - Url: http://a/1|Error: y - Url: http://a/1", "",
+                 "http://a/1"},
+        UrlsCase{"MarkerInAnyCase", "failed URL: http://a/3", "", "http://a/3"},
+        UrlsCase{"FirstMarkerOfTheLine", "Url: http://a/ Url: http://b/", "",
+                 "http://a/ Url: http://b/"},
+        UrlsCase{"NoAddressKeepsTheList", "Warning: nothing here", "old|rows", "old|rows"},
+        UrlsCase{"EmptyLog", "", "old", "old"}),
     [](const auto& info) { return info.param.name; });
-
-TEST(frmLog, ListUrlsRefreshesTheStatus) {
-    Host host;
-    frmLog log(host);
-    log.addMessage("Url: http://x/", false);
-    log.cmdTop_Click(2);
-    EXPECT_EQ(host.readies, 1);
-}
 
 TEST(frmLog, F7HidesOtherKeysGoToTheMainWindow) {
     Host host;

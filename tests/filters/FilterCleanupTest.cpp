@@ -41,12 +41,25 @@ TEST(FilterCleanup, Judging) {
         {2, "/.", 2, "/"},
         {3, "/dir/.#x", 2, "/dir/"},  // the anchor goes first, then the dot
         {3, "#", 1, ""},
+        // A folder page's sort links and icons; links that only look alike stay.
+        {4, "/dir/?N=A", 1, ""},
         {4, "/dir/?N=D", 1, ""},
-        {4, "/ICONS/back.gif", 1, ""},
-        {4, "/dir/?n=d", 0, "/dir/?n=d"},  // the sort keys regard case
+        {4, "/dir/?M=A", 1, ""},
+        {4, "/dir/?M=D", 1, ""},
         {4, "?S=A", 1, ""},
+        {4, "/dir/?S=D", 1, ""},
+        {4, "/dir/?D=A", 1, ""},
+        {4, "/dir/?D=D", 1, ""},
+        {4, "/ICONS/back.gif", 1, ""},
+        {4, "http://h/icons/folder.gif", 1, ""},
+        {4, "/dir/?n=d", 0, "/dir/?n=d"},  // the sort keys regard case
+        {4, "/dir/?N=X", 0, "/dir/?N=X"},
         {4, "/dir/?X=D", 0, "/dir/?X=D"},
         {4, "/dir/N=D", 0, "/dir/N=D"},
+        {4, "/a.php?id=1&N=D", 0, "/a.php?id=1&N=D"},
+        {4, "http://h/iconsets/a.gif", 0, "http://h/iconsets/a.gif"},
+        {4, "?N=", 0, "?N="},
+        {4, "", 0, ""},
         {8, "/index.HTML", 1, ""},
         {8, "/dir/", 1, ""},
         {8, "/f.zip", 0, "/f.zip"},

@@ -37,12 +37,9 @@ std::vector<std::string> RunOver(FilterGen& f, std::vector<std::string> rows) {
 
 }  // namespace
 
-TEST_F(FilterGenTest, KindNames) {
+TEST_F(FilterGenTest, KindIsSetOnceAndOnlyToAKnownName) {
     EXPECT_EQ(FilterGen::FilterNames(),
               "Cleanup,File Type,Find (and Replace),OneWildcard*,Pre- and Suf-fix");
-}
-
-TEST_F(FilterGenTest, KindIsSetOnceAndOnlyToAKnownName) {
     FilterGen f;
     EXPECT_EQ(f.Filter(), "");
     f.Filter("");

@@ -56,12 +56,9 @@ TEST_F(ParsePageTest, ReplacesTheListAndShowsTheCount) {
     EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"a.html", "b.html"}));
     EXPECT_EQ(window.bar.Caption(), "Ready (2 Links)");
     EXPECT_EQ(window.visibility, (std::vector<bool>{false, true}));
-}
-
-TEST_F(ParsePageTest, AppendKeepsTheOldEntriesAndAddsNoDuplicate) {
-    window.list.Assign({"a.html"});
+    // Appending keeps the old entries and adds no duplicate.
     ParsePage(window, "<a href=A.HTML><a href=c.html>", true);
-    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"a.html", "c.html"}));
+    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"a.html", "b.html", "c.html"}));
 }
 
 TEST_F(ParsePageTest, ALinkFoundByTwoPassesIsListedOnceAtItsFirstPlace) {
@@ -82,15 +79,11 @@ TEST_F(ParsePageTest, APageWithoutLinksLeavesTheListAsItWas) {
     EXPECT_TRUE(window.visibility.empty());
 }
 
-TEST_F(ParsePageTest, BlanksAroundTheEqualsSignAreCleanedFirst) {
-    ParsePage(window, "<a  href = \"x.html\">", false);
-    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"x.html"}));
-}
-
-TEST_F(ParsePageTest, DisguisedAddressesAreRewrittenInSmallLettersOnly) {
-    window.modes = ScanPlainHttp;
-    ParsePage(window, "hxxp://a/ HXXP://b/ hxxps://c/", false);
-    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"http://a/", "https://c/"}));
+// Blanks around the equals sign go first; disguised addresses are rewritten in small letters only.
+TEST_F(ParsePageTest, ThePageIsCleanedFirst) {
+    window.modes = ScanHref | ScanPlainHttp;
+    ParsePage(window, "<a  href = \"x.html\"> hxxp://a/ HXXP://b/ hxxps://c/", false);
+    EXPECT_EQ(window.list.Items(), (std::vector<std::string>{"x.html", "http://a/", "https://c/"}));
 }
 
 TEST_F(ParsePageTest, TheSourceViewGetsTheCleanedTextWithCrLfCutTo32000) {

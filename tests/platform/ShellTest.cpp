@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 #include <vector>
 
@@ -35,9 +34,7 @@ TEST(Shell, StartKeepsEveryArgumentWholeAndDoesNotWait) {
                     "a b", "$HOME", "\"q\"", "--x"}));
     for (int i = 0; i < 500 && !std::filesystem::exists(out); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(out);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "a b\n$HOME\n\"q\"\n--x\n");
+    EXPECT_EQ(test::ReadFile(out), "a b\n$HOME\n\"q\"\n--x\n");
 }
 
 TEST(Shell, FileUriEncodesEveryByteButTheSafeOnes) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -38,11 +37,6 @@ struct Aria2World {
     std::string Message() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
 TEST(Aria2HandOff, TheWholeListArrivesWithTheReferrer) {
@@ -74,8 +68,8 @@ TEST(Aria2HandOff, TheWholeListArrivesWithTheReferrer) {
         dir + "ctl%01x", dir + "caf%C3%A9",      dir + "lat%C3%A9"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(uris, expected);
-    EXPECT_EQ(ReadFile(folder + "/one.bin"), "first file");
-    EXPECT_EQ(ReadFile(folder + "/two.bin"), "second");
+    EXPECT_EQ(test::ReadFile(folder + "/one.bin"), "first file");
+    EXPECT_EQ(test::ReadFile(folder + "/two.bin"), "second");
     int withReferrer = 0;
     for (const test::TestRequest& r : server.Received())
         if (r.head.find("Referer: " + host.page + "\r\n") != std::string::npos) ++withReferrer;

@@ -8,6 +8,7 @@
 #include "reroute/ReRoute.h"
 #include "reroute/ReRouteRegistry.h"
 #include "support/FakeReRouteHost.h"
+#include "support/Joined.h"
 #include "support/RecordingAutomation.h"
 #include "support/RowName.h"
 #include "support/ScriptedUi.h"
@@ -47,11 +48,6 @@ struct World {
     }
     ~World() { SetLogHandler(nullptr); }
     void Key(RegHive hive, const std::string& key) { ASSERT_TRUE(Registry().CreateKey(hive, key)); }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& m : ui.messages) texts.push_back(m.text);
-        return texts;
-    }
 };
 
 }  // namespace
@@ -60,7 +56,7 @@ struct RoutineCase {
     const char* what;
     const char* id;
     const char* address;
-    Calls calls;
+    std::string calls;  // joined by "; "
     int result;
     const char* userKey = nullptr;     // made under the current user's hive
     const char* machineKey = nullptr;  // made under the machine's hive
@@ -81,143 +77,82 @@ TEST_P(ReRouteRoutine, CallsTheManagerAsItExpects) {
     test::FakeReRouteHost host = Host();
     if (c.emptyList) host.rows.clear();
     EXPECT_EQ(ReRoute(host, c.id, c.address, kReferrer), c.result);
-    EXPECT_EQ(w.managers.calls, c.calls);
-    EXPECT_EQ(w.Messages(), c.message ? Calls{c.message} : Calls{});
+    EXPECT_EQ(test::Joined(w.managers.calls, "; "), c.calls);
+    EXPECT_EQ(w.ui.Texts(), c.message ? Calls{c.message} : Calls{});
 }
 
 // Resolved rows carry the prefix, BaseSafe rows are resolved, raw rows are as they stand.
 INSTANTIATE_TEST_SUITE_P(
     Managers, ReRouteRoutine,
     ::testing::Values(
-        RoutineCase{
-            "fdm sends every row resolved with the page as referrer",
-            "fdm",
-            kAddress,
-            {"create WG.WGUrlListReceiver", R"(put Referer="http://site/dir/page.html")",
-             R"(put url="http://site/dir/a.zip")", R"(put Comment="rvre-route")",
-             "call AddUrlToList()", R"(put url="http://other/b.zip")",
-             R"(put Comment="rvre-route")", "call AddUrlToList()", R"(put url="http://site/c.zip")",
-             R"(put Comment="rvre-route")", "call AddUrlToList()", "call ShowAddUrlListDialog()"},
-            2,
-            kFdmKey},
-        RoutineCase{"fdm found machine wide is available", "fdm", "", {}, 1, nullptr, kFdmKey},
-        RoutineCase{"fdm without its key is missing", "fdm", kAddress, {}, 0},
-        RoutineCase{"fdm not created",
-                    "fdm",
-                    kAddress,
-                    {},
-                    0,
-                    kFdmKey,
-                    nullptr,
-                    false,
-                    false,
+        RoutineCase{"fdm sends every row resolved with the page as referrer", "fdm", kAddress,
+                    R"(create WG.WGUrlListReceiver; put Referer="http://site/dir/page.html"; )"
+                    R"(put url="http://site/dir/a.zip"; put Comment="rvre-route"; )"
+                    R"(call AddUrlToList(); put url="http://other/b.zip"; )"
+                    R"(put Comment="rvre-route"; call AddUrlToList(); )"
+                    R"(put url="http://site/c.zip"; put Comment="rvre-route"; )"
+                    R"(call AddUrlToList(); call ShowAddUrlListDialog())",
+                    2, kFdmKey},
+        RoutineCase{"fdm found machine wide is available", "fdm", "", "", 1, nullptr, kFdmKey},
+        RoutineCase{"fdm without its key is missing", "fdm", kAddress, "", 0},
+        RoutineCase{"fdm not created", "fdm", kAddress, "", 0, kFdmKey, nullptr, false, false,
                     "Free Download Manager not installed / found, can't add"},
-        RoutineCase{
-            "dlexpert gets resolved rows in pairs",
-            "dlexpert",
-            kAddress,
-            {"create dlexpertapi",
-             R"(call addjobs(["http://ref/"|"http://site/dir/a.zip"|""|"http://other/b.zip"|""|"http://site/dir//c.zip"|""]))"},
-            2},
-        RoutineCase{"dlexpert available when created", "dlexpert", "", {"create dlexpertapi"}, 1},
-        RoutineCase{"dlexpert not installed, no address, no message",
-                    "dlexpert",
-                    "",
-                    {},
-                    0,
-                    nullptr,
-                    nullptr,
-                    false},
-        RoutineCase{"downloadexpress one address",
-                    "downloadexpress",
-                    kAddress,
-                    {"create Mdpph.API.1",
-                     R"(call DownloadFile("http://site/dir/a.zip", "http://ref/", ""))"},
+        RoutineCase{"dlexpert gets resolved rows in pairs", "dlexpert", kAddress,
+                    R"(create dlexpertapi; call addjobs(["http://ref/"|"http://site/dir/a.zip"|""|)"
+                    R"("http://other/b.zip"|""|"http://site/dir//c.zip"|""]))",
+                    2},
+        RoutineCase{"dlexpert available when created", "dlexpert", "", "create dlexpertapi", 1},
+        RoutineCase{"dlexpert not installed, no address, no message", "dlexpert", "", "", 0,
+                    nullptr, nullptr, false},
+        RoutineCase{"downloadexpress one address", "downloadexpress", kAddress,
+                    R"(create Mdpph.API.1; call DownloadFile("http://site/dir/a.zip", )"
+                    R"("http://ref/", ""))",
                     1},
-        RoutineCase{"winget address ends in a NUL",
-                    "winget",
+        RoutineCase{"winget address ends in a NUL", "winget", kAddress,
+                    R"(create WinIE.WinIEObj.1; call Download("http://site/dir/a.zip\0"))", 1},
+        RoutineCase{"winget not installed", "winget", kAddress, "", 0, nullptr, nullptr, false,
+                    false, "WinGet not installed / found, can't add"},
+        RoutineCase{
+            "dap one address", "dap", kAddress,
+            R"(create dapie.catcher; call MenuURL("http://site/dir/a.zip", "http://ref/", ""))", 1},
+        RoutineCase{"downloadmage gets raw rows as links", "downloadmage", kAddress,
+                    R"(create DnloadMage.Staff; call DnloadHtml(" <a href="a.zip">-</a> )"
+                    R"(<a href="http://other/b.zip">-</a> <a href="/c.zip">-</a>", "http://ref/"))",
+                    2, kMageKey},
+        RoutineCase{"downloadmage is looked for under the user only", "downloadmage", "", "", 0,
+                    nullptr, kMageKey},
+        RoutineCase{"downloadmage available without creating", "downloadmage", "", "", 1, kMageKey},
+        RoutineCase{"flashget gets raw rows in pairs", "flashget", kAddress,
+                    R"(create JetCar.Netscape; call AddUrlList(["http://ref/"|"a.zip"|)"
+                    R"("Re-Routed by Ravlet"|"http://other/b.zip"|"Re-Routed by Ravlet"|"/c.zip"|)"
+                    R"("Re-Routed by Ravlet"]))",
+                    2},
+        RoutineCase{"massdownloader gets raw rows between Begin and End", "massdownloader",
                     kAddress,
-                    {"create WinIE.WinIEObj.1", R"(call Download("http://site/dir/a.zip\0"))"},
-                    1},
-        RoutineCase{"winget not installed",
-                    "winget",
-                    kAddress,
-                    {},
-                    0,
-                    nullptr,
-                    nullptr,
-                    false,
-                    false,
-                    "WinGet not installed / found, can't add"},
+                    R"(create MassDown.AddUrl.1; call AddUrl("Begin.", "Begin."); )"
+                    R"(call AddUrlWithReferer("a.zip", "a.zip", "http://ref/"); )"
+                    R"(call AddUrlWithReferer("http://other/b.zip", "http://other/b.zip", )"
+                    R"("http://ref/"); call AddUrlWithReferer("/c.zip", "/c.zip", "http://ref/"); )"
+                    R"(call AddUrl("End.", "End."))",
+                    2},
         RoutineCase{
-            "dap one address",
-            "dap",
+            "nettransport gets resolved rows and comments, one empty entry more", "nettransport",
             kAddress,
-            {"create dapie.catcher", R"(call MenuURL("http://site/dir/a.zip", "http://ref/", ""))"},
-            1},
-        RoutineCase{
-            "downloadmage gets raw rows as links",
-            "downloadmage",
-            kAddress,
-            {"create DnloadMage.Staff",
-             R"(call DnloadHtml(" <a href="a.zip">-</a> <a href="http://other/b.zip">-</a> <a href="/c.zip">-</a>", "http://ref/"))"},
-            2,
-            kMageKey},
-        RoutineCase{"downloadmage is looked for under the user only",
-                    "downloadmage",
-                    "",
-                    {},
-                    0,
-                    nullptr,
-                    kMageKey},
-        RoutineCase{"downloadmage available without creating", "downloadmage", "", {}, 1, kMageKey},
-        RoutineCase{
-            "flashget gets raw rows in pairs",
-            "flashget",
-            kAddress,
-            {"create JetCar.Netscape",
-             R"(call AddUrlList(["http://ref/"|"a.zip"|"Re-Routed by Ravlet"|"http://other/b.zip"|"Re-Routed by Ravlet"|"/c.zip"|"Re-Routed by Ravlet"]))"},
+            R"(create NTIEHelper.NTIEAddUrl; call AddList("http://ref/", )"
+            R"(["http://site/dir/a.zip"|"http://other/b.zip"|"http://site/dir//c.zip"|""], )"
+            R"(["rvre-route"|"rvre-route"|"rvre-route"|""]))",
             2},
-        RoutineCase{
-            "massdownloader gets raw rows between Begin and End",
-            "massdownloader",
-            kAddress,
-            {"create MassDown.AddUrl.1", R"(call AddUrl("Begin.", "Begin."))",
-             R"(call AddUrlWithReferer("a.zip", "a.zip", "http://ref/"))",
-             R"(call AddUrlWithReferer("http://other/b.zip", "http://other/b.zip", "http://ref/"))",
-             R"(call AddUrlWithReferer("/c.zip", "/c.zip", "http://ref/"))",
-             R"(call AddUrl("End.", "End."))"},
-            2},
-        RoutineCase{
-            "nettransport gets resolved rows and comments, one empty entry more",
-            "nettransport",
-            kAddress,
-            {"create NTIEHelper.NTIEAddUrl",
-             R"(call AddList("http://ref/", ["http://site/dir/a.zip"|"http://other/b.zip"|"http://site/dir//c.zip"|""], ["rvre-route"|"rvre-route"|"rvre-route"|""]))"},
-            2},
-        RoutineCase{"nettransport with an empty list calls nothing",
-                    "nettransport",
-                    kAddress,
-                    {"create NTIEHelper.NTIEAddUrl"},
-                    1,
-                    nullptr,
-                    nullptr,
-                    true,
-                    true},
-        RoutineCase{"fdnl passes a 16 bit zero",
-                    "fdnl",
-                    kAddress,
-                    {"create FDIEHlp.FDCatcher",
-                     R"(call AddFromMenu("http://site/dir/a.zip", "http://ref/", i16:0))"},
+        RoutineCase{"nettransport with an empty list calls nothing", "nettransport", kAddress,
+                    "create NTIEHelper.NTIEAddUrl", 1, nullptr, nullptr, true, true},
+        RoutineCase{"fdnl passes a 16 bit zero", "fdnl", kAddress,
+                    R"(create FDIEHlp.FDCatcher; call AddFromMenu("http://site/dir/a.zip", )"
+                    R"("http://ref/", i16:0))",
                     1},
-        RoutineCase{"leechget one address",
-                    "leechget",
-                    kAddress,
-                    {"create LeechGetIE.AddURL", R"(call AddUrl("http://site/dir/a.zip"))"},
-                    1},
-        RoutineCase{"netvampire has no routine", "netvampire", kAddress, {}, -1},
-        RoutineCase{"none has no routine", "none", "", {}, -1},
-        RoutineCase{"identifiers are case sensitive", "FDM", kAddress, {}, -1, kFdmKey}),
+        RoutineCase{"leechget one address", "leechget", kAddress,
+                    R"(create LeechGetIE.AddURL; call AddUrl("http://site/dir/a.zip"))", 1},
+        RoutineCase{"netvampire has no routine", "netvampire", kAddress, "", -1},
+        RoutineCase{"none has no routine", "none", "", "", -1},
+        RoutineCase{"identifiers are case sensitive", "FDM", kAddress, "", -1, kFdmKey}),
     test::RowName());
 
 TEST(ReRouteCreateObject, AnyOtherFailureIsReportedBetweenSnipLines) {
@@ -228,7 +163,7 @@ TEST(ReRouteCreateObject, AnyOtherFailureIsReportedBetweenSnipLines) {
                             "unexpected error in ReRoute for Download Accelerator.", "<snip>",
                             "Error: An unexpected one. please send the developer ( "
                             "ravlet@ravlet.example.org ) the following lines:"}));
-    EXPECT_EQ(w.Messages(),
+    EXPECT_EQ(w.ui.Texts(),
               Calls{"Unexpected Error. Please notify the Developer. See Log for more details."});
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "reroute/ReRouteTable.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 
@@ -29,33 +28,30 @@ TEST(ReRouteTable, HoldsTheManagersInOrder) {
     EXPECT_EQ(ReRouteTable()[0].web, "");
 }
 
-struct IndexCase {
-    const char* id;
-    int index;
-    const char* caption;  // of the entry at the index
-};
-
-class ReRouteIndexOf : public ::testing::TestWithParam<IndexCase> {};
-
-TEST_P(ReRouteIndexOf, FindsThePositionAndItsCaption) {
-    const IndexCase& c = GetParam();
-    EXPECT_EQ(ReRouteIndex(c.id), c.index);
-    EXPECT_EQ(ReRouteCaption(ReRouteEntryAt(c.index).name), c.caption);
+TEST(ReRouteIndex, FindsThePositionAndItsCaption) {
+    const struct {
+        const char* id;
+        int index;
+        const char* caption;  // of the entry at the index
+    } rows[] = {{"fdm", 0, "Free Download Manager"},
+                {"downloadmage", 7, "Download Mage"},
+                {"flashget", 8, "Flashget (former JetCar)"},
+                {"wackget122", 5, "WackGet v1.2.2 (millweed.com)"},
+                {"netvampire", 11, "Net Vampire"},
+                {"aria2", 12, "aria2"},
+                {"uget", 13, "uGet"},
+                // "none", routines without an entry, other case and unknown: -1, "none".
+                {"none", -1, "none"},
+                {"fdnl", -1, "none"},
+                {"leechget", -1, "none"},
+                {"FDM", -1, "none"},
+                {"", -1, "none"},
+                {"fdm ", -1, "none"}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(ReRouteIndex(r.id), r.index) << r.id;
+        EXPECT_EQ(ReRouteCaption(ReRouteEntryAt(r.index).name), r.caption) << r.id;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ids, ReRouteIndexOf,
-    ::testing::Values(IndexCase{"fdm", 0, "Free Download Manager"},
-                      IndexCase{"downloadmage", 7, "Download Mage"},
-                      IndexCase{"flashget", 8, "Flashget (former JetCar)"},
-                      IndexCase{"wackget122", 5, "WackGet v1.2.2 (millweed.com)"},
-                      IndexCase{"netvampire", 11, "Net Vampire"}, IndexCase{"aria2", 12, "aria2"},
-                      IndexCase{"uget", 13, "uGet"},
-                      // "none", routines without an entry, other case and unknown: -1, "none".
-                      IndexCase{"none", -1, "none"}, IndexCase{"fdnl", -1, "none"},
-                      IndexCase{"leechget", -1, "none"}, IndexCase{"FDM", -1, "none"},
-                      IndexCase{"", -1, "none"}, IndexCase{"fdm ", -1, "none"}),
-    test::KeyedName<&IndexCase::id>());
 
 TEST(ReRouteCaption, CutsAtTheFirstBracketAndTrims) {
     EXPECT_EQ(ReRouteCaption("  Net [a] [b]"), "Net");

@@ -1,8 +1,6 @@
 // The component "RVBXmenu.Exec" against stand-ins of the browser's objects.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -15,6 +13,7 @@
 #include "rvbx/FrmInfo.h"
 #include "rvbx/RvbxTestSupport.h"
 #include "rvbx/ScriptFolder.h"
+#include "support/FileSizeLimit.h"
 #include "support/RowName.h"
 #include "support/TempHome.h"
 
@@ -215,15 +214,10 @@ TEST(ExecExtLNL, WhenNoSelectionFileCanBeWrittenNothingStartsAndTheFailureIsSaid
 TEST(ExecExtLNL, AFileThatCannotBeWrittenWholeIsRemoved) {
     Component c;
     const std::string data(100000, 'x');
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    c.exec.ExecExtLNL(c.home.path(), "ravlet", "http://h/", data);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        const test::FileSizeLimit full(1000);
+        c.exec.ExecExtLNL(c.home.path(), "ravlet", "http://h/", data);
+    }
     EXPECT_TRUE(c.launches.empty());
     EXPECT_FALSE(fs::exists(c.home.File("ravlet.l00")));
     EXPECT_NE(c.exec.LastFailure().find("ravlet.l00"), std::string::npos) << c.exec.LastFailure();

@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,11 +34,6 @@ std::string Frame(const std::string& message, std::uint32_t length) {
 
 std::string Frame(const std::string& message) {
     return Frame(message, static_cast<std::uint32_t>(message.size()));
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 FrameStatus ReadFrom(const test::TempHome& home, const std::string& bytes, std::string& message,
@@ -191,8 +184,8 @@ class HostProgram : public ::testing::Test {
 };
 
 TEST_F(HostProgram, HandsTheSelectionToRavletAndAnswers) {
-    const std::string manifest = ReadFile(home_.path() + "/config/chromium/NativeMessagingHosts/" +
-                                          kNativeHostName + ".json");
+    const std::string manifest = test::ReadFile(
+        home_.path() + "/config/chromium/NativeMessagingHosts/" + kNativeHostName + ".json");
     EXPECT_NE(manifest.find("\"path\": \"" + std::string(RAVLET_BUILD_DIR) + "/rvbx-host\""),
               std::string::npos)
         << manifest;
@@ -230,7 +223,7 @@ TEST_F(HostProgram, AnswersAFaultyFrameAndEnds) {
 // name are the ones the host knows.
 TEST(Extension, KeyCaptionsAndHostMatchTheHost) {
     const std::string folder = std::string(RAVLET_SOURCE_DIR) + "/src/rvbx/extension/";
-    const std::string manifest = ReadFile(folder + "manifest.json");
+    const std::string manifest = test::ReadFile(folder + "manifest.json");
     JsonValue json;
     std::string problem;
     ASSERT_TRUE(ParseJson(manifest, json, problem)) << problem;
@@ -247,7 +240,7 @@ TEST(Extension, KeyCaptionsAndHostMatchTheHost) {
     EXPECT_EQ(id, kChromiumExtensionId);
     EXPECT_NE(manifest.find(kFirefoxExtensionId), std::string::npos);
 
-    const std::string background = ReadFile(folder + "background.js");
+    const std::string background = test::ReadFile(folder + "background.js");
     for (const std::string& text :
          {std::string(kPageCaption), std::string(kSelectionCaption), std::string(kNativeHostName)})
         EXPECT_NE(background.find("\"" + text + "\""), std::string::npos) << text;

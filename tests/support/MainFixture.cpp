@@ -39,9 +39,7 @@ void MainFixture::Clip(const std::string& text) {
 }
 
 std::vector<std::string> MainFixture::MessageTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& m : ui.messages) texts.push_back(m.text);
-    return texts;
+    return ui.Texts();
 }
 
 }  // namespace ravlet::test

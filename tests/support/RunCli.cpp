@@ -1,4 +1,5 @@
 #include "support/RunCli.h"
+#include "support/TempHome.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,17 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace ravlet::test {
 
 namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string TempName(const std::string& what) {
     static int files = 0;
@@ -64,8 +59,8 @@ bool CliProcess::Wait(int timeoutMs, CliResult& result) {
     }
     pid_ = -1;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = Slurp(outFile_);
-    result.err = Slurp(errFile_);
+    result.out = ReadFile(outFile_);
+    result.err = ReadFile(errFile_);
     return true;
 }
 
@@ -90,7 +85,7 @@ CliResult RunCli(const std::string& args, const std::string* input) {
         const int rc = pclose(pipe);
         r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
     }
-    r.err = Slurp(errFile);
+    r.err = ReadFile(errFile.string());
     std::error_code ec;
     fs::remove(errFile, ec);
     fs::remove(inFile, ec);

@@ -59,6 +59,12 @@ bool ScriptedUi::InputBox(const std::string& prompt, const std::string& title,
     return true;
 }
 
+std::vector<std::string> ScriptedUi::Texts() const {
+    std::vector<std::string> texts;
+    for (const RecordedMessage& m : messages) texts.push_back(m.text);
+    return texts;
+}
+
 void ScriptedUi::ServeEvents() {
     ++serveCount;
     if (onServeEvents) onServeEvents();

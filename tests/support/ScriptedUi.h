@@ -36,6 +36,7 @@ class ScriptedUi : public UserInterface {
     std::deque<MsgAnswer> answers;  // next answers; the safe answer when empty
     std::deque<std::string> files;  // next chosen files or folders; "" when empty
     std::vector<RecordedMessage> messages;
+    std::vector<std::string> Texts() const;  // the messages' texts, in order
     std::vector<FileDialogRequest> fileRequests;
     std::deque<int> fileTypes;             // the file type chosen with each next file; 0 when empty
     std::deque<std::string> inputs;        // next InputBox answers; Cancel when empty

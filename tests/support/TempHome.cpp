@@ -40,7 +40,11 @@ void TempHome::Write(const std::string& name, const std::string& bytes) const {
 }
 
 std::string TempHome::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
+    return ReadFile(File(name));
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

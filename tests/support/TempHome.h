@@ -4,6 +4,8 @@
 
 namespace ravlet::test {
 
+std::string ReadFile(const std::string& path);  // the file's bytes; empty when missing
+
 class TempHome {
   public:
     TempHome();   // creates the folder and points RAVLET_HOME at it

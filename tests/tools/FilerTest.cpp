@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "main/MainFilerHost.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
 #include "support/RowName.h"
 #include "tools/FilerRange.h"
@@ -80,9 +81,8 @@ struct GenerateRow {
     std::string range;
     bool format;
     bool add;
-    int where;  // 0 front, 1 end
-    Rows before;
-    Rows after;
+    int where;                  // 0 front, 1 end
+    std::string before, after;  // the rows, separated by blanks
 };
 
 class FilerRuns : public ::testing::TestWithParam<GenerateRow> {};
@@ -96,41 +96,26 @@ TEST_P(FilerRuns, FillOrNumberTheList) {
     s.filer.txtRangeTrail = row.format;
     s.filer.chkAdd = row.add;
     s.filer.chkAddOpt = row.where;
-    s.f.Rows(row.before);
+    s.f.Rows(test::Split(row.before, ' '));
     s.filer.cApply_Click(0);
-    EXPECT_EQ(s.f.Rows(), row.after);
+    EXPECT_EQ(s.f.Rows(), test::Split(row.after, ' '));
     EXPECT_TRUE(s.f.ui.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FilerRuns,
-    ::testing::Values(
-        GenerateRow{"width two with format",
-                    "8-12",
-                    true,
-                    false,
-                    0,
-                    {"old"},
-                    {"s08e", "s09e", "s10e", "s11e", "s12e"}},
-        GenerateRow{"no format", "8-10", false, false, 0, {}, {"s8e", "s9e", "s10e"}},
-        GenerateRow{"duplicates appended too", "1-1", false, false, 0, {"s1e"}, {"s1e"}},
-        GenerateRow{"an empty range still clears", "5-", false, false, 0, {"old"}, {}},
-        GenerateRow{"letters give the single number 0", "a-b", false, false, 0, {}, {"s0e"}},
-        GenerateRow{"add at the end ignores the end of the range",
-                    "5-100",
-                    false,
-                    true,
-                    1,
-                    {"a", "b", "c"},
-                    {"as5e", "bs6e", "cs7e"}},
-        GenerateRow{"add in front with the width of the range",
-                    "5-100",
-                    true,
-                    true,
-                    0,
-                    {"a", "b", "c"},
-                    {"s005ea", "s006eb", "s007ec"}},
-        GenerateRow{"add to an empty list", "1-9", false, true, 0, {}, {}}),
+    ::testing::Values(GenerateRow{"width two with format", "8-12", true, false, 0, "old",
+                                  "s08e s09e s10e s11e s12e"},
+                      GenerateRow{"no format", "8-10", false, false, 0, "", "s8e s9e s10e"},
+                      GenerateRow{"duplicates appended too", "1-1", false, false, 0, "s1e", "s1e"},
+                      GenerateRow{"an empty range still clears", "5-", false, false, 0, "old", ""},
+                      GenerateRow{"letters give the single number 0", "a-b", false, false, 0, "",
+                                  "s0e"},
+                      GenerateRow{"add at the end ignores the end of the range", "5-100", false,
+                                  true, 1, "a b c", "as5e bs6e cs7e"},
+                      GenerateRow{"add in front with the width of the range", "5-100", true, true,
+                                  0, "a b c", "s005ea s006eb s007ec"},
+                      GenerateRow{"add to an empty list", "1-9", false, true, 0, "", ""}),
     test::RowName());
 
 TEST(Filer, ZeroToNineHundredNinetyNineWithAndWithoutFormat) {

@@ -11,6 +11,7 @@
 #include "app/Settings.h"
 #include "net/modFs.h"
 #include "platform/Shell.h"
+#include "support/Joined.h"
 #include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
@@ -58,11 +59,6 @@ struct OptionsScene {
         SetShellRecorder([this](const std::string& t) { opened.push_back(t); });
     }
     ~OptionsScene() { SetShellRecorder(nullptr); }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> out;
-        for (const auto& m : ui.messages) out.push_back(m.text);
-        return out;
-    }
     test::TempHome home;
     test::ScriptedUi ui;
     RecordingHost host;
@@ -203,7 +199,7 @@ struct FieldRow {
     std::string what;
     std::string timeout, sizeMin, cache, depth;
     int wantTimeout, wantMin, wantCache, wantDepth;
-    std::vector<std::string> messages;
+    std::string messages;  // separated by "|"
 };
 
 class OptionsFields : public testing::TestWithParam<FieldRow> {};
@@ -224,39 +220,22 @@ TEST_P(OptionsFields, NumbersFitOrKeepTheirValueWithTheMessage) {
     EXPECT_EQ(s.netsizemin, row.wantMin);
     EXPECT_EQ(s.Scanner_Cache, row.wantCache);
     EXPECT_EQ(s.Scanner_LevelDepth, row.wantDepth);
-    EXPECT_EQ(scene.Messages(), row.messages);
+    EXPECT_EQ(test::Joined(scene.ui.Texts()), row.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Apply, OptionsFields,
     testing::Values(
-        FieldRow{"units", "1min 30sec", "1mb 2kb", "7", "2", 90000, 1050624, 7, 2, {}},
-        FieldRow{"empty fields", "", "", "", "", 0, 0, 1, 1, {}},
-        FieldRow{"letters", "abc", "xyz", "abc", "abc", 0, 0, 1, 1, {}},
-        FieldRow{"negative numbers", "-5", "-1kb", "-3", "-2", -5, -1024, 1, 1, {}},
-        FieldRow{
-            "unknown units count as plain", "3h", "4gb", "9 lives", "2x", 3, 4, 9, 2, {}},
-        FieldRow{"zero cache and depth", "0", "0", "0", "0.4", 0, 0, 1, 1, {}},
-        FieldRow{"beyond 32 bits keep the old value",
-                 "1e99",
-                 "2147483648",
-                 "1e99",
-                 "2147483648",
-                 777,
-                 55,
-                 INT_MAX,
-                 INT_MAX,
-                 {"Overflow in NetEngine Timeout", "Overflow"}},
-        FieldRow{"a duration beyond 32 bits",
-                 "35791395min",
-                 "-1e99",
-                 "5",
-                 "5",
-                 777,
-                 55,
-                 5,
-                 5,
-                 {"Overflow in NetEngine Timeout", "Overflow"}}),
+        FieldRow{"units", "1min 30sec", "1mb 2kb", "7", "2", 90000, 1050624, 7, 2, ""},
+        FieldRow{"empty fields", "", "", "", "", 0, 0, 1, 1, ""},
+        FieldRow{"letters", "abc", "xyz", "abc", "abc", 0, 0, 1, 1, ""},
+        FieldRow{"negative numbers", "-5", "-1kb", "-3", "-2", -5, -1024, 1, 1, ""},
+        FieldRow{"unknown units count as plain", "3h", "4gb", "9 lives", "2x", 3, 4, 9, 2, ""},
+        FieldRow{"zero cache and depth", "0", "0", "0", "0.4", 0, 0, 1, 1, ""},
+        FieldRow{"beyond 32 bits keep the old value", "1e99", "2147483648", "1e99", "2147483648",
+                 777, 55, INT_MAX, INT_MAX, "Overflow in NetEngine Timeout|Overflow"},
+        FieldRow{"a duration beyond 32 bits", "35791395min", "-1e99", "5", "5", 777, 55, 5, 5,
+                 "Overflow in NetEngine Timeout|Overflow"}),
     test::RowName());
 
 TEST(Options, ApplyRebuildsTheFolderMenuThenTheReRouteMenuWithTheNewSettings) {
@@ -384,7 +363,7 @@ TEST(Options, FavouritesAddDeleteAndRowClicks) {
     f.cFavDir = missing;
     scene.ui.answers = {MsgAnswer::No};
     f.cFavCmd_Click(1);
-    ASSERT_EQ(scene.Messages(),
+    ASSERT_EQ(scene.ui.Texts(),
               std::vector<std::string>{"Direcotry\r\n" + missing +
                                        "\r\ndoes not exists. Do you want to create it ?"});
     EXPECT_EQ(scene.ui.messages[0].buttons, MsgButtons::YesNo);
@@ -477,7 +456,7 @@ TEST(Options, TheAboutPageAndTheIntegrationButtons) {
     f.cmdCfgNetMs_Click();
     EXPECT_EQ(scene.host.calls, (std::vector<std::string>{"SetIntegration 1", "SetIntegration 0",
                                                           "OpenInternetSettings"}));
-    EXPECT_EQ(scene.Messages(),
+    EXPECT_EQ(scene.ui.Texts(),
               (std::vector<std::string>{"Integration succesfull", "Integration failed"}));
 }
 

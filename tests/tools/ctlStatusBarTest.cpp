@@ -3,44 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
 
-struct ClampRow {
-    int given;
-    int stored;
-};
-
-class StatusBarPercent : public ::testing::TestWithParam<ClampRow> {};
-
-TEST_P(StatusBarPercent, IsClampedToMinusOneToHundred) {
+TEST(StatusBar, PercentAndModeAreClamped) {
+    // Percent to -1..100; Mode is the absolute value clamped to 0 or 1.
+    const std::pair<int, int> percents[] = {{150, 100}, {-5, -1}, {0, 0},         {100, 100},
+                                            {-1, -1},   {57, 57}, {INT_MAX, 100}, {INT_MIN, -1}};
+    const std::pair<int, int> modes[] = {{0, 0}, {1, 1}, {-1, 1}, {7, 1}, {INT_MIN, 1}};
     ctlStatusBar bar;
-    bar.Percent(GetParam().given);
-    EXPECT_EQ(bar.Percent(), GetParam().stored);
+    for (const auto& [given, stored] : percents) {
+        bar.Percent(given);
+        EXPECT_EQ(bar.Percent(), stored) << given;
+    }
+    for (const auto& [given, stored] : modes) {
+        bar.Mode(given);
+        EXPECT_EQ(bar.Mode(), stored) << given;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, StatusBarPercent,
-                         ::testing::Values(ClampRow{150, 100}, ClampRow{-5, -1}, ClampRow{0, 0},
-                                           ClampRow{100, 100}, ClampRow{-1, -1}, ClampRow{57, 57},
-                                           ClampRow{INT_MAX, 100}, ClampRow{INT_MIN, -1}),
-                         test::KeyedName<&ClampRow::given>{});
-
-class StatusBarMode : public ::testing::TestWithParam<ClampRow> {};
-
-TEST_P(StatusBarMode, IsTheAbsoluteValueClampedToZeroOrOne) {
-    ctlStatusBar bar;
-    bar.Mode(GetParam().given);
-    EXPECT_EQ(bar.Mode(), GetParam().stored);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, StatusBarMode,
-                         ::testing::Values(ClampRow{0, 0}, ClampRow{1, 1}, ClampRow{-1, 1},
-                                           ClampRow{7, 1}, ClampRow{INT_MIN, 1}),
-                         test::KeyedName<&ClampRow::given>{});
-
-TEST(StatusBarStep, IsClampedToTheNumberOfSteps) {
+TEST(StatusBar, StepIsClampedToTheNumberOfSteps) {
     ctlStatusBar bar;
     bar.Steps(4);
     bar.Step(9);
@@ -49,11 +32,7 @@ TEST(StatusBarStep, IsClampedToTheNumberOfSteps) {
     EXPECT_EQ(bar.Step(), 0);
     bar.Step(2);
     EXPECT_EQ(bar.Step(), 2);
-}
-
-TEST(StatusBarStep, NegativeStepsCountAsNone) {
-    ctlStatusBar bar;
-    bar.Steps(-6);
+    bar.Steps(-6);  // negative steps count as none
     EXPECT_EQ(bar.Steps(), 0);
     bar.Step(1);
     EXPECT_EQ(bar.Step(), 0);
@@ -62,81 +41,64 @@ TEST(StatusBarStep, NegativeStepsCountAsNone) {
     EXPECT_EQ(bar.OverallPercent(), 0);
 }
 
-struct OverallRow {
-    int steps, step, percent;
-    int overall;
-};
-
-class StatusBarOverall : public ::testing::TestWithParam<OverallRow> {};
-
-TEST_P(StatusBarOverall, RoundsHalfToEven) {
-    const OverallRow& r = GetParam();
-    ctlStatusBar bar;
-    bar.Mode(1);
-    bar.Steps(r.steps);
-    bar.Step(r.step);
-    bar.Percent(r.percent);
-    EXPECT_EQ(bar.OverallPercent(), r.overall)
-        << r.step << "/" << r.steps << " at " << r.percent << "%";
+TEST(StatusBar, OverallPercentRoundsHalfToEven) {
+    struct Row {
+        int steps, step, percent;
+        int overall;
+    };
+    const Row rows[] = {
+        {4, 1, 50, 38},   // 37.5
+        {4, 1, 0, 25},    // no percent: the steps alone
+        {8, 1, 0, 12},    // 12.5 goes down to the even 12
+        {8, 3, 0, 38},    // 37.5 goes up to the even 38
+        {8, 1, 50, 19},   // 18.75
+        {3, 2, 0, 67},    // 66.67 in single precision
+        {3, 1, 0, 33},    //
+        {0, 0, 50, 0},    // no steps: no overall bar
+        {4, 1, -5, 25},   // -1 % takes a quarter step off 25
+        {21, 5, 0, 24},   // the scanner's href group of all four
+        {4, 4, 100, 125}  // beyond the width; drawn full
+    };
+    for (const Row& r : rows) {
+        ctlStatusBar bar;
+        bar.Mode(1);
+        bar.Steps(r.steps);
+        bar.Step(r.step);
+        bar.Percent(r.percent);
+        EXPECT_EQ(bar.OverallPercent(), r.overall)
+            << r.step << "/" << r.steps << " at " << r.percent << "%";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StatusBarOverall,
-    ::testing::Values(OverallRow{4, 1, 50, 38},   // 37.5
-                      OverallRow{4, 1, 0, 25},    // no percent: the steps alone
-                      OverallRow{8, 1, 0, 12},    // 12.5 goes down to the even 12
-                      OverallRow{8, 3, 0, 38},    // 37.5 goes up to the even 38
-                      OverallRow{8, 1, 50, 19},   // 18.75
-                      OverallRow{3, 2, 0, 67},    // 66.67 in single precision
-                      OverallRow{3, 1, 0, 33},    //
-                      OverallRow{0, 0, 50, 0},    // no steps: no overall bar
-                      OverallRow{4, 1, -5, 25},   // -1 % takes a quarter step off 25
-                      OverallRow{21, 5, 0, 24},   // the scanner's href group of all four
-                      OverallRow{4, 4, 100, 125}  // beyond the width; drawn full
-                      ),
-    test::KeyedName<&OverallRow::overall>{});
-
-TEST(StatusBarRedraw, SameCaptionTwiceRedrawsOnce) {
+TEST(StatusBar, RedrawsOnlyForAChange) {
     ctlStatusBar bar;
     int heard = 0;
     bar.OnRedraw([&] { ++heard; });
     bar.Caption("Scanning...");
-    bar.Caption("Scanning...");
+    bar.Caption("Scanning...");  // the same caption twice redraws once
     EXPECT_EQ(bar.RedrawCount(), 1);
     EXPECT_EQ(heard, 1);
     bar.Caption("Scanning done.");
     EXPECT_EQ(heard, 2);
-}
-
-TEST(StatusBarRedraw, StepRedrawsOnlyWhenItChangesAndStepsNever) {
-    ctlStatusBar bar;
-    bar.Steps(5);
-    EXPECT_EQ(bar.RedrawCount(), 0);
+    bar.Steps(5);  // never redraws
+    EXPECT_EQ(heard, 2);
     bar.Step(2);
     bar.Step(2);
     bar.Step(7);  // stored as 5
     bar.Step(5);
-    EXPECT_EQ(bar.RedrawCount(), 2);
-}
-
-TEST(StatusBarRedraw, PercentAndModeAlwaysRedraw) {
-    ctlStatusBar bar;
-    bar.Percent(10);
+    EXPECT_EQ(heard, 4);
+    bar.Percent(10);  // percent and mode always redraw
     bar.Percent(10);
     bar.Mode(0);
-    EXPECT_EQ(bar.RedrawCount(), 3);
+    EXPECT_EQ(bar.RedrawCount(), 7);
 }
 
-TEST(StatusBarSetters, SetAllStoresThePercentUnclamped) {
+TEST(StatusBar, SetAllStoresThePercentUnclampedAndSetBothClampsIt) {
     ctlStatusBar bar;
     bar.SetAll("Get Info...", 150, 3);
     EXPECT_EQ(bar.Caption(), "Get Info...");
     EXPECT_EQ(bar.Percent(), 150);
     EXPECT_EQ(bar.RedrawCount(), 1);
-}
-
-TEST(StatusBarSetters, SetBothClampsThePercent) {
-    ctlStatusBar bar;
     bar.SetBoth("Reading", -20);
     EXPECT_EQ(bar.Caption(), "Reading");
     EXPECT_EQ(bar.Percent(), -1);
