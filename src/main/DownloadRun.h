@@ -110,6 +110,7 @@ class DownloadRun {
     // After a try that another may mend: false (the failure told) when the tries are spent;
     // else the retry's log line is written, retry counts it and delayMs is the wait before it.
     bool LinkRetry(LinkOutcome& outcome, const LinkTry& t, int& retry, int& delayMs);
+    // Whether the link's part is kept for another try or run (never a local file's).
     bool Resumes(const std::string& address) const;
     // Waits (serving events) until a request to the address's host may go out; false when
     // the run is asked to stop meanwhile.
