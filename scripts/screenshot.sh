@@ -17,6 +17,9 @@
 #                                         the Preferences window (F4), expanded in turn
 #   scripts/screenshot.sh run [OUT]       docs/run-in-progress.png: a download run half-way,
 #                                         drawn offscreen by ravlet_run_screenshot (no Xvfb)
+#   scripts/screenshot.sh empty [OUT]     docs/first-start.png: the main window of a first
+#                                         start, its empty list's hint, drawn offscreen by
+#                                         ravlet_first_start_screenshot (no Xvfb)
 # Needs xvfb (Debian's xvfb package) and a build in build/ (bash scripts/build.sh), or the
 # program named by RAVLET_BIN.
 set -euo pipefail
@@ -27,6 +30,11 @@ if [ "$mode" = run ]; then
     cmake --build "$build" --target ravlet_run_screenshot
     exec "$build/tests/ravlet_run_screenshot" "${2:-docs/run-in-progress.png}"
 fi
+if [ "$mode" = empty ]; then
+    build=${RAVLET_BUILD:-build}
+    cmake --build "$build" --target ravlet_first_start_screenshot
+    exec "$build/tests/ravlet_first_start_screenshot" "${2:-docs/first-start.png}"
+fi
 case $mode in
 main) out=${2:-docs/main-window.png} screen=1100x760 ;;
 refiner) out=${2:-docs/refiner.png} screen=1600x800 ;;
@@ -35,7 +43,7 @@ filer) out=${2:-docs/filer.png} screen=1560x680 ;;
 info) out=${2:-docs/info.png} screen=1600x760 ;;
 export) out=${2:-docs/export-html.png} screen=1520x680 ;;
 prefs) out=${2:-docs} screen=1700x760 ;;
-*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export|prefs|run [OUT.png]" >&2; exit 2 ;;
+*) echo "usage: scripts/screenshot.sh main|refiner|scanner|filer|info|export|prefs|run|empty [OUT.png]" >&2; exit 2 ;;
 esac
 bin=${RAVLET_BIN:-./build/ravlet}
 work=$(mktemp -d)

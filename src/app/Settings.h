@@ -101,8 +101,9 @@ struct Settings {
     std::string MainWindowPlace;  // "left,top,width,height" of the normal window; "" never
     bool MainWindowMaximized = false;
     bool LogDocked = true;
-    int LogPaneHeight = 0;     // pixels; 0 leaves it to the layout
-    std::string RefinerPlace;  // "left,top"; "" never
+    int LogPaneHeight = 0;       // pixels; 0 leaves it to the layout
+    std::string LogWindowPlace;  // "left,top,width,height" of the log's own window; "" never
+    std::string RefinerPlace;    // "left,top"; "" never
 
     // Paths derived from the program folder.
     std::string settingsFile;    // <program folder>/ravlet.ini

@@ -159,6 +159,7 @@ std::vector<KeyRow> BuildRows() {
         Bool("MainWindowMaximized", &S::MainWindowMaximized),
         Bool("LogDocked", &S::LogDocked),
         Strict("LogPaneHeight", &S::LogPaneHeight),
+        Text("LogWindowPlace", &S::LogWindowPlace),
         Text("RefinerPlace", &S::RefinerPlace),
     };
 }

@@ -19,6 +19,7 @@
 #include "net/RvNetGet.h"
 #include "net/ravlet_url.h"
 #include "platform/LargeBuffer.h"
+#include "platform/MappedFile.h"
 #include "tools/ctlStatusBar.h"
 
 namespace ravlet::cli {
@@ -182,13 +183,23 @@ int Run(const std::vector<std::string>& args) {
     if (modes == 0) modes = ModesOfSettings(settings);
 
     std::string page, error;
-    if (!ReadPage(settings, source, page, error)) {
+    bool prepared = false;
+    MappedFile mapped;
+    if (source != "-" && !IStartsWith(source, "http://") && !IStartsWith(source, "https://") &&
+        !UrlIsFile(source) && mapped.Open(source)) {
+        // A local file is cleaned straight from the file cache into the page text. The job
+        // then fills a block for each of its links: room enough for the page twice over.
+        AdviseLargeHeap(2 * mapped.Text().size() + (std::size_t{16} << 20));
+        page = PreparePageText(mapped.Text());
+        prepared = true;
+    } else if (!ReadPage(settings, source, page, error)) {
         std::cerr << "ravlet-cli links: " << error << "\n";
         return 1;
     }
     ConsoleParseTarget target(modes);
-    if (!ParsePage(target, std::move(page), false))
-        std::cerr << "ravlet-cli links: no links/references on page were found.\n";
+    const bool any = prepared ? ParsePreparedPage(target, std::move(page), false)
+                              : ParsePage(target, std::move(page), false);
+    if (!any) std::cerr << "ravlet-cli links: no links/references on page were found.\n";
     std::string out;
     for (const std::string& link : target.Links().Items()) {
         out += EscapeControls(link);

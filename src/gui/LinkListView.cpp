@@ -195,7 +195,13 @@ void LinkListView::Sync() {
         model_.Reload();
         if (column >= 0) sort_.sort(column, order);
     }
-    selectionModel()->select(ViewSelection(), QItemSelectionModel::ClearAndSelect);
+    // Qt tells a change of selection by comparing the old ranges with the new ones, each with
+    // each: two selections of thousands of ranges take seconds. Against an empty selection
+    // either way the comparison is one pass.
+    const QItemSelection selection = ViewSelection();
+    if (!selection.isEmpty() && selectionModel()->hasSelection())
+        selectionModel()->clearSelection();
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const std::size_t n = list.Count();
     const long current = list.Current();
     if (current >= 0 && static_cast<std::size_t>(current) < n)
@@ -277,6 +283,23 @@ void LinkListView::mouseReleaseEvent(QMouseEvent* event) {
 void LinkListView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) main_.EntryInfo();
+}
+
+QItemSelectionModel::SelectionFlags LinkListView::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    // Beyond this many ranges Qt's comparison costs more than drawing the selection again.
+    constexpr qsizetype kManyRanges = 1000;
+    const QItemSelectionModel::SelectionFlags command = QTreeView::selectionCommand(index, event);
+    if (!(command & QItemSelectionModel::Toggle) || (command & QItemSelectionModel::Current) ||
+        !index.isValid() || selectionModel()->selection().size() <= kManyRanges)
+        return command;
+    const long row = ListRow(index);
+    LinkList& list = main_.ListLinks();
+    if (row < 0 || static_cast<std::size_t>(row) >= list.Count()) return command;
+    list.Select(static_cast<std::size_t>(row), !list.Selected(static_cast<std::size_t>(row)));
+    // Qt asks while it handles the event; the view is drawn again right here all the same.
+    const_cast<LinkListView*>(this)->Sync();
+    return QItemSelectionModel::NoUpdate;
 }
 
 void LinkListView::contextMenuEvent(QContextMenuEvent* event) {

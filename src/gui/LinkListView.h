@@ -78,6 +78,10 @@ class LinkListView : public QTreeView {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A toggle of one row (Ctrl+click) in a selection of many ranges is made in the logic and
+    // drawn again whole: Qt would compare the ranges before and after each with each.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
     // An empty list tells a new user where to begin instead of staying a blank white area.
     void paintEvent(QPaintEvent* event) override;
 

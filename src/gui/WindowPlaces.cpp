@@ -27,17 +27,19 @@ std::vector<WindowRect> ScreenAreas() {
     return areas;
 }
 
+void RestoreRect(QWidget& window, const std::string& place) {
+    WindowRect saved;
+    if (!ParseWindowRect(place, saved)) return;
+    const WindowRect r = PlaceOnScreens(saved, ScreenAreas());
+    window.resize(r.width, r.height);
+    window.move(r.x, r.y);
+}
+
 }  // namespace
 
 bool RestoreMainPlace(QWidget& window) {
-    const Settings& s = AppSettings();
-    WindowRect saved;
-    if (ParseWindowRect(s.MainWindowPlace, saved)) {
-        const WindowRect r = PlaceOnScreens(saved, ScreenAreas());
-        window.resize(r.width, r.height);
-        window.move(r.x, r.y);
-    }
-    return s.MainWindowMaximized;
+    RestoreRect(window, AppSettings().MainWindowPlace);
+    return AppSettings().MainWindowMaximized;
 }
 
 void StoreMainPlace(const QWidget& window) {
@@ -59,6 +61,16 @@ void StoreRefinerPlace(const QWidget& window) {
     // A refiner that only ran its filters was never on screen: it has no place to keep.
     if (!window.testAttribute(Qt::WA_WState_Created)) return;
     AppSettings().RefinerPlace = FormatWindowPoint(window.x(), window.y());
+}
+
+void RestoreLogWindowPlace(QWidget& window) {
+    RestoreRect(window, AppSettings().LogWindowPlace);
+}
+
+void StoreLogWindowPlace(const QWidget& window) {
+    if (window.isMinimized() || window.isMaximized() || window.isFullScreen()) return;
+    AppSettings().LogWindowPlace =
+        FormatWindowRect({window.x(), window.y(), window.width(), window.height()});
 }
 
 DropData DropDataOf(const QMimeData& mime) {

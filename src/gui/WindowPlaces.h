@@ -14,6 +14,9 @@ bool RestoreMainPlace(QWidget& window);
 void StoreMainPlace(const QWidget& window);
 void RestoreRefinerPlace(QWidget& window);
 void StoreRefinerPlace(const QWidget& window);
+// The log's own window, when it is not docked.
+void RestoreLogWindowPlace(QWidget& window);
+void StoreLogWindowPlace(const QWidget& window);
 
 // What a drop on the main window brings, for the logic: local files apart from addresses.
 DropData DropDataOf(const QMimeData& mime);

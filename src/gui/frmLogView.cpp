@@ -7,6 +7,7 @@
 
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
+#include "gui/WindowPlaces.h"
 #include "main/frmMain.h"
 
 namespace ravlet::gui {
@@ -20,8 +21,22 @@ class frmLogWindow : public QWidget {
         layout()->setContentsMargins(4, 4, 4, 4);
         resize(640, 320);
     }
+    // Goes where it was at the last start, before it first shows.
+    void Place() {
+        if (placed_) return;
+        placed_ = true;
+        RestoreLogWindowPlace(*this);
+    }
 
   protected:
+    void moveEvent(QMoveEvent* event) override {
+        QWidget::moveEvent(event);
+        if (placed_ && isVisible()) StoreLogWindowPlace(*this);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (placed_ && isVisible()) StoreLogWindowPlace(*this);
+    }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         if (main_.LogLoaded())
@@ -32,6 +47,7 @@ class frmLogWindow : public QWidget {
 
   private:
     frmMain& main_;
+    bool placed_ = false;
 };
 
 frmLogView::frmLogView(frmMain& main, QWidget* pane)
@@ -106,7 +122,9 @@ void frmLogView::Sync() {
     }
     dock_->setChecked(log.Docked());
     pane_->setVisible(main_.LogPaneVisible());
-    window_->setVisible(!log.Docked() && log.WindowVisible());
+    const bool own = !log.Docked() && log.WindowVisible();
+    if (own) window_->Place();
+    window_->setVisible(own);
     if (log.txtLog() != shown_) {
         shown_ = log.txtLog();
         text_->setPlainText(QLines(shown_));

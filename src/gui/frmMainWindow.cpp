@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -621,6 +622,31 @@ void frmMainWindow::SyncLayout() {
     }
 }
 
+bool frmMainWindow::TrayMessage(const std::string& title, const std::string& text) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages())
+        return false;
+    constexpr int kShowMs = 10000;
+    QSystemTrayIcon* icon = tray_ && tray_->isVisible() ? tray_.get() : nullptr;
+    if (!icon) {
+        if (!messageTray_) {
+            messageTray_ = std::make_unique<QSystemTrayIcon>(windowIcon());
+            connect(messageTray_.get(), &QSystemTrayIcon::messageClicked, this, [this] {
+                messageTray_->hide();
+                showNormal();
+                raise();
+                activateWindow();
+            });
+        }
+        icon = messageTray_.get();
+        icon->setToolTip(windowTitle().left(63));
+        icon->show();
+        // The icon leaves with its message.
+        QTimer::singleShot(kShowMs, icon, &QSystemTrayIcon::hide);
+    }
+    icon->showMessage(Q(title), Q(text), QSystemTrayIcon::Information, kShowMs);
+    return true;
+}
+
 void frmMainWindow::ShowNamingMenu() {
     FillFilenaming();
     // From the overwrite question only the naming applies to the links that follow; the
@@ -694,6 +720,7 @@ void frmMainWindow::closeEvent(QCloseEvent* event) {
     }
     closing_ = true;
     if (tray_) tray_->hide();
+    if (messageTray_) messageTray_->hide();
     logView_->Sync();
     event->accept();
     QApplication::quit();

@@ -56,6 +56,7 @@ class frmMainWindow : public QMainWindow, public MainView {
         setWindowTitle(QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())));
     }
     bool Active() const override { return isActiveWindow(); }
+    bool TrayMessage(const std::string& title, const std::string& text) override;
 
     // The controls, by the names the logic gives them (tests find them here).
     QComboBox* txtUrl() const { return txtUrl_; }
@@ -129,6 +130,8 @@ class frmMainWindow : public QMainWindow, public MainView {
     std::unique_ptr<frmLogView> logView_;
     StatusBarWidget* status_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    // Shown only while it carries a message, outside the notification-area mode.
+    std::unique_ptr<QSystemTrayIcon> messageTray_;
     std::unique_ptr<frmOverwriteDialog> overwrite_;
     std::unique_ptr<ScannerWindow> scanner_;
     std::unique_ptr<frmFilerWindow> filerWindow_;

@@ -24,6 +24,14 @@ void LinkList::Add(const std::string& text) {
     Changed();
 }
 
+void LinkList::Add(std::string&& text) {
+    if (journal_) journal_->Appending();
+    items_.push_back(std::move(text));
+    selected_.push_back(0);
+    Tally(items_.back(), true);
+    Changed();
+}
+
 void LinkList::Insert(std::size_t index, const std::string& text) {
     index = std::min(index, items_.size());
     if (journal_) journal_->Inserting(index);
@@ -115,10 +123,10 @@ std::size_t LinkList::SelectedCount() const {
     return static_cast<std::size_t>(std::count(selected_.begin(), selected_.end(), 1));
 }
 
-bool AddLinkUnique(LinkList& list, const std::string& text) {
+bool AddLinkUnique(LinkList& list, std::string_view text) {
     // Blanks only, as the list's insertion rule trims.
     const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return false;
+    if (first == std::string_view::npos) return false;
     const std::size_t last = text.find_last_not_of(' ');
     const std::string_view trimmed(text.data() + first, last - first + 1);
     if (list.Contains(trimmed)) return false;

@@ -20,6 +20,7 @@ class LinkList {
     const std::vector<std::string>& Items() const { return items_; }
 
     void Add(const std::string& text);  // appends as it stands (duplicates allowed)
+    void Add(std::string&& text);
     void Insert(std::size_t index, const std::string& text);
     void Set(std::size_t index, const std::string& text);
     void Remove(std::size_t index);
@@ -63,6 +64,6 @@ class LinkList {
 
 // The one insertion rule for single links: trim blanks, drop empty texts and case-insensitive
 // duplicates, else append at the end. True when the text was appended.
-bool AddLinkUnique(LinkList& list, const std::string& text);
+bool AddLinkUnique(LinkList& list, std::string_view text);
 
 }  // namespace ravlet

@@ -7,6 +7,7 @@
 namespace ravlet {
 
 class ctlStatusBar;
+class FoundLinks;
 
 enum ScanMode : int { ScanHref = 1, ScanImages = 2, ScanWildSrc = 4, ScanPlainHttp = 8 };
 
@@ -14,6 +15,9 @@ enum ScanMode : int { ScanHref = 1, ScanImages = 2, ScanWildSrc = 4, ScanPlainHt
 // statusBar may be null (no progress shown).
 bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
                ctlStatusBar* statusBar);
+// The same over a text that is kept: its line breaks become blanks and what is found points
+// into it.
+bool ScanLinksInto(std::string& text, FoundLinks& found, int modes, ctlStatusBar* statusBar);
 // An empty tag means any tag.
 bool ScanTagAttribute(const std::string& text, const std::string& tag, const std::string& attribute,
                       std::vector<std::string>& results);

@@ -11,6 +11,7 @@
 namespace ravlet {
 
 class ctlStatusBar;
+class FoundLinks;
 
 // The tag openings: "<a", "<link", ... (a prefix: "<a" also stands at "<abbr").
 enum class TagKind : unsigned char { A, Link, Frame, Map, Form, Img, Body, Table, Tr, Td, Count };
@@ -41,11 +42,11 @@ PageIndex IndexPage(std::string_view text);
 // One tag and attribute pass over the index, as ScanTagAttribute is over the text; a null
 // tag means any tag.
 bool ScanIndexedTagAttribute(std::string_view text, const PageIndex& index, const TagKind* tag,
-                             AttributeKind attribute, std::vector<std::string>& results);
+                             AttributeKind attribute, FoundLinks& results);
 
 // One plain-text pass over the index, as ScanPlainText is over the text.
 bool ScanIndexedPlainText(std::string_view text, const PageIndex& index, PlainKind prefix,
-                          std::vector<std::string>& results, ctlStatusBar* statusBar);
+                          FoundLinks& results, ctlStatusBar* statusBar);
 
 // The first position of a list at or after a position that only grows between calls: one
 // walk over the list in all.

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "links/FoundLinks.h"
 #include "links/LinkList.h"
 #include "links/LinkScanner.h"
 #include "net/ravlet_url.h"
@@ -14,8 +15,12 @@ namespace ravlet {
 
 bool ParsePage(PageParseTarget& target, std::string text, bool append) {
     target.StatusBar().Caption("Parsing page...");
-    std::string prepared = std::move(text);
-    PreparePageTextInPlace(prepared);
+    PreparePageTextInPlace(text);
+    return ParsePreparedPage(target, std::move(text), append);
+}
+
+bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool append) {
+    target.StatusBar().Caption("Parsing page...");
     std::string error;
     long errorNumber = 0;
     if (!target.ShowSource(prepared.substr(0, kSourceViewChars), error, errorNumber)) {
@@ -23,18 +28,18 @@ bool ParsePage(PageParseTarget& target, std::string text, bool append) {
         MsgBox("Error: " + error, MsgButtons::Ok, MsgIcon::None,
                "Source could not filled (#" + std::to_string(errorNumber) + ")");
     }
-    std::vector<std::string> found;
+    FoundLinks found;  // views into prepared
     bool any;
     {
         BusyPointer busy;
-        any = ScanLinks(std::move(prepared), found, target.ScanModes(), &target.StatusBar());
+        any = ScanLinksInto(prepared, found, target.ScanModes(), &target.StatusBar());
     }
     if (any) {
         LinkList& list = target.Links();
         if (!append) list.Clear();
         target.ListVisible(false);
-        list.Reserve(list.Count() + found.size());
-        for (const std::string& link : found) AddLinkUnique(list, link);
+        list.Reserve(list.Count() + found.Count());
+        for (const std::string_view link : found.Links()) AddLinkUnique(list, link);
         target.ListVisible(true);
     }
     target.StatusReady();

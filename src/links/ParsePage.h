@@ -3,6 +3,7 @@
 // list. The main window implements the target; ravlet-cli has a console one.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace ravlet {
 
@@ -29,13 +30,15 @@ class PageParseTarget {
 };
 
 // Line breaks made CR LF, then CleanPageText, in one pass: what every parse of a page text
-// starts with.
-std::string PreparePageText(const std::string& text);
+// starts with. The text is read, never changed: it may be a mapped file.
+std::string PreparePageText(std::string_view text);
 // The same over the text itself, without a second copy of a large page.
 void PreparePageTextInPlace(std::string& text);
 
 // append false replaces the list's content, true adds to it; a page without links leaves the
 // list as it was either way. True when the scanner found anything.
 bool ParsePage(PageParseTarget& target, std::string text, bool append);
+// The same for a text that PreparePageText has already made.
+bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool append);
 
 }  // namespace ravlet

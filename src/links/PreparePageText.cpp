@@ -17,6 +17,7 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <xmmintrin.h>
 #endif
 
 namespace ravlet {
@@ -53,14 +54,30 @@ class InPlace {
     }
     void Put(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
     std::size_t Size() const { return at_; }
+    static constexpr bool kPairsNow = false;
 
   private:
     char* s_;
     std::size_t at_ = 0;
 };
 
+// Writes the cleaned text into a new block: for a text that is not ours to change (a mapped
+// file), lone line breaks become pairs on the way.
+class Appended {
+  public:
+    explicit Appended(std::string& out) : out_(out) {}
+    void Put(const char* bytes, std::size_t n) { out_.append(bytes, n); }
+    void Put(std::string_view bytes) { out_.append(bytes); }
+    std::size_t Size() const { return out_.size(); }
+    static constexpr bool kPairsNow = true;
+
+  private:
+    std::string& out_;
+};
+
 // A maximal run of blanks, tabs and "=" as the replacements in their order leave it.
-void PutCleanRun(const char* run, std::size_t n, std::string& scratch, InPlace& out) {
+template <typename Out>
+void PutCleanRun(const char* run, std::size_t n, std::string& scratch, Out& out) {
     if (n == 1) {
         out.Put(*run == '\t' ? " " : std::string_view(run, 1));
         return;
@@ -102,6 +119,8 @@ std::size_t NextChange(const char* s, std::size_t i, std::size_t n) {
     const __m128i h = _mm_set1_epi8('h'), x = _mm_set1_epi8('x');
     // The second load reads the byte after each position, so 17 bytes must be there.
     for (; i + 17 <= n; i += 16) {
+        // A mapped file is read from memory, not the cache: ask for it well ahead.
+        _mm_prefetch(s + i + 1024, _MM_HINT_T0);
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 1));
         const __m128i bBlank = _mm_or_si128(_mm_cmpeq_epi8(b, blank), _mm_cmpeq_epi8(b, tab));
@@ -142,13 +161,11 @@ void ExpandLineBreaks(std::string& text, std::size_t size, const std::vector<std
     }
 }
 
-// newlines false leaves line breaks as they are (the clean-up alone).
-void PrepareInPlace(std::string& text, bool newlines) {
-    const char* s = text.data();
-    const std::size_t n = text.size();
-    InPlace out(text);
+// The one pass from s to out; the cleaned positions of lone CRs and LFs that are still to
+// become pairs go to lone. newlines false leaves line breaks as they are (the clean-up alone).
+template <typename Out>
+void Clean(const char* s, std::size_t n, bool newlines, Out& out, std::vector<std::size_t>& lone) {
     std::string scratch;
-    std::vector<std::size_t> lone;  // cleaned positions of CRs and LFs that become pairs
     std::size_t copied = 0;
     std::size_t i = 0;
     while ((i = NextChange(s, i, n)) < n) {
@@ -158,8 +175,13 @@ void PrepareInPlace(std::string& text, bool newlines) {
             out.Put(s + i, 2);
             i += 2;
         } else if (c == '\r' || c == '\n') {
-            if (newlines) lone.push_back(out.Size());
-            out.Put(s + i++, 1);
+            if (newlines && Out::kPairsNow) {
+                out.Put("\r\n", 2);
+            } else {
+                if (newlines) lone.push_back(out.Size());
+                out.Put(s + i, 1);
+            }
+            ++i;
         } else if (c == 'h') {
             // Addresses disguised against harvesters; exact letter case.
             if (At(s, i, n, "hxxp://")) {
@@ -180,6 +202,12 @@ void PrepareInPlace(std::string& text, bool newlines) {
         copied = i;
     }
     out.Put(s + copied, n - copied);
+}
+
+void PrepareInPlace(std::string& text, bool newlines) {
+    InPlace out(text);
+    std::vector<std::size_t> lone;
+    Clean(text.data(), text.size(), newlines, out, lone);
     if (lone.empty()) {
         text.resize(out.Size());
     } else {
@@ -193,9 +221,13 @@ void PreparePageTextInPlace(std::string& text) {
     PrepareInPlace(text, true);
 }
 
-std::string PreparePageText(const std::string& text) {
-    std::string prepared = text;
-    PrepareInPlace(prepared, true);
+std::string PreparePageText(std::string_view text) {
+    std::string prepared;
+    // Most pages gain little: a sixteenth more room, then the string grows as strings do.
+    ReserveLarge(prepared, text.size() + text.size() / 16);
+    Appended out(prepared);
+    std::vector<std::size_t> none;
+    Clean(text.data(), text.size(), true, out, none);
     return prepared;
 }
 

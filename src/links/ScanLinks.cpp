@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "links/FoundLinks.h"
 #include "links/LinkScanner.h"
 #include "links/PageIndex.h"
 #include "platform/DoEvents.h"
@@ -92,6 +93,13 @@ void BlankLineBreaks(std::string& text) {
 
 bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
                ctlStatusBar* statusBar) {
+    FoundLinks found;
+    const bool any = ScanLinksInto(text, found, modes, statusBar);
+    found.CopyTo(results);
+    return any;
+}
+
+bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusBar* statusBar) {
     // Line breaks become blanks, so a CR LF pair becomes two; values then end at them.
     BlankLineBreaks(text);
     Gauge gauge(statusBar);
@@ -104,6 +112,11 @@ bool ScanLinks(std::string text, std::vector<std::string>& results, int modes,
 
     // One sweep finds every tag opening, attribute name and address prefix the passes look for.
     const PageIndex index = modes != 0 ? IndexPage(text) : PageIndex{};
+    // No pass finds more values than the index has names and prefixes.
+    std::size_t most = 0;
+    for (const auto& list : index.attributes) most += list.size();
+    for (const auto& list : index.plain) most += list.size();
+    results.Reserve(results.Count() + most);
     const auto scan = [&](const Pass& pass) {
         return ScanIndexedTagAttribute(text, index, &pass.tag, pass.attribute, results);
     };

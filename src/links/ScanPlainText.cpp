@@ -2,6 +2,7 @@
 #include <climits>
 #include <cmath>
 
+#include "links/FoundLinks.h"
 #include "links/LinkScanner.h"
 #include "links/PageIndex.h"
 #include "links/TextFinder.h"
@@ -17,8 +18,7 @@ namespace {
 // only grow.
 template <typename NextPrefix, typename NextHttp>
 bool ScanPlainValues(std::string_view t, const std::string& prefix, NextPrefix nextPrefix,
-                     NextHttp nextHttp, std::vector<std::string>& results,
-                     ctlStatusBar* statusBar) {
+                     NextHttp nextHttp, FoundLinks& results, ctlStatusBar* statusBar) {
     constexpr std::size_t npos = TextFinder::npos;
     if (t.empty() || prefix.empty()) return false;
     if (statusBar) statusBar->Caption("Parse: " + prefix + " (Plain Text)");
@@ -46,7 +46,7 @@ bool ScanPlainValues(std::string_view t, const std::string& prefix, NextPrefix n
         if (e == npos) e = t.size();
         if (e > p) {
             // Taken as it stands: no "&amp;" decoding in running text.
-            results.emplace_back(t.substr(p, e - p));
+            results.Add(t.substr(p, e - p));
             appended = true;
         }
         s = p + prefix.size() + 1;
@@ -62,13 +62,16 @@ bool ScanPlainText(const std::string& text, const std::string& prefix,
     const TextFinder prefixFinder(prefix, true);
     const TextFinder httpFinder("http://", true);
     NextText http(httpFinder);
-    return ScanPlainValues(
+    FoundLinks found;
+    const bool any = ScanPlainValues(
         t, prefix, [&](std::size_t from) { return prefixFinder.Find(t, from); },
-        [&](std::size_t from) { return http.From(t, from); }, results, statusBar);
+        [&](std::size_t from) { return http.From(t, from); }, found, statusBar);
+    found.CopyTo(results);
+    return any;
 }
 
 bool ScanIndexedPlainText(std::string_view text, const PageIndex& index, PlainKind prefix,
-                          std::vector<std::string>& results, ctlStatusBar* statusBar) {
+                          FoundLinks& results, ctlStatusBar* statusBar) {
     NextInList prefixes(index.plain[static_cast<std::size_t>(prefix)]);
     NextInList http(index.plain[static_cast<std::size_t>(PlainKind::Http)]);
     return ScanPlainValues(

@@ -17,12 +17,15 @@ bool ScanTagAttribute(const std::string& text, const std::string& tag, const std
     const TextFinder attributeFinder(" " + attribute + "=", true);
     const auto nextTag = [&](std::size_t from) { return tagFinder.Find(t, from); };
     const auto nextAttribute = [&](std::size_t from) { return attributeFinder.Find(t, from); };
-    return ScanValues(t, tag.empty(), nextTag, tagFinder.Size(), nextAttribute,
-                      attributeFinder.Size(), results);
+    FoundLinks found;
+    const bool any = ScanValues(t, tag.empty(), nextTag, tagFinder.Size(), nextAttribute,
+                                attributeFinder.Size(), found);
+    found.CopyTo(results);
+    return any;
 }
 
 bool ScanIndexedTagAttribute(std::string_view t, const PageIndex& index, const TagKind* tag,
-                             AttributeKind attribute, std::vector<std::string>& results) {
+                             AttributeKind attribute, FoundLinks& results) {
     static const std::vector<std::size_t> none;
     NextInList tags(tag ? index.tags[static_cast<std::size_t>(*tag)] : none);
     NextInList attributes(index.attributes[static_cast<std::size_t>(attribute)]);

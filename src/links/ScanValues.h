@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "links/FoundLinks.h"
 #include "links/TextFinder.h"
 #include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
@@ -17,8 +18,7 @@ namespace ravlet {
 // (npos when none); from only grows within a walk.
 template <typename NextTag, typename NextAttribute>
 bool ScanValues(std::string_view t, bool anyTag, NextTag nextTag, std::size_t tagSize,
-                NextAttribute nextAttribute, std::size_t attributeSize,
-                std::vector<std::string>& results) {
+                NextAttribute nextAttribute, std::size_t attributeSize, FoundLinks& results) {
     constexpr std::size_t npos = TextFinder::npos;
     // The ends of values are searched from positions that only grow; these remember the next
     // occurrence, so a page full of values without an end stays one forward scan.
@@ -46,9 +46,12 @@ bool ScanValues(std::string_view t, bool anyTag, NextTag nextTag, std::size_t ta
         }
         if (e != npos) {
             if (e > v) {
-                std::string value(t.substr(v, e - v));
-                if (std::memchr(value.data(), '&', value.size())) value = HtmlDecodeAmp(value);
-                results.push_back(std::move(value));
+                const std::string_view value = t.substr(v, e - v);
+                if (std::memchr(value.data(), '&', value.size())) {
+                    results.AddKept(HtmlDecodeAmp(std::string(value)));
+                } else {
+                    results.Add(value);
+                }
                 appended = true;
             }
             s = e + 1;

@@ -487,6 +487,7 @@ bool DownloadRun::LinkExisting(LinkOutcome& outcome, const LinkTry& t, bool& res
     runRule_ = rule;
     if (target.empty()) return Skip(outcome, std::string()), false;
     outcome.path = target;
+    if (OnLinkTarget) OnLinkTarget(outcome.row, target);
     return true;
 }
 

@@ -76,6 +76,9 @@ class DownloadRun {
     // Hears how far a link's body has come: row from 1 as in LinkOutcome, the bytes received
     // and the announced length (-1 when unknown); now and then, not for every byte.
     std::function<void(long row, std::int64_t bytes, std::int64_t total)> OnLinkProgress;
+    // Hears the file a link goes into once the run decided it, before its body: row from 1
+    // as in LinkOutcome.
+    std::function<void(long row, const std::string& path)> OnLinkTarget;
 
   private:
     friend class ParallelRun;

@@ -71,6 +71,20 @@ void ListUndo::Replacing(std::vector<std::string>& old, const std::vector<std::s
     Add({Kind::Replaced, 0, {}, std::move(old)}, bytes);
 }
 
+void ListUndo::KeepTexts() {
+    if (!ReadTexts) return;
+    std::vector<std::string> texts = ReadTexts();
+    if (std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); }))
+        return;
+    AddTexts(std::move(texts));
+}
+
+void ListUndo::AddTexts(std::vector<std::string> texts) {
+    std::size_t bytes = sizeof(Change);
+    for (const std::string& text : texts) bytes += text.size() + kRowOverhead;
+    Add({Kind::Texts, 0, {}, std::move(texts)}, bytes);
+}
+
 void ListUndo::Begin() {
     if (depth_++ > 0) return;
     Close();
@@ -130,6 +144,13 @@ ListUndo::Step ListUndo::Replay(Step step) {
             case Kind::Replaced:
                 list_.Assign(std::move(c.rows));
                 list_.SelectAll(true);
+                break;
+            case Kind::Texts:
+                // The texts of now go into the reversal, so a redo empties them again.
+                if (ReadTexts && WriteTexts) {
+                    AddTexts(ReadTexts());
+                    WriteTexts(std::move(c.rows));
+                }
                 break;
         }
     }

@@ -10,6 +10,7 @@
 // hundreds of megabytes, while 50 edits of a row hold next to nothing.
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -44,6 +45,13 @@ class ListUndo : public LinkListJournal {
     bool Undo();
     bool Redo();
 
+    // The texts beside the list that a command may empty with it (the page address, the base,
+    // the source view), read and written by the window.
+    std::function<std::vector<std::string>()> ReadTexts;
+    std::function<void(std::vector<std::string>)> WriteTexts;
+    // Keeps the texts as they are now in the recording step: its undo puts them back.
+    void KeepTexts();
+
     std::size_t UndoSteps() const { return undo_.size(); }
     std::size_t RedoSteps() const { return redo_.size(); }
     std::size_t Bytes() const { return bytes_; }
@@ -56,12 +64,12 @@ class ListUndo : public LinkListJournal {
     void Replacing(std::vector<std::string>& old, const std::vector<std::string>& now) override;
 
   private:
-    enum class Kind : unsigned char { Appended, Inserted, Set, Removed, Replaced };
+    enum class Kind : unsigned char { Appended, Inserted, Set, Removed, Replaced, Texts };
     struct Change {
         Kind kind;
         std::size_t index = 0;          // the row; the count of rows for Appended
         std::string text;               // Set, Removed: the old text
-        std::vector<std::string> rows;  // Replaced: the old rows
+        std::vector<std::string> rows;  // Replaced: the old rows; Texts: the old texts
     };
     struct Step {
         std::vector<Change> changes;
@@ -70,6 +78,7 @@ class ListUndo : public LinkListJournal {
 
     Step& Target();
     void Add(Change change, std::size_t bytes);
+    void AddTexts(std::vector<std::string> texts);
     bool HasOpenChanges() const { return open_ && !step_.changes.empty(); }
     void Close();
     // Reverses step on the list, recording the reversal as the step that reverses it again.

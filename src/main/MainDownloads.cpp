@@ -34,6 +34,7 @@ MainDownloads::MainDownloads(frmMain& main)
     run_.OnLinkProgress = [this](long row, std::int64_t bytes, std::int64_t total) {
         LinkProgress(row, bytes, total);
     };
+    run_.OnLinkTarget = [this](long row, const std::string& path) { LinkTarget(row, path); };
 }
 
 MainDownloads::~MainDownloads() = default;
@@ -88,8 +89,10 @@ void MainDownloads::EndRun() {
     partialRows_.clear();
     main_.StatusBar.Detail(std::string());
     main_.View().Title(main_.Caption());
-    if (progress_.ElapsedMs(NowMs()) >= kNotifyAfterMs && !main_.View().Active())
-        DesktopNotify(main_.Caption(), main_.StatusBar.Caption());
+    if (progress_.ElapsedMs(NowMs()) < kNotifyAfterMs || main_.View().Active()) return;
+    // A desktop without a notification tool may still have a notification area.
+    const std::string text = main_.StatusBar.Caption();
+    if (!DesktopNotify(main_.Caption(), text)) main_.View().TrayMessage(main_.Caption(), text);
 }
 
 void MainDownloads::RetryFailed() {
@@ -129,8 +132,7 @@ bool MainDownloads::OpenFile() {
 
 bool MainDownloads::ShowInFolder() {
     const std::string file = CurrentFile();
-    const std::size_t slash = file.find_last_of('/');
-    return slash != std::string::npos && ShellOpen(file.substr(0, slash + 1));
+    return !file.empty() && ShellShowItem(file);
 }
 
 std::size_t MainDownloads::ListRow(long runRow) const {
@@ -157,6 +159,13 @@ void MainDownloads::LinkProgress(long row, std::int64_t bytes, std::int64_t tota
     if (old) r.target = old->target;
     outcomes_.Set(listRow, std::move(r));
     ShowProgress(false);
+}
+
+void MainDownloads::LinkTarget(long row, const std::string& path) {
+    RowOutcome r;
+    r.state = RowState::Downloading;
+    r.target = path;
+    outcomes_.Set(ListRow(row - 1), std::move(r));
 }
 
 void MainDownloads::ShowProgress(bool now) {

@@ -41,8 +41,8 @@ class MainDownloads : public DownloadHooks, public DownloadHost {
     void SelectFailed();
     // The desktop's file manager on the download folder.
     void OpenDownloadFolder();
-    // On a done current row: its file, or the folder holding it; false when the row is not
-    // done.
+    // On a done current row: its file, or the file shown in its folder; false when the row
+    // is not done.
     bool OpenFile();
     bool ShowInFolder();
     // The file of the current row when it is done, else empty.
@@ -74,6 +74,8 @@ class MainDownloads : public DownloadHooks, public DownloadHost {
     std::size_t ListRow(long runRow) const;
     void LinkDone(const LinkOutcome& outcome);
     void LinkProgress(long row, std::int64_t bytes, std::int64_t total);
+    // The run named the row's file: the target column shows it while the body comes.
+    void LinkTarget(long row, const std::string& path);
     void ShowProgress(bool now);
     void EndRun();
 

@@ -53,6 +53,12 @@ class MainView {
     virtual void Title(const std::string& title) { (void)title; }
     // Whether the user works in this window right now.
     virtual bool Active() const { return true; }
+    // A message of the window's icon in the notification area; false when there is none.
+    virtual bool TrayMessage(const std::string& title, const std::string& text) {
+        (void)title;
+        (void)text;
+        return false;
+    }
 };
 
 }  // namespace ravlet

@@ -46,6 +46,7 @@ void frmMain::ClearAll() {
     // Emptying the list under a running task would pull the rows from under it.
     if (!CommandAllowed(Act_ClearAll, state_)) return;
     ListUndoStep step(undo_);
+    undo_.KeepTexts();
     TextHtml.clear();
     txtUrl.text.clear();
     txtUrlBase.clear();

@@ -60,17 +60,20 @@ long long RunProgress::SecondsLeft(long long nowMs) const {
     const std::int64_t speed = Speed(nowMs);
     if (speed <= 0 || done_ >= files_) return -1;
     // What the running transfers still announce, and for the files not opened yet as much
-    // as an average file of the run so far.
-    std::int64_t left = 0;
-    std::size_t unknown = files_ - done_;
+    // as an average file of the run so far: the files done and the lengths announced, so
+    // that the first announced length gives an estimate before any file is done.
+    std::int64_t left = 0, sized = doneBytes_;
+    std::size_t unknown = files_ - done_, known = done_;
     for (const auto& [row, r] : running_) {
         if (r.total < 0) continue;
         left += std::max<std::int64_t>(r.total - r.bytes, 0);
+        sized += r.total;
+        ++known;
         --unknown;
     }
     if (unknown > 0) {
-        if (done_ == 0) return -1;
-        left += doneBytes_ / static_cast<std::int64_t>(done_) * static_cast<std::int64_t>(unknown);
+        if (known == 0) return -1;
+        left += sized / static_cast<std::int64_t>(known) * static_cast<std::int64_t>(unknown);
     }
     return (left + speed - 1) / speed;
 }

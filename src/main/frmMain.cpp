@@ -12,6 +12,16 @@ namespace ravlet {
 
 frmMain::frmMain() : monitor_(MakeTimer()) {
     controls_ = ControlsForState(state_);
+    undo_.ReadTexts = [this] {
+        return std::vector<std::string>{txtUrl.text, txtUrlBase, TextHtml};
+    };
+    undo_.WriteTexts = [this](std::vector<std::string> texts) {
+        texts.resize(3);
+        txtUrl.text = std::move(texts[0]);
+        txtUrlBase = std::move(texts[1]);
+        TextHtml = std::move(texts[2]);
+        Notify(View_Texts);
+    };
 }
 
 frmMain::~frmMain() {

@@ -10,5 +10,12 @@ namespace ravlet {
 // bytes are zero. A large text gets a sixteenth more room than asked: the page preparation
 // lengthens a page by a byte a line.
 void ResizeLarge(std::string& text, std::size_t size);
+// Room for size bytes, with the same advice, without filling it: for a text that is appended.
+void ReserveLarge(std::string& text, std::size_t size);
+
+// The heap grows by at least pad bytes at a time, kept when freed, and what it grows by is
+// backed by huge pages where the system allows it: for a job that fills many small blocks
+// (the links of a large page), where a fault every 4 KB would cost more than the work.
+void AdviseLargeHeap(std::size_t pad);
 
 }  // namespace ravlet

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 extern char** environ;
@@ -47,6 +49,40 @@ bool ShellOpen(const std::string& target) {
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::string FileUri(const std::string& path) {
+    std::string uri = "file://";
+    for (const unsigned char c : path) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            uri += static_cast<char>(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            uri += hex;
+        }
+    }
+    return uri;
+}
+
+bool ShellShowItem(const std::string& file) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+    const std::string path = ec ? file : absolute.lexically_normal().string();
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+    // The address is percent-encoded, so it holds no quote or comma to break the argument
+    // texts of gdbus or dbus-send. dbus-send stands in where GLib's tools are missing; without
+    // the service both fail at once, and the folder opens instead.
+    const std::string script =
+        "{ gdbus call --session --timeout 10 --dest org.freedesktop.FileManager1"
+        " --object-path /org/freedesktop/FileManager1"
+        " --method org.freedesktop.FileManager1.ShowItems \"['$1']\" \"''\""
+        " || dbus-send --session --print-reply --reply-timeout=10000"
+        " --dest=org.freedesktop.FileManager1 /org/freedesktop/FileManager1"
+        " org.freedesktop.FileManager1.ShowItems \"array:string:$1\" string:;"
+        " } >/dev/null 2>&1 || xdg-open \"$2\" >/dev/null 2>&1";
+    return ShellStart({"sh", "-c", script, "ravlet", FileUri(path), folder});
 }
 
 void SetShellStartRecorder(std::function<bool(const std::vector<std::string>&)> recorder) {

@@ -10,6 +10,14 @@ namespace ravlet {
 // be started.
 bool ShellOpen(const std::string& target);
 
+// Shows file selected in the desktop's file manager (its FileManager1 service on the session
+// bus), else opens the folder holding it; does not wait. False when nothing could be started.
+bool ShellShowItem(const std::string& file);
+
+// The "file://" address of path: every byte but letters, digits, "-._~" and "/" is
+// percent-encoded.
+std::string FileUri(const std::string& path);
+
 // Tests record the targets instead of starting anything; an empty function restores the
 // real shell.
 void SetShellRecorder(std::function<void(const std::string&)> recorder);

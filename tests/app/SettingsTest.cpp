@@ -144,6 +144,7 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
         "MainWindowMaximized=0",
         "LogDocked=1",
         "LogPaneHeight=0",
+        "LogWindowPlace=",
         "RefinerPlace=",
     };
     const std::vector<std::string> got = Lines(SettingsText(Defaults()));

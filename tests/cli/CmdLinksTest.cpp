@@ -57,12 +57,19 @@ TEST(CliLinksInput, TheSettingsScanKeysAreTheDefault) {
     EXPECT_EQ(test::RunCli("links " + home.File("page.html")).out, "i.png\nbg.gif\n");
 }
 
-TEST(CliLinksInput, ReadsAFileAddressAndStandardInput) {
+// A path is read through a mapping and cleaned into a new text, an address and standard input
+// are cleaned where they were read: the three must agree.
+TEST(CliLinksInput, APathAFileAddressAndStandardInputGiveOneList) {
     test::TempHome home;
-    home.Write("page.html", "<a href=x>");
-    EXPECT_EQ(test::RunCli("links file://" + home.File("page.html")).out, "x\n");
-    const std::string input = "<a href=from-stdin>";
-    EXPECT_EQ(test::RunCli("links -", &input).out, "from-stdin\n");
+    const std::string page =
+        "<a\thref =  \"a b.html\">\n<a href=\"x&amp;y\">\r<a  href=\"z\r\n\">"
+        " hxxps://h/p\n<img\tsrc=i.png\r\n" +
+        std::string(70000, ' ') + "<a href=end\n>";
+    home.Write("page.html", page);
+    const std::string expected = "a b.html\nx&y\nz\nend\ni.png\nhttps://h/p\n";
+    EXPECT_EQ(test::RunCli("links --mode 11 " + home.File("page.html")).out, expected);
+    EXPECT_EQ(test::RunCli("links --mode 11 file://" + home.File("page.html")).out, expected);
+    EXPECT_EQ(test::RunCli("links --mode 11 -", &page).out, expected);
 }
 
 TEST(CliLinksInput, APageWithoutLinksPrintsNothing) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
@@ -36,6 +38,44 @@ TEST(LinkListView, TheEmptyListShowsAHintThatGoesWithTheFirstRow) {
     f.main->ListLinks().Clear();
     view.Sync();
     EXPECT_GT(InkInTheMiddle(view), 50);
+}
+
+TEST(LinkListView, CtrlClickInASortedViewTogglesItsListRowAmongThousandsOfRanges) {
+    test::MainFixture f;
+    std::vector<std::string> rows;
+    for (int i = 0; i < 2400; ++i) rows.push_back("p" + std::to_string(10000 + i));
+    std::vector<std::size_t> every2nd;
+    for (std::size_t i = 0; i < rows.size(); i += 2) every2nd.push_back(i);
+    f.Rows(rows, every2nd);
+    LinkListView view(*f.main);
+    view.resize(480, 320);
+    view.show();
+    view.Sync();
+    view.HeaderClicked(Col_Link);
+    view.HeaderClicked(Col_Link);  // descending: the view's first row is the list's last
+    ASSERT_GT(view.selectionModel()->selection().size(), 1000);
+    const LinkList& list = f.main->ListLinks();
+    auto ctrlClick = [&](int viewRow) {
+        const QPoint at = view.visualRect(view.model()->index(viewRow, 0)).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::ControlModifier);
+            QApplication::sendEvent(view.viewport(), &e);
+        }
+    };
+    struct Case {
+        int viewRow;
+        std::size_t listRow;
+        bool selected;
+    };
+    for (const Case c : {Case{0, 2399, true}, Case{1, 2398, false}, Case{0, 2399, false}}) {
+        ctrlClick(c.viewRow);
+        EXPECT_EQ(list.Selected(c.listRow), c.selected) << c.viewRow;
+        EXPECT_EQ(view.selectionModel()->isSelected(view.model()->index(c.viewRow, 0)), c.selected)
+            << c.viewRow;
+    }
+    EXPECT_EQ(list.SelectedCount(), 1199u);
 }
 
 }  // namespace ravlet::gui

@@ -14,6 +14,7 @@
 
 #include "app/Settings.h"
 #include "gui/LinkListView.h"
+#include "gui/frmLogView.h"
 #include "gui/frmMainWindow.h"
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
@@ -53,16 +54,24 @@ TEST(MainWindowPlace, SizePlaceAndLogHeightComeBackAtTheNextStart) {
         first.f.main->Log().addMessage("shown", true);
         AppSettings().LogPaneHeight = 140;  // as a drag of the splitter leaves it
         first.f.main->Log().Docked(false);
+        QWidget* log = first.view->LogView()->Window();
+        log->resize(500, 260);
+        log->move(60, 70);
         first.view->close();
         ini = first.f.home.Read("ravlet.ini");
     }
     EXPECT_NE(ini.find("MainWindowPlace=40,30,700,500\r\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("LogDocked=0\r\nLogPaneHeight=140\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("LogDocked=0\r\nLogPaneHeight=140\r\nLogWindowPlace=60,70,500,260\r\n"),
+              std::string::npos)
+        << ini;
     Started second([&](test::MainFixture& f) { ReadSettings(f, ini); });
     EXPECT_EQ(second.view->size(), QSize(700, 500));
     EXPECT_EQ(second.view->pos(), QPoint(40, 30));
     EXPECT_FALSE(second.view->isMaximized());
     EXPECT_FALSE(second.f.main->Log().Docked());
+    second.f.main->Log().addMessage("again", true);
+    const QWidget* log = second.view->LogView()->Window();
+    EXPECT_EQ(QRect(log->pos(), log->size()), QRect(60, 70, 500, 260));
 }
 
 TEST(MainWindowPlace, MaximisedStaysMaximised) {

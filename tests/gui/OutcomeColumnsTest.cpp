@@ -33,11 +33,19 @@ struct RunWindow {
         f.Rows({server.Url("/missing.bin"), server.Url("/a.bin"), server.Url("/page.html")});
         f.main->State(State_ListReady);
         SetShellRecorder([this](const std::string& target) { opened.push_back(target); });
+        // A file shown in its folder: the file's address and the folder, the last arguments.
+        SetShellStartRecorder([this](const std::vector<std::string>& argv) {
+            opened.push_back("show " + argv.end()[-2] + " " + argv.back());
+            return true;
+        });
         QObject::connect(&view, &QWidget::windowTitleChanged, [this](const QString& title) {
             titles << title + " | " + QString::fromStdString(f.main->StatusBar.Detail());
         });
     }
-    ~RunWindow() { SetShellRecorder(nullptr); }
+    ~RunWindow() {
+        SetShellRecorder(nullptr);
+        SetShellStartRecorder(nullptr);
+    }
 
     LinkListView& List() const { return *view.ListLinks(); }
     QString Cell(int viewRow, int column) const {
@@ -105,8 +113,9 @@ TEST(OutcomeColumns, ASortedViewKeepsTheListsOrderAndCommandsActOnItsRows) {
 
     w.Action("Open file")->trigger();
     w.Action("Show in folder")->trigger();
-    EXPECT_EQ(w.opened,
-              (std::vector<std::string>{w.f.home.File("dl/a.bin"), w.f.home.File("dl") + "/"}));
+    EXPECT_EQ(w.opened, (std::vector<std::string>{w.f.home.File("dl/a.bin"),
+                                                  "show " + FileUri(w.f.home.File("dl/a.bin")) +
+                                                      " " + w.f.home.File("dl") + "/"}));
 
     w.f.main->RvCommand(Cmd_DeleteSelected);
     EXPECT_EQ(w.f.Rows(), (std::vector<std::string>{order[0], order[2]}));

@@ -122,7 +122,7 @@ struct RunWindow : MainView {
         f.Rows({server.Url("/a.bin"), server.Url("/page.html"), server.Url("/b.bin")});
         SetDesktopNotifier([this](const std::string& title, const std::string& text) {
             notes.push_back(title + ": " + text);
-            return true;
+            return desktop;
         });
     }
     ~RunWindow() override {
@@ -134,6 +134,10 @@ struct RunWindow : MainView {
         f.clock.Advance(stepMs);
     }
     bool Active() const override { return active; }
+    bool TrayMessage(const std::string& title, const std::string& text) override {
+        notes.push_back("tray " + title + ": " + text);
+        return true;
+    }
     std::vector<std::string> Column(std::string (*text)(const RowOutcome&)) {
         std::vector<std::string> cells;
         for (std::size_t i = 0; i < f.main->ListLinks().Count(); ++i) {
@@ -148,6 +152,7 @@ struct RunWindow : MainView {
     long stepMs;
     bool active = false;
     bool bMissing = true;
+    bool desktop = true;  // the desktop has a notification tool
     std::map<std::string, int> requests;
     std::vector<std::string> titles, notes;
 };
@@ -159,23 +164,31 @@ std::string Target(const RowOutcome& o) {
 }  // namespace
 
 TEST(LinkOutcomes, TheRunDecidesEachRowsOutcome) {
-    RunWindow r;
-    std::vector<RowState> seen;
-    r.f.main->Downloads().Outcomes().OnChanged = [&](long row) {
-        const RowOutcome* o = r.f.main->Downloads().Outcomes().Of(row < 0 ? 0 : row);
-        if (row == 0 && o) seen.push_back(o->state);
-    };
-    r.f.main->Download().DownloadButton(0);
-    EXPECT_EQ(r.Column(StatusText),
-              (std::vector<std::string>{"done", "skipping: is text/html",
-                                        "Error: Http Code not OK (200):404"}));
-    EXPECT_EQ(r.Column(SizeText), (std::vector<std::string>{"10 B", "", ""}));
-    EXPECT_EQ(r.Column(Target), (std::vector<std::string>{"a.bin", "page.html", "b.bin"}));
-    EXPECT_EQ(seen.front(), RowState::Downloading) << "the first report is the body's start";
-    EXPECT_EQ(seen.back(), RowState::Done);
-    EXPECT_EQ(r.titles, (std::vector<std::string>{"0% ravlet", "33% ravlet", "66% ravlet",
-                                                  "100% ravlet", "ravlet"}));
-    EXPECT_TRUE(r.notes.empty()) << "a short run ends without a notification";
+    for (const int parallel : {1, 2}) {
+        SCOPED_TRACE(parallel);
+        RunWindow r;
+        AppSettings().netParallel = parallel;
+        // Row 0 at each change: its state, and its target's name.
+        std::vector<std::pair<RowState, std::string>> seen;
+        r.f.main->Downloads().Outcomes().OnChanged = [&](long row) {
+            const RowOutcome* o = r.f.main->Downloads().Outcomes().Of(0);
+            if (row == 0 && o) seen.emplace_back(o->state, Target(*o));
+        };
+        r.f.main->Download().DownloadButton(0);
+        EXPECT_EQ(r.Column(StatusText),
+                  (std::vector<std::string>{"done", "skipping: is text/html",
+                                            "Error: Http Code not OK (200):404"}));
+        EXPECT_EQ(r.Column(SizeText), (std::vector<std::string>{"10 B", "", ""}));
+        EXPECT_EQ(r.Column(Target), (std::vector<std::string>{"a.bin", "page.html", "b.bin"}));
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen.front(), std::make_pair(RowState::Downloading, std::string("a.bin")))
+            << "the target shows from the body's start";
+        EXPECT_EQ(seen.back().first, RowState::Done);
+        if (parallel == 1)
+            EXPECT_EQ(r.titles, (std::vector<std::string>{"0% ravlet", "33% ravlet", "66% ravlet",
+                                                          "100% ravlet", "ravlet"}));
+        EXPECT_TRUE(r.notes.empty()) << "a short run ends without a notification";
+    }
 }
 
 TEST(LinkOutcomes, RetryFailedRunsOnlyTheFailedRows) {
@@ -203,6 +216,7 @@ struct NotifyCase {
     const char* what;
     long stepMs;
     bool active;
+    bool desktop;
     std::vector<std::string> notes;
 };
 
@@ -211,6 +225,7 @@ class EndOfALongRun : public testing::TestWithParam<NotifyCase> {};
 TEST_P(EndOfALongRun, Case) {
     RunWindow r(GetParam().stepMs);
     r.active = GetParam().active;
+    r.desktop = GetParam().desktop;
     r.f.main->Download().DownloadButton(0);
     EXPECT_EQ(r.notes, GetParam().notes);
 }
@@ -219,9 +234,17 @@ INSTANTIATE_TEST_SUITE_P(LinkOutcomes, EndOfALongRun,
                          testing::Values(NotifyCase{"long run, window elsewhere",
                                                     3000,
                                                     false,
+                                                    true,
                                                     {"ravlet: download finished. 1 error(s)"}},
-                                         NotifyCase{"long run, window active", 3000, true, {}},
-                                         NotifyCase{"under ten seconds", 1500, false, {}}),
+                                         NotifyCase{"no notification tool: the tray tells",
+                                                    3000,
+                                                    false,
+                                                    false,
+                                                    {"ravlet: download finished. 1 error(s)",
+                                                     "tray ravlet: download finished. 1 error(s)"}},
+                                         NotifyCase{
+                                             "long run, window active", 3000, true, true, {}},
+                                         NotifyCase{"under ten seconds", 1500, false, true, {}}),
                          test::RowName());
 
 TEST(RunProgress, FilesBytesSpeedAndTimeLeft) {
@@ -230,9 +253,17 @@ TEST(RunProgress, FilesBytesSpeedAndTimeLeft) {
     p.Finished(1, 1024);
     p.Transfer(2, 512, 2048);
     EXPECT_EQ(p.Percent(), 31);
-    EXPECT_EQ(p.Text(3000), "1 of 4 files, 1.5 KB of 2.0 KB, 768 B/s, 0:05 left");
+    // Left: 1.5 KB of the running file, and two files of the average size known (1.5 KB).
+    EXPECT_EQ(p.Text(3000), "1 of 4 files, 1.5 KB of 2.0 KB, 768 B/s, 0:06 left");
     EXPECT_EQ(ProgressTitle(p.Percent(), "ravlet"), "31% ravlet");
     EXPECT_EQ(p.Text(1500), "1 of 4 files, 1.5 KB of 2.0 KB") << "no speed before a second";
+
+    // Before any file is done, the first announced length gives the time left.
+    p.Start(3, 0);
+    p.Transfer(1, 1000, -1);
+    EXPECT_EQ(p.Text(2000), "0 of 3 files, 1000 B, 500 B/s") << "no length, no time left";
+    p.Transfer(1, 1000, 4000);
+    EXPECT_EQ(p.Text(2000), "0 of 3 files, 1000 B of 3.9 KB, 500 B/s, 0:22 left");
 }
 
 }  // namespace ravlet

@@ -152,6 +152,28 @@ TEST(ListUndo, TheRestoredRowsAreSelectedAndTheFirstIsCurrent) {
     EXPECT_EQ(list.Current(), 1);
 }
 
+TEST(ListUndo, ClearAllComesBackWithTheAddressesAndTheSource) {
+    Window w;
+    w.f.main->TextHtml = "<a href=b.html>";
+    const Rows texts = {w.f.main->txtUrl.text, "http://h/x/", "<a href=b.html>"};
+    auto now = [&] {
+        return Rows{w.f.main->txtUrl.text, w.f.main->txtUrlBase, w.f.main->TextHtml};
+    };
+    w.f.main->ClearAll();
+    EXPECT_EQ(now(), Rows(3));
+    w.f.main->Undo();
+    EXPECT_EQ(now(), texts);
+    EXPECT_EQ(w.f.Rows(), Before());
+    w.f.main->Redo();
+    EXPECT_EQ(now(), Rows(3));
+    // With an empty list, the texts alone are the step.
+    w.f.main->Undo();
+    w.f.main->RvCommand(Cmd_Clear);
+    w.f.main->ClearAll();
+    w.f.main->Undo();
+    EXPECT_EQ(now(), texts);
+}
+
 TEST(ListUndo, KeepsTheNewest50StepsAndSaysWhenNothingIsLeft) {
     Window w;
     for (int i = 0; i < 60; ++i) {

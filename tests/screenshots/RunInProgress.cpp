@@ -4,7 +4,6 @@
 //     ravlet_run_screenshot [OUT.png]   (docs/run-in-progress.png)
 #include <QApplication>
 #include <QFileInfo>
-#include <QPainter>
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
@@ -16,6 +15,7 @@
 #include "gui/frmMainWindow.h"
 #include "main/frmMain.h"
 #include "net/ravlet_url.h"
+#include "screenshots/TitleBar.h"
 #include "support/TempHome.h"
 #include "support/TestHttpServer.h"
 
@@ -28,23 +28,6 @@ TestResponse File(std::int64_t size, const char* type) {
     r.headers.push_back({"Content-Type", type});
     r.generatedSize = size;
     return r;
-}
-
-// The window's picture under a title bar: offscreen windows have no frame of their own.
-QImage WithTitleBar(QWidget& window) {
-    const QImage body = window.grab().toImage();
-    constexpr int kBar = 30;
-    QImage image(body.width(), body.height() + kBar, QImage::Format_RGB32);
-    image.fill(QColor(0x30, 0x34, 0x3c));
-    QPainter p(&image);
-    p.drawImage(0, kBar, body);
-    p.drawPixmap(8, 7, window.windowIcon().pixmap(16, 16));
-    QFont font = window.font();
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, image.width(), kBar), Qt::AlignCenter, window.windowTitle());
-    return image;
 }
 
 }  // namespace
@@ -85,9 +68,9 @@ int main(int argc, char** argv) {
     logic.ShowMainWindow();
     logic.txtUrl.text = server.Url("/files/index.html");
     logic.txtUrlBase = server.Url("/files/");
-    logic.ListLinks().Assign({"ravlet-0.1.0.tar.gz", "manual.pdf", "news.html",
-                              "ravlet-0.0.9.zip", "music/live-01.mp3", "video/tour.webm",
-                              "music/live-02.mp3", "images/screens/main.png"});
+    logic.ListLinks().Assign({"ravlet-0.1.0.tar.gz", "manual.pdf", "news.html", "ravlet-0.0.9.zip",
+                              "music/live-01.mp3", "video/tour.webm", "music/live-02.mp3",
+                              "images/screens/main.png"});
     logic.State(ravlet::State_ListReady);
     window.resize(1180, 560);
     logic.RefreshView(ravlet::View_All);
@@ -95,7 +78,7 @@ int main(int argc, char** argv) {
     bool saved = false;
     // Taken while the last transfer waits for the rest of its body.
     QTimer::singleShot(3000, [&] {
-        saved = WithTitleBar(window).save(out);
+        saved = ravlet::test::WithTitleBar(window).save(out);
         logic.Downloads().Run().Stop();
     });
     logic.Download().DownloadButton(0);
