@@ -14,11 +14,13 @@
 #include "app/Settings.h"
 #include "cli/DownloadOptions.h"
 #include "main/DownloadRun.h"
+#include "main/MainControls.h"
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
 #include "platform/AtomicWriteFile.h"
 #include "platform/Clock.h"
 #include "platform/ConsoleUi.h"
+#include "platform/PolledTimers.h"
 
 namespace ravlet::cli {
 
@@ -32,7 +34,8 @@ extern "C" void OnInterrupt(int) {
 
 // The console's user interface, which also turns an interrupt (Ctrl-C, or a SIGTERM or
 // SIGHUP) into a stop of the run: the transfer is aborted and its part file removed, or
-// kept with its record for the next run to continue (netResume).
+// kept with its record for the next run to continue (netResume). Serving events fires the
+// timers, which move the other transfers while a question waits for its answer.
 class InterruptibleUi : public ConsoleUi {
   public:
     explicit InterruptibleUi(DownloadRun& run) : run_(run) {}
@@ -41,10 +44,12 @@ class InterruptibleUi : public ConsoleUi {
             interrupted = 0;
             run_.Stop();
         }
+        timers_.FireDue();
     }
 
   private:
     DownloadRun& run_;
+    PolledTimers timers_;
 };
 
 // Installs the handler for the run's length and restores the old ones. A second signal
@@ -98,7 +103,10 @@ std::string VerdictText(const LinkOutcome& o) {
 CliDownloadHost::CliDownloadHost(Settings& settings, const DownloadOptions& options)
     : settings_(settings),
       options_(options),
-      overwrite_(std::cin, std::cerr, isatty(STDIN_FILENO) && isatty(STDERR_FILENO)),
+      // The question gives up when the run is asked to stop meanwhile (an interrupt).
+      lines_(STDIN_FILENO, [this] { return state_ == State_StopRequested; }),
+      overwrite_([this](std::string& line) { return lines_.Read(line); }, std::cerr,
+                 isatty(STDIN_FILENO) && isatty(STDERR_FILENO)),
       terminal_(isatty(STDERR_FILENO) != 0) {}
 
 CliDownloadHost::~CliDownloadHost() {

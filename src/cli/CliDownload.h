@@ -14,6 +14,7 @@
 #include "main/LinkOutcomes.h"
 #include "main/RunProgress.h"
 #include "net/RvNetGet.h"
+#include "platform/TerminalLines.h"
 #include "tools/ctlStatusBar.h"
 
 namespace ravlet {
@@ -84,12 +85,13 @@ class CliDownloadHost : public DownloadHost, public PageParseTarget {
     std::vector<std::pair<long, std::string>> failed_;  // row and resolved address
     ctlStatusBar bar_;
     RvNetGet net_;
+    int state_ = 0;
+    TerminalLines lines_;
     ConsoleOverwriteView overwrite_;
     PadRun pad_;
     bool havePad_ = false;
     std::string page_, base_;
     std::string status_;
-    int state_ = 0;
     int scanModes_ = 1;
     long row_ = -1;
     bool terminal_ = false;

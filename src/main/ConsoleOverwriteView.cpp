@@ -31,6 +31,10 @@ int ButtonOfLetter(char c) {
 
 }  // namespace
 
+ConsoleOverwriteView::ConsoleOverwriteView(std::istream& in, std::ostream& out, bool interactive)
+    : ConsoleOverwriteView([&in](std::string& line) { return !!std::getline(in, line); }, out,
+                           interactive) {}
+
 OverwriteAnswer ConsoleOverwriteView::Show(const OverwriteQuestion& question, frmOverwrite&) {
     out_ << EscapeControls(question.caption) << "\n"
          << question.prompt << "\n"
@@ -45,7 +49,7 @@ OverwriteAnswer ConsoleOverwriteView::Show(const OverwriteQuestion& question, fr
         out_ << "[o]verwrite, [r]ename, re[t]ry, [s]kip, overwrite [a]ll, skip a[l]l? "
              << std::flush;
         std::string line;
-        if (!std::getline(in_, line)) return answer;  // end of input: as a closed window
+        if (!readLine_(line)) return answer;  // end of input: as a closed window
         line = Trim(line);
         if (line.empty()) continue;
         answer.button = ButtonOfLetter(static_cast<char>(LCase(line.substr(0, 1))[0]));
@@ -53,7 +57,7 @@ OverwriteAnswer ConsoleOverwriteView::Show(const OverwriteQuestion& question, fr
         if (answer.button == Ow_Rename) {
             out_ << "new name [" << EscapeControls(question.name) << "]: " << std::flush;
             std::string name;
-            if (!std::getline(in_, name)) return OverwriteAnswer{Ow_Closed, question.name};
+            if (!readLine_(name)) return OverwriteAnswer{Ow_Closed, question.name};
             if (!name.empty()) answer.name = name;
         }
         return answer;

@@ -1,6 +1,8 @@
 #pragma once
 // The overwrite question on a terminal: the question on one stream, the answer from another.
+#include <functional>
 #include <iosfwd>
+#include <string>
 
 #include "main/frmOverwrite.h"
 
@@ -9,12 +11,15 @@ namespace ravlet {
 class ConsoleOverwriteView : public OverwriteView {
   public:
     // interactive false answers every question as a closed window (skip) without reading.
-    ConsoleOverwriteView(std::istream& in, std::ostream& out, bool interactive)
-        : in_(in), out_(out), interactive_(interactive) {}
+    ConsoleOverwriteView(std::istream& in, std::ostream& out, bool interactive);
+    // readLine gives the next line typed; false at the end of input.
+    ConsoleOverwriteView(std::function<bool(std::string&)> readLine, std::ostream& out,
+                         bool interactive)
+        : readLine_(std::move(readLine)), out_(out), interactive_(interactive) {}
     OverwriteAnswer Show(const OverwriteQuestion& question, frmOverwrite& form) override;
 
   private:
-    std::istream& in_;
+    std::function<bool(std::string&)> readLine_;
     std::ostream& out_;
     bool interactive_;
 };

@@ -13,6 +13,7 @@
 #include "main/DownloadHost.h"
 #include "main/ExistingTarget.h"
 #include "main/HostPacer.h"
+#include "main/LinkTry.h"
 #include "main/MainControls.h"
 #include "main/ParallelRun.h"
 #include "main/PartFile.h"
@@ -33,16 +34,6 @@
 namespace ravlet {
 
 namespace {
-
-enum : int {
-    kIdle = 0,
-    kListReady = 2,
-    kDownloading = 3,
-    kPauseRequested = 4,
-    kPaused = 5,
-    kStopRequested = 6,
-    kStopped = 7,
-};
 
 // The longest a paused run sleeps between two looks at State when no event comes.
 constexpr int kPauseWaitMs = 250;
@@ -148,14 +139,14 @@ void DownloadRun::DownloadControl(int action) {
     switch (action) {
         case 0:
             // Never a run inside a run, whatever State says.
-            if (!running_ && (state == kIdle || state == kListReady)) {
+            if (!running_ && (state == State_Idle || state == State_ListReady)) {
                 doSuck();
-            } else if (running_ && state == kPaused) {
-                host_.State(kDownloading);
+            } else if (running_ && state == State_Paused) {
+                host_.State(State_Downloading);
             }
             break;
         case 1:
-            if (running_) host_.State(kPauseRequested);
+            if (running_) host_.State(State_PauseRequested);
             break;
         case 2:
             // Without a run there is nothing to stop, and State 6 would wait for ever.
@@ -172,12 +163,12 @@ void DownloadRun::DownloadControl(int action) {
 void DownloadRun::Stop() {
     if (!running_) return;
     host_.Net().NetUrlReadStop();
-    host_.State(kStopRequested);
+    host_.State(State_StopRequested);
 }
 
 void DownloadRun::WaitWhilePaused() {
-    host_.State(kPaused);
-    while (host_.State() == kPaused) Ui().WaitForEvents(kPauseWaitMs);
+    host_.State(State_Paused);
+    while (host_.State() == State_Paused) Ui().WaitForEvents(kPauseWaitMs);
 }
 
 void DownloadRun::SequentialLinks(std::size_t count) {
@@ -194,14 +185,14 @@ void DownloadRun::SequentialLinks(std::size_t count) {
             InvalidUrl(address, number);
         }
         Ui().ServeEvents();
-        if (host_.State() != kDownloading) {
-            if (host_.State() == kPauseRequested) WaitWhilePaused();
-            if (host_.State() == kStopRequested) {
+        if (host_.State() != State_Downloading) {
+            if (host_.State() == State_PauseRequested) WaitWhilePaused();
+            if (host_.State() == State_StopRequested) {
                 stopped_ = true;
-                host_.State(kStopped);
+                host_.State(State_Stopped);
                 break;
             }
-            if (host_.State() != kDownloading) break;
+            if (host_.State() != State_Downloading) break;
         }
     }
 }
@@ -217,7 +208,7 @@ void DownloadRun::InvalidUrl(const std::string& address, long number) {
 void DownloadRun::doSuck() {
     const Settings& s = settings_;
     host_.WriteSettings();
-    host_.State(kDownloading);
+    host_.State(State_Downloading);
     if (host_.RefinerOpen() && s.Refiner_AutoHide) host_.CloseRefiner();
     runRule_ = s.fileexistsdo;
     RvNetGet& net = host_.Net();
@@ -252,7 +243,7 @@ void DownloadRun::doSuck() {
     rate_.reset();
     pacer_.reset();
     running_ = false;
-    host_.State(kIdle);
+    host_.State(State_Idle);
     bar.Mode(0);
     host_.Status("download finished. " + std::to_string(errors_) + " error(s)");
     const bool closeAfter = (s.Auto_Close & 1) != 0;
@@ -303,26 +294,6 @@ bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) 
     return false;
 }
 
-// The target named after the address the transfer really fetched, then after the name the
-// server gave; false (logged) when a renamed target is not usable.
-bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long number) {
-    RvNetGet& net = host_.Net();
-    const std::string final = net.NetUrlHeaderRequestName();
-    if (!final.empty() && final != address) {
-        outcome.path = Prepare(final, number, false);
-        if (!CheckTarget(outcome, address)) return false;
-    }
-    const std::string name = ContentDispositionName(net.NetUrlHeaderByName("Content-disposition"));
-    if (!name.empty()) {
-        const std::string named = ServerNamedAddress(address, name);
-        if (named != address) {
-            outcome.path = Prepare(named, number, false);
-            if (!CheckTarget(outcome, address)) return false;
-        }
-    }
-    return true;
-}
-
 bool DownloadRun::DownloadLink(const std::string& address, long number) {
     LinkOutcome outcome;
     outcome.row = number;
@@ -338,180 +309,73 @@ bool DownloadRun::DownloadLink(const std::string& address, long number) {
     return result;
 }
 
+bool DownloadRun::Resumes(const std::string& address) const {
+    return settings_.netResume && !dryRun_ && !UrlIsFile(address);
+}
+
 bool DownloadRun::Link(const std::string& U, long number, LinkOutcome& outcome) {
     RvNetGet& net = host_.Net();
-    const int retries = dryRun_ ? 0 : std::clamp(settings_.netRetries, 0, kMaxRetries);
-    const bool resume = settings_.netResume && !dryRun_ && !UrlIsFile(U);
-    bool mayResume = resume;
+    const bool resume = Resumes(U);
+    LinkTry t;
+    t.mayResume = resume;
     for (int retry = 0;;) {
-        std::string again;
-        bool restart = false;
-        const bool result = Try(U, number, outcome, mayResume, again, restart);
-        mayResume = resume && !restart;
-        if (restart) {
-            net.NetUrlClose();
-            continue;
-        }
-        if (again.empty()) return result;
-        host_.Status("Error downloading, see log.");
-        if (retry == retries) return Fail(outcome, again);
-        ++retry;
-        const int delay = RetryDelayMs(retry, net.RetryAfter());
-        LogMessage(RetryLine(retry, retries, delay, again));
+        const bool result = Try(U, number, outcome, t);
+        if (!t.restart && t.again.empty()) return result;
         net.NetUrlClose();
-        if (!WaitBeforeRetry(delay, RetryClock, [this] { return host_.State() == kStopRequested; }))
-            return Fail(outcome, again);
+        if (!t.again.empty()) {
+            int delay = 0;
+            if (!LinkRetry(outcome, t, retry, delay)) return false;
+            if (!WaitBeforeRetry(delay, RetryClock,
+                                 [this] { return host_.State() == State_StopRequested; }))
+                return Fail(outcome, t.again);
+        }
+        t = t.Next(resume);
     }
 }
 
-bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, bool mayResume,
-                      std::string& again, bool& restart) {
-    const Settings& s = settings_;
-    RvNetGet& net = host_.Net();
-    const std::string page = host_.PageAddress();
-    if (UrlIsFile(U) && RemotePage(page))
-        return Fail(outcome, "Error: a local address in a remote page - Url: " + U);
-    outcome.path = Prepare(U, number, true);
-    host_.Status(U + " -> " + outcome.path);
-    if (!CheckTarget(outcome, U)) return false;
+namespace {
 
-    std::string headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
-    // The part an earlier try or run left of this link is continued when the server agrees.
-    ResumeRecord record;
-    const std::string resumeTarget = outcome.path;
-    const std::string ownPart = mayResume ? PartFile::OwnPart(outcome.path, U, record) : "";
-    std::int64_t offset = ownPart.empty() ? 0 : FileSize(ownPart);
-    if (offset >= record.length) offset = 0;
-    if (offset > 0) headers += RangeHeaders(record, offset);
+LinkHead HeadOf(RvNetGet& net) {
+    LinkHead head;
+    head.code = net.NetUrlHeader(2);
+    head.type = net.NetUrlHeader(3);
+    head.length = net.UrlContentLength();
+    head.requestName = net.NetUrlHeaderRequestName();
+    head.disposition = net.NetUrlHeaderByName("Content-disposition");
+    head.contentRange = net.NetUrlHeaderByName("Content-Range");
+    head.etag = net.NetUrlHeaderByName("ETag");
+    head.lastModified = net.NetUrlHeaderByName("Last-Modified");
+    head.retryAfter = net.RetryAfter();
+    return head;
+}
+
+}  // namespace
+
+bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, LinkTry& t) {
+    RvNetGet& net = host_.Net();
+    std::string headers;
+    if (!LinkBefore(U, number, outcome, t, headers)) return false;
     if (!UrlIsFile(U) && !WaitForHost(U))
-        return LinkOpenFailed(U, outcome, RvNetGet::TranslateErrorCode(kInetCancelled));
-    net.Timeout(s.nettimeout);
+        return LinkOpenFailed(U, outcome, t, kInetCancelled,
+                              RvNetGet::TranslateErrorCode(kInetCancelled));
+    net.Timeout(settings_.nettimeout);
     bool ok = false;
     net.NetUrlOpen(U, headers, ok);
-    if (!ok) {
-        host_.Status("Error downloading, see log.");
-        const std::string line = "Error: " + net.NetError() + " - Url: " + U;
-        if (RetryableError(net.NetErrorCode())) return again = line, false;
-        return Fail(outcome, line);
-    }
-    const std::string code = net.NetUrlHeader(2);
-    const bool rest = offset > 0 && code == "206";
-    if (code != "200" && code != "0" && !rest) {
-        const std::string line = "Error: Http Code not OK (200):" + code + " - Url: " + U;
-        if (RetryableStatus(net.StatusCode())) return again = line, false;
-        if (offset > 0 && code == "416") {
-            // The part is longer than the file the server now has.
-            DiscardPart(ownPart);
-            return restart = true, false;
-        }
-        return Fail(outcome, line);
-    }
-    std::int64_t announced = net.UrlContentLength();
-    if (rest) {
-        if (!RestMatches(record, offset, net.NetUrlHeaderByName("Content-Range"),
-                         net.NetUrlHeaderByName("ETag"), net.NetUrlHeaderByName("Last-Modified"))) {
-            DiscardPart(ownPart);
-            return restart = true, false;
-        }
-        announced = record.length;
-    }
-    if (!Renamed(outcome, U, number)) return false;
-
-    const std::string type = net.NetUrlHeader(3);
-    if (IEquals(type, "text/html") && s.netdownloadignoretext)
-        return Skip(outcome, "skipping: is text/html - Url: " + U);
-    if (s.netsizeforce) {
-        const std::int64_t size = announced;
-        if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
-            (s.netsizemax >= 1 && size > s.netsizemax))
-            return Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U);
-    }
-    if (s.netmimetypeforce) {
-        const std::string types = ReplaceAll(ReplaceAll(s.netsizemimetype, "*", ""), " ", "");
-        if (!TypeAllowed(type, types))
-            return Skip(outcome,
-                        "skipping: is not " + s.netsizemimetype + ", is: " + type + " - Url: " + U);
-    }
-
-    NoQuestion noQuestion;
-    frmOverwrite question(dryRun_ ? static_cast<OverwriteView&>(noQuestion)
-                                  : host_.OverwriteWindow());
-    question.OnChooseFolder = [this] { host_.ChooseDownloadFolder(); };
-    question.OnNamingMenu = [this] { host_.ShowNamingMenu(); };
-    int rule = runRule_;
-    const std::string target = ExistingTarget(outcome.path, rule, announced, question);
-    if (dryRun_) {
-        outcome.verdict = noQuestion.asked ? LinkVerdict::WouldAsk
-                          : target.empty() ? LinkVerdict::Skipped
-                                           : LinkVerdict::WouldDownload;
-        if (OnLinkDone) OnLinkDone(outcome);
-        return true;
-    }
-    runRule_ = rule;
-    if (target.empty()) return Skip(outcome, std::string());
-    outcome.path = target;
-    if (OnLinkTarget) OnLinkTarget(outcome.row, target);
-
-    // The rest the server sends belongs to the part of the name asked for first.
-    if (rest && target != resumeTarget) return restart = true, false;
-
-    PartFile part(target);
-    if (!ownPart.empty() && target == resumeTarget) {
-        part.Adopt(ownPart);
-    } else if (!part.Create()) {
-        const int error = errno;
-        host_.Status("Error downloading, see log.");
-        return Fail(outcome, FsLine(target, U, error));
-    }
-    ResumeRecord now{U, net.NetUrlHeaderByName("ETag"), net.NetUrlHeaderByName("Last-Modified"),
-                     announced};
-    const bool resumable = mayResume && Resumable(now);
-    // Written before the first byte, so that a part is never left without its record; a body
-    // that came whole with its head cannot end short, and needs none.
-    const bool inHand = net.BodyInHand();
-    const bool keep = resumable && !inHand && WriteResumeRecord(part.Path(), now);
-    if (!keep) part.DropRecord();
-    part.Keep(keep);
+    if (!ok) return LinkOpenFailed(U, outcome, t, net.NetErrorCode(), net.NetError());
+    const LinkHead head = HeadOf(net);
+    bool result = true;
+    if (!LinkAtHead(U, number, head, outcome, t, result)) return result;
+    if (!LinkExisting(outcome, t, result)) return result;
+    PartFile part(outcome.path, t.partHome);
+    t.inHand = net.BodyInHand();
+    if (!LinkCreatePart(U, head, part, outcome, t)) return false;
     net.DataFilename(part.Path());
-    net.DataAppend(rest);
-    // An answer without a true length is held to the size limit by the bytes it sends; a
-    // continued part counts whole.
-    const bool bounded = s.netsizeforce && s.netsizemax >= 1;
-    const std::int64_t before = rest ? offset : 0;
-    net.FileBound(bounded ? std::max<std::int64_t>(0, s.netsizemax - before) : -1);
+    net.DataAppend(t.rest);
+    net.FileBound(LinkBound(t));
     net.NetUrlRead(true, -1, ok);
     net.FileBound(-1);
-    if (!ok && net.OverBound()) {
-        part.Keep(false);
-        return Skip(outcome, "skipping: wrong size (more than " + std::to_string(s.netsizemax) +
-                                 " bytes received) - Url: " + U);
-    }
-    if (!ok) {
-        host_.Status("Error downloading, see log.");
-        const std::string line = "Error: " + net.NetError() + " - Url: " + U;
-        if (RetryableError(net.NetErrorCode())) return again = line, false;
-        return Fail(outcome, line);
-    }
-    outcome.bytes = FileSize(part.Path());
-    if (resumable && (keep || inHand) && outcome.bytes != now.length) {
-        // A body that ends before (or beyond) its length is no file to keep or continue.
-        part.Keep(false);
-        host_.Status("Error downloading, see log.");
-        return Fail(outcome, "Error: the server sent " + std::to_string(outcome.bytes) +
-                                 " bytes of " + std::to_string(now.length) + " - Url: " + U);
-    }
-    if (!part.Commit()) {
-        const int error = errno;
-        host_.Status("Error downloading, see log.");
-        return Fail(outcome, FsLine(target, U, error));
-    }
-    host_.Status("File downloaded.");
-    outcome.verdict = LinkVerdict::Downloaded;
-    if (OnLinkDone) OnLinkDone(outcome);
-    return true;
+    return LinkAtEnd(U, outcome, part, t, ok, net.OverBound(), net.NetErrorCode(), net.NetError());
 }
-
-// The phases of a link side by side with others (ParallelRun).
 
 // The target named after the address the transfer really fetched, then after the name the
 // server gave; false (logged) when a renamed target is not usable.
@@ -533,64 +397,79 @@ bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long
     return true;
 }
 
-bool DownloadRun::LinkBefore(const std::string& U, long number, LinkOutcome& outcome) {
+bool DownloadRun::LinkBefore(const std::string& U, long number, LinkOutcome& outcome, LinkTry& t,
+                             std::string& headers) {
     const std::string page = host_.PageAddress();
     if (UrlIsFile(U) && RemotePage(page))
         return Fail(outcome, "Error: a local address in a remote page - Url: " + U);
     outcome.path = Prepare(U, number, true);
     host_.Status(U + " -> " + outcome.path);
-    return CheckTarget(outcome, U);
+    if (!CheckTarget(outcome, U)) return false;
+    headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
+    // The part an earlier try or run left of this link is continued when the server agrees.
+    t.partHome = outcome.path;
+    t.ownPart = t.mayResume ? PartFile::OwnPart(t.partHome, U, t.record) : "";
+    t.offset = t.ownPart.empty() ? 0 : FileSize(t.ownPart);
+    if (t.offset >= t.record.length) t.offset = 0;
+    if (t.offset > 0) headers += RangeHeaders(t.record, t.offset);
+    return true;
 }
 
-std::string DownloadRun::RequestHeaders() const {
-    const std::string page = host_.PageAddress();
-    return page.empty() ? std::string() : "Referer: " + page + "\r\n";
-}
-
-bool DownloadRun::LinkOpenFailed(const std::string& U, LinkOutcome& outcome,
+bool DownloadRun::LinkOpenFailed(const std::string& U, LinkOutcome& outcome, LinkTry& t, long code,
                                  const std::string& error) {
     host_.Status("Error downloading, see log.");
-    return Fail(outcome, "Error: " + error + " - Url: " + U);
+    const std::string line = "Error: " + error + " - Url: " + U;
+    if (RetryableError(code)) return t.again = line, false;
+    return Fail(outcome, line);
 }
 
 bool DownloadRun::LinkAtHead(const std::string& U, long number, const LinkHead& head,
-                             LinkOutcome& outcome, bool& result) {
+                             LinkOutcome& outcome, LinkTry& t, bool& result) {
     const Settings& s = settings_;
-    result = true;
-    if (head.code != "200" && head.code != "0") {
-        result = Fail(outcome, "Error: Http Code not OK (200):" + head.code + " - Url: " + U);
-        return false;
-    }
-    if (!Renamed(outcome, U, number, head)) {
-        result = false;
-        return false;
-    }
-    const std::string& type = head.type;
-    if (IEquals(type, "text/html") && s.netdownloadignoretext) {
-        result = Skip(outcome, "skipping: is text/html - Url: " + U);
-        return false;
-    }
-    if (s.netsizeforce) {
-        const std::int64_t size = head.length;
-        if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
-            (s.netsizemax >= 1 && size > s.netsizemax)) {
-            result =
-                Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U);
-            return false;
+    result = false;
+    t.retryAfter = head.retryAfter;
+    t.rest = t.offset > 0 && head.code == "206";
+    if (head.code != "200" && head.code != "0" && !t.rest) {
+        const std::string line = "Error: Http Code not OK (200):" + head.code + " - Url: " + U;
+        if (RetryableStatus(std::atoi(head.code.c_str()))) return t.again = line, false;
+        if (t.offset > 0 && head.code == "416") {
+            // The part is longer than the file the server now has.
+            DiscardPart(t.ownPart);
+            return t.restart = true, false;
         }
+        return Fail(outcome, line);
+    }
+    t.announced = head.length;
+    if (t.rest) {
+        if (!RestMatches(t.record, t.offset, head.contentRange, head.etag, head.lastModified)) {
+            DiscardPart(t.ownPart);
+            return t.restart = true, false;
+        }
+        t.announced = t.record.length;
+    }
+    if (!Renamed(outcome, U, number, head)) return false;
+    result = true;
+    const std::string& type = head.type;
+    if (IEquals(type, "text/html") && s.netdownloadignoretext)
+        return Skip(outcome, "skipping: is text/html - Url: " + U), false;
+    if (s.netsizeforce) {
+        const std::int64_t size = t.announced;
+        if ((size == 0 && !s.netsizenull) || (size >= 1 && size < s.netsizemin) ||
+            (s.netsizemax >= 1 && size > s.netsizemax))
+            return Skip(outcome, "skipping: wrong size (" + std::to_string(size) + ") - Url: " + U),
+                   false;
     }
     if (s.netmimetypeforce) {
         const std::string types = ReplaceAll(ReplaceAll(s.netsizemimetype, "*", ""), " ", "");
-        if (!TypeAllowed(type, types)) {
-            result = Skip(outcome, "skipping: is not " + s.netsizemimetype + ", is: " + type +
-                                       " - Url: " + U);
-            return false;
-        }
+        if (!TypeAllowed(type, types))
+            return Skip(outcome,
+                        "skipping: is not " + s.netsizemimetype + ", is: " + type + " - Url: " + U),
+                   false;
     }
     return true;
 }
 
-bool DownloadRun::LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool& result) {
+bool DownloadRun::LinkExisting(LinkOutcome& outcome, const LinkTry& t, bool& result) {
     result = true;
     NoQuestion noQuestion;
     frmOverwrite question(dryRun_ ? static_cast<OverwriteView&>(noQuestion)
@@ -598,7 +477,7 @@ bool DownloadRun::LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool&
     question.OnChooseFolder = [this] { host_.ChooseDownloadFolder(); };
     question.OnNamingMenu = [this] { host_.ShowNamingMenu(); };
     int rule = runRule_;
-    const std::string target = ExistingTarget(outcome.path, rule, head.length, question);
+    const std::string target = ExistingTarget(outcome.path, rule, t.announced, question);
     if (dryRun_) {
         outcome.verdict = noQuestion.asked ? LinkVerdict::WouldAsk
                           : target.empty() ? LinkVerdict::Skipped
@@ -607,33 +486,58 @@ bool DownloadRun::LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool&
         return false;
     }
     runRule_ = rule;
-    if (target.empty()) {
-        Skip(outcome, std::string());
-        return false;
-    }
+    if (target.empty()) return Skip(outcome, std::string()), false;
     outcome.path = target;
     if (OnLinkTarget) OnLinkTarget(outcome.row, target);
     return true;
 }
 
-bool DownloadRun::LinkCreatePart(const std::string& U, PartFile& part, LinkOutcome& outcome) {
-    if (part.Create()) return true;
-    const int error = errno;
-    host_.Status("Error downloading, see log.");
-    return Fail(outcome, FsLine(outcome.path, U, error));
+bool DownloadRun::LinkCreatePart(const std::string& U, const LinkHead& head, PartFile& part,
+                                 LinkOutcome& outcome, LinkTry& t) {
+    // Another transfer of the same link may have finished the part meanwhile.
+    if (t.rest && FileSize(t.ownPart) != t.offset) return t.restart = true, false;
+    if (!t.ownPart.empty() && FileSize(t.ownPart) >= 0) {
+        part.Adopt(t.ownPart);
+    } else if (!part.Create()) {
+        const int error = errno;
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, FsLine(outcome.path, U, error));
+    }
+    const ResumeRecord now{U, head.etag, head.lastModified, t.announced};
+    t.resumable = t.mayResume && Resumable(now);
+    // Written before the first byte, so that a part is never left without its record; a body
+    // that came whole with its head cannot end short, and needs none.
+    t.keep = t.resumable && !t.inHand && WriteResumeRecord(part.Path(), now);
+    if (!t.keep) part.DropRecord();
+    part.Keep(t.keep);
+    return true;
 }
 
-bool DownloadRun::LinkAtEnd(const std::string& U, LinkOutcome& outcome, PartFile& part, bool ok,
-                            bool overBound, const std::string& error) {
+std::int64_t DownloadRun::LinkBound(const LinkTry& t) const {
+    // An answer without a true length is held to the size limit by the bytes it sends; a
+    // continued part counts whole.
     const Settings& s = settings_;
-    if (!ok && overBound)
-        return Skip(outcome, "skipping: wrong size (more than " + std::to_string(s.netsizemax) +
+    if (!s.netsizeforce || s.netsizemax < 1) return -1;
+    return std::max<std::int64_t>(0, s.netsizemax - (t.rest ? t.offset : 0));
+}
+
+bool DownloadRun::LinkAtEnd(const std::string& U, LinkOutcome& outcome, PartFile& part, LinkTry& t,
+                            bool ok, bool overBound, long code, const std::string& error) {
+    if (!ok && overBound) {
+        part.Keep(false);
+        return Skip(outcome, "skipping: wrong size (more than " +
+                                 std::to_string(settings_.netsizemax) +
                                  " bytes received) - Url: " + U);
-    if (!ok) {
-        host_.Status("Error downloading, see log.");
-        return Fail(outcome, "Error: " + error + " - Url: " + U);
     }
+    if (!ok) return LinkOpenFailed(U, outcome, t, code, error);
     outcome.bytes = FileSize(part.Path());
+    if (t.resumable && (t.keep || t.inHand) && outcome.bytes != t.announced) {
+        // A body that ends before (or beyond) its length is no file to keep or continue.
+        part.Keep(false);
+        host_.Status("Error downloading, see log.");
+        return Fail(outcome, "Error: the server sent " + std::to_string(outcome.bytes) +
+                                 " bytes of " + std::to_string(t.announced) + " - Url: " + U);
+    }
     if (!part.Commit()) {
         const int fsError = errno;
         host_.Status("Error downloading, see log.");
@@ -645,15 +549,25 @@ bool DownloadRun::LinkAtEnd(const std::string& U, LinkOutcome& outcome, PartFile
     return true;
 }
 
+bool DownloadRun::LinkRetry(LinkOutcome& outcome, const LinkTry& t, int& retry, int& delayMs) {
+    host_.Status("Error downloading, see log.");
+    const int retries = dryRun_ ? 0 : std::clamp(settings_.netRetries, 0, kMaxRetries);
+    if (retry >= retries) return Fail(outcome, t.again);
+    ++retry;
+    delayMs = RetryDelayMs(retry, t.retryAfter);
+    LogMessage(RetryLine(retry, retries, delayMs, t.again));
+    return true;
+}
+
 bool DownloadRun::WaitForHost(const std::string& U) {
     if (!pacer_) return true;
     const std::string key = HostKey(U);
     for (int ms = pacer_->WaitMs(key); ms > 0; ms = pacer_->WaitMs(key)) {
-        if (host_.State() == kStopRequested) return false;
+        if (host_.State() == State_StopRequested) return false;
         Ui().WaitForEvents(std::min(ms, kPauseWaitMs));
     }
     pacer_->Started(key);
-    return host_.State() != kStopRequested;
+    return host_.State() != State_StopRequested;
 }
 
 }  // namespace ravlet

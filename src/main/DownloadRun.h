@@ -17,6 +17,7 @@ class HostPacer;
 class ParallelRun;
 class PartFile;
 class RateLimit;
+struct LinkTry;
 
 // How one link of a run ended.
 enum class LinkVerdict { Downloaded, Skipped, Failed, WouldDownload, WouldAsk };
@@ -37,6 +38,8 @@ struct LinkHead {
     std::int64_t length = 0;  // 0 when not given
     std::string requestName;  // the address the final request asked for
     std::string disposition;  // the Content-Disposition value
+    std::string contentRange, etag, lastModified;
+    std::int64_t retryAfter = -1;  // seconds; -1 without a Retry-After
 };
 
 class DownloadRun {
@@ -80,27 +83,38 @@ class DownloadRun {
   private:
     friend class ParallelRun;
     bool Link(const std::string& address, long number, LinkOutcome& outcome);
-    // One try of a link. A failure that another try may mend leaves its log line in again;
-    // restart asks for a new try at once, without continuing a part.
-    bool Try(const std::string& address, long number, LinkOutcome& outcome, bool mayResume,
-             std::string& again, bool& restart);
-    // The phases of one link side by side with others (ParallelRun).
-    // Before the open: false (logged and told) when the link fails already.
-    bool LinkBefore(const std::string& address, long number, LinkOutcome& outcome);
-    std::string RequestHeaders() const;
-    bool LinkOpenFailed(const std::string& address, LinkOutcome& outcome, const std::string& error);
-    // At the head: the status, the renaming, text pages, size and type. True to go on;
-    // false with the link's result (a skip or a failure, told) in result.
+    bool Try(const std::string& address, long number, LinkOutcome& outcome, LinkTry& t);
+    // The phases of one try, shared by the run one link at a time and the run side by side
+    // (ParallelRun). Each returns false when the try ends there, with the link's result (a
+    // skip or a failure, told) in result, or with t.again or t.restart set for another try.
+    // Before the request: the target, and the request headers (a Range for the rest of a part
+    // this link left).
+    bool LinkBefore(const std::string& address, long number, LinkOutcome& outcome, LinkTry& t,
+                    std::string& headers);
+    // No answer: code is the platform's, error its text.
+    bool LinkOpenFailed(const std::string& address, LinkOutcome& outcome, LinkTry& t, long code,
+                        const std::string& error);
+    // At the head: the status, a continued part, the renaming, text pages, size and type.
     bool LinkAtHead(const std::string& address, long number, const LinkHead& head,
-                    LinkOutcome& outcome, bool& result);
+                    LinkOutcome& outcome, LinkTry& t, bool& result);
     // The existing-file rule (the question may be asked): true to read the body into
-    // outcome.path; false with the link's result.
-    bool LinkExisting(const LinkHead& head, LinkOutcome& outcome, bool& result);
-    // The part file the body goes into; false (told) when it cannot be made.
-    bool LinkCreatePart(const std::string& address, PartFile& part, LinkOutcome& outcome);
-    // After the body: the part file becomes the target, or the failure is told.
-    bool LinkAtEnd(const std::string& address, LinkOutcome& outcome, PartFile& part, bool ok,
-                   bool overBound, const std::string& error);
+    // outcome.path.
+    bool LinkExisting(LinkOutcome& outcome, const LinkTry& t, bool& result);
+    // The part file the body goes into (an earlier one continued) with its record; false
+    // (told, or t.restart) when it cannot be had.
+    bool LinkCreatePart(const std::string& address, const LinkHead& head, PartFile& part,
+                        LinkOutcome& outcome, LinkTry& t);
+    // The most bytes the body may bring under the size limit; -1 for no bound.
+    std::int64_t LinkBound(const LinkTry& t) const;
+    // After the body: the part file becomes the target, or the failure is told (or left for
+    // another try).
+    bool LinkAtEnd(const std::string& address, LinkOutcome& outcome, PartFile& part, LinkTry& t,
+                   bool ok, bool overBound, long code, const std::string& error);
+    // After a try that another may mend: false (the failure told) when the tries are spent;
+    // else the retry's log line is written, retry counts it and delayMs is the wait before it.
+    bool LinkRetry(LinkOutcome& outcome, const LinkTry& t, int& retry, int& delayMs);
+    // Whether the link's part is kept for another try or run (never a local file's).
+    bool Resumes(const std::string& address) const;
     // Waits (serving events) until a request to the address's host may go out; false when
     // the run is asked to stop meanwhile.
     bool WaitForHost(const std::string& address);
@@ -110,7 +124,6 @@ class DownloadRun {
     bool Fail(LinkOutcome& outcome, const std::string& line);
     bool Skip(LinkOutcome& outcome, const std::string& line);
     bool CheckTarget(LinkOutcome& outcome, const std::string& address);
-    bool Renamed(LinkOutcome& outcome, const std::string& address, long number);
     bool Renamed(LinkOutcome& outcome, const std::string& address, long number,
                  const LinkHead& head);
     void WaitWhilePaused();

@@ -10,6 +10,8 @@
 #include "main/DownloadHost.h"
 #include "main/DownloadRun.h"
 #include "main/HostPacer.h"
+#include "main/LinkTry.h"
+#include "main/MainControls.h"
 #include "main/PartFile.h"
 #include "net/RateLimit.h"
 #include "net/RvNetGet.h"
@@ -27,14 +29,6 @@ namespace ravlet {
 
 namespace {
 
-enum : int {
-    kDownloading = 3,
-    kPauseRequested = 4,
-    kPaused = 5,
-    kStopRequested = 6,
-    kStopped = 7,
-};
-
 // The longest one round waits for the servers before the user's events are served.
 constexpr int kRoundMs = 20;
 // How often transfers are served while a question is open elsewhere.
@@ -50,10 +44,15 @@ constexpr std::int64_t kShowEveryUs = 200 * 1000;
 }  // namespace
 
 struct ParallelRun::Slot {
-    enum class Phase { Head, Target, Body, Done };
+    // Wait: for the time of the link's next try.
+    enum class Phase { Head, Target, Body, Wait, Done };
     Phase phase = Phase::Head;
     std::string address, host;
     LinkOutcome outcome;
+    LinkTry t;
+    int retry = 0;
+    std::int64_t due = 0;  // by the run's retry clock
+    std::string again;     // the failure the next try is to mend
     std::unique_ptr<InetRequest> request;
     LinkHead head;
     std::unique_ptr<PartFile> part;
@@ -62,6 +61,8 @@ struct ParallelRun::Slot {
     std::int64_t bytes = 0;
 
     ~Slot() { CloseFile(); }
+    // Holds a place of the run.
+    bool Busy() const { return phase != Phase::Wait && phase != Phase::Done; }
     // False when the last bytes did not reach the disk.
     bool CloseFile() {
         if (!file) return true;
@@ -91,7 +92,7 @@ void ParallelRun::Run(std::size_t count) {
     }
     started_.assign(count, false);
     for (;;) {
-        if (host_.State() == kDownloading) StartLinks();
+        if (host_.State() == State_Downloading) StartLinks();
         if (slots_.empty() && next_ >= count) break;
         moved_ = false;
         session_->Pump(kRoundMs);
@@ -104,22 +105,23 @@ void ParallelRun::Run(std::size_t count) {
         DoEventsWaiting();
         // Nothing to receive (all held, or waiting for a host's turn or the rate): a short
         // sleep instead of a spin.
-        if (!moved_) Ui().WaitForEvents(run_.rate_ ? std::min(run_.rate_->WaitMs(), kRoundMs) : 1);
+        if (!moved_)
+            Ui().WaitForEvents(run_.rate_ ? std::min(run_.rate_->WaitMs(), kRoundMs) : IdleMs());
         const int state = host_.State();
-        if (state == kDownloading) continue;
-        if (state == kPauseRequested) {
+        if (state == State_Downloading) continue;
+        if (state == State_PauseRequested) {
             Hold(true);
-            host_.State(kPaused);
-            while (host_.State() == kPaused) Ui().WaitForEvents(kPauseWaitMs);
+            host_.State(State_Paused);
+            while (host_.State() == State_Paused) Ui().WaitForEvents(kPauseWaitMs);
             Hold(false);
         }
-        if (host_.State() == kStopRequested) {
+        if (host_.State() == State_StopRequested) {
             StopAll();
             run_.stopped_ = true;
-            host_.State(kStopped);
+            host_.State(State_Stopped);
             break;
         }
-        if (host_.State() != kDownloading) {
+        if (host_.State() != State_Downloading) {
             StopAll();
             break;
         }
@@ -131,8 +133,28 @@ void ParallelRun::Run(std::size_t count) {
 int ParallelRun::OnHost(const std::string& key) const {
     int n = 0;
     for (const auto& slot : slots_)
-        if (slot->phase != Slot::Phase::Done && slot->host == key) ++n;
+        if (slot->Busy() && slot->host == key) ++n;
     return n;
+}
+
+int ParallelRun::Active() const {
+    int n = 0;
+    for (const auto& slot : slots_) n += slot->Busy() ? 1 : 0;
+    return n;
+}
+
+bool ParallelRun::HostFree(const std::string& key) const {
+    if (perHost_ > 0 && OnHost(key) >= perHost_) return false;
+    return !run_.pacer_ || run_.pacer_->WaitMs(key) <= 0;
+}
+
+int ParallelRun::IdleMs() const {
+    if (Active() > 0) return 1;
+    const std::int64_t now = run_.RetryClock();
+    std::int64_t wait = kRoundMs;
+    for (const auto& slot : slots_)
+        if (slot->phase == Slot::Phase::Wait) wait = std::min(wait, slot->due - now);
+    return static_cast<int>(std::max<std::int64_t>(1, wait));
 }
 
 bool ParallelRun::NextRow(std::size_t& index) {
@@ -146,8 +168,7 @@ bool ParallelRun::NextRow(std::size_t& index) {
             index = i;
             return true;
         }
-        if (perHost_ > 0 && OnHost(hosts_[i]) >= perHost_) continue;
-        if (run_.pacer_ && run_.pacer_->WaitMs(hosts_[i]) > 0) continue;
+        if (!HostFree(hosts_[i])) continue;
         index = i;
         return true;
     }
@@ -155,8 +176,16 @@ bool ParallelRun::NextRow(std::size_t& index) {
 }
 
 void ParallelRun::StartLinks() {
+    // Links whose wait for another try is over go first.
+    const std::int64_t now = run_.RetryClock();
+    for (std::size_t i = 0; i < slots_.size() && Active() < parallel_; ++i) {
+        Slot& slot = *slots_[i];
+        if (slot.phase != Slot::Phase::Wait || slot.due > now || !HostFree(slot.host)) continue;
+        Launch(slot);
+        moved_ = true;
+    }
     std::size_t row = 0;
-    while (static_cast<int>(slots_.size()) < parallel_ && NextRow(row)) {
+    while (Active() < parallel_ && NextRow(row)) {
         started_[row] = true;
         Start(row);
         moved_ = true;
@@ -182,22 +211,27 @@ void ParallelRun::Start(std::size_t row) {
     slot->host = hosts_[row];
     slot->outcome.row = number;
     slot->outcome.address = address;
-    if (!run_.LinkBefore(address, number, slot->outcome)) {
-        ++run_.errors_;
-        ++finished_;
+    slot->t.mayResume = run_.Resumes(address);
+    slots_.push_back(std::move(slot));
+    Launch(*slots_.back());
+}
+
+void ParallelRun::Launch(Slot& slot) {
+    slot.phase = Slot::Phase::Head;
+    std::string headers;
+    if (!run_.LinkBefore(slot.address, slot.outcome.row, slot.outcome, slot.t, headers)) {
+        Finish(slot, false);
         return;
     }
     long error = 0;
-    slot->request = session_->Start(address, run_.RequestHeaders(), error);
-    if (!slot->request) {
-        run_.LinkOpenFailed(address, slot->outcome,
-                            RvNetGet::TranslateErrorCode(error >= 1 ? error : 6));
-        ++run_.errors_;
-        ++finished_;
+    slot.request = session_->Start(slot.address, headers, error);
+    if (!slot.request) {
+        error = error >= 1 ? error : 6;
+        TryEnded(slot, run_.LinkOpenFailed(slot.address, slot.outcome, slot.t, error,
+                                           RvNetGet::TranslateErrorCode(error)));
         return;
     }
-    if (run_.pacer_) run_.pacer_->Started(slot->host);
-    slots_.push_back(std::move(slot));
+    if (run_.pacer_) run_.pacer_->Started(slot.host);
 }
 
 void ParallelRun::Serve(bool mayAsk) {
@@ -215,6 +249,7 @@ void ParallelRun::Serve(bool mayAsk) {
             case Slot::Phase::Body:
                 Body(slot, mayAsk);
                 break;
+            case Slot::Phase::Wait:
             case Slot::Phase::Done:
                 break;
         }
@@ -224,8 +259,8 @@ void ParallelRun::Serve(bool mayAsk) {
 void ParallelRun::AtHead(Slot& slot, bool mayAsk) {
     long error = 0;
     if (slot.request->Failed(error)) {
-        run_.LinkOpenFailed(slot.address, slot.outcome, RvNetGet::TranslateErrorCode(error));
-        Finish(slot, false);
+        TryEnded(slot, run_.LinkOpenFailed(slot.address, slot.outcome, slot.t, error,
+                                           RvNetGet::TranslateErrorCode(error)));
         return;
     }
     if (!slot.request->HeadArrived()) return;
@@ -239,9 +274,13 @@ void ParallelRun::AtHead(Slot& slot, bool mayAsk) {
     head.requestName = RequestedAddress(
         r.RequestHead(), IStartsWith(r.EffectiveUrl(), "https://") ? "https://" : "http://");
     head.disposition = HeadLineValue(r.ResponseHead(), "Content-disposition");
+    head.contentRange = HeadLineValue(r.ResponseHead(), "Content-Range");
+    head.etag = HeadLineValue(r.ResponseHead(), "ETag");
+    head.lastModified = HeadLineValue(r.ResponseHead(), "Last-Modified");
+    head.retryAfter = r.RetryAfter();
     bool result = true;
-    if (!run_.LinkAtHead(slot.address, slot.outcome.row, head, slot.outcome, result)) {
-        Finish(slot, result);
+    if (!run_.LinkAtHead(slot.address, slot.outcome.row, head, slot.outcome, slot.t, result)) {
+        TryEnded(slot, result);
         return;
     }
     slot.phase = Slot::Phase::Target;
@@ -267,7 +306,7 @@ void ParallelRun::AtTarget(Slot& slot, bool mayAsk) {
     bool result = true;
     bool go = false;
     if (!mayAsk) {
-        go = run_.LinkExisting(slot.head, slot.outcome, result);
+        go = run_.LinkExisting(slot.outcome, slot.t, result);
     } else {
         // The question waits for the user; the other transfers go on meanwhile.
         std::unique_ptr<Timer> others = MakeTimer();
@@ -277,31 +316,31 @@ void ParallelRun::AtTarget(Slot& slot, bool mayAsk) {
             session_->Pump(1);
             Serve(false);
         });
-        go = run_.LinkExisting(slot.head, slot.outcome, result);
+        go = run_.LinkExisting(slot.outcome, slot.t, result);
         others->Stop();
         asking_ = false;
     }
     if (!go) {
-        Finish(slot, result);
+        TryEnded(slot, result);
         return;
     }
-    slot.part = std::make_unique<PartFile>(slot.outcome.path);
-    if (!run_.LinkCreatePart(slot.address, *slot.part, slot.outcome)) {
-        Finish(slot, false);
+    slot.part = std::make_unique<PartFile>(slot.outcome.path, slot.t.partHome);
+    if (!run_.LinkCreatePart(slot.address, slot.head, *slot.part, slot.outcome, slot.t)) {
+        TryEnded(slot, false);
         return;
     }
-    slot.file = std::fopen(slot.part->Path().c_str(), "wb");
+    slot.file = std::fopen(slot.part->Path().c_str(), slot.t.rest ? "ab" : "wb");
+    slot.bytes = 0;
     slot.phase = Slot::Phase::Body;
     if (!slot.file) {
-        End(slot, false, false, "Can't create File " + slot.part->Path() + ".");
+        End(slot, false, false, 0, "Can't create File " + slot.part->Path() + ".");
         return;
     }
     Body(slot, mayAsk);
 }
 
 void ParallelRun::Body(Slot& slot, bool mayAsk) {
-    const Settings& s = run_.settings_;
-    const std::int64_t bound = s.netsizeforce && s.netsizemax >= 1 ? s.netsizemax : -1;
+    const std::int64_t bound = run_.LinkBound(slot.t);
     if (!slot.unwritten.empty()) {
         if (!mayAsk) return;
         std::string error;
@@ -310,7 +349,7 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
         slot.bytes += static_cast<std::int64_t>(slot.unwritten.size());
         slot.unwritten.clear();
         if (!written) {
-            End(slot, false, false, error);
+            End(slot, false, false, 0, error);
             return;
         }
     }
@@ -326,17 +365,18 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
         bool ended = false;
         long error = 0;
         if (!slot.request->Take(most, data, size, ended, error)) {
-            End(slot, false, false, RvNetGet::TranslateErrorCode(error >= 1 ? error : 12004));
+            error = error >= 1 ? error : 12004;
+            End(slot, false, false, error, RvNetGet::TranslateErrorCode(error));
             return;
         }
         if (size == 0) {
-            if (ended) End(slot, true, false, std::string());
+            if (ended) End(slot, true, false, 0, std::string());
             return;
         }
         moved_ = true;
         if (run_.rate_) run_.rate_->Spend(static_cast<std::int64_t>(size));
         if (bound >= 0 && slot.bytes + static_cast<std::int64_t>(size) > bound) {
-            End(slot, false, true,
+            End(slot, false, true, 0,
                 "The file is larger than " + std::to_string(bound) + " bytes; reading stopped.");
             return;
         }
@@ -348,7 +388,7 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
             }
             std::string why;
             if (!WriteAsking(slot.file, data, size, why)) {
-                End(slot, false, false, why);
+                End(slot, false, false, 0, why);
                 return;
             }
         }
@@ -359,15 +399,37 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
     }
 }
 
-void ParallelRun::End(Slot& slot, bool ok, bool overBound, const std::string& error) {
+void ParallelRun::End(Slot& slot, bool ok, bool overBound, long code, const std::string& error) {
     std::string why = error;
     if (!slot.CloseFile() && ok) {
         ok = false;
+        code = 0;
         why = std::string("While saving the file, an error occured: ") + std::strerror(errno);
     }
     slot.request.reset();
-    const bool result = run_.LinkAtEnd(slot.address, slot.outcome, *slot.part, ok, overBound, why);
-    Finish(slot, result);
+    TryEnded(slot, run_.LinkAtEnd(slot.address, slot.outcome, *slot.part, slot.t, ok, overBound,
+                                  code, why));
+}
+
+void ParallelRun::TryEnded(Slot& slot, bool result) {
+    slot.CloseFile();
+    slot.request.reset();
+    slot.part.reset();
+    moved_ = true;
+    if (!slot.t.restart && slot.t.again.empty()) {
+        Finish(slot, result);
+        return;
+    }
+    int delay = 0;
+    if (!slot.t.again.empty() && !run_.LinkRetry(slot.outcome, slot.t, slot.retry, delay)) {
+        Finish(slot, false);
+        return;
+    }
+    // The wait is the run's: the slot gives its place to others until its time has come.
+    slot.again = slot.t.again;
+    slot.t = slot.t.Next(run_.Resumes(slot.address));
+    slot.due = run_.RetryClock() + delay;
+    slot.phase = Slot::Phase::Wait;
 }
 
 void ParallelRun::Finish(Slot& slot, bool result) {
@@ -391,7 +453,12 @@ void ParallelRun::StopAll() {
         if (slot->phase == Slot::Phase::Done) continue;
         slot->CloseFile();
         slot->request.reset();
-        run_.LinkOpenFailed(slot->address, slot->outcome, cancelled);
+        // A link waiting for another try fails with what the last one met, as one at a time.
+        if (slot->phase == Slot::Phase::Wait && !slot->again.empty()) {
+            run_.Fail(slot->outcome, slot->again);
+        } else {
+            run_.LinkOpenFailed(slot->address, slot->outcome, slot->t, kInetCancelled, cancelled);
+        }
         Finish(*slot, false);
     }
 }

@@ -2,7 +2,8 @@
 // The download run with several transfers at once, still on the one thread: links start as
 // places free up (netParallel, netParallelHost, netWait), each meets the checks of the run
 // one at a time when its head arrives, and bodies go to their files as they come. The
-// overwrite question is asked for one link at a time while the other transfers go on.
+// overwrite question is asked for one link at a time while the other transfers go on. A try
+// that fails in a way another may mend waits for its turn again without holding a place.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -32,14 +33,22 @@ class ParallelRun {
     // The first waiting row that may start now (its host below the cap, its wait over);
     // false when none may.
     bool NextRow(std::size_t& index);
+    bool HostFree(const std::string& key) const;
+    int Active() const;
+    // The longest the run may sleep while only tries wait for their time.
+    int IdleMs() const;
     void Start(std::size_t row);
+    // One try of the slot's link.
+    void Launch(Slot& slot);
     // One pass over the transfers; mayAsk false while a question is open elsewhere: then
     // only bodies are served, and a failed write waits to be asked about.
     void Serve(bool mayAsk);
     void AtHead(Slot& slot, bool mayAsk);
     void AtTarget(Slot& slot, bool mayAsk);
     void Body(Slot& slot, bool mayAsk);
-    void End(Slot& slot, bool ok, bool overBound, const std::string& error);
+    void End(Slot& slot, bool ok, bool overBound, long code, const std::string& error);
+    // A try has ended: the link is done, or waits for another try.
+    void TryEnded(Slot& slot, bool result);
     void Finish(Slot& slot, bool result);
     bool TargetBusy(const Slot& slot) const;
     int OnHost(const std::string& key) const;

@@ -54,7 +54,7 @@ std::string PartFile::OwnPart(const std::string& target, const std::string& addr
 
 bool PartFile::Create() {
     for (int n = 0; n < kPartNames; ++n) {
-        const std::string candidate = PartName(target_, n);
+        const std::string candidate = PartName(home_, n);
         if (DirExists(ResumeRecordPath(candidate))) continue;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

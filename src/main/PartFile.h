@@ -10,12 +10,17 @@ struct ResumeRecord;
 
 class PartFile {
   public:
-    explicit PartFile(std::string target) : target_(std::move(target)) {}
+    explicit PartFile(std::string target) : target_(std::move(target)), home_(target_) {}
+    // A part named after home that becomes target: a link renamed by a redirect or by the
+    // server keeps its part beside the name its own address gives, where the next run of
+    // the link looks for it before any answer.
+    PartFile(std::string target, std::string home)
+        : target_(std::move(target)), home_(home.empty() ? target_ : std::move(home)) {}
     ~PartFile();  // removes the part file and its record unless committed or kept
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
 
-    // Creates the part file empty: the target + ".part", or the target + ".N.part" when
+    // Creates the part file empty: home + ".part", or home + ".N.part" when
     // that name is taken (an earlier run's leftover or another download's target, or a
     // record of one lies there). The last name is shortened when the suffix would make it too
     // long. False when none can be made.
@@ -43,6 +48,7 @@ class PartFile {
 
   private:
     std::string target_;
+    std::string home_;
     std::string path_;
     bool committed_ = false;
     bool keep_ = false;

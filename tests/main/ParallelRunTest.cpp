@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <thread>
@@ -136,9 +137,10 @@ TEST_F(Parallel, EndsAsTheRunOneAtATime) {
     settings.netmimetypeforce = true;
     settings.netsizemimetype = "application/";
     settings.nettimeout = 400;
-    // Retries and resuming are not yet part of the run side by side.
-    settings.netRetries = 0;
-    settings.netResume = false;
+    // The waits before retries pass by a clock that moves with every look.
+    onRun = [](DownloadRun& run, test::DownloadHostFake&) {
+        run.RetryClock = [t = std::int64_t{0}]() mutable { return t += 250; };
+    };
     const std::vector<std::string> list = {"/ok.zip",   "/gone.zip", "/page.html", "/small.zip",
                                            "/text.txt", "/go",       "/stall.zip", "/big.zip",
                                            "/kept.zip", "relative",  "/ok.zip"};
@@ -148,13 +150,16 @@ TEST_F(Parallel, EndsAsTheRunOneAtATime) {
     }
     const RunResult one = RunList(list, 1, Folder("one"));
     const RunResult side = RunList(list, 4, Folder("side"));
-    EXPECT_EQ(one.errors, 3);  // the 404, the time-out and the relative link
+    EXPECT_EQ(one.errors, 3);  // the 404, the time-outs and the relative link
     EXPECT_EQ(side.errors, one.errors);
     EXPECT_EQ(side.status, one.status);
     EXPECT_EQ(side.outcomes, one.outcomes);
     EXPECT_EQ(side.files, one.files);
     EXPECT_EQ(side.log, one.log);
-    EXPECT_EQ(one.log.size(), 6u);
+    EXPECT_EQ(one.log.size(), 8u);  // two of them retries of the time-out
+    // The stalled link keeps what it got for the next run.
+    EXPECT_EQ(one.files.at("stall.zip.part").size(), 100u);
+    EXPECT_EQ(one.files.count("stall.zip.part.resume"), 1u);
     EXPECT_EQ(one.files.at("moved.zip"), "moved");
     EXPECT_EQ(one.files.at("kept.zip"), "old");
     EXPECT_EQ(one.files.at("big.zip").size(), 300000u);
@@ -249,20 +254,28 @@ TEST_F(Parallel, PerHostCapBoundsTheConnections) {
     EXPECT_EQ(server.Connections(), 2 + 8);
 }
 
-// Stop with eight transfers waiting for their servers ends them all at once: each is an
-// error, no file is left.
-TEST_F(Parallel, StopEndsEightTransfersAtOnce) {
-    TestResponse never;
-    never.neverAnswer = true;
-    std::vector<std::string> list;
-    for (int i = 0; i < 10; ++i) {
-        server.Route("/n" + std::to_string(i), never);
-        list.push_back("/n" + std::to_string(i));
+// Stop with eight transfers in flight, each with bytes received, and a link waiting for its
+// next try: all end at once as errors, each transfer keeps its part for the next run, no file
+// is left under a final name, and the waiting link held no place of the eight.
+TEST_F(Parallel, StopEndsEightTransfersAtOnceAndKeepsTheirParts) {
+    TestResponse busy = Body("later", "text/html");
+    busy.status = 503;
+    busy.headers.push_back({"Retry-After", "30"});
+    server.Route("/busy", busy);
+    TestResponse stall = Big(100000);
+    stall.headers.push_back({"ETag", "\"s\""});
+    stall.stallAfter = 1000;
+    std::vector<std::string> list = {"/busy"};
+    for (int i = 0; i < 9; ++i) {
+        server.Route("/s" + std::to_string(i) + ".zip", stall);
+        list.push_back("/s" + std::to_string(i) + ".zip");
     }
     Clock::time_point stopped{};
     onRun = [&](DownloadRun& run, test::DownloadHostFake&) {
-        ui.onServeEvents = [&] {
-            if (server.Requests() == 8 && stopped == Clock::time_point{}) {
+        auto got = std::make_shared<std::set<long>>();
+        run.OnLinkProgress = [got](long row, std::int64_t, std::int64_t) { got->insert(row); };
+        ui.onServeEvents = [&, got] {
+            if (got->size() == 8 && stopped == Clock::time_point{}) {
                 stopped = Clock::now();
                 run.Stop();
             }
@@ -273,10 +286,18 @@ TEST_F(Parallel, StopEndsEightTransfersAtOnce) {
     ui.onServeEvents = {};
     ASSERT_NE(stopped, Clock::time_point{});
     EXPECT_LT(took, std::chrono::seconds(1));
-    EXPECT_EQ(r.errors, 8);
-    EXPECT_EQ(server.Requests(), 8);
-    EXPECT_EQ(r.files.size(), 0u);
-    EXPECT_EQ(r.status, "download finished. 8 error(s)");
+    EXPECT_EQ(r.errors, 9);
+    EXPECT_EQ(server.Requests(), 9);  // the busy link was not tried again
+    EXPECT_EQ(r.status, "download finished. 9 error(s)");
+    EXPECT_EQ(r.files.size(), 16u);
+    for (const auto& [name, content] : r.files) {
+        const bool part = name.size() > 5 && name.substr(name.size() - 5) == ".part";
+        EXPECT_TRUE(part || name.find(".part.resume") != std::string::npos) << name;
+        if (part) {
+            EXPECT_EQ(content.size(), 1000u) << name;
+        }
+    }
+    EXPECT_EQ(r.log.count("Error: Http Code not OK (200):503 - Url: " + server.Url("/busy")), 1u);
 }
 
 // The rate limit holds the whole run, one transfer at a time or several: 400 kB at
@@ -328,8 +349,8 @@ TEST_F(Parallel, WaitSpacesTheRequestsToOneHost) {
     }
 }
 
-// A disk that fills up under eight transfers: each fails cleanly, nothing is left under a
-// final name and no part file stays.
+// A disk that fills up under eight transfers: each fails cleanly and nothing is left under a
+// final name.
 TEST_F(Parallel, AFullDiskFailsEachTransferCleanly) {
     std::vector<std::string> list;
     for (int i = 0; i < 8; ++i) {
@@ -346,7 +367,8 @@ TEST_F(Parallel, AFullDiskFailsEachTransferCleanly) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(r.errors, 8);
-    EXPECT_EQ(r.files.size(), 0u);
+    for (const auto& [name, content] : r.files)
+        EXPECT_NE(name.find(".part"), std::string::npos) << "only parts kept for resuming";
     EXPECT_EQ(ui.messages.size(), 8u);  // the write question, answered Abort each time
     for (const auto& [row, outcome] : r.outcomes) EXPECT_EQ(outcome.rfind("2 Error: ", 0), 0u);
 }
