@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "links/FoundLinks.h"
 #include "links/LinkScanner.h"
 #include "support/ScriptedUi.h"
 #include "tools/ctlStatusBar.h"
@@ -108,8 +109,8 @@ TEST_F(ScanProgress, PlainTextShowsHowFarItGot) {
 struct ServedAt {
     test::ScriptedUi ui;
     std::vector<std::size_t> counts;
-    explicit ServedAt(const std::vector<std::string>& found) {
-        ui.onServeEvents = [this, &found] { counts.push_back(found.size()); };
+    explicit ServedAt(const FoundLinks& found) {
+        ui.onServeEvents = [this, &found] { counts.push_back(found.Count()); };
     }
     // A Stop could act between any two links: no serving ever let two links pass at once.
     void ExpectServedAfterEveryLink(std::size_t total) const {
@@ -123,27 +124,23 @@ struct ServedAt {
 };
 
 TEST(ScanEvents, AreServedAfterEveryLinkFound) {
-    std::vector<std::string> found;
+    FoundLinks found;
     ServedAt served(found);
-    const std::string page =
+    std::string page =
         "<a href=1><a href=2><link href=3><img src=4><img lowsrc=5><td background=6>"
         "<x value=7> http://8 https://9 ftp://10";
-    ScanLinks(page, found, 15, nullptr);
-    ASSERT_EQ(found.size(), 11u);  // the wild pass finds the img src again
-    served.ExpectServedAfterEveryLink(found.size());
-
-    found.clear();
-    served.counts.clear();
-    ScanTagAttribute("<a href=1><a href=2><a href=3>", "a", "href", found);
-    served.ExpectServedAfterEveryLink(3);
+    ScanLinksInto(page, found, 15, nullptr);
+    ASSERT_EQ(found.Count(), 11u);  // the wild pass finds the img src again
+    served.ExpectServedAfterEveryLink(found.Count());
 }
 
 TEST(ScanEvents, APageWithoutLinksStillServesTheWindow) {
     for (const int mode :
          std::initializer_list<int>{ScanHref, ScanImages, ScanWildSrc, ScanPlainHttp}) {
-        std::vector<std::string> found;
+        FoundLinks found;
         ServedAt served(found);
-        ScanLinks(std::string(5000, 'x'), found, mode, nullptr);
+        std::string page(5000, 'x');
+        ScanLinksInto(page, found, mode, nullptr);
         EXPECT_FALSE(served.counts.empty()) << mode;
     }
 }
