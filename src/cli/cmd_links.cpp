@@ -112,6 +112,11 @@ bool FetchPage(const Settings& s, const std::string& address, std::string& text,
     return ok;
 }
 
+// An address the get task would fetch, not a file name.
+bool IsAddress(const std::string& source) {
+    return IStartsWith(source, "http://") || IStartsWith(source, "https://") || UrlIsFile(source);
+}
+
 // The page text of the argument; false with the reason when it cannot be read.
 bool ReadPage(const Settings& s, const std::string& source, std::string& text, std::string& error) {
     if (source == "-") {
@@ -119,8 +124,7 @@ bool ReadPage(const Settings& s, const std::string& source, std::string& text, s
         error = "cannot read standard input: " + std::string(std::strerror(errno));
         return false;
     }
-    if (IStartsWith(source, "http://") || IStartsWith(source, "https://") || UrlIsFile(source))
-        return FetchPage(s, source, text, error);
+    if (IsAddress(source)) return FetchPage(s, source, text, error);
     const std::string& path = source;
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
@@ -185,8 +189,7 @@ int Run(const std::vector<std::string>& args) {
     std::string page, error;
     bool prepared = false;
     MappedFile mapped;
-    if (source != "-" && !IStartsWith(source, "http://") && !IStartsWith(source, "https://") &&
-        !UrlIsFile(source) && mapped.Open(source)) {
+    if (source != "-" && !IsAddress(source) && mapped.Open(source)) {
         // A local file is cleaned straight from the file cache into the page text. The job
         // then fills a block for each of its links: room enough for the page twice over.
         AdviseLargeHeap(2 * mapped.Text().size() + (std::size_t{16} << 20));

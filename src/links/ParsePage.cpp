@@ -13,14 +13,9 @@
 
 namespace ravlet {
 
-bool ParsePage(PageParseTarget& target, std::string text, bool append) {
-    target.StatusBar().Caption("Parsing page...");
-    PreparePageTextInPlace(text);
-    return ParsePreparedPage(target, std::move(text), append);
-}
+namespace {
 
-bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool append) {
-    target.StatusBar().Caption("Parsing page...");
+bool ScanIntoList(PageParseTarget& target, std::string prepared, bool append) {
     std::string error;
     long errorNumber = 0;
     if (!target.ShowSource(prepared.substr(0, kSourceViewChars), error, errorNumber)) {
@@ -44,6 +39,19 @@ bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool appen
     }
     target.StatusReady();
     return any;
+}
+
+}  // namespace
+
+bool ParsePage(PageParseTarget& target, std::string text, bool append) {
+    target.StatusBar().Caption("Parsing page...");
+    PreparePageTextInPlace(text);
+    return ScanIntoList(target, std::move(text), append);
+}
+
+bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool append) {
+    target.StatusBar().Caption("Parsing page...");
+    return ScanIntoList(target, std::move(prepared), append);
 }
 
 }  // namespace ravlet
