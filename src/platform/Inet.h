@@ -39,6 +39,10 @@ void InetTrustedCertificates(const std::string& caFile);
 // InetRequest::DrainRest); RAVLET_DRAIN_BYTES sets another bound for measurements.
 std::int64_t InetDrainBound();
 
+// Empties the process's cookie jar, as a browser's "clear cookies" does: what answers set and
+// cookie files gave is gone; the next SetCookies reads its file again.
+void InetForgetCookies();
+
 class InetRequest;
 
 class InetSession {

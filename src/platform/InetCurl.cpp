@@ -102,6 +102,15 @@ std::int64_t InetDrainBound() {
     return bound;
 }
 
+void InetForgetCookies() {
+    CURLSH* jar = CookieJar();
+    if (!jar) return;
+    const EasyHandle easy(curl_easy_init());
+    if (!easy) return;
+    curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
+    curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "ALL");
+}
+
 void InetTrustedCertificates(const std::string& caFile) {
     TrustedCertificates() = caFile;
 }

@@ -1,5 +1,7 @@
 #include "support/TestHttpServer.h"
 
+#include "platform/Inet.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -66,6 +68,9 @@ bool SendBody(int fd, const TestResponse& r, bool generated, std::int64_t from, 
 }  // namespace
 
 TestHttpServer::TestHttpServer() {
+    // Every server is 127.0.0.1, which cookies see as one site whatever the port: a test
+    // begins with an empty jar, not with what an earlier test's answers set.
+    InetForgetCookies();
     listenFd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     int one = 1;
     ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
