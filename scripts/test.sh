@@ -10,7 +10,8 @@ command -v npm >/dev/null || browser+=(npm)
 install=(desktop-file-utils appstream man-db groff-base dpkg-dev xdg-user-dirs python3)
 bash scripts/deps.sh "${browser[@]}" "${install[@]}"
 build=${RAVLET_TEST_BUILD:-build-test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLET_SANITIZE=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLET_SANITIZE=ON \
+    -DRAVLET_UNITY=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"

@@ -8,6 +8,7 @@
 #include "net/modFs.h"
 #include "net/ravlet_url.h"
 #include "platform/AtomicWriteFile.h"
+#include "platform/BusyPointer.h"
 #include "platform/DoEvents.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserInterface.h"
@@ -181,11 +182,6 @@ int PadReader::AddFilter(const TagInfo& tag, std::size_t start, std::size_t clos
     list.EntryData(entry, "enabled", a.enabled);
     return 1;
 }
-
-struct BusyPointer {
-    BusyPointer() { Ui().SetBusy(true); }
-    ~BusyPointer() { Ui().SetBusy(false); }
-};
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "links/PageIndex.h"
 
+#include "links/AsciiFold.h"
+
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -18,16 +20,12 @@ constexpr const char* kAttributeWords[kAttributeKinds] = {"href",   "src",      
 
 constexpr const char* kPlainPrefixes[kPlainKinds] = {"http://", "https://", "ftp://"};
 
-inline unsigned char Fold(unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
-}
-
 // The word, folded, stands in the text at p.
 bool WordAt(std::string_view t, std::size_t p, const char* word) {
     const std::size_t m = std::strlen(word);
     if (p > t.size() || t.size() - p < m) return false;
     for (std::size_t k = 0; k < m; ++k) {
-        if (Fold(static_cast<unsigned char>(t[p + k])) != static_cast<unsigned char>(word[k]))
+        if (FoldAscii(static_cast<unsigned char>(t[p + k])) != static_cast<unsigned char>(word[k]))
             return false;
     }
     return true;
@@ -55,7 +53,7 @@ class Indexer {
     // A "<" at p: the one tag word that follows it, if any (no word is a prefix of another).
     bool Open(std::size_t p) {
         if (p + 1 >= t_.size()) return false;
-        switch (Fold(static_cast<unsigned char>(t_[p + 1]))) {
+        switch (FoldAscii(static_cast<unsigned char>(t_[p + 1]))) {
             case 'a':
                 return Add(TagKind::A, p);
             case 'l':
@@ -78,7 +76,7 @@ class Indexer {
     // An "=" at p: the one attribute name (with its blank) that ends before it, if any.
     bool Equals(std::size_t p) {
         if (p == 0) return false;
-        switch (Fold(static_cast<unsigned char>(t_[p - 1]))) {
+        switch (FoldAscii(static_cast<unsigned char>(t_[p - 1]))) {
             case 'f':
                 return Ends(AttributeKind::Href, p);
             case 'c':

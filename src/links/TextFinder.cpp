@@ -1,5 +1,7 @@
 #include "links/TextFinder.h"
 
+#include "links/AsciiFold.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -17,9 +19,6 @@ inline bool IsUpper(unsigned char c) {
 }
 inline bool IsLetter(unsigned char c) {
     return IsUpper(c) || (c >= 'a' && c <= 'z');
-}
-inline unsigned char Fold(unsigned char c) {
-    return IsUpper(c) ? c + 32 : c;
 }
 
 #ifdef RAVLET_FINDER_X86
@@ -183,7 +182,7 @@ bool ForceFinderPath(FinderPath path) {
 TextFinder::TextFinder(std::string_view needle, bool ignoreCase)
     : needle_(needle), ignoreCase_(ignoreCase) {
     if (ignoreCase_) {
-        for (char& c : needle_) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+        for (char& c : needle_) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
     }
     if (!needle_.empty()) {
         const auto first = static_cast<unsigned char>(needle_.front());
@@ -201,7 +200,7 @@ bool TextFinder::Matches(const char* at) const {
     const std::size_t m = needle_.size();
     if (!ignoreCase_) return std::memcmp(at, needle_.data(), m) == 0;
     for (std::size_t k = 0; k < m; ++k) {
-        if (Fold(static_cast<unsigned char>(at[k])) != static_cast<unsigned char>(needle_[k]))
+        if (FoldAscii(static_cast<unsigned char>(at[k])) != static_cast<unsigned char>(needle_[k]))
             return false;
     }
     return true;

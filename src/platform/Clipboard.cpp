@@ -3,7 +3,7 @@
 namespace ravlet {
 
 namespace {
-Clipboard* current = nullptr;
+Clipboard* currentClipboard = nullptr;
 MemoryClipboard& Own() {
     static MemoryClipboard own;
     return own;
@@ -46,11 +46,11 @@ std::string CrLfLineEnds(const std::string& text) {
 }
 
 Clipboard& SystemClipboard() {
-    return current ? *current : Own();
+    return currentClipboard ? *currentClipboard : Own();
 }
 
 void SetClipboard(Clipboard* clipboard) {
-    current = clipboard;
+    currentClipboard = clipboard;
 }
 
 }  // namespace ravlet

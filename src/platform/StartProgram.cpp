@@ -14,7 +14,7 @@ namespace ravlet {
 
 namespace {
 
-ProgramStartRecorder& Recorder() {
+ProgramStartRecorder& ProgramRecorder() {
     static ProgramStartRecorder recorder;
     return recorder;
 }
@@ -54,11 +54,11 @@ bool FolderExists(const std::string& file) {
 }  // namespace
 
 void SetProgramStartRecorder(ProgramStartRecorder recorder) {
-    Recorder() = std::move(recorder);
+    ProgramRecorder() = std::move(recorder);
 }
 
 int StartProgram(const std::string& path, const std::vector<std::string>& args) {
-    if (Recorder()) return Recorder()(path, args);
+    if (ProgramRecorder()) return ProgramRecorder()(path, args);
     std::vector<std::string> texts;
     texts.push_back(path);
     texts.insert(texts.end(), args.begin(), args.end());

@@ -12,7 +12,7 @@ ConsoleUi& Console() {
     static ConsoleUi console;
     return console;
 }
-UserInterface* current = nullptr;
+UserInterface* currentUi = nullptr;
 }  // namespace
 
 void UserInterface::WaitForEvents(int maxMs) {
@@ -40,11 +40,11 @@ MsgAnswer SafeAnswer(MsgButtons buttons) {
 }
 
 UserInterface& Ui() {
-    return current ? *current : Console();
+    return currentUi ? *currentUi : Console();
 }
 
 void SetUi(UserInterface* ui) {
-    current = ui;
+    currentUi = ui;
 }
 
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,

@@ -13,16 +13,16 @@ class NoWindows : public WindowSystem {
 };
 
 NoWindows none;
-WindowSystem* current = &none;
+WindowSystem* currentWindows = &none;
 
 }  // namespace
 
 WindowSystem& Windows() {
-    return *current;
+    return *currentWindows;
 }
 
 void SetWindowSystem(WindowSystem* windows) {
-    current = windows ? windows : &none;
+    currentWindows = windows ? windows : &none;
 }
 
 }  // namespace ravlet

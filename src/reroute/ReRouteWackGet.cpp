@@ -10,7 +10,7 @@ namespace ravlet {
 
 namespace {
 
-constexpr int kTries = 4;
+constexpr int kWackTries = 4;
 // The events served while a started WackGet opens its window.
 constexpr long kStartWait = 200L * 1001L;
 
@@ -25,7 +25,7 @@ WindowId FindOrStart(bool v11) {
     for (int failures = 0;;) {
         if (const WindowId found = FindWackGet(v11)) return found;
         ++failures;
-        if (failures >= kTries) break;
+        if (failures >= kWackTries) break;
         if (failures == 1) {
             const std::string folder = WackGetFolder();
             if (folder.empty()) break;

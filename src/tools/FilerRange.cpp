@@ -11,7 +11,7 @@ namespace {
 // More digits than this cannot be counted through without overflow.
 constexpr std::size_t kMaxDigits = 18;
 
-std::string Trim(const std::string& text) {
+std::string TrimBlanksAndTabs(const std::string& text) {
     const std::size_t b = text.find_first_not_of(" \t");
     if (b == std::string::npos) return std::string();
     return text.substr(b, text.find_last_not_of(" \t") - b + 1);
@@ -55,8 +55,8 @@ FilerRange ParseFilerRange(const std::string& text) {
     FilerRange r;
     const std::size_t dash = text.find('-');
     if (dash == std::string::npos) return r;
-    if (!LeadingNumber(Trim(text.substr(0, dash)), r.first) ||
-        !LeadingNumber(Trim(text.substr(dash + 1)), r.last)) {
+    if (!LeadingNumber(TrimBlanksAndTabs(text.substr(0, dash)), r.first) ||
+        !LeadingNumber(TrimBlanksAndTabs(text.substr(dash + 1)), r.last)) {
         r.tooLarge = true;
         return r;
     }

@@ -19,7 +19,7 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 constexpr char kBlockStart[] = "%versionstrings%\r\n";
-constexpr int kTries = 3;
+constexpr int kCheckTries = 3;
 // A version answer is a few hundred bytes; a longer one is not an answer.
 constexpr std::int64_t kMaxAnswerBytes = 1024 * 1024;
 
@@ -213,7 +213,7 @@ bool DoXtraCheckVer(Settings& s, std::string& verTxt, const ProgramVersionParts&
         bool found = false;
         bool failed = false;
         std::string text;
-        for (int i = 0; i < kTries && !found; ++i) {
+        for (int i = 0; i < kCheckTries && !found; ++i) {
             net.NetInit("ravlet/" + mine.Text(), 0, std::string());
             net.Timeout(s.nettimeout);
             bool ok = false;

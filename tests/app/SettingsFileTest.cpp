@@ -9,6 +9,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "support/Defaults.h"
 #include "support/FileSizeLimit.h"
 #include "support/RowName.h"
 #include "support/TempHome.h"
@@ -17,11 +18,7 @@ namespace ravlet {
 
 namespace {
 
-Settings Defaults() {
-    Settings s;
-    SettingsSetDefaults(s);
-    return s;
-}
+using test::Defaults;
 
 // Every field away from its default, each to a value of its own.
 Settings EveryFieldChanged() {

@@ -6,6 +6,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "support/Defaults.h"
 #include "support/RowName.h"
 #include "support/TempHome.h"
 
@@ -22,11 +23,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-Settings Defaults() {
-    Settings s;
-    SettingsSetDefaults(s);
-    return s;
-}
+using test::Defaults;
 
 }  // namespace
 

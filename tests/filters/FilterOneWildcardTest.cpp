@@ -9,7 +9,7 @@ namespace ravlet {
 
 namespace {
 
-struct Row {
+struct WildcardRow {
     std::string mask;
     int action;
     std::string link;
@@ -20,7 +20,7 @@ struct Row {
 }  // namespace
 
 TEST(FilterOneWildcard, Judging) {
-    const std::vector<Row> rows = {
+    const std::vector<WildcardRow> rows = {
         {"img*.jpg", 1, "/pics/img01.jpg", 2, "/pics/"},
         {"img*.jpg", 2, "/pics/img01.jpg", 2, "img01.jpg"},
         {"img*.jpg", 3, "/pics/img01.jpg", 0, "/pics/img01.jpg"},

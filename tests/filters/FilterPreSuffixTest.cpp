@@ -9,7 +9,7 @@ namespace ravlet {
 
 namespace {
 
-struct Row {
+struct PreSuffixRow {
     std::string suffix;
     std::string prefix;
     bool cut;
@@ -22,7 +22,7 @@ struct Row {
 }  // namespace
 
 TEST(FilterPreSuffix, Judging) {
-    const std::vector<Row> rows = {
+    const std::vector<PreSuffixRow> rows = {
         {".zip ", "", false, false, "/dl/f.ZIP", 0, "/dl/f.ZIP"},
         {".zip", "", false, false, "/dl/f.rar", 1, "/dl/f.rar"},
         {".zip", "/Dl/", false, false, "/dl/f.zip", 1, "/dl/f.zip"},  // prefix regards case

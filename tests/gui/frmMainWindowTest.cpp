@@ -24,8 +24,8 @@ namespace ravlet::gui {
 namespace {
 
 // The logic's main window under the scripted fixture, drawn by the real window.
-struct Window {
-    Window() : view(*f.main) {
+struct MainUnderTest {
+    MainUnderTest() : view(*f.main) {
         AppSettings().confirmclose = false;
         f.main->ShowMainWindow();
     }
@@ -44,7 +44,7 @@ struct Window {
 }  // namespace
 
 TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
-    Window w;
+    MainUnderTest w;
     w.f.main->doTextParse("<a href=one.html>1</a><a href=two.html>2</a>");
     ASSERT_EQ(w.Rows(), 2);
     EXPECT_EQ(w.Row(0), "one.html");
@@ -61,7 +61,7 @@ TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
     page.headers.push_back({"Content-Type", "text/html"});
     page.body = "<a href=\"first.html\">1</a><a href=\"http://other.example/second\">2</a>";
     server.Route("/page.html", page);
-    Window w;
+    MainUnderTest w;
     w.view.txtUrl()->setEditText(QString::fromStdString(server.Url("/page.html")));
     w.view.cGo()->click();
     ASSERT_EQ(w.Rows(), 2);
@@ -75,7 +75,7 @@ TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
 }
 
 TEST(frmMainWindow, TheCurrentRowAloneFollowsTheLogic) {
-    Window w;
+    MainUnderTest w;
     w.f.Rows({"a", "b", "c"}, {0});
     w.f.main->RefreshView(View_List);
     w.f.main->ListLinks().Current(2);
@@ -86,7 +86,7 @@ TEST(frmMainWindow, TheCurrentRowAloneFollowsTheLogic) {
 }
 
 TEST(frmMainWindow, TheGetButtonFollowsStateAndAddMode) {
-    Window w;
+    MainUnderTest w;
     EXPECT_TRUE(w.view.cGo()->isEnabled());
     EXPECT_EQ(w.view.cGo()->text(), "&Get");
     w.f.main->State(3);
@@ -103,7 +103,7 @@ TEST(frmMainWindow, TheGetButtonFollowsStateAndAddMode) {
 }
 
 TEST(frmMainWindow, ListKeysGoThroughTheLogic) {
-    Window w;
+    MainUnderTest w;
     w.f.main->doTextParse("<a href=a><a href=b><a href=c>");
     w.view.ListLinks()->setCurrentIndex(w.view.ListLinks()->model()->index(2, 0));
     w.Key(w.view.ListLinks(), Qt::Key_Delete);
@@ -116,7 +116,7 @@ TEST(frmMainWindow, ListKeysGoThroughTheLogic) {
 }
 
 TEST(frmMainWindow, TheAddressBoxFeedsTheLogic) {
-    Window w;
+    MainUnderTest w;
     w.view.txtUrl()->setEditText("www.example.org/x");
     EXPECT_EQ(w.f.main->txtUrl.text, "www.example.org/x");
     w.f.main->SetTxtUrl("http://other/");
@@ -124,7 +124,7 @@ TEST(frmMainWindow, TheAddressBoxFeedsTheLogic) {
 }
 
 TEST(frmMainWindow, AnEmptyAddressSaysSoAndFocusesTheBox) {
-    Window w;
+    MainUnderTest w;
     w.view.txtUrl()->setEditText("");
     w.view.cGo()->click();
     EXPECT_EQ(w.f.MessageTexts(),
@@ -133,7 +133,7 @@ TEST(frmMainWindow, AnEmptyAddressSaysSoAndFocusesTheBox) {
 }
 
 TEST(frmMainWindow, TheLogDocksAndUndocks) {
-    Window w;
+    MainUnderTest w;
     EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
     w.f.main->Log().addMessage("Error: x - Url: http://logged/", false);
     frmLogView* log = w.view.LogView();
@@ -168,7 +168,7 @@ TEST(frmMainWindow, TheLogDocksAndUndocks) {
 
 // The window keys act on the list; pressed in a text box they do the box's own editing.
 TEST(frmMainWindow, KeysInTheTextBoxesEditTheBoxAndKeepTheList) {
-    Window w;
+    MainUnderTest w;
     w.f.Rows({"a", "b", "c"}, {1});
     w.view.Show();
     QLineEdit* url = w.view.txtUrl()->lineEdit();
@@ -204,7 +204,7 @@ TEST(frmMainWindow, KeysInTheTextBoxesEditTheBoxAndKeepTheList) {
 
 // Text copied by the programs here ends its lines with LF: a paste splits it all the same.
 TEST(frmMainWindow, APasteOfLfLinesMakesOneRowALine) {
-    Window w;
+    MainUnderTest w;
     QtClipboard clipboard;  // the desktop's clipboard instead of the fixture's
     QGuiApplication::clipboard()->setText(QStringLiteral("http://h/1\nhttp://h/2\nhttp://h/3\n"));
     w.f.main->RvCommand(Cmd_Paste);
@@ -215,7 +215,7 @@ TEST(frmMainWindow, APasteOfLfLinesMakesOneRowALine) {
 }
 
 TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
-    Window w;
+    MainUnderTest w;
     QMenu* edit = w.view.Menu("&Edit");
     ASSERT_NE(edit, nullptr);
     QStringList texts;
@@ -238,7 +238,7 @@ TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
 }
 
 TEST(frmMainWindow, TheFolderBarFollowsTheLogic) {
-    Window w;
+    MainUnderTest w;
     EXPECT_FALSE(w.view.FolderBar()->isVisibleTo(&w.view));
     w.f.main->FolderBarVisible(true);
     EXPECT_TRUE(w.view.FolderBar()->isVisibleTo(&w.view));
@@ -253,7 +253,7 @@ namespace ravlet::gui {
 TEST(frmMainWindow, TheReRouteMenuEnablesTheManagersFoundAndTogglesItsOptions) {
     test::RecordingAutomation managers;
     managers.Register("JetCar.Netscape");
-    Window w;
+    MainUnderTest w;
     QMenu* menu = w.view.Menu("Re-Route");
     ASSERT_NE(menu, nullptr);
     std::map<QString, QAction*> actions;

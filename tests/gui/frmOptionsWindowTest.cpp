@@ -28,8 +28,8 @@ namespace ravlet::gui {
 
 namespace {
 
-struct Window {
-    Window() : view(*f.main) {
+struct OptionsUnderTest {
+    OptionsUnderTest() : view(*f.main) {
         AppSettings().confirmclose = false;
         f.main->ShowMainWindow();
     }
@@ -78,7 +78,7 @@ void Type(QLineEdit* edit, const QString& text) {
 }  // namespace
 
 TEST(OptionsWindow, EveryEntryOpensItsPage) {
-    Window w;
+    OptionsUnderTest w;
     struct Row {
         const char* menu;
         const char* caption;
@@ -91,7 +91,7 @@ TEST(OptionsWindow, EveryEntryOpensItsPage) {
         std::vector<int> shown;
         QString title;
         EXPECT_TRUE(w.Open(w.Action(row.menu, row.caption), [&](frmOptionsWindow& d) {
-            shown = Window::ShownPages(d);
+            shown = OptionsUnderTest::ShownPages(d);
             title = d.windowTitle();
         }));
         EXPECT_EQ(shown, std::vector<int>{row.page});
@@ -105,13 +105,13 @@ TEST(OptionsWindow, EveryEntryOpensItsPage) {
     ASSERT_NE(w.view.Scanner().Window(), nullptr);
     std::vector<int> shown;
     EXPECT_TRUE(w.Open(w.view.Scanner().Window()->zmSpref(),
-                       [&](frmOptionsWindow& d) { shown = Window::ShownPages(d); }));
+                       [&](frmOptionsWindow& d) { shown = OptionsUnderTest::ShownPages(d); }));
     EXPECT_EQ(shown, std::vector<int>{Page_Scanner});
     w.view.Scanner().Close();
 }
 
 TEST(OptionsWindow, TheFolderBoxesCompleteFoldersOnly) {
-    Window w;
+    OptionsUnderTest w;
     const auto foldersOnly = [](QCompleter* c) {
         auto* model = c ? qobject_cast<QFileSystemModel*>(c->model()) : nullptr;
         return model && (model->filter() & QDir::AllDirs) && !(model->filter() & QDir::Files);
@@ -125,7 +125,7 @@ TEST(OptionsWindow, TheFolderBoxesCompleteFoldersOnly) {
 }
 
 TEST(OptionsWindow, ApplyAndOkWriteTheControlsBack) {
-    Window w;
+    OptionsUnderTest w;
     EXPECT_TRUE(w.Open(w.Action("&Preferences", "&Preferences..."), [&](frmOptionsWindow& d) {
         Type(Get<QLineEdit>(d, "txtCfgNetTimeout"), QStringLiteral("2min"));
         QCheckBox* link = Get<QCheckBox>(d, "chkCfgScanLink");
@@ -159,12 +159,12 @@ TEST(OptionsWindow, ApplyAndOkWriteTheControlsBack) {
 TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
     test::RecordingAutomation managers;
     managers.Register("JetCar.Netscape");
-    Window w;
+    OptionsUnderTest w;
     QAction* setup = nullptr;
     for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
         if (a->text() == "&Re-Route Setup...") setup = a;
     EXPECT_TRUE(w.Open(setup, [&](frmOptionsWindow& d) {
-        EXPECT_EQ(Window::ShownPages(d), std::vector<int>{Page_ReRoute});
+        EXPECT_EQ(OptionsUnderTest::ShownPages(d), std::vector<int>{Page_ReRoute});
         auto* list = Get<QListWidget>(d, "cReRouteList");
         auto* web = Get<QPushButton>(d, "cReRouteCmd0");
         auto* notice = Get<QLabel>(d, "cReRouteInfoL");
@@ -195,7 +195,7 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
 }
 
 TEST(OptionsWindow, TheBrowserMenuButtonsInstallAndRemoveTheEntries) {
-    Window w;
+    OptionsUnderTest w;
     int starts = 0;
     SetProgramStartRecorder([&starts](const std::string&, const std::vector<std::string>&) {
         ++starts;
@@ -219,7 +219,7 @@ TEST(OptionsWindow, TheBrowserMenuButtonsInstallAndRemoveTheEntries) {
 }
 
 TEST(OptionsWindow, TheCheckButtonShowsTheVerdictAndItsLabelHidesIt) {
-    Window w;
+    OptionsUnderTest w;
     test::TestHttpServer server;
     const std::string site = "127.0.0.1:" + std::to_string(server.Port());
     AppSettings().webserver = site;

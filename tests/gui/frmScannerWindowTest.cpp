@@ -21,8 +21,8 @@ namespace {
 using test::Page;
 
 // The main window on screen with a local site, and its Tools menu.
-struct Window {
-    Window() : view(*f.main) {
+struct ScannerUnderTest {
+    ScannerUnderTest() : view(*f.main) {
         AppSettings().confirmclose = false;
         AppSettings().Scanner_ListTake = false;
         f.main->ShowMainWindow();
@@ -59,7 +59,7 @@ struct Window {
 }  // namespace
 
 TEST(frmScannerWindow, ScansALocalSiteThroughItsButtons) {
-    Window w;
+    ScannerUnderTest w;
     w.f.main->txtUrl.text = w.server.Url("/index.html");
     w.f.main->txtUrlBase = w.server.Url("/");
     frmScannerWindow* s = w.OpenScanner();
@@ -98,7 +98,7 @@ TEST(frmScannerWindow, ScansALocalSiteThroughItsButtons) {
 }
 
 TEST(frmScannerWindow, BaseButtonsAndTypedFieldsReachTheLogic) {
-    Window w;
+    ScannerUnderTest w;
     frmScannerWindow* s = w.OpenScanner();
     ASSERT_NE(s, nullptr);
     s->txtInStart()->setFocus();
@@ -114,7 +114,7 @@ TEST(frmScannerWindow, BaseButtonsAndTypedFieldsReachTheLogic) {
 }
 
 TEST(frmScannerWindow, OneWindowAtATime) {
-    Window w;
+    ScannerUnderTest w;
     frmScannerWindow* first = w.OpenScanner();
     frmScannerWindow* again = w.OpenScanner();
     EXPECT_EQ(first, again);
@@ -122,7 +122,7 @@ TEST(frmScannerWindow, OneWindowAtATime) {
 }
 
 TEST(frmScannerWindow, TheMainWindowClosesItFirstAndStaysWhenItRefuses) {
-    Window w;
+    ScannerUnderTest w;
     ASSERT_NE(w.OpenScanner(), nullptr);
     w.f.ui.answers = {MsgAnswer::No};
     EXPECT_FALSE(w.f.main->Form_QueryUnload());
