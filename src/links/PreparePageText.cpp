@@ -13,9 +13,12 @@
 
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
+#include "links/TextFinder.h"
 #include "platform/LargeBuffer.h"
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #include <xmmintrin.h>
 #endif
@@ -112,8 +115,15 @@ bool StartsChange(const char* s, std::size_t i, std::size_t n) {
            (c == ' ' && IsRunByte(next)) || (c == 'h' && next == 'x');
 }
 
-std::size_t NextChange(const char* s, std::size_t i, std::size_t n) {
+std::size_t NextChangeScalar(const char* s, std::size_t i, std::size_t n) {
+    for (; i < n; ++i) {
+        if (StartsChange(s, i, n)) return i;
+    }
+    return n;
+}
+
 #if defined(__SSE2__)
+std::size_t NextChangeSse2(const char* s, std::size_t i, std::size_t n) {
     const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n'), tab = _mm_set1_epi8('\t');
     const __m128i eq = _mm_set1_epi8('='), blank = _mm_set1_epi8(' ');
     const __m128i h = _mm_set1_epi8('h'), x = _mm_set1_epi8('x');
@@ -133,11 +143,61 @@ std::size_t NextChange(const char* s, std::size_t i, std::size_t n) {
         const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
         if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
     }
+    return NextChangeScalar(s, i, n);
+}
 #endif
-    for (; i < n; ++i) {
-        if (StartsChange(s, i, n)) return i;
+
+#if defined(__x86_64__)
+// The same test 64 positions at a time; the masked compares test the second byte only where
+// the first one matched.
+__attribute__((target("avx512f,avx512bw"))) std::size_t NextChangeAvx512(const char* s,
+                                                                         std::size_t i,
+                                                                         std::size_t n) {
+    const __m512i cr = _mm512_set1_epi8('\r'), lf = _mm512_set1_epi8('\n');
+    const __m512i tab = _mm512_set1_epi8('\t'), eq = _mm512_set1_epi8('=');
+    const __m512i blank = _mm512_set1_epi8(' '), h = _mm512_set1_epi8('h');
+    const __m512i x = _mm512_set1_epi8('x');
+    for (; i + 65 <= n; i += 64) {
+        _mm_prefetch(s + i + 2048, _MM_HINT_T0);
+        const __m512i a = _mm512_loadu_si512(s + i);
+        const __m512i b = _mm512_loadu_si512(s + i + 1);
+        const __mmask64 aBlank = _mm512_cmpeq_epi8_mask(a, blank);
+        const __mmask64 aEq = _mm512_cmpeq_epi8_mask(a, eq);
+        const __mmask64 aH = _mm512_cmpeq_epi8_mask(a, h);
+        const __mmask64 bBlank = _mm512_mask_cmpeq_epi8_mask(aBlank | aEq, b, blank) |
+                                 _mm512_mask_cmpeq_epi8_mask(aBlank | aEq, b, tab);
+        const __mmask64 bEq = _mm512_mask_cmpeq_epi8_mask(aBlank, b, eq);
+        const __mmask64 hit = _mm512_cmpeq_epi8_mask(a, cr) | _mm512_cmpeq_epi8_mask(a, lf) |
+                              _mm512_cmpeq_epi8_mask(a, tab) | bBlank | bEq |
+                              _mm512_mask_cmpeq_epi8_mask(aH, b, x);
+        if (hit != 0) return i + static_cast<std::size_t>(__builtin_ctzll(hit));
     }
-    return n;
+#if defined(__SSE2__)
+    return NextChangeSse2(s, i, n);
+#else
+    return NextChangeScalar(s, i, n);
+#endif
+}
+#endif
+
+using NextChangeFn = std::size_t (*)(const char*, std::size_t, std::size_t);
+
+// The loop the text finder uses, so that a test forcing a path tests this one too.
+NextChangeFn NextChangeLoop() {
+    switch (ActiveFinderPath()) {
+#if defined(__x86_64__)
+        case FinderPath::Avx512:
+            return NextChangeAvx512;
+#endif
+        case FinderPath::Scalar:
+            return NextChangeScalar;
+        default:
+#if defined(__SSE2__)
+            return NextChangeSse2;
+#else
+            return NextChangeScalar;
+#endif
+    }
 }
 
 bool At(const char* s, std::size_t i, std::size_t n, std::string_view word) {
@@ -168,7 +228,8 @@ void Clean(const char* s, std::size_t n, bool newlines, Out& out, std::vector<st
     std::string scratch;
     std::size_t copied = 0;
     std::size_t i = 0;
-    while ((i = NextChange(s, i, n)) < n) {
+    const NextChangeFn nextChange = NextChangeLoop();
+    while ((i = nextChange(s, i, n)) < n) {
         out.Put(s + copied, i - copied);
         const char c = s[i];
         if (c == '\r' && i + 1 < n && s[i + 1] == '\n') {

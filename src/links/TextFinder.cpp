@@ -151,6 +151,10 @@ FinderPath activePath = BestPath();
 
 }  // namespace
 
+FinderPath ActiveFinderPath() {
+    return activePath;
+}
+
 bool ForceFinderPath(FinderPath path) {
     switch (path) {
         case FinderPath::Best:

@@ -12,6 +12,8 @@ namespace ravlet {
 enum class FinderPath { Best, Scalar, Sse2, Avx2, Avx512 };
 // Makes every TextFinder use this loop; false, changing nothing, when the processor lacks it.
 bool ForceFinderPath(FinderPath path);
+// The loop in use (never Best); the page's clean-up follows it too.
+FinderPath ActiveFinderPath();
 
 class TextFinder {
   public:

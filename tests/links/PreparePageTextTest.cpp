@@ -8,6 +8,7 @@
 
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
+#include "links/TextFinder.h"
 #include "net/ravlet_url.h"
 
 namespace ravlet {
@@ -41,17 +42,23 @@ std::string RandomText(std::mt19937& random, std::size_t pieces) {
     return text;
 }
 
+// Under every loop the processor has for finding the next change (the text finder's).
 TEST(PreparePageText, EqualsTheReplacementsOneAfterAnother) {
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<std::size_t> length(0, 60);
-    for (int round = 0; round < 20000; ++round) {
-        // Long texts too, so that runs cross the blocks the search compares at once.
-        const std::string text = RandomText(random, round % 50 == 0 ? 3000 : length(random));
-        ASSERT_EQ(PreparePageText(text), CleanStepByStep(NormalizeNewlines(text))) << text;
-        std::string cleaned = text;
-        ASSERT_EQ(CleanPageText(cleaned), CleanStepByStep(text)) << text;
-        ASSERT_EQ(cleaned, CleanStepByStep(text));
+    for (const FinderPath path : {FinderPath::Scalar, FinderPath::Sse2, FinderPath::Avx512}) {
+        if (!ForceFinderPath(path)) continue;
+        SCOPED_TRACE(static_cast<int>(path));
+        std::mt19937 random(20261207);
+        std::uniform_int_distribution<std::size_t> length(0, 90);
+        for (int round = 0; round < 20000; ++round) {
+            // Long texts too, so that runs cross the blocks the search compares at once.
+            const std::string text = RandomText(random, round % 50 == 0 ? 3000 : length(random));
+            ASSERT_EQ(PreparePageText(text), CleanStepByStep(NormalizeNewlines(text))) << text;
+            std::string cleaned = text;
+            ASSERT_EQ(CleanPageText(cleaned), CleanStepByStep(text)) << text;
+            ASSERT_EQ(cleaned, CleanStepByStep(text));
+        }
     }
+    ForceFinderPath(FinderPath::Best);
 }
 
 TEST(PreparePageText, GrowsPastItsFirstGuessWhenEveryByteIsALineFeed) {
