@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,6 +21,7 @@
 #include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
 #include "support/DownloadHostFake.h"
+#include "support/FileSizeLimit.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
@@ -357,15 +356,10 @@ TEST_F(Parallel, AFullDiskFailsEachTransferCleanly) {
         server.Route("/d" + std::to_string(i) + ".zip", Big(300000));
         list.push_back("/d" + std::to_string(i) + ".zip");
     }
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const RunResult r = RunList(list, 8, Folder("full"));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const RunResult r = [&] {
+        const test::FileSizeLimit full(100000);
+        return RunList(list, 8, Folder("full"));
+    }();
     EXPECT_EQ(r.errors, 8);
     for (const auto& [name, content] : r.files)
         EXPECT_NE(name.find(".part"), std::string::npos) << "only parts kept for resuming";
