@@ -147,10 +147,7 @@ TEST_F(ClipboardMonitor, TheSameAddressAsTheBoxStartsNoGet) {
 // and the page's links fill the list. The same clipboard is not fetched again.
 TEST_F(ClipboardMonitor, FetchesACopiedAddressWhenAskedTo) {
     test::TestHttpServer server;
-    test::TestResponse page;
-    page.headers.push_back({"Content-Type", "text/html"});
-    page.body = "<a href=one.html> <a href=two.html>";
-    server.Route("/copied.html", page);
+    server.Route("/copied.html", test::Page("<a href=one.html> <a href=two.html>"));
     AppSettings().Auto_CBmonitor_GetChange = true;
     EXPECT_EQ(After(999, server.Url("/copied.html")), "http://box/");
     EXPECT_EQ(server.Requests(), 0);

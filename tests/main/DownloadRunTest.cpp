@@ -7,17 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/LogSink.h"
-#include "app/Settings.h"
-#include "main/DownloadRun.h"
-#include "net/modFs.h"
-#include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
-#include "support/DownloadHostFake.h"
 #include "support/RowName.h"
-#include "support/ScriptedUi.h"
-#include "support/TempHome.h"
-#include "support/TestHttpServer.h"
+#include "support/RunFixture.h"
 
 namespace ravlet {
 namespace {
@@ -29,45 +21,17 @@ TestResponse Body(const std::string& body, const std::string& type = "applicatio
     return test::Typed(body, type);
 }
 
-class Download : public ::testing::Test {
+class Download : public test::RunFixture {
   protected:
     Download() {
-        UrlSchemesInit();
-        SettingsSetDefaults(settings);
-        settings.savedir = home.path() + "/dl/";
-        settings.filenaming = 1;
         settings.fileexistsdo = 0;
-        // The run without resume and retries; their own tests turn them on.
-        settings.netResume = false;
-        settings.netRetries = 0;
-        SetLogHandler([this](const std::string& text, bool) { log.push_back(text); });
+        settings.netResume = false;  // the resume's own tests turn it on
     }
-    ~Download() override {
-        SetLogHandler({});
-        DoEventsEveryCall(false);
-    }
+    ~Download() override { DoEventsEveryCall(false); }
 
     void List(const std::vector<std::string>& entries) {
         for (const std::string& e : entries) host.list.Add(e);
     }
-    std::string Saved(const std::string& name) const { return settings.savedir + name; }
-    std::string Content(const std::string& name) const { return home.Read("dl/" + name); }
-    void Existing(const std::string& name, const std::string& bytes) {
-        MakePathFor(Saved(name));
-        home.Write("dl/" + name, bytes);
-    }
-    // Files below the download folder, part files included.
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        std::error_code ec;
-        if (!fs::exists(settings.savedir, ec)) return names;
-        for (const auto& e : fs::recursive_directory_iterator(settings.savedir, ec))
-            if (e.is_regular_file())
-                names.push_back(e.path().lexically_relative(settings.savedir).string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    using Names = std::vector<std::string>;
     // Every entry of a folder (not below it), sorted.
     static Names Entries(const std::string& folder) {
         Names names;
@@ -77,14 +41,6 @@ class Download : public ::testing::Test {
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    test::TempHome home;
-    test::ScriptedUi ui;
-    test::TestHttpServer server;
-    Settings settings;
-    test::DownloadHostFake host;
-    DownloadRun run{host, settings};
-    std::vector<std::string> log;
 };
 
 // One link against the server: what it answers, what the settings say, what is logged.

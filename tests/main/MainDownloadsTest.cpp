@@ -20,12 +20,8 @@ struct Downloads {
         AppSettings().savedir = f.home.File("dl") + "/";
         AppSettings().filenaming = 1;
         f.main->ShowMainWindow();
-        test::TestResponse file;
-        file.headers.push_back({"Content-Type", "application/octet-stream"});
-        file.body = "first file";
-        server.Route("/files/a.bin", file);
-        file.body = "second";
-        server.Route("/files/b.bin", file);
+        server.Route("/files/a.bin", test::Typed("first file", "application/octet-stream"));
+        server.Route("/files/b.bin", test::Typed("second", "application/octet-stream"));
     }
     test::MainFixture f;
     test::TestHttpServer server;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -98,13 +96,8 @@ class Parallel : public ::testing::Test {
         for (const auto& e : fs::recursive_directory_iterator(folder, ec))
             if (e.is_regular_file())
                 result.files[e.path().lexically_relative(folder).string()] =
-                    ReadFileBytes(e.path().string());
+                    test::ReadFile(e.path().string());
         return result;
-    }
-
-    static std::string ReadFileBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     test::TempHome home;
@@ -224,7 +217,7 @@ TEST_F(Parallel, TwoLinksOfOneTargetTakeTurns) {
     onRun = [&](DownloadRun&, test::DownloadHostFake& host) {
         host.overwrite.answers.push_back(OverwriteAnswer{Ow_Skip, "same.zip"});
         host.overwrite.during = [&](frmOverwrite&) {
-            seenAtQuestion = ReadFileBytes(Folder("t") + "same.zip");
+            seenAtQuestion = test::ReadFile(Folder("t") + "same.zip");
         };
     };
     const RunResult r = RunList({"/a/same.zip", "/b/same.zip"}, 2, Folder("t"));
