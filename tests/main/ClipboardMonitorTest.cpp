@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "app/Settings.h"
 #include "platform/Timer.h"
 #include "support/MainFixture.h"
@@ -43,15 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 2 << 20, 'y'}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ClipboardCheck, NoAutoGetLeavesTheListAlone) {
-    test::MainFixture f;
-    AppSettings().Auto_CBmonitor_GetChange = true;
-    f.Clip("file:///nonexistent-ravlet/page.html");
-    f.main->CheckClipboardUrl(true);
-    EXPECT_EQ(f.main->txtUrl.text, "file:///nonexistent-ravlet/page.html");
-    EXPECT_TRUE(f.ui.messages.empty()) << "no get was started";
-}
-
 TEST(ClipboardCheck, ALockedClipboardIsIgnored) {
     test::MainFixture f;
     f.Clip("http://new/");
@@ -63,14 +57,19 @@ TEST(ClipboardCheck, ALockedClipboardIsIgnored) {
     EXPECT_EQ(f.main->txtUrl.text, "http://new/");
 }
 
+// A look at the load (or any look told not to fetch) takes the address even with
+// Auto_CBmonitor_GetChange, and fetches nothing.
 TEST(ClipboardCheck, TheWindowLoadTakesTheAddressWithoutFetching) {
     test::MainFixture f;
     AppSettings().Auto_CBmonitor_GetChange = true;
     f.Clip("http://127.0.0.1:1/never-fetched");
     f.main->ShowMainWindow();
     EXPECT_EQ(f.main->txtUrl.text, "http://127.0.0.1:1/never-fetched");
+    f.Clip("file:///nonexistent-ravlet/page.html");
+    f.main->CheckClipboardUrl(true);
+    EXPECT_EQ(f.main->txtUrl.text, "file:///nonexistent-ravlet/page.html");
     EXPECT_EQ(f.main->State(), 0);
-    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_TRUE(f.ui.messages.empty()) << "no get was started";
 }
 
 TEST(ClipboardCheck, TheWindowLoadPutsABlankAndHttpIntoAnEmptyBox) {
@@ -105,30 +104,22 @@ TEST_F(ClipboardMonitor, LooksOncePerSecond) {
     EXPECT_EQ(f.clipboard.reads, before + 4);
 }
 
-TEST_F(ClipboardMonitor, OnlyWhenSwitchedOn) {
-    AppSettings().Auto_CBmonitor = false;
-    EXPECT_EQ(After(5000), "http://box/");
-}
-
-TEST_F(ClipboardMonitor, OnlyWhenIdleOrListReady) {
-    for (int state : {1, 3, 4, 5, 6, 7, 8, 9}) {
-        f.main->State(state);
-        EXPECT_EQ(After(1000), "http://box/") << "state " << state;
+// The monitor is off, or the user works in the address area or the preferences: no look.
+TEST_F(ClipboardMonitor, NotWhileOffOrTheUserWorksElsewhere) {
+    const std::pair<const char*, std::function<void(frmMain&, bool)>> blocks[] = {
+        {"off", [](frmMain&, bool on) { AppSettings().Auto_CBmonitor = !on; }},
+        {"area", [](frmMain& m, bool on) { m.AddressAreaActive(on); }},
+        {"prefs", [](frmMain& m, bool on) { m.PreferencesOpen(on); }},
+    };
+    for (const auto& [what, block] : blocks) {
+        f.main->txtUrl.text = "http://box/";
+        block(*f.main, true);
+        EXPECT_EQ(After(2000, std::string("http://") + what + "/"), "http://box/") << what;
+        block(*f.main, false);
+        EXPECT_EQ(After(1000, std::string("http://") + what + "/"),
+                  std::string("http://") + what + "/")
+            << what;
     }
-    f.main->State(2);
-    EXPECT_EQ(After(1000), "http://copied/");
-}
-
-TEST_F(ClipboardMonitor, NotWhileTheUserWorksInTheAddressArea) {
-    f.main->AddressAreaActive(true);
-    EXPECT_EQ(After(2000), "http://box/");
-    f.main->AddressAreaActive(false);
-    EXPECT_EQ(After(1000), "http://copied/");
-}
-
-TEST_F(ClipboardMonitor, NotWhileThePreferencesAreOpen) {
-    f.main->PreferencesOpen(true);
-    EXPECT_EQ(After(2000), "http://box/");
 }
 
 TEST_F(ClipboardMonitor, AClickIntoTheBoxMarksTheClipboardAsSeen) {
@@ -156,10 +147,7 @@ TEST_F(ClipboardMonitor, TheSameAddressAsTheBoxStartsNoGet) {
 // and the page's links fill the list. The same clipboard is not fetched again.
 TEST_F(ClipboardMonitor, FetchesACopiedAddressWhenAskedTo) {
     test::TestHttpServer server;
-    test::TestResponse page;
-    page.headers.push_back({"Content-Type", "text/html"});
-    page.body = "<a href=one.html> <a href=two.html>";
-    server.Route("/copied.html", page);
+    server.Route("/copied.html", test::Page("<a href=one.html> <a href=two.html>"));
     AppSettings().Auto_CBmonitor_GetChange = true;
     EXPECT_EQ(After(999, server.Url("/copied.html")), "http://box/");
     EXPECT_EQ(server.Requests(), 0);

@@ -2,29 +2,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "app/LogSink.h"
-#include "app/Settings.h"
-#include "main/DownloadRun.h"
 #include "main/ResumeRecord.h"
 #include "net/RvNetGet.h"
-#include "net/modFs.h"
-#include "net/ravlet_url.h"
-#include "support/DownloadHostFake.h"
 #include "support/RowName.h"
-#include "support/ScriptedUi.h"
-#include "support/TempHome.h"
-#include "support/TestHttpServer.h"
+#include "support/RunFixture.h"
 
 namespace ravlet {
 namespace {
 
-namespace fs = std::filesystem;
 using test::TestRequest;
 using test::TestResponse;
 using Names = std::vector<std::string>;
@@ -68,15 +58,9 @@ TestResponse Answer(int status,
     return r;
 }
 
-class Resume : public ::testing::Test {
+class Resume : public test::RunFixture {
   protected:
     Resume() {
-        UrlSchemesInit();
-        SettingsSetDefaults(settings);
-        settings.savedir = home.path() + "/dl/";
-        settings.filenaming = 1;
-        settings.netRetries = 0;
-        SetLogHandler([this](const std::string& text, bool) { log.push_back(text); });
         // Time moves a quarter second with every wait for events: retries never sleep.
         run.RetryClock = [this] { return now; };
         ui.onServeEvents = [this] {
@@ -85,19 +69,9 @@ class Resume : public ::testing::Test {
         };
         MakePathFor(Part());
     }
-    ~Resume() override { SetLogHandler({}); }
 
     std::string U() const { return server.Url("/a.bin"); }
-    std::string Part() const { return settings.savedir + "a.bin.part"; }
-    std::string Content(const std::string& name) const { return home.Read("dl/" + name); }
-    Names Files() const {
-        Names names;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(settings.savedir, ec))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::string Part() const { return Saved("a.bin.part"); }
     bool Get() {
         settings.netParallel = parallel;
         host.list.Clear();
@@ -106,13 +80,6 @@ class Resume : public ::testing::Test {
         return run.Errors() == 0;
     }
 
-    test::TempHome home;
-    test::ScriptedUi ui;
-    test::TestHttpServer server;
-    Settings settings;
-    test::DownloadHostFake host;
-    DownloadRun run{host, settings};
-    Names log;
     std::int64_t now = 0;
     std::function<void()> onEvents;
     int parallel = 1;  // 4: the run side by side, with its own transfers

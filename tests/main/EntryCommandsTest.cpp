@@ -71,10 +71,6 @@ TEST_F(MainEntry, OpenInBrowserOpensTheFullAddress) {
 }
 
 TEST_F(MainEntry, ReUseFetchesTheEntry) {
-    f.main->State(3);
-    f.main->RvCommand(1100);
-    EXPECT_EQ(f.main->txtUrl.text, "http://host/d/") << "not while downloading";
-    f.main->State(0);
     f.main->ListLinks().Current(0);
     f.main->txtUrl.text = "file:///nonexistent-dir/";
     f.main->txtUrlBase = "file:///nonexistent-dir/";

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 #include "app/CommandLine.h"
 #include "app/Settings.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
+#include "support/RowName.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet {
@@ -99,16 +102,6 @@ TEST(GetTask, AddModeFollowsTheCtrlKeyReallyHeld) {
         << "Ctrl held without a key event seen: the links are added";
 }
 
-TEST(GetTask, LosingTheFocusEndsAddMode) {
-    test::MainFixture f;
-    f.main->State(2);
-    f.main->Form_KeyDown({Key_Control, false, true, false});
-    EXPECT_EQ(f.main->GetCaption(), "A&dd");
-    f.main->Form_Deactivate();
-    EXPECT_FALSE(f.main->AddMode());
-    EXPECT_EQ(f.main->GetCaption(), "&Get");
-}
-
 TEST(GetTask, NonHtmlAskedAndDeclinedLeavesTheList) {
     Get g;
     g.f.Rows({"kept"});
@@ -121,20 +114,6 @@ TEST(GetTask, NonHtmlAskedAndDeclinedLeavesTheList) {
     EXPECT_EQ(g.f.Rows(), Rows{"kept"});
     EXPECT_EQ(g.f.main->State(), 2);
     EXPECT_EQ(g.f.home.Read("ravlet.hst"), "") << "a declined page is not recorded";
-}
-
-TEST(GetTask, NonHtmlAcceptedIsParsed) {
-    Get g;
-    g.f.ui.answers.push_back(MsgAnswer::Yes);
-    g.Press(g.server.Url("/data.bin"));
-    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
-}
-
-TEST(GetTask, ContentTypeInCapitalsIsHtml) {
-    Get g;
-    g.Press(g.server.Url("/caps.html"));
-    EXPECT_TRUE(g.f.ui.messages.empty());
-    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
 }
 
 // An error page's links are not the page's: the list stays, the status bar and the log say
@@ -173,13 +152,74 @@ TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
     EXPECT_TRUE(g.f.ui.messages.empty());
 }
 
-TEST(GetTask, APageWithoutLinksSaysSo) {
+// One get of an address, over a list holding "kept" unless the row says otherwise: the list, State
+// and the messages after it ("|" between rows and messages; a message ending in "*" is its
+// beginning).
+struct GetRow {
+    const char* what;
+    std::function<std::string(Get&)> address;
+    const char* rows;
+    int state;
+    const char* messages;
+    bool answerYes = false;
+    const char* before = "kept";  // the list before the get
+};
+
+class GetTaskRows : public ::testing::TestWithParam<GetRow> {};
+
+TEST_P(GetTaskRows, ListStateAndMessages) {
+    const GetRow& row = GetParam();
     Get g;
-    g.Press(g.server.Url("/none.html"));
-    EXPECT_EQ(g.f.MessageTexts(),
-              std::vector<std::string>{"Error: no links/references on page were found."});
-    EXPECT_EQ(g.f.main->State(), 0);
+    g.f.Rows(test::Split(row.before));
+    if (row.answerYes) g.f.ui.answers.push_back(MsgAnswer::Yes);
+    g.Press(row.address(g));
+    EXPECT_EQ(g.f.Rows(), test::Split(row.rows));
+    EXPECT_EQ(g.f.main->State(), row.state);
+    const std::vector<std::string> want = test::Split(row.messages), got = g.f.MessageTexts();
+    ASSERT_EQ(got.size(), want.size()) << test::Joined(got);
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        if (!want[i].empty() && want[i].back() == '*') {
+            EXPECT_EQ(got[i].rfind(want[i].substr(0, want[i].size() - 1), 0), 0u) << got[i];
+        } else {
+            EXPECT_EQ(got[i], want[i]);
+        }
+    }
 }
+
+std::function<std::string(Get&)> Path(const std::string& path) {
+    return [path](Get& g) { return g.server.Url(path); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GetTask, GetTaskRows,
+    ::testing::Values(
+        GetRow{"content type in capitals is html", Path("/caps.html"), "one.html|two.html", 2, ""},
+        GetRow{"non html accepted is parsed", Path("/data.bin"), "in-binary.html", 2,
+               "This file does not seem to be HTML!*", true},
+        GetRow{"a page without links says so", Path("/none.html"), "", 0,
+               "Error: no links/references on page were found.", false, ""},
+        GetRow{"a failed fetch leaves the list", Path("/broken.html"), "kept", 0, "Error: *"},
+        GetRow{"an unreachable server says so",
+               [](Get&) {
+                   test::TestHttpServer gone;  // its port is free again once it is gone
+                   return gone.Url("/x.html");
+               },
+               "kept", 0, "Error: *"},
+        GetRow{"a huge address is no problem",
+               [](Get&) { return "http://127.0.0.1:1/" + std::string(100 * 1024, 'a'); }, "kept", 0,
+               "*"},
+        GetRow{"a page that never ends stops at the bound",
+               [](Get& g) {
+                   test::TestResponse endless;
+                   endless.headers.push_back({"Content-Type", "text/html"});
+                   endless.generatedSize = 4 << 20;
+                   endless.sendLength = false;
+                   g.server.Route("/endless.html", endless);
+                   g.f.main->objRvGet.PageBound(1 << 20);
+                   return g.server.Url("/endless.html");
+               },
+               "kept", 0, "Error: The page is larger than 1 MB; reading stopped."}),
+    test::RowName());
 
 TEST(GetTask, APageWithoutLinksInAddModeKeepsTheListReady) {
     Get g;
@@ -191,91 +231,38 @@ TEST(GetTask, APageWithoutLinksInAddModeKeepsTheListReady) {
     EXPECT_EQ(g.f.Rows(), Rows{"kept"});
 }
 
-TEST(GetTask, AFailedFetchLeavesTheList) {
-    Get g;
-    g.f.Rows({"kept"});
-    g.Press(g.server.Url("/broken.html"));
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    EXPECT_EQ(g.f.main->State(), 0);
-    ASSERT_EQ(g.f.ui.messages.size(), 1u);
-    EXPECT_EQ(g.f.ui.messages[0].text.rfind("Error: ", 0), 0u);
-}
-
-TEST(GetTask, APageThatNeverEndsStopsAtTheBound) {
-    Get g;
-    test::TestResponse endless;
-    endless.headers.push_back({"Content-Type", "text/html"});
-    endless.generatedSize = 4 << 20;
-    endless.sendLength = false;
-    g.server.Route("/endless.html", endless);
-    g.f.Rows({"kept"});
-    g.f.main->objRvGet.PageBound(1 << 20);
-    g.Press(g.server.Url("/endless.html"));
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    EXPECT_EQ(g.f.main->State(), 0);
-    EXPECT_EQ(g.f.MessageTexts(),
-              std::vector<std::string>{"Error: The page is larger than 1 MB; reading stopped."});
-}
-
-// While the page is awaited the window goes on answering, and a stop served there ends the
-// wait at once, without the time-out's help.
+// While the page is awaited the window goes on answering, and a stop served there (or a close
+// of the window answered Yes, which stops the get and keeps ravlet) ends the wait at once,
+// without the time-out's help.
 TEST(GetTask, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
-    Get g;
-    test::TestResponse silent;
-    silent.neverAnswer = true;
-    g.server.Route("/silent.html", silent);
-    AppSettings().nettimeout = 10000;  // only the stop ends the wait within the bound
-    int servesWhileBusy = 0;
-    std::chrono::steady_clock::time_point stopAt;
-    g.f.ui.onServeEvents = [&] {
-        if (g.f.main->State() != 1 || ++servesWhileBusy != 10) return;
-        stopAt = std::chrono::steady_clock::now();
-        g.f.main->objRvGet.NetUrlReadStop();
-    };
-    g.Press(g.server.Url("/silent.html"));
-    EXPECT_LT(std::chrono::steady_clock::now() - stopAt, std::chrono::milliseconds(1000));
-    EXPECT_EQ(servesWhileBusy, 10);
-    EXPECT_EQ(g.f.main->State(), 0);
-    EXPECT_EQ(g.f.MessageTexts(),
-              std::vector<std::string>{"Error: " + RvNetGet::TranslateErrorCode(12017)});
-}
-
-// A close of the window while the page is awaited asks to stop the get; Yes ends the wait.
-TEST(GetTask, ACloseDuringTheWaitStopsTheGet) {
-    Get g;
-    test::TestResponse silent;
-    silent.neverAnswer = true;
-    g.server.Route("/silent.html", silent);
-    AppSettings().nettimeout = 10000;  // only the stop ends the wait within the bound
-    g.f.ui.answers.push_back(MsgAnswer::Yes);
-    int servesWhileBusy = 0;
-    bool closed = true;
-    std::chrono::steady_clock::time_point closeAt;
-    g.f.ui.onServeEvents = [&] {
-        if (g.f.main->State() != 1 || ++servesWhileBusy != 10) return;
-        closeAt = std::chrono::steady_clock::now();
-        closed = g.f.main->Form_QueryUnload(false);
-    };
-    g.Press(g.server.Url("/silent.html"));
-    EXPECT_LT(std::chrono::steady_clock::now() - closeAt, std::chrono::milliseconds(1000));
-    EXPECT_FALSE(closed) << "ravlet stays; only the task stops";
-    EXPECT_EQ(g.f.main->State(), 0);
-    EXPECT_EQ(g.f.MessageTexts(),
-              (std::vector<std::string>{"Do you want to stop getting the page ?",
-                                        "Error: " + RvNetGet::TranslateErrorCode(12017)}));
-}
-
-TEST(GetTask, AnUnreachableServerSaysSo) {
-    Get g;
-    std::string dead;
-    {
-        test::TestHttpServer gone;  // its port is free again once it is gone
-        dead = gone.Url("/x.html");
+    for (const bool byClose : {false, true}) {
+        SCOPED_TRACE(byClose ? "close" : "stop");
+        Get g;
+        test::TestResponse silent;
+        silent.neverAnswer = true;
+        g.server.Route("/silent.html", silent);
+        AppSettings().nettimeout = 10000;  // only the stop ends the wait within the bound
+        g.f.ui.answers.push_back(MsgAnswer::Yes);
+        int servesWhileBusy = 0;
+        bool closed = false;
+        std::chrono::steady_clock::time_point stopAt;
+        g.f.ui.onServeEvents = [&] {
+            if (g.f.main->State() != 1 || ++servesWhileBusy != 10) return;
+            stopAt = std::chrono::steady_clock::now();
+            if (byClose)
+                closed = g.f.main->Form_QueryUnload(false);
+            else
+                g.f.main->objRvGet.NetUrlReadStop();
+        };
+        g.Press(g.server.Url("/silent.html"));
+        EXPECT_LT(std::chrono::steady_clock::now() - stopAt, std::chrono::milliseconds(1000));
+        EXPECT_EQ(servesWhileBusy, 10);
+        EXPECT_FALSE(closed) << "ravlet stays; only the task stops";
+        EXPECT_EQ(g.f.main->State(), 0);
+        std::vector<std::string> messages{"Error: " + RvNetGet::TranslateErrorCode(12017)};
+        if (byClose) messages.insert(messages.begin(), "Do you want to stop getting the page ?");
+        EXPECT_EQ(g.f.MessageTexts(), messages);
     }
-    g.Press(dead);
-    EXPECT_EQ(g.f.main->State(), 0);
-    ASSERT_EQ(g.f.ui.messages.size(), 1u);
-    EXPECT_EQ(g.f.ui.messages[0].text.rfind("Error: ", 0), 0u);
 }
 
 TEST(GetTask, AutoLeechStartsTheDownloadOnlyAfterLinks) {
@@ -296,23 +283,6 @@ TEST(GetTask, BuildsTheBaseAndAppliesTheFiltersWhenAsked) {
     EXPECT_EQ(g.f.main->txtUrlBase, g.server.Url("/"));
     EXPECT_EQ(g.f.refiner.commands, std::vector<int>{3000});
     EXPECT_EQ(g.f.refiner.shows, 0);
-}
-
-TEST(GetTask, TheButtonActsOnlyWhenIdleOrListReady) {
-    Get g;
-    for (int state : {1, 3, 4, 5, 6, 7, 8, 9}) {
-        g.f.main->State(state);
-        g.Press(g.server.Url("/page.html"));
-    }
-    EXPECT_EQ(g.server.Requests(), 0);
-    EXPECT_TRUE(g.f.Rows().empty());
-}
-
-TEST(GetTask, AHugeAddressIsNoProblem) {
-    Get g;
-    g.Press("http://127.0.0.1:1/" + std::string(100 * 1024, 'a'));
-    EXPECT_EQ(g.f.main->State(), 0);
-    EXPECT_EQ(g.f.ui.messages.size(), 1u);
 }
 
 TEST(GetTask, ACommandLineAddressIsFetched) {

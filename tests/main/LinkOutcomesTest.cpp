@@ -10,6 +10,7 @@
 #include "main/MainDownloads.h"
 #include "main/RunProgress.h"
 #include "platform/DesktopNotify.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
 #include "support/RowName.h"
 #include "support/TestHttpServer.h"
@@ -36,10 +37,12 @@ RowOutcome Outcome(RowState state, const std::string& reason = "") {
     return o;
 }
 
+// Rows "c.bin" (done), "a.bin" (failed, selected), "b.bin"; an edit of the list; each row
+// afterwards as "text=status", "|" between them.
 struct ListCase {
     const char* what;
     std::function<void(frmMain&)> edit;
-    std::vector<std::string> shown;
+    const char* shown;
 };
 
 class OutcomesFollowTheRows : public testing::TestWithParam<ListCase> {};
@@ -54,40 +57,38 @@ TEST_P(OutcomesFollowTheRows, Case) {
     outcomes.Set(0, Outcome(RowState::Done));
     outcomes.Set(1, Outcome(RowState::Failed, "Error: Http Code not OK (200):404 - Url: x/a.bin"));
     GetParam().edit(*f.main);
-    EXPECT_EQ(Shown(*f.main), GetParam().shown);
+    EXPECT_EQ(Shown(*f.main), test::Split(GetParam().shown));
 }
+
+constexpr char kFailed[] = "a.bin=Error: Http Code not OK (200):404";
 
 INSTANTIATE_TEST_SUITE_P(
     LinkOutcomes, OutcomesFollowTheRows,
-    testing::Values(ListCase{"untouched",
-                             [](frmMain&) {},
-                             {"c.bin=done", "a.bin=Error: Http Code not OK (200):404", "b.bin="}},
-                    ListCase{"sort carries them",
-                             [](frmMain& m) { m.RvCommand(Cmd_Sort); },
-                             {"a.bin=Error: Http Code not OK (200):404", "b.bin=", "c.bin=done"}},
-                    ListCase{"a dragged row carries its own",
-                             [](frmMain& m) {
-                                 m.ListLinks_MouseDown(0);
-                                 m.ListLinks_MouseMove(2);
-                                 m.ListLinks_MouseUp();
-                             },
-                             {"a.bin=Error: Http Code not OK (200):404", "b.bin=", "c.bin=done"}},
-                    ListCase{"delete takes it away",
-                             [](frmMain& m) { m.RvCommand(Cmd_DeleteSelected); },
-                             {"c.bin=done", "b.bin="}},
-                    ListCase{"an edited row starts fresh",
-                             [](frmMain& m) { m.ListLinks().Set(0, "c2.bin"); },
-                             {"c2.bin=", "a.bin=Error: Http Code not OK (200):404", "b.bin="}},
-                    ListCase{
-                        "a new get clears them",
-                        [](frmMain& m) { m.doTextParse("<a href=c.bin>c</a><a href=a.bin>a</a>"); },
-                        {"c.bin=", "a.bin="}},
-                    ListCase{"a deleted row put back has its outcome again",
-                             [](frmMain& m) {
-                                 m.RvCommand(Cmd_Clear);
-                                 m.ListLinks().Assign({"a.bin"});
-                             },
-                             {"a.bin=Error: Http Code not OK (200):404"}}),
+    testing::Values(
+        ListCase{"untouched", [](frmMain&) {},
+                 "c.bin=done|a.bin=Error: Http Code not OK (200):404|b.bin="},
+        ListCase{"sort carries them", [](frmMain& m) { m.RvCommand(Cmd_Sort); },
+                 "a.bin=Error: Http Code not OK (200):404|b.bin=|c.bin=done"},
+        ListCase{"a dragged row carries its own",
+                 [](frmMain& m) {
+                     m.ListLinks_MouseDown(0);
+                     m.ListLinks_MouseMove(2);
+                     m.ListLinks_MouseUp();
+                 },
+                 "a.bin=Error: Http Code not OK (200):404|b.bin=|c.bin=done"},
+        ListCase{"delete takes it away", [](frmMain& m) { m.RvCommand(Cmd_DeleteSelected); },
+                 "c.bin=done|b.bin="},
+        ListCase{"an edited row starts fresh", [](frmMain& m) { m.ListLinks().Set(0, "c2.bin"); },
+                 "c2.bin=|a.bin=Error: Http Code not OK (200):404|b.bin="},
+        ListCase{"a new get clears them",
+                 [](frmMain& m) { m.doTextParse("<a href=c.bin>c</a><a href=a.bin>a</a>"); },
+                 "c.bin=|a.bin="},
+        ListCase{"a deleted row put back has its outcome again",
+                 [](frmMain& m) {
+                     m.RvCommand(Cmd_Clear);
+                     m.ListLinks().Assign({"a.bin"});
+                 },
+                 kFailed}),
     test::RowName());
 
 namespace {
@@ -212,12 +213,13 @@ TEST(LinkOutcomes, RetryFailedRunsOnlyTheFailedRows) {
     EXPECT_EQ(r.f.main->StatusBar.Caption(), "No failed links to retry.");
 }
 
+// A run with one error, titles stepping the clock by stepMs: the notifications it leaves.
 struct NotifyCase {
     const char* what;
     long stepMs;
     bool active;
     bool desktop;
-    std::vector<std::string> notes;
+    const char* notes;
 };
 
 class EndOfALongRun : public testing::TestWithParam<NotifyCase> {};
@@ -227,25 +229,20 @@ TEST_P(EndOfALongRun, Case) {
     r.active = GetParam().active;
     r.desktop = GetParam().desktop;
     r.f.main->Download().DownloadButton(0);
-    EXPECT_EQ(r.notes, GetParam().notes);
+    EXPECT_EQ(r.notes, test::Split(GetParam().notes));
 }
 
-INSTANTIATE_TEST_SUITE_P(LinkOutcomes, EndOfALongRun,
-                         testing::Values(NotifyCase{"long run, window elsewhere",
-                                                    3000,
-                                                    false,
-                                                    true,
-                                                    {"ravlet: download finished. 1 error(s)"}},
-                                         NotifyCase{"no notification tool: the tray tells",
-                                                    3000,
-                                                    false,
-                                                    false,
-                                                    {"ravlet: download finished. 1 error(s)",
-                                                     "tray ravlet: download finished. 1 error(s)"}},
-                                         NotifyCase{
-                                             "long run, window active", 3000, true, true, {}},
-                                         NotifyCase{"under ten seconds", 1500, false, true, {}}),
-                         test::RowName());
+INSTANTIATE_TEST_SUITE_P(
+    LinkOutcomes, EndOfALongRun,
+    testing::Values(
+        NotifyCase{"long run, window elsewhere", 3000, false, true,
+                   "ravlet: download finished. 1 error(s)"},
+        NotifyCase{
+            "no notification tool: the tray tells", 3000, false, false,
+            "ravlet: download finished. 1 error(s)|tray ravlet: download finished. 1 error(s)"},
+        NotifyCase{"long run, window active", 3000, true, true, ""},
+        NotifyCase{"under ten seconds", 1500, false, true, ""}),
+    test::RowName());
 
 TEST(RunProgress, FilesBytesSpeedAndTimeLeft) {
     RunProgress p;

@@ -43,10 +43,7 @@ Rows Before() {
 struct Window {
     Window() {
         f.main->SetRefiner(&refiner);
-        test::TestResponse page;
-        page.headers.push_back({"Content-Type", "text/html"});
-        page.body = "<a href=got1.html> <a href=got2.html>";
-        server.Route("/page.html", page);
+        server.Route("/page.html", test::Page("<a href=got1.html> <a href=got2.html>"));
         f.home.Write("list.wls", "from-file\r\nb.html\r\n");
         f.home.Write("page.html", "<a href=from-html.html>");
         f.home.Write("site.map", "### SITEMAP1 INTELLITAMPER\r\nEXTRALINK##from-map\r\n");

@@ -20,16 +20,8 @@ struct Downloads {
         AppSettings().savedir = f.home.File("dl") + "/";
         AppSettings().filenaming = 1;
         f.main->ShowMainWindow();
-        test::TestResponse file;
-        file.headers.push_back({"Content-Type", "application/octet-stream"});
-        file.body = "first file";
-        server.Route("/files/a.bin", file);
-        file.body = "second";
-        server.Route("/files/b.bin", file);
-        test::TestResponse page;
-        page.headers.push_back({"Content-Type", "text/html"});
-        page.body = "<a href=a.bin> <a href=b.bin> <a href=missing.bin>";
-        server.Route("/files/index.html", page);
+        server.Route("/files/a.bin", test::Typed("first file", "application/octet-stream"));
+        server.Route("/files/b.bin", test::Typed("second", "application/octet-stream"));
     }
     test::MainFixture f;
     test::TestHttpServer server;
@@ -53,25 +45,6 @@ TEST(MainDownloads, TheStartButtonDownloadsTheListAgainstTheBase) {
               std::string::npos);
     EXPECT_TRUE(d.f.main->LogPaneVisible());
     EXPECT_NE(d.f.home.Read("ravlet.ini"), "") << "the run writes the settings first";
-}
-
-TEST(MainDownloads, AnEmptyListOnlySaysSo) {
-    Downloads d;
-    d.f.main->Download().DownloadButton(0);
-    EXPECT_EQ(d.f.MessageTexts(),
-              std::vector<std::string>{"There are no links to be downloaded ! You first have to "
-                                       "get an URL before downloading."});
-    EXPECT_EQ(d.f.main->State(), 0);
-}
-
-TEST(MainDownloads, AutoLeechDownloadsAfterTheGet) {
-    Downloads d;
-    AppSettings().Auto_Leech = 1;
-    d.f.main->txtUrl.text = d.server.Url("/files/index.html");
-    d.f.main->cGo_Click();
-    EXPECT_EQ(d.f.home.Read("dl/a.bin"), "first file");
-    EXPECT_EQ(d.f.home.Read("dl/b.bin"), "second");
-    EXPECT_EQ(d.f.main->StatusBar.Caption(), "download finished. 1 error(s)");
 }
 
 TEST(MainDownloads, AnExistingFileIsKeptWithoutAWindowToAsk) {

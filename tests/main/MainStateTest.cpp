@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/Settings.h"
 #include "main/MainControls.h"
@@ -58,24 +60,32 @@ TEST(MainState, IdleAndListReadyShowTheReadyStatus) {
     EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (2 Links)");
 }
 
-TEST(MainState, IdleEndsAddMode) {
-    test::MainFixture f;
-    f.main->Form_KeyDown({Key_Control, false, true, false});
-    EXPECT_TRUE(f.main->AddMode());
-    EXPECT_EQ(f.main->GetCaption(), "A&dd");
-    f.main->State(2);
-    EXPECT_TRUE(f.main->AddMode());
-    f.main->State(0);
-    EXPECT_FALSE(f.main->AddMode());
-    EXPECT_EQ(f.main->GetCaption(), "&Get");
-}
-
-TEST(MainState, CtrlReleasedEndsAddMode) {
-    test::MainFixture f;
-    f.main->Form_KeyDown({Key_Control, false, true, false});
-    f.main->Form_KeyUp({Key_Control, false, false, false});
-    EXPECT_FALSE(f.main->AddMode());
-    EXPECT_EQ(f.main->GetCaption(), "&Get");
+// Ctrl held puts the Get button into add mode; each of these ends it.
+TEST(MainState, AddModeEnds) {
+    const std::pair<const char*, std::function<void(frmMain&)>> ends[] = {
+        {"idle",
+         [](frmMain& m) {
+             m.State(2);
+             EXPECT_TRUE(m.AddMode()) << "a ready list keeps it";
+             m.State(0);
+         }},
+        {"ctrl released",
+         [](frmMain& m) {
+             m.Form_KeyUp({Key_Control, false, false, false});
+         }},
+        {"the window loses the focus", [](frmMain& m) { m.Form_Deactivate(); }},
+    };
+    for (const auto& [what, end] : ends) {
+        SCOPED_TRACE(what);
+        test::MainFixture f;
+        f.main->State(2);
+        f.main->Form_KeyDown({Key_Control, false, true, false});
+        EXPECT_TRUE(f.main->AddMode());
+        EXPECT_EQ(f.main->GetCaption(), "A&dd");
+        end(*f.main);
+        EXPECT_FALSE(f.main->AddMode());
+        EXPECT_EQ(f.main->GetCaption(), "&Get");
+    }
 }
 
 TEST(MainState, RefinerHearsEveryState) {

@@ -40,14 +40,6 @@ TEST_F(Overwrite, QuestionShowsNameCaptionAndCaretBeforeTheLastDot) {
     EXPECT_EQ(form.Question("/tmp/noext").caret, std::string("/tmp/noext").size());
 }
 
-TEST_F(Overwrite, OverwriteKeepsTheOldFileForTheFinishedDownloadToReplace) {
-    const std::string path = Existing("a.txt");
-    view.answers.push_back({Ow_Overwrite, path});
-    EXPECT_EQ(form.Ask(path, runRule), path);
-    EXPECT_TRUE(FileExists(path));
-    EXPECT_EQ(runRule, Exists_Ask);
-}
-
 TEST_F(Overwrite, RenameToAFreeNameReturnsIt) {
     const std::string path = Existing("a.txt");
     view.answers.push_back({Ow_Rename, home.File("b.txt")});
@@ -187,16 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
         ExistsRow{"unknown size asks", Exists_OverwriteSmaller, "12345", 0, true, false},
         ExistsRow{"unknown rule asks", 7, "12345", 10, true, false}),
     test::RowName{});
-
-TEST_F(Overwrite, SkipAllSkipsTheRestWithoutAsking) {
-    const std::string a = Existing("a.txt");
-    const std::string b = Existing("b.txt");
-    view.answers.push_back({Ow_SkipAll, a});
-    EXPECT_EQ(ExistingTarget(a, runRule, 10, form), "");
-    EXPECT_EQ(ExistingTarget(b, runRule, 10, form), "");
-    EXPECT_EQ(view.shown.size(), 1u);
-    EXPECT_EQ(view.shown[0].info, "Current:\r\n3 bytes\r\nNew:\r\n10 bytes");
-}
 
 }  // namespace
 }  // namespace ravlet

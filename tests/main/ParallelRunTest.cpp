@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -23,6 +19,7 @@
 #include "net/ravlet_url.h"
 #include "platform/DoEvents.h"
 #include "support/DownloadHostFake.h"
+#include "support/FileSizeLimit.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
@@ -99,13 +96,8 @@ class Parallel : public ::testing::Test {
         for (const auto& e : fs::recursive_directory_iterator(folder, ec))
             if (e.is_regular_file())
                 result.files[e.path().lexically_relative(folder).string()] =
-                    ReadFileBytes(e.path().string());
+                    test::ReadFile(e.path().string());
         return result;
-    }
-
-    static std::string ReadFileBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     test::TempHome home;
@@ -225,7 +217,7 @@ TEST_F(Parallel, TwoLinksOfOneTargetTakeTurns) {
     onRun = [&](DownloadRun&, test::DownloadHostFake& host) {
         host.overwrite.answers.push_back(OverwriteAnswer{Ow_Skip, "same.zip"});
         host.overwrite.during = [&](frmOverwrite&) {
-            seenAtQuestion = ReadFileBytes(Folder("t") + "same.zip");
+            seenAtQuestion = test::ReadFile(Folder("t") + "same.zip");
         };
     };
     const RunResult r = RunList({"/a/same.zip", "/b/same.zip"}, 2, Folder("t"));
@@ -357,15 +349,10 @@ TEST_F(Parallel, AFullDiskFailsEachTransferCleanly) {
         server.Route("/d" + std::to_string(i) + ".zip", Big(300000));
         list.push_back("/d" + std::to_string(i) + ".zip");
     }
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const RunResult r = RunList(list, 8, Folder("full"));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const RunResult r = [&] {
+        const test::FileSizeLimit full(100000);
+        return RunList(list, 8, Folder("full"));
+    }();
     EXPECT_EQ(r.errors, 8);
     for (const auto& [name, content] : r.files)
         EXPECT_NE(name.find(".part"), std::string::npos) << "only parts kept for resuming";

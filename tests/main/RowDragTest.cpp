@@ -51,15 +51,6 @@ TEST(RowDrag, MovesTheTextAndShiftsTheRowsBetween) {
     EXPECT_EQ(f.Rows(), (Rows{"a", "b", "c", "d"})) << "no drag after the button is released";
 }
 
-TEST(RowDrag, DoesNothingWhileATaskRuns) {
-    test::MainFixture f;
-    f.Rows({"a", "b"});
-    f.main->State(3);
-    f.main->ListLinks_MouseDown(0);
-    f.main->ListLinks_MouseMove(1);
-    EXPECT_EQ(f.Rows(), (Rows{"a", "b"}));
-}
-
 TEST(RowDrag, IgnoresRowsOutsideTheList) {
     test::MainFixture f;
     f.Rows({"a", "b"});

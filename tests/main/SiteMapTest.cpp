@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "main/SiteMap.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
 #include "support/RowName.h"
 
@@ -13,10 +14,11 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
+// Record lines after the signature and the links they add, "|" between them.
 struct RecordRow {
     const char* what;
-    Rows lines;  // the record lines after the signature
-    Rows links;
+    const char* lines;
+    const char* links;
 };
 
 class SiteMapRecords : public ::testing::TestWithParam<RecordRow> {};
@@ -24,50 +26,46 @@ class SiteMapRecords : public ::testing::TestWithParam<RecordRow> {};
 TEST_P(SiteMapRecords, AddTheLinksInOrder) {
     SiteMapPlace place;
     LinkList list;
-    for (const std::string& line : GetParam().lines) SiteMapRecord(line, place, list);
-    EXPECT_EQ(list.Items(), GetParam().links);
+    for (const std::string& line : test::Split(GetParam().lines)) SiteMapRecord(line, place, list);
+    EXPECT_EQ(list.Items(), test::Split(GetParam().links));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SiteMapRecords,
     ::testing::Values(
         RecordRow{"domain folder and file with further columns",
-                  {"DOMAIN##example.com", "FOLDER##/pics/", "FILE##a.jpg\t2048\t200"},
-                  {"http://example.com/pics/a.jpg"}},
-        RecordRow{
-            "a file before any folder is just its name", {"DOMAIN##h", "FILE##a.jpg"}, {"a.jpg"}},
-        RecordRow{"a folder before any domain has no host", {"FOLDER##/f/", "FILE##a"}, {"/f/a"}},
+                  "DOMAIN##example.com|FOLDER##/pics/|FILE##a.jpg\t2048\t200",
+                  "http://example.com/pics/a.jpg"},
+        RecordRow{"a file before any folder is just its name", "DOMAIN##h|FILE##a.jpg", "a.jpg"},
+        RecordRow{"a folder before any domain has no host", "FOLDER##/f/|FILE##a", "/f/a"},
         RecordRow{"a later domain needs a new folder",
-                  {"DOMAIN##a", "FOLDER##/x/", "DOMAIN##b", "FILE##1", "FOLDER##/y/", "FILE##2"},
-                  {"http://a/x/1", "http://b/y/2"}},
-        RecordRow{"extra links stand alone",
-                  {"DOMAIN##h", "FOLDER##/f/", "EXTRALINK##http://other/p\tx"},
-                  {"http://other/p"}},
+                  "DOMAIN##a|FOLDER##/x/|DOMAIN##b|FILE##1|FOLDER##/y/|FILE##2",
+                  "http://a/x/1|http://b/y/2"},
+        RecordRow{"extra links stand alone", "DOMAIN##h|FOLDER##/f/|EXTRALINK##http://other/p\tx",
+                  "http://other/p"},
         RecordRow{"keys in small letters are ignored",
-                  {"domain##h", "folder##/f/", "file##a", "Extralink##http://e/"},
-                  {}},
+                  "domain##h|folder##/f/|file##a|Extralink##http://e/", ""},
         RecordRow{"lines without the mark and unknown keys are ignored",
-                  {"FILE a", "# FILE##x", "SIZE##3", "FILE#b"},
-                  {}},
+                  "FILE a|# FILE##x|SIZE##3|FILE#b", ""},
         RecordRow{"duplicates are skipped whatever their letter case",
-                  {"EXTRALINK##http://h/A", "EXTRALINK##HTTP://H/a", "EXTRALINK##http://h/b"},
-                  {"http://h/A", "http://h/b"}},
+                  "EXTRALINK##http://h/A|EXTRALINK##HTTP://H/a|EXTRALINK##http://h/b",
+                  "http://h/A|http://h/b"},
         RecordRow{"blanks are trimmed and empty values add nothing",
-                  {"EXTRALINK##  http://h/x  ", "EXTRALINK##", "FILE##", "FILE##\tcol"},
-                  {"http://h/x"}},
-        RecordRow{"a file without value adds the folder",
-                  {"DOMAIN##h", "FOLDER##/f/", "FILE##"},
-                  {"http://h/f/"}},
-        RecordRow{"the value ends at the first tab only", {"EXTRALINK##a##b\tc\td"}, {"a##b"}},
-        RecordRow{"the key ends at the first mark", {"FILE##EXTRALINK##x"}, {"EXTRALINK##x"}}),
+                  "EXTRALINK##  http://h/x  |EXTRALINK##|FILE##|FILE##\tcol", "http://h/x"},
+        RecordRow{"a file without value adds the folder", "DOMAIN##h|FOLDER##/f/|FILE##",
+                  "http://h/f/"},
+        RecordRow{"the value ends at the first tab only", "EXTRALINK##a##b\tc\td", "a##b"},
+        RecordRow{"the key ends at the first mark", "FILE##EXTRALINK##x", "EXTRALINK##x"}),
     test::RowName());
 
+// A file's bytes: the links it adds behind "kept", whether it is taken for no site map, and
+// the record lines counted.
 struct FileRow {
     const char* what;
     std::string bytes;
-    Rows links;
+    std::vector<std::string> links;
     bool warned;  // "Not an Intellitemper Map File maybe"
-    long lines;   // record lines counted
+    long lines;
 };
 
 class SiteMapFiles : public ::testing::TestWithParam<FileRow> {};

@@ -59,15 +59,13 @@ struct Scene {
         s.Auto_CBmonitor = true;
         s.Auto_CBmonitor_GetChange = false;
         f.main->ShowMainWindow();
-        test::TestResponse file;
-        file.headers.push_back({"Content-Type", "application/octet-stream"});
-        file.body = std::string(3000, 'x');  // read in several pieces, serving events
+        // Bodies read in several pieces, serving events.
+        const test::TestResponse file =
+            test::Typed(std::string(3000, 'x'), "application/octet-stream");
         server.Route("/files/1.bin", file);
         server.Route("/files/2.bin", file);
-        test::TestResponse page;
-        page.headers.push_back({"Content-Type", "text/html"});
-        page.body = "<a href=p1.html> <a href=p2.html>" + std::string(3000, ' ');
-        server.Route("/files/index.html", page);
+        server.Route("/files/index.html",
+                     test::Page("<a href=p1.html> <a href=p2.html>" + std::string(3000, ' ')));
         f.home.Write("list.wls", "from-file\r\n");
         f.home.Write("page.html", "<a href=from-html.html>");
         f.home.Write("site.map", "### SITEMAP1 INTELLITAMPER\r\nEXTRALINK##from-map\r\n");

