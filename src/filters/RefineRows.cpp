@@ -15,23 +15,21 @@ const std::string& RefineRows::At(std::size_t index) const {
 
 std::size_t RefineRows::CountOf(const std::string& text) const {
     if (!counted_) {
-        counts_.reserve(Count());
-        for (const std::string& r : done_) ++counts_[r];
-        for (std::size_t i = next_; i < rows_.size(); ++i) ++counts_[rows_[i]];
+        counts_.Reserve(Count());
+        for (const std::string& r : done_) counts_.Add(r);
+        for (std::size_t i = next_; i < rows_.size(); ++i) counts_.Add(rows_[i]);
         counted_ = true;
     }
-    const auto it = counts_.find(std::string_view(text));
-    return it == counts_.end() ? 0 : it->second;
+    return counts_.Count(text);
 }
 
 void RefineRows::Tally(const std::string& text, int delta) {
     if (!counted_) return;
     if (delta > 0) {
-        ++counts_[text];
-        return;
+        counts_.Add(text);
+    } else {
+        counts_.Remove(text);
     }
-    const auto it = counts_.find(std::string_view(text));
-    if (it != counts_.end() && --it->second == 0) counts_.erase(it);
 }
 
 void RefineRows::Keep() {
@@ -63,7 +61,7 @@ void RefineRows::Take(std::vector<std::string>& rows, std::vector<char>& selecte
     selected = std::move(doneSelected_);
     done_.clear();
     doneSelected_.clear();
-    counts_.clear();
+    counts_.Clear();
     counted_ = false;
 }
 

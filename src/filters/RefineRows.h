@@ -5,11 +5,11 @@
 // so a filter over a long list stays linear.
 #include <cstddef>
 #include <string>
-#include <unordered_map>
+
 #include <vector>
 
 #include "filters/FilterRows.h"
-#include "links/FoldKey.h"
+#include "links/FoldCounts.h"
 
 namespace ravlet {
 
@@ -44,7 +44,7 @@ class RefineRows : public FilterRows {
     std::vector<char> doneSelected_;
     // Built on the first question, then kept up to date.
     mutable bool counted_ = false;
-    mutable std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> counts_;
+    mutable FoldCounts counts_;
 };
 
 }  // namespace ravlet

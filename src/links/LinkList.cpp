@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "links/FoldKey.h"
+
 namespace ravlet {
 
 void LinkList::Tally(const std::string& text, bool add) {
     if (!indexed_) return;
     if (add) {
-        ++folded_[text];
-        return;
+        folded_.Add(text);
+    } else {
+        folded_.Remove(text);
     }
-    auto it = folded_.find(std::string_view(text));
-    if (it == folded_.end()) return;
-    if (--it->second == 0) folded_.erase(it);
 }
 
 void LinkList::Add(const std::string& text) {
@@ -72,7 +72,7 @@ void LinkList::Clear() {
     }
     items_.clear();
     selected_.clear();
-    folded_.clear();
+    folded_.Clear();
     indexed_ = true;
     current_ = -1;
     Changed();
@@ -83,7 +83,7 @@ void LinkList::Assign(std::vector<std::string> items) {
     items_ = std::move(items);
     selected_.assign(items_.size(), 0);
     current_ = -1;
-    folded_.clear();
+    folded_.Clear();
     indexed_ = false;
     Changed();
 }
@@ -91,19 +91,19 @@ void LinkList::Assign(std::vector<std::string> items) {
 void LinkList::Reserve(std::size_t count) {
     items_.reserve(count);
     selected_.reserve(count);
-    if (indexed_) folded_.reserve(count);
+    if (indexed_) folded_.Reserve(count);
 }
 
 void LinkList::Reindex() const {
     if (indexed_) return;
-    folded_.reserve(items_.size());
-    for (const std::string& text : items_) ++folded_[text];
+    folded_.Reserve(items_.size());
+    for (const std::string& text : items_) folded_.Add(text);
     indexed_ = true;
 }
 
 bool LinkList::Contains(std::string_view text) const {
     Reindex();
-    return folded_.find(text) != folded_.end();
+    return folded_.Contains(text);
 }
 
 long LinkList::Find(const std::string& text) const {

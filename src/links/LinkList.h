@@ -4,10 +4,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "links/FoldKey.h"
+#include "links/FoldCounts.h"
 #include "links/LinkListJournal.h"
 
 namespace ravlet {
@@ -55,7 +54,7 @@ class LinkList {
     // Case-folded text -> number of entries holding it, so membership is not a linear search.
     // Built on the first question after a whole new content (Assign), so a list that is
     // refilled many times, as the refiner does, pays for it once.
-    mutable std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> folded_;
+    mutable FoldCounts folded_;
     mutable bool indexed_ = true;
     long current_ = -1;
     long version_ = 0;

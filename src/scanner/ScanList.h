@@ -7,10 +7,9 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "links/FoldKey.h"
+#include "links/FoldCounts.h"
 
 namespace ravlet {
 
@@ -29,7 +28,7 @@ class ScanList {
     void SetAllLevels(int level);
 
     // The list box's exact search: the whole text, letter case ignored.
-    bool Contains(std::string_view text) const { return folded_.find(text) != folded_.end(); }
+    bool Contains(std::string_view text) const { return folded_.Contains(text); }
 
     // Raised after every change, so a view knows when to draw the rows again.
     long Version() const { return version_; }
@@ -39,11 +38,8 @@ class ScanList {
         std::string text;
         int level = 0;
     };
-    void Tally(const std::string& text);
-    void Untally(const std::string& text);
-
     std::deque<Row> rows_;
-    std::unordered_map<std::string, std::size_t, FoldHash, FoldEqual> folded_;
+    FoldCounts folded_;
     long version_ = 0;
 };
 

@@ -9,7 +9,7 @@ namespace ravlet {
 
 namespace {
 
-struct Row {
+struct FindReplaceRow {
     int pos;
     std::string find;
     bool caseSensitive;
@@ -24,7 +24,7 @@ struct Row {
 }  // namespace
 
 TEST(FilterFindReplace, Judging) {
-    const std::vector<Row> rows = {
+    const std::vector<FindReplaceRow> rows = {
         {0, "old/", false, 2, false, "new/", "/OLD/a/old/b", 2, "/new/a/new/b"},
         {0, "old/", true, 2, false, "new/", "/OLD/a/old/b", 2, "/OLD/a/new/b"},
         {0, "", false, 0, false, "", "/a", 0, "/a"},  // an empty find passes
