@@ -91,7 +91,8 @@ void LinkList::Assign(std::vector<std::string> items) {
 void LinkList::Reserve(std::size_t count) {
     items_.reserve(count);
     selected_.reserve(count);
-    if (indexed_) folded_.Reserve(count);
+    // The index is left to grow: the count is an upper bound, and on a page most links are
+    // repeats that the index never holds.
 }
 
 void LinkList::Reindex() const {

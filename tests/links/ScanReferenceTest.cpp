@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "links/LinkScanner.h"
+#include "links/TextFinder.h"
 #include "net/ravlet_url.h"
 #include "support/Joined.h"
 
@@ -132,22 +133,28 @@ std::vector<std::string> SlowScan(std::string text, int modes) {
 }
 
 // The scan finds its openings, names and prefixes in one sweep; the pieces crowd the bytes that
-// sweep stops at, in both cases, at the page's ends and across its blocks of sixteen.
+// sweep stops at, in both cases, at the page's ends and across its blocks of 16 and 64.
 TEST(ScanReference, WholeScanAgreesWithItsPassesOnRandomPages) {
     static const std::vector<std::string> pieces = test::Split(
         "<a|<A|<link|<LiNk|<frame|<form|<FORM|<map|<img|<body|<table|<TR|<td|<t|<|=| href=| "
         "HREF=| src=| lowsrc=| action=| value=| background=|src=|\"|'| "
         "|>|x|&amp;|http://|HTTPS://|ftp://|:|//|http:/|\r\n|e=|c=");
-    std::mt19937 random(13);
-    for (int round = 0; round < 5000; ++round) {
-        std::string page;
-        const std::size_t count = random() % 48;
-        for (std::size_t i = 0; i < count; ++i) page += pieces[random() % pieces.size()];
-        const int modes = static_cast<int>(random() % 16);
-        std::vector<std::string> fast;
-        ScanLinks(page, fast, modes, nullptr);
-        ASSERT_EQ(fast, SlowScan(page, modes)) << "modes " << modes << " in '" << page << "'";
+    // Under every loop the sweep has (it follows the text finder's).
+    for (const FinderPath path : {FinderPath::Scalar, FinderPath::Sse2, FinderPath::Avx512}) {
+        if (!ForceFinderPath(path)) continue;
+        SCOPED_TRACE(static_cast<int>(path));
+        std::mt19937 random(13);
+        for (int round = 0; round < 3000; ++round) {
+            std::string page;
+            const std::size_t count = random() % 80;
+            for (std::size_t i = 0; i < count; ++i) page += pieces[random() % pieces.size()];
+            const int modes = static_cast<int>(random() % 16);
+            std::vector<std::string> fast;
+            ScanLinks(page, fast, modes, nullptr);
+            ASSERT_EQ(fast, SlowScan(page, modes)) << "modes " << modes << " in '" << page << "'";
+        }
     }
+    ForceFinderPath(FinderPath::Best);
 }
 
 }  // namespace
