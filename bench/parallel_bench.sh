@@ -6,6 +6,7 @@
 #   (b) one large file from nginx: ravlet-cli download against curl -o, wall and CPU;
 #   (c) 1,000 files of 10 KB from nginx without latency, -j 1: ravlet-cli against wget2.
 # usage: bench/parallel_bench.sh [ROUNDS] [MEGABYTES] [FILES]
+#        CASES=c bench/parallel_bench.sh 9     (some of the cases: any of a, b, c; default abc)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-3}
@@ -22,6 +23,7 @@ outs=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'kill "$(cat "$work/nginx.pid" 2>/dev/null)" 2>/dev/null || true;
       [ -n "${slow:-}" ] && kill "$slow" 2>/dev/null; rm -rf "$work" "$outs"' EXIT
 mkdir -p "$work/www/f" "$work/home"
+cases=${CASES:-abc}
 export RAVLET_HOME=$work/home
 
 fresh() { rm -rf "$outs/out"; mkdir -p "$outs/out"; }
@@ -41,6 +43,7 @@ ratio() { echo "$1 / $2" | bc -l; }
 echo "load: $(uptime | sed 's/.*load average: //')"
 
 # (a) the slow server
+if [[ $cases == *a* ]]; then
 python3 bench/slow_server.py 50 10240 > "$work/slow.port" &
 slow=$!
 for _ in $(seq 50); do [ -s "$work/slow.port" ] && break; sleep 0.1; done
@@ -62,11 +65,13 @@ printf '  aria2c -j 8:             %.3f s\n' "$at"
 printf '  wget2 --max-threads=8:   %.3f s\n' "$wt"
 printf '  ravlet-cli -j 1 (once):  %.3f s\n' "$st"
 kill "$slow"; slow=
+fi
 
 # (b) and (c) from nginx
 for i in $(seq -w 1 "$files"); do head -c 10240 /dev/urandom > "$work/www/f/$i.bin"; done
 head -c "$((mb * 1024 * 1024))" /dev/urandom > "$work/www/big.bin"
 start_nginx "$work" "keepalive_requests 1000000;"
+if [[ $cases == *b* ]]; then
 echo "$base/big.bin" > "$work/big.txt"
 rb=(); cb=()
 for _ in $(seq "$rounds"); do
@@ -80,17 +85,22 @@ echo "(b) one file of $mb MB, best of $rounds (wall, user+sys):"
 printf '  ravlet-cli download: %.3f s  %.3f s\n' "$rbw" "$rbc"
 printf '  curl -o:             %.3f s  %.3f s\n' "$cbw" "$cbc"
 printf '  ratio: wall %.2f, CPU %.2f\n' "$(ratio "$rbw" "$cbw")" "$(ratio "$rbc" "$cbc")"
+fi
 rm -f "$work/www/big.bin"
 
+if [[ $cases == *c* ]]; then
 for i in $(seq -w 1 "$files"); do echo "$base/f/$i.bin"; done > "$work/fast.txt"
 rf=(); wf=()
 for _ in $(seq "$rounds"); do
     fresh; rf+=("$(time_of "$cli" download -j 1 --exists overwrite -o "$outs/out" "$work/fast.txt")"); check ravlet
     fresh; wf+=("$(time_of wget2 -q --max-threads=1 -P "$outs/out" -i "$work/fast.txt")"); check wget2
 done
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 rft=$(printf '%s\n' "${rf[@]}" | best); wft=$(printf '%s\n' "${wf[@]}" | best)
-echo "(c) $files files of 10 KB without latency, one at a time, best of $rounds:"
-printf '  ravlet-cli -j 1:        %.3f s\n' "$rft"
-printf '  wget2 --max-threads=1:  %.3f s\n' "$wft"
-printf '  ratio: %.2f\n' "$(ratio "$rft" "$wft")"
+rfm=$(printf '%s\n' "${rf[@]}" | median); wfm=$(printf '%s\n' "${wf[@]}" | median)
+echo "(c) $files files of 10 KB without latency, one at a time, best and median of $rounds:"
+printf '  ravlet-cli -j 1:        %.3f s  %.3f s\n' "$rft" "$rfm"
+printf '  wget2 --max-threads=1:  %.3f s  %.3f s\n' "$wft" "$wfm"
+printf '  ratio: best %.2f, median %.2f\n' "$(ratio "$rft" "$wft")" "$(ratio "$rfm" "$wfm")"
+fi
 echo "load: $(uptime | sed 's/.*load average: //')"
