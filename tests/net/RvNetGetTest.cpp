@@ -307,6 +307,17 @@ TEST_F(RvNetGetLocal, ExistingFile) {
     EXPECT_EQ(ReadAll(), "<a href=b.htm>b</a>");
 }
 
+// A local file is read a chunk at a time whatever the limit, so only the check after each
+// chunk ends the read there.
+TEST_F(RvNetGetLocal, LimitStopsAfterTheChunkBeyondIt) {
+    home.Write("big.htm", std::string(5000, 'x'));
+    ASSERT_TRUE(Open(home.File("big.htm")));
+    bool ok = false;
+    get.NetUrlRead(false, 1000, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(get.DataText().size(), 1024u);
+}
+
 TEST_F(RvNetGetLocal, MissingFileIsA404ThatOpens) {
     ASSERT_TRUE(Open(home.File("none.htm")));
     EXPECT_EQ(get.StatusCode(), 404);
