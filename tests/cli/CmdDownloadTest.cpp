@@ -293,6 +293,7 @@ TEST_F(CliDownload, GetSendsThePageAddressAsGiven) {
 struct UsageRow {
     const char* what;
     std::string args;
+    std::string quoted = "";  // the refused value, which the reason quotes
 };
 
 class CliDownloadUsage : public ::testing::TestWithParam<UsageRow> {};
@@ -302,6 +303,7 @@ TEST_P(CliDownloadUsage, IsStatusTwo) {
     const auto r = test::RunCli(GetParam().args + " </dev/null");
     EXPECT_EQ(r.status, 2) << r.out;
     EXPECT_NE(r.err.find("usage: ravlet-cli "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(GetParam().quoted), std::string::npos) << r.err;
     EXPECT_EQ(home.Read("ravlet.ini"), "");
 }
 
@@ -312,8 +314,10 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageRow{"unknown option", "get --fast http://127.0.0.1:1/"},
                       UsageRow{"naming out of range", "download --naming 5 -"},
                       UsageRow{"unknown exists rule", "download --exists maybe -"},
-                      UsageRow{"size that is none", "download --min-size lots -"},
-                      UsageRow{"time that is none", "download --timeout never -"},
+                      UsageRow{"size that is none", "download --min-size lots -", "lots"},
+                      UsageRow{"size beyond a setting", "download --max-size 3g -", "3g"},
+                      UsageRow{"time that is none", "download --timeout never -", "never"},
+                      UsageRow{"time of glued pieces", "download --timeout 1h5 -", "1h5"},
                       UsageRow{"set without value", "download --set filenaming -"},
                       UsageRow{"set of an unknown key", "download --set nokey=1 -"},
                       UsageRow{"option without value", "download -o"},
