@@ -312,14 +312,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UsageRow{"get without address", "get"},
                       UsageRow{"download without list", "download"},
                       UsageRow{"unknown option", "get --fast http://127.0.0.1:1/"},
-
                       UsageRow{"size that is none", "download --min-size lots -", "lots"},
                       UsageRow{"size beyond a setting", "download --max-size 3g -", "3g"},
                       UsageRow{"time that is none", "download --timeout never -", "never"},
                       UsageRow{"time of glued pieces", "download --timeout 1h5 -", "1h5"},
                       UsageRow{"set without value", "download --set filenaming -"},
                       UsageRow{"set of an unknown key", "download --set nokey=1 -"},
-
                       UsageRow{"two pages", "get http://127.0.0.1:1/ http://127.0.0.1:2/"},
                       UsageRow{"missing settings file", "download --settings /no/such.ini -"}),
     test::RowName{});
