@@ -300,6 +300,16 @@ TEST_F(RvNetGetLocal, ExistingFile) {
     EXPECT_EQ(ReadAll(), "<a href=b.htm>b</a>");
 }
 
+// A local file is read a chunk at a time: the limit ends the read, as for a transfer.
+TEST_F(RvNetGetLocal, ALimitedReadStopsAfterTheChunkBeyondIt) {
+    home.Write("big.bin", std::string(5000, 'b'));
+    ASSERT_TRUE(Open(home.File("big.bin")));
+    bool ok = false;
+    get.NetUrlRead(false, 1000, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(get.DataText().size(), 1024u);
+}
+
 TEST_F(RvNetGetLocal, MissingFileIsA404ThatOpens) {
     ASSERT_TRUE(Open(home.File("none.htm")));
     EXPECT_EQ(get.StatusCode(), 404);
