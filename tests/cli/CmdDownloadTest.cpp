@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/Joined.h"
 #include "support/RowName.h"
 #include "support/RunCli.h"
 #include "support/TempHome.h"
@@ -18,9 +19,10 @@ TestResponse Body(const std::string& body, const std::string& type) {
     return test::Typed(body, type);
 }
 
-class CliDownload : public ::testing::Test {
+// The site every run fetches from, the program folder and the download folder "out".
+class Site {
   protected:
-    CliDownload() {
+    Site() {
         server.Route("/site/index.html",
                      Body("<html><body><a href=\"a.zip\">a</a> <a href='sub/b.txt'>b</a>"
                           "<img src=\"pic.png\"><a href=\"gone.zip\">gone</a></body></html>",
@@ -28,6 +30,25 @@ class CliDownload : public ::testing::Test {
         server.Route("/site/a.zip", Body("zip bytes", "application/zip"));
         server.Route("/site/sub/b.txt", Body("text bytes", "text/plain"));
         server.Route("/site/pic.png", Body("png bytes", "image/png"));
+        TestResponse big, endless;
+        big.generatedSize = 3000;
+        server.Route("/big.bin", big);
+        endless.generatedSize = 8 << 20;
+        endless.sendLength = false;
+        server.Route("/endless.bin", endless);
+        home.Write("page.html", "<a href=\"data.txt\">d</a>");
+        home.Write("data.txt", "local data");
+        home.Write("my.ini", "filenaming=0\r\n");
+    }
+    // "{url}" stands for the server's address, "{home}" for the program folder.
+    std::string Expand(std::string text) const {
+        for (const auto& [key, value] :
+             {std::pair<std::string, std::string>{"{url}", server.Url("")},
+              {"{home}", home.path()},
+              {"{port}", std::to_string(server.Port())}})
+            for (std::size_t p; (p = text.find(key)) != std::string::npos;)
+                text.replace(p, key.size(), value);
+        return text;
     }
     std::string Dir() const { return home.File("out"); }
     bool Exists(const std::string& name) const { return fs::exists(Dir() + "/" + name); }
@@ -38,6 +59,59 @@ class CliDownload : public ::testing::Test {
     test::TempHome home;
     test::TestHttpServer server;
 };
+
+class CliDownload : public Site, public ::testing::Test {};
+
+// One run: its command line and list, the status, the files it leaves in "out" and those it
+// must not, and a piece of its output ("|" between names).
+struct RunRow {
+    const char* what;
+    std::string args;
+    std::string list;
+    int status;
+    std::string present, absent, out;
+};
+
+class CliDownloadRun : public Site, public ::testing::TestWithParam<RunRow> {};
+
+TEST_P(CliDownloadRun, LeavesItsFiles) {
+    const RunRow& row = GetParam();
+    const std::string list = Expand(row.list);
+    const auto r = Cli(Expand(row.args), &list);
+    EXPECT_EQ(r.status, row.status) << r.out << r.err;
+    for (const std::string& name : test::Split(Expand(row.present)))
+        EXPECT_TRUE(Exists(name)) << name << "\n" << r.out;
+    for (const std::string& name : test::Split(row.absent))
+        EXPECT_FALSE(Exists(name)) << name << "\n" << r.out;
+    EXPECT_NE(r.out.find(Expand(row.out)), std::string::npos) << r.out;
+}
+
+const char kZip[] = "{url}/site/a.zip\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliDownloadRun,
+    ::testing::Values(
+        RunRow{"rebuilt folders and a type filter",
+               "get --links --images --naming 3 --types 'image/;application/' "
+               "{url}/site/index.html",
+               "", 1, "127.0.0.1/site/a.zip|127.0.0.1/site/pic.png", "127.0.0.1/site/sub/b.txt",
+               "skipping: is not image/;application/, is: text/plain - Url: "},
+        RunRow{"base resolves relative rows", "download --base {url}/site/ -",
+               "a.zip\nsub/b.txt\n../site/pic.png\n", 0, "a.zip|b.txt|pic.png", "", ""},
+        RunRow{
+            "max size holds for the bytes received", "download --max-size 1m --set netsizenull=1 -",
+            "{url}/endless.bin\n" + std::string(kZip), 0, "a.zip", "endless.bin|endless.bin.part",
+            "skipping: wrong size (more than 1048576 bytes received) - Url: {url}/endless.bin\n"},
+        RunRow{"size limits in units", "download --min-size 2k --max-size 0.5m -",
+               "{url}/big.bin\n" + std::string(kZip), 0, "big.bin", "a.zip",
+               "skipping: wrong size (9) - Url: "},
+        RunRow{"a file of exactly the smallest size is taken", "download --min-size 9 -", kZip, 0,
+               "a.zip", "", ""},
+        RunRow{"a settings file", "download --settings '{home}/my.ini' -", kZip, 0,
+               "127.0.0.1_{port}_site_a.zip", "", ""},
+        RunRow{"set lines", "download --set filenaming=4 -", kZip, 0, "0001_a.zip", "", ""},
+        RunRow{"a local page", "get '{home}/page.html'", "", 0, "data.txt", "", ""}),
+    test::RowName());
 
 TEST_F(CliDownload, GetDownloadsThePagesLinks) {
     const auto r = Cli("get --links --images " + server.Url("/site/index.html"));
@@ -55,18 +129,6 @@ TEST_F(CliDownload, GetDownloadsThePagesLinks) {
               std::string::npos)
         << r.out;
     EXPECT_EQ(r.out.substr(r.out.size() - 31), "\ndownload finished. 1 error(s)\n");
-}
-
-TEST_F(CliDownload, GetWithRebuiltFoldersAndATypeFilter) {
-    const auto r = Cli("get --links --images --naming 3 --types 'image/;application/' " +
-                       server.Url("/site/index.html"));
-    EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_TRUE(Exists("127.0.0.1/site/a.zip"));
-    EXPECT_TRUE(Exists("127.0.0.1/site/pic.png"));
-    EXPECT_FALSE(Exists("127.0.0.1/site/sub/b.txt"));
-    EXPECT_NE(r.out.find("skipping: is not image/;application/, is: text/plain - Url: "),
-              std::string::npos)
-        << r.out;
 }
 
 TEST_F(CliDownload, DryRunPrintsVerdictsAndWritesNothing) {
@@ -116,15 +178,6 @@ TEST_F(CliDownload, DownloadListWithBadEntriesGoesOn) {
     EXPECT_EQ(server.Requests(), 2);
 }
 
-TEST_F(CliDownload, BaseResolvesRelativeRows) {
-    const std::string list = "a.zip\nsub/b.txt\n../site/pic.png\n";
-    const auto r = Cli("download --base " + server.Url("/site/") + " -", &list);
-    EXPECT_EQ(r.status, 0) << r.out << r.err;
-    EXPECT_EQ(home.Read("out/a.zip"), "zip bytes");
-    EXPECT_EQ(home.Read("out/b.txt"), "text bytes");
-    EXPECT_EQ(home.Read("out/pic.png"), "png bytes");
-}
-
 TEST_F(CliDownload, UserAgentReachesTheServer) {
     const std::string list = server.Url("/site/a.zip") + "\n";
     const auto r = Cli("download --user-agent 'ravlet-probe/2.0 (test)' -", &list);
@@ -152,35 +205,6 @@ TEST_F(CliDownload, ProxyCarriesTheRequests) {
     EXPECT_EQ(server.Requests(), 0);
 }
 
-TEST_F(CliDownload, MaxSizeHoldsForTheBytesReceived) {
-    TestResponse endless;
-    endless.generatedSize = 8 << 20;
-    endless.sendLength = false;
-    server.Route("/endless.bin", endless);
-    const std::string list = server.Url("/endless.bin") + "\n" + server.Url("/site/a.zip") + "\n";
-    const auto r = Cli("download --max-size 1m --set netsizenull=1 -", &list);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("skipping: wrong size (more than 1048576 bytes received) - Url: " +
-                         server.Url("/endless.bin") + "\n"),
-              std::string::npos)
-        << r.out;
-    EXPECT_FALSE(Exists("endless.bin"));
-    EXPECT_FALSE(Exists("endless.bin.part"));
-    EXPECT_TRUE(Exists("a.zip"));
-}
-
-TEST_F(CliDownload, SizeLimitsInUnits) {
-    TestResponse big;
-    big.generatedSize = 3000;
-    server.Route("/big.bin", big);
-    const std::string list = server.Url("/big.bin") + "\n" + server.Url("/site/a.zip") + "\n";
-    const auto r = Cli("download --min-size 2k --max-size 0.5m -", &list);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Exists("big.bin"));
-    EXPECT_FALSE(Exists("a.zip"));
-    EXPECT_NE(r.out.find("skipping: wrong size (9) - Url: "), std::string::npos) << r.out;
-}
-
 TEST_F(CliDownload, SettingsAreWrittenOnlyWhenAsked) {
     home.Write("ravlet.ini", "filenaming=3\r\n");
     const std::string list = server.Url("/site/a.zip") + "\n";
@@ -194,17 +218,6 @@ TEST_F(CliDownload, SettingsAreWrittenOnlyWhenAsked) {
     EXPECT_TRUE(Exists("127.0.0.1/a.zip"));
 }
 
-TEST_F(CliDownload, SettingsFileAndSetLines) {
-    home.Write("my.ini", "filenaming=0\r\n");
-    const std::string list = server.Url("/site/a.zip") + "\n";
-    auto r = Cli("download --settings '" + home.File("my.ini") + "' -", &list);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Exists("127.0.0.1_" + std::to_string(server.Port()) + "_site_a.zip"));
-    r = Cli("download --set filenaming=4 -", &list);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(Exists("0001_a.zip"));
-}
-
 TEST_F(CliDownload, PageThatCannotBeFetchedIsStatusTwo) {
     auto r = Cli("get " + server.Url("/nothing.html"));
     EXPECT_EQ(r.status, 2);
@@ -212,14 +225,6 @@ TEST_F(CliDownload, PageThatCannotBeFetchedIsStatusTwo) {
     r = Cli("get http://127.0.0.1:1/");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Error: "), std::string::npos) << r.err;
-}
-
-TEST_F(CliDownload, GetReadsALocalPage) {
-    home.Write("page.html", "<a href=\"data.txt\">d</a>");
-    home.Write("data.txt", "local data");
-    const auto r = Cli("get '" + home.File("page.html") + "'");
-    EXPECT_EQ(r.status, 0) << r.err << r.out;
-    EXPECT_EQ(home.Read("out/data.txt"), "local data");
 }
 
 TEST_F(CliDownload, PadRefinesTheListBeforeTheRun) {
@@ -285,17 +290,10 @@ TEST_F(CliDownload, GetSendsThePageAddressAsGiven) {
     EXPECT_TRUE(query);
 }
 
-// A file announced with exactly the smallest size is taken.
-TEST_F(CliDownload, AFileOfTheSmallestSizeIsTaken) {
-    const std::string list = server.Url("/site/a.zip") + "\n";  // 9 bytes
-    const auto r = Cli("download --min-size 9 -", &list);
-    EXPECT_EQ(r.status, 0) << r.err << r.out;
-    EXPECT_TRUE(Exists("a.zip"));
-}
-
 struct UsageRow {
     const char* what;
     std::string args;
+    std::string quoted = "";  // the refused value, which the reason quotes
 };
 
 class CliDownloadUsage : public ::testing::TestWithParam<UsageRow> {};
@@ -305,6 +303,7 @@ TEST_P(CliDownloadUsage, IsStatusTwo) {
     const auto r = test::RunCli(GetParam().args + " </dev/null");
     EXPECT_EQ(r.status, 2) << r.out;
     EXPECT_NE(r.err.find("usage: ravlet-cli "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(GetParam().quoted), std::string::npos) << r.err;
     EXPECT_EQ(home.Read("ravlet.ini"), "");
 }
 
@@ -313,13 +312,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UsageRow{"get without address", "get"},
                       UsageRow{"download without list", "download"},
                       UsageRow{"unknown option", "get --fast http://127.0.0.1:1/"},
-                      UsageRow{"naming out of range", "download --naming 5 -"},
-                      UsageRow{"unknown exists rule", "download --exists maybe -"},
-                      UsageRow{"size that is none", "download --min-size lots -"},
-                      UsageRow{"time that is none", "download --timeout never -"},
+                      UsageRow{"size that is none", "download --min-size lots -", "lots"},
+                      UsageRow{"size beyond a setting", "download --max-size 3g -", "3g"},
+                      UsageRow{"time that is none", "download --timeout never -", "never"},
+                      UsageRow{"time of glued pieces", "download --timeout 1h5 -", "1h5"},
                       UsageRow{"set without value", "download --set filenaming -"},
                       UsageRow{"set of an unknown key", "download --set nokey=1 -"},
-                      UsageRow{"option without value", "download -o"},
                       UsageRow{"two pages", "get http://127.0.0.1:1/ http://127.0.0.1:2/"},
                       UsageRow{"missing settings file", "download --settings /no/such.ini -"}),
     test::RowName{});
@@ -362,12 +360,6 @@ TEST_F(CliDownload, LinksOfACompressedPage) {
     EXPECT_EQ(got.out, "one.bin\n");
 }
 
-}  // namespace
-}  // namespace ravlet
-
-namespace ravlet {
-namespace {
-
 class CliReport : public CliDownload {};
 
 TEST_F(CliReport, SummaryAndFailedListOfARunFeedTheNextRun) {
@@ -378,7 +370,9 @@ TEST_F(CliReport, SummaryAndFailedListOfARunFeedTheNextRun) {
     const std::string summary =
         "download finished. 1 error(s)\n"
         "Summary: 1 done, 1 skipped, 1 failed, 0 not reached\n"
-        "a.zip: done -> " + Dir() + "/a.zip (9 B)\n"
+        "a.zip: done -> " +
+        Dir() +
+        "/a.zip (9 B)\n"
         "sub/b.txt: skipping: is not application/, is: text/plain\n"
         "gone.zip: Error: Http Code not OK (200):404\n";
     ASSERT_GE(r.out.size(), summary.size());

@@ -17,6 +17,9 @@ const char kPage[] =
     "<a href=\"b.html\">B</a> <A HREF=\"B.HTML\">again</A> <a href = \"c.html?x=1&amp;y=2\">\r\n"
     "<img src=\"i.png\"> <script src=\"j.js\"></script> <input value=\"go\">\r\n"
     "see hxxp://h/x or https://s/y\r\n";
+// Every link of kPage, in the scanner's order.
+const char kAll[] =
+    "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\nhttps://s/y\n";
 
 struct LinksRow {
     const char* what;
@@ -35,20 +38,18 @@ TEST_P(CliLinks, PrintsTheListInTheScannersOrder) {
     EXPECT_EQ(r.out, GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CliLinks,
-    ::testing::Values(
-        LinksRow{"the settings choose references only", "", "b.html\nc.html?x=1&y=2\nstyle.css\n"},
-        LinksRow{"images", "--images", "i.png\nbg.gif\n"},
-        LinksRow{"wild", "--wild", "i.png\nj.js\ngo\n"},
-        LinksRow{"plain", "--plain", "http://h/x\nhttps://s/y\n"},
-        LinksRow{"all four", "--mode 15",
-                 "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\n"
-                 "https://s/y\n"},
-        LinksRow{"options add up", "--links --mode=2",
-                 "b.html\nc.html?x=1&y=2\nstyle.css\n"
-                 "i.png\nbg.gif\n"}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, CliLinks,
+                         ::testing::Values(LinksRow{"the settings choose references only", "",
+                                                    "b.html\nc.html?x=1&y=2\nstyle.css\n"},
+                                           LinksRow{"images", "--images", "i.png\nbg.gif\n"},
+                                           LinksRow{"wild", "--wild", "i.png\nj.js\ngo\n"},
+                                           LinksRow{"plain", "--plain",
+                                                    "http://h/x\nhttps://s/y\n"},
+                                           LinksRow{"all four", "--mode 15", kAll},
+                                           LinksRow{"options add up", "--links --mode=2",
+                                                    "b.html\nc.html?x=1&y=2\nstyle.css\n"
+                                                    "i.png\nbg.gif\n"}),
+                         test::RowName());
 
 TEST(CliLinksInput, TheSettingsScanKeysAreTheDefault) {
     test::TempHome home;
@@ -91,9 +92,7 @@ TEST(CliLinksFetch, FetchesThePageLikeTheGetTask) {
     server.Route("/page.html", page);
     const test::CliResult r = test::RunCli("links --mode 15 " + server.Url("/page.html"));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\n"
-              "https://s/y\n");
+    EXPECT_EQ(r.out, kAll);
     const std::vector<test::TestRequest> received = server.Received();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_NE(received[0].head.find("User-Agent: ravlet-test/1\r\n"), std::string::npos)

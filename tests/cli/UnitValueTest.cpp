@@ -5,8 +5,6 @@
 #include <string>
 
 #include "support/RowName.h"
-#include "support/RunCli.h"
-#include "support/TempHome.h"
 
 namespace ravlet {
 namespace {
@@ -64,21 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
         UnitRow{"gigabyte is no time", "1g", true, false, 0},
         UnitRow{"negative time", "-1s", true, false, 0}, UnitRow{"days", "1d", true, false, 0}),
     test::RowName{});
-
-// The command line refuses what it cannot read whole, before anything runs.
-TEST(CliUnits, AValueThatIsNotReadWholeIsAUsageError) {
-    test::TempHome home;
-    const char* const args[] = {"--max-size 3g",  "--max-size 2gb", "--max-size -5",
-                                "--min-size 10q", "--timeout 1h5",  "--timeout 0",
-                                "--timeout 2d"};
-    for (const char* a : args) {
-        const auto r = test::RunCli(std::string("download ") + a + " - </dev/null");
-        EXPECT_EQ(r.status, 2) << a;
-        EXPECT_NE(r.err.find(std::string(a).substr(std::string(a).find(' ') + 1)),
-                  std::string::npos)
-            << a << ": " << r.err;
-    }
-}
 
 }  // namespace
 }  // namespace ravlet

@@ -17,6 +17,7 @@
 #include "gui/frmLogView.h"
 #include "gui/frmMainWindow.h"
 #include "main/frmMain.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
 #include "support/RowName.h"
 
@@ -25,6 +26,7 @@ namespace ravlet::gui {
 namespace {
 
 using Rows = std::vector<std::string>;
+using test::Split;
 
 // A main window started on the settings that prepare leaves in the record.
 struct Started {
@@ -106,16 +108,6 @@ struct DropRow {
     const char* status;      // the start of the status text after it
     const char* afterCtrlZ;  // the list after Ctrl+Z in the list
 };
-
-Rows Split(const std::string& text) {
-    Rows parts;
-    for (std::size_t b = 0; b < text.size();) {
-        const std::size_t e = std::min(text.find('|', b), text.size());
-        parts.push_back(text.substr(b, e - b));
-        b = e + 1;
-    }
-    return parts;
-}
 
 class Drop : public ::testing::TestWithParam<DropRow> {};
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "tools/ctlStatusBar.h"
 
@@ -29,42 +30,39 @@ class StatusBarWidgetTest : public ::testing::Test {
     StatusBarWidget widget;
 };
 
-TEST_F(StatusBarWidgetTest, SimpleModeInvertsThePercentOfTheWidth) {
-    bar.Percent(50);
-    const QImage shot = Shot();
-    EXPECT_EQ(At(shot, 10), Background() ^ 0xffffffu);
-    EXPECT_EQ(At(shot, 99), Background() ^ 0xffffffu);
-    EXPECT_EQ(At(shot, 100), Background());
-    EXPECT_EQ(At(shot, 190), Background());
-}
-
-TEST_F(StatusBarWidgetTest, StepsModeCombinesTheOverallAndThePercentBar) {
-    bar.Mode(1);
-    bar.Steps(4);
-    bar.Step(1);
-    bar.Percent(50);  // overall 38 %: 76 pixels; percent 50 %: 100 pixels
-    const QImage shot = Shot();
-    EXPECT_EQ(At(shot, 10), Background() ^ 0x666666u ^ 0x999999u);
-    EXPECT_EQ(At(shot, 75), Background() ^ 0x666666u ^ 0x999999u);
-    EXPECT_EQ(At(shot, 76), Background() ^ 0x999999u);
-    EXPECT_EQ(At(shot, 99), Background() ^ 0x999999u);
-    EXPECT_EQ(At(shot, 100), Background());
-}
-
-TEST_F(StatusBarWidgetTest, OverPercentDrawsAFullBarAndNoneBelowZero) {
-    bar.Percent(150);
-    EXPECT_EQ(At(Shot(), kWidth - 1), Background() ^ 0xffffffu);
-    bar.Percent(-5);
-    EXPECT_EQ(At(Shot(), 0), Background());
-}
-
-TEST_F(StatusBarWidgetTest, OverallBeyondTheLastStepStaysInsideTheWidth) {
-    bar.Mode(1);
-    bar.Steps(4);
-    bar.Step(4);
-    bar.Percent(100);  // 125 % overall
-    const QImage shot = Shot();
-    EXPECT_EQ(At(shot, kWidth - 1), Background() ^ 0x666666u ^ 0x999999u);
+// The colour each column is drawn in, as the mask the background is inverted with: in simple
+// mode the percent bar inverts it; in steps mode the overall bar (0x666666) and the percent
+// bar (0x999999) each invert their share.
+TEST_F(StatusBarWidgetTest, TheBarsCoverTheirShareOfTheWidth) {
+    const struct {
+        const char* what;
+        int mode, steps, step, percent;
+        std::vector<std::pair<int, QRgb>> columns;
+    } rows[] = {
+        {"simple half", 0, 0, 0, 50, {{10, 0xffffff}, {99, 0xffffff}, {100, 0}, {190, 0}}},
+        {"simple over 100 % is full", 0, 0, 0, 150, {{kWidth - 1, 0xffffff}}},
+        {"simple below zero is none", 0, 0, 0, -5, {{0, 0}}},
+        // overall 38 %: 76 pixels; percent 50 %: 100 pixels
+        {"steps",
+         1,
+         4,
+         1,
+         50,
+         {{10, 0xffffff}, {75, 0xffffff}, {76, 0x999999}, {99, 0x999999}, {100, 0}}},
+        {"overall beyond the last step stays inside", 1, 4, 4, 100, {{kWidth - 1, 0xffffff}}},
+    };
+    for (const auto& row : rows) {
+        ctlStatusBar own;
+        StatusBarWidget view(own);
+        view.resize(kWidth, kHeight);
+        own.Mode(row.mode);
+        own.Steps(row.steps);
+        own.Step(row.step);
+        own.Percent(row.percent);
+        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const auto& [x, mask] : row.columns)
+            EXPECT_EQ(At(shot, x), Background() ^ mask) << row.what << " column " << x;
+    }
 }
 
 TEST_F(StatusBarWidgetTest, DrawsTheCaption) {

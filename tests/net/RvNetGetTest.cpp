@@ -59,12 +59,9 @@ TEST_F(RvNetGetHttp, OpenReadsHeadStatusTypeAndBody) {
     EXPECT_TRUE(get.NetUrlClose());
 }
 
-TEST_F(RvNetGetHttp, StatusCodesAreNoFailures) {
+TEST_F(RvNetGetHttp, RedirectionGivesTheFinalAddressAndAStatusIsNoFailure) {
     ASSERT_TRUE(Open("/missing"));
     EXPECT_EQ(get.StatusCode(), 404);
-}
-
-TEST_F(RvNetGetHttp, RedirectionGivesTheFinalAddress) {
     server.Redirect("/old", "/new/file.zip");
     server.Route("/new/file.zip", Page("zip", "application/zip"));
     ASSERT_TRUE(Open("/old"));
@@ -247,22 +244,18 @@ TEST_F(RvNetGetHttp, WriteErrorAsksAbortRetryIgnore) {
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::AbortRetryIgnore);
 }
 
-TEST(RvNetGet, NoSessionFailsTheOpen) {
-    RvNetGet get;
-    get.NetInit("ua", 2, "");
-    EXPECT_EQ(get.Status(), "ready");
+TEST(RvNetGet, NoSessionFailsTheOpenAndACloseAfterInitIsReady) {
+    RvNetGet none, open;
+    none.NetInit("ua", 2, "");
+    EXPECT_EQ(none.Status(), "ready");
     bool ok = true;
-    get.NetUrlOpen("http://127.0.0.1:1/", "", ok);
+    none.NetUrlOpen("http://127.0.0.1:1/", "", ok);
     EXPECT_FALSE(ok);
-    EXPECT_FALSE(get.NetClose());
-}
-
-TEST(RvNetGet, CloseAfterInitIsReady) {
-    RvNetGet get;
-    get.NetInit("ua", 0, "");
-    EXPECT_TRUE(get.NetClose());
-    EXPECT_EQ(get.Status(), "Ready");
-    EXPECT_EQ(get.NetError(), "");
+    EXPECT_FALSE(none.NetClose());
+    open.NetInit("ua", 0, "");
+    EXPECT_TRUE(open.NetClose());
+    EXPECT_EQ(open.Status(), "Ready");
+    EXPECT_EQ(open.NetError(), "");
 }
 
 TEST(RvNetGet, TranslateErrorCode) {
@@ -307,11 +300,10 @@ TEST_F(RvNetGetLocal, ExistingFile) {
     EXPECT_EQ(ReadAll(), "<a href=b.htm>b</a>");
 }
 
-// A local file is read a chunk at a time whatever the limit, so only the check after each
-// chunk ends the read there.
-TEST_F(RvNetGetLocal, LimitStopsAfterTheChunkBeyondIt) {
-    home.Write("big.htm", std::string(5000, 'x'));
-    ASSERT_TRUE(Open(home.File("big.htm")));
+// A local file is read a chunk at a time: the limit ends the read, as for a transfer.
+TEST_F(RvNetGetLocal, ALimitedReadStopsAfterTheChunkBeyondIt) {
+    home.Write("big.bin", std::string(5000, 'b'));
+    ASSERT_TRUE(Open(home.File("big.bin")));
     bool ok = false;
     get.NetUrlRead(false, 1000, ok);
     EXPECT_TRUE(ok);

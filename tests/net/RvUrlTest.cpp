@@ -63,40 +63,34 @@ INSTANTIATE_TEST_SUITE_P(
                  "http://[::1]:81/x"}),
     test::KeyedName<&ParseRow::address>{});
 
-TEST(RvUrl, NewInstanceReadsColonSlash) {
-    RvUrl u;
-    EXPECT_EQ(u.url(), ":/");
-}
-
-TEST(RvUrl, TextWithoutColonLeavesEverything) {
-    RvUrl u;
-    u.url("http://host/a/b.html");
-    u.url("no colon here");
-    EXPECT_EQ(u.url(), "http://host/a/b.html");
-}
-
-TEST(RvUrl, PathWithoutSlashReplacesOnlyTheFile) {
-    RvUrl u;
-    u.url("http://host/dir/old.html");
-    u.Path("new.html");
-    EXPECT_EQ(u.Folder(), "dir/");
-    EXPECT_EQ(u.url(), "http://host/dir/new.html");
-}
-
-TEST(RvUrl, NewAddressDoesNotKeepTheOldFolder) {
-    RvUrl u;
-    u.url("http://host/dir/old.html");
-    u.url("http://other/x.html");
-    EXPECT_EQ(u.Folder(), "");
-    EXPECT_EQ(u.url(), "http://other/x.html");
-}
-
-TEST(RvUrl, BaseDropsFileAndQuery) {
-    RvUrl u;
-    u.url("http://host/dir/page.html?q=1");
-    EXPECT_EQ(u.Base(), "http://host/dir/");
-    u.url("http://host");
-    EXPECT_EQ(u.Base(), "http://host/");
+// What a second assignment keeps of the first: a new instance reads ":/".
+TEST(RvUrl, ASecondAssignment) {
+    const struct {
+        const char* what;
+        void (*then)(RvUrl&);
+        const char* url;
+        const char* base;
+    } rows[] = {
+        {"none", [](RvUrl&) {}, "http://host/dir/old.html?q=1", "http://host/dir/"},
+        {"a text without a colon changes nothing", [](RvUrl& u) { u.url("no colon here"); },
+         "http://host/dir/old.html?q=1", "http://host/dir/"},
+        {"a path without a slash replaces only the file",
+         [](RvUrl& u) {
+             u.url("http://host/dir/old.html");
+             u.Path("new.html");
+         },
+         "http://host/dir/new.html", "http://host/dir/"},
+        {"a new address keeps no folder", [](RvUrl& u) { u.url("http://other"); }, "http://other/",
+         "http://other/"},
+    };
+    EXPECT_EQ(RvUrl().url(), ":/");
+    for (const auto& row : rows) {
+        RvUrl u;
+        u.url("http://host/dir/old.html?q=1");
+        row.then(u);
+        EXPECT_EQ(u.url(), row.url) << row.what;
+        EXPECT_EQ(u.Base(), row.base) << row.what;
+    }
 }
 
 TEST(RvUrl, SettersRebuild) {

@@ -74,16 +74,12 @@ TEST(UrlSplit, Parts) {
     EXPECT_EQ(p.port, "81");
     EXPECT_EQ(p.path, "/x");
     EXPECT_EQ(UrlSite("http://[::1]:81/x"), "http://[::1]");
+    EXPECT_EQ(UrlSite("http://user@host:81/x"), "http://user@host");
+    EXPECT_EQ(UrlSite("nohost"), "");
     UrlParts untouched;
     untouched.host = "keep";
     EXPECT_FALSE(UrlSplit("host/x", untouched));
     EXPECT_EQ(untouched.host, "keep");
-}
-
-TEST(UrlSite, SchemeUserAndHostWithoutPort) {
-    EXPECT_EQ(UrlSite("http://user@host:81/x"), "http://user@host");
-    EXPECT_EQ(UrlSite("https://host/a/b"), "https://host");
-    EXPECT_EQ(UrlSite("nohost"), "");
 }
 
 TEST(UrlSplitPath, LastSlash) {
