@@ -17,8 +17,8 @@ namespace {
 using test::Page;
 
 // index -> a, sub/b, pic.jpg, a foreign address; a -> /sub/c; sub/c -> d.html (missing).
-struct Site {
-    Site() {
+struct ScanSite {
+    ScanSite() {
         server.Route("/index.html", Page("<a href=a.html> <a href=sub/b.html> <a href=pic.jpg> "
                                          "<a href=http://elsewhere.invalid/x.html>"));
         server.Route("/a.html", Page("<a href=/sub/c.html>"));
@@ -40,7 +40,7 @@ struct ScanRow {
 class CliScan : public ::testing::TestWithParam<ScanRow> {};
 
 TEST_P(CliScan, PrintsTheCollectedList) {
-    Site s;
+    ScanSite s;
     const test::CliResult r = test::RunCli("scan " + GetParam().options + " " + s.U("/index.html"));
     EXPECT_EQ(r.status, 0) << r.err;
     std::string expected;
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScanRow{"scan modes", "--images --mode 1", {"/index.html"}}));
 
 TEST(CliScan, NarrowerBaseCollectsOnlyUnderIt) {
-    Site s;
+    ScanSite s;
     const test::CliResult r =
         test::RunCli("scan --no-collect-all --base " + s.U("/sub/") + " " + s.U("/sub/b.html"));
     EXPECT_EQ(r.status, 0) << r.err;
@@ -77,7 +77,7 @@ TEST(CliScan, NarrowerBaseCollectsOnlyUnderIt) {
 }
 
 TEST(CliScan, LogLinesGoToStandardError) {
-    Site s;
+    ScanSite s;
     const test::CliResult r = test::RunCli("scan " + s.U("/index.html"));
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("Scanner: Not Found: " + s.U("/sub/d.html") +
@@ -88,7 +88,7 @@ TEST(CliScan, LogLinesGoToStandardError) {
 }
 
 TEST(CliScan, TakesAListFile) {
-    Site s;
+    ScanSite s;
     s.home.Write("list.txt", "a.html\r\n" + s.U("/sub/c.html") + "\r\n");
     const test::CliResult r = test::RunCli("scan --mode 1 --take-list " + s.home.File("list.txt") +
                                            " --base " + s.U("/") + " " + s.U("/index.html"));
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                "Referrer."}));
 
 TEST(CliScan, DownloadsTheCollectedList) {
-    Site s;
+    ScanSite s;
     const test::CliResult r = test::RunCli("scan --mode 1 --no-collect-all --download -o " +
                                            s.home.File("dl") + " --naming 1 " + s.U("/index.html"));
     EXPECT_EQ(r.status, 0) << r.out << r.err;
@@ -141,7 +141,7 @@ TEST(CliScan, DownloadsTheCollectedList) {
 }
 
 TEST(CliScan, AnInterruptStopsTheScanAndStillPrints) {
-    Site s;
+    ScanSite s;
     const std::string pidFile = s.home.File("cli.pid");
     std::string body;
     for (int i = 0; i < 20; ++i) body += "<a href=p" + std::to_string(i) + ".html> ";
