@@ -21,6 +21,7 @@
 #include "platform/DoEvents.h"
 #include "platform/Inet.h"
 #include "platform/MonotonicClock.h"
+#include "platform/OpenedFile.h"
 #include "platform/Timer.h"
 #include "platform/UserInterface.h"
 #include "tools/ctlStatusBar.h"
@@ -329,7 +330,10 @@ void ParallelRun::AtTarget(Slot& slot, bool mayAsk) {
         TryEnded(slot, false);
         return;
     }
-    slot.file = std::fopen(slot.part->Path().c_str(), slot.t.rest ? "ab" : "wb");
+    OpenedFile created = slot.part->TakeOpened();
+    slot.file = created && !slot.t.rest
+                    ? created.release()
+                    : std::fopen(slot.part->Path().c_str(), slot.t.rest ? "ab" : "wb");
     slot.bytes = 0;
     slot.phase = Slot::Phase::Body;
     if (!slot.file) {

@@ -29,6 +29,7 @@ std::string PartName(const std::string& target, int n) {
 }  // namespace
 
 PartFile::~PartFile() {
+    opened_.reset();
     if (path_.empty() || committed_ || keep_) return;
     std::remove(path_.c_str());
     std::remove(ResumeRecordPath(path_).c_str());
@@ -58,7 +59,8 @@ bool PartFile::Create() {
         if (DirExists(ResumeRecordPath(candidate))) continue;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            ::close(fd);
+            opened_.reset(::fdopen(fd, "wb"));
+            if (!opened_) ::close(fd);
             path_ = candidate;
             return true;
         }

@@ -4,6 +4,8 @@
 // stopped download leaves neither a truncated file nor a lost old one.
 #include <string>
 
+#include "platform/OpenedFile.h"
+
 namespace ravlet {
 
 struct ResumeRecord;
@@ -31,6 +33,7 @@ class PartFile {
                                ResumeRecord& record);
     // Takes over such a part as this one (it is then written over or continued).
     void Adopt(const std::string& partPath) {
+        opened_.reset();
         path_ = partPath;
         recorded_ = true;
     }
@@ -42,6 +45,9 @@ class PartFile {
     // Removes the part's record, when it may have one.
     void DropRecord();
     const std::string& Path() const { return path_; }
+    // The part Create made, still open for writing from its start, so the body is written
+    // without opening the name again; empty after the first call or for an adopted part.
+    OpenedFile TakeOpened() { return std::move(opened_); }
     // Renames the part file over the target and drops its record; false when that fails (the
     // part file is then removed by the destructor and the target left as it was).
     bool Commit();
@@ -50,6 +56,7 @@ class PartFile {
     std::string target_;
     std::string home_;
     std::string path_;
+    OpenedFile opened_;
     bool committed_ = false;
     bool keep_ = false;
     // A record may lie beside the part: it was adopted or kept. A part this one created has

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/OpenedFile.h"
+
 namespace ravlet {
 
 class InetSession;
@@ -48,6 +50,12 @@ class RvNetGet {
     // The next read into the data file adds to its end instead of writing it anew (the rest
     // of a resumed download).
     void DataAppend(bool on) { dataAppend_ = on; }
+    // The data file as its creator left it, open and empty: the next read into the file named
+    // name writes into it instead of opening the name again.
+    void DataFileOpened(const std::string& name, OpenedFile file) {
+        openedName_ = name;
+        opened_ = std::move(file);
+    }
     int StatusPer() const { return statusPer_; }
     // Bytes of the body the running (or last) read has taken.
     std::int64_t ReadBytes() const { return readBytes_; }
@@ -124,6 +132,8 @@ class RvNetGet {
     std::string cookieFile_, cookieSaveFile_;
     bool acceptCompressed_ = true;
     bool dataAppend_ = false;
+    std::string openedName_;
+    OpenedFile opened_;
     int statusCode_ = 0;
     int statusPer_ = 0;
     int timeout_ = 0;
