@@ -58,6 +58,16 @@ CURLSH* CookieJar() {
     return jar.get();
 }
 
+// A handle of its own on the process's jar, to read a cookie file into it, write it out or
+// empty it; null when there is no jar.
+EasyHandle JarHandle() {
+    CURLSH* jar = CookieJar();
+    if (!jar) return nullptr;
+    EasyHandle easy(curl_easy_init());
+    if (easy) curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
+    return easy;
+}
+
 // The file of trusted authorities a transfer starting now uses; empty: libcurl's own.
 std::string CaFile() {
     if (!TrustedCertificates().empty()) return TrustedCertificates();
@@ -103,12 +113,8 @@ std::int64_t InetDrainBound() {
 }
 
 void InetForgetCookies() {
-    CURLSH* jar = CookieJar();
-    if (!jar) return;
-    const EasyHandle easy(curl_easy_init());
-    if (!easy) return;
-    curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
-    curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "ALL");
+    if (const EasyHandle easy = JarHandle())
+        curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "ALL");
 }
 
 void InetTrustedCertificates(const std::string& caFile) {
@@ -152,22 +158,17 @@ struct InetSession::Impl {
     // The jar of the process is given the cookie file at once: every transfer from now on
     // sends its cookies, whichever session it belongs to.
     static void LoadCookies(const std::string& file) {
-        CURLSH* jar = CookieJar();
-        if (!jar || file.empty()) return;
-        const EasyHandle easy(curl_easy_init());
+        if (file.empty()) return;
+        const EasyHandle easy = JarHandle();
         if (!easy) return;
-        curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
         curl_easy_setopt(easy.get(), CURLOPT_COOKIEFILE, file.c_str());
         curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "RELOAD");
     }
     // The jar is written by a handle that uses it: a last one made for that alone.
     void SaveCookies() {
-        CURLSH* jar = CookieJar();
-        if (!jar || cookieSaveFile.empty()) return;
-        const EasyHandle easy(curl_easy_init());
-        if (!easy) return;
-        curl_easy_setopt(easy.get(), CURLOPT_SHARE, jar);
-        curl_easy_setopt(easy.get(), CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
+        if (cookieSaveFile.empty()) return;
+        if (const EasyHandle easy = JarHandle())
+            curl_easy_setopt(easy.get(), CURLOPT_COOKIEJAR, cookieSaveFile.c_str());
     }
     // One round for every transfer: what the servers sent is taken in, finished transfers
     // are marked, stalled ones end with a time-out.
