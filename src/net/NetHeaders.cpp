@@ -4,19 +4,6 @@
 
 namespace ravlet {
 
-namespace {
-
-// text at pos begins with wanted (lower case) when letters are folded.
-bool FoldedAt(const std::string& text, std::size_t pos, const std::string& wanted) {
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        const char c = text[pos + i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != wanted[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 std::string RvNetGet::NetUrlHeaderByName(const std::string& name) const {
     return HeadLineValue(responseHead_, name);
 }
@@ -33,7 +20,7 @@ std::string HeadLineValue(const std::string& responseHead, const std::string& na
         std::size_t end = responseHead.find("\r\n", pos);
         if (end == std::string::npos) end = responseHead.size();
         if (end - pos > wanted.size() && responseHead[pos + wanted.size()] == ':' &&
-            FoldedAt(responseHead, pos, wanted)) {
+            IEqualAt(responseHead, pos, wanted)) {
             const std::size_t value = responseHead.find_first_not_of(' ', pos + wanted.size() + 1);
             return value >= end ? std::string() : responseHead.substr(value, end - value);
         }
@@ -48,7 +35,7 @@ std::string RequestedAddress(const std::string& requestHead, const std::string& 
     for (std::size_t pos = 0; pos < requestHead.size();) {
         std::size_t end = requestHead.find('\0', pos);
         if (end == std::string::npos) end = requestHead.size();
-        if (end - pos >= 6 && FoldedAt(requestHead, pos, "host: ")) {
+        if (end - pos >= 6 && IEqualAt(requestHead, pos, "host: ")) {
             host = requestHead.substr(pos + 6, end - pos - 6);
             break;
         }

@@ -12,12 +12,6 @@ inline char Fold(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
-bool IEqualAt(const std::string& text, std::size_t pos, const std::string& what) {
-    for (std::size_t i = 0; i < what.size(); ++i)
-        if (Fold(text[pos + i]) != Fold(what[i])) return false;
-    return true;
-}
-
 // Knuth-Morris-Pratt over folded characters: linear also for hostile patterns.
 std::size_t IFindLong(const std::string& text, const std::string& what, std::size_t pos) {
     const std::size_t m = what.size();
@@ -80,6 +74,12 @@ std::string Trim(const std::string& text) {
     if (b == std::string::npos) return std::string();
     const std::size_t e = text.find_last_not_of(' ');
     return text.substr(b, e - b + 1);
+}
+
+bool IEqualAt(const std::string& text, std::size_t pos, const std::string& what) {
+    for (std::size_t i = 0; i < what.size(); ++i)
+        if (Fold(text[pos + i]) != Fold(what[i])) return false;
+    return true;
 }
 
 bool IEquals(const std::string& a, const std::string& b) {

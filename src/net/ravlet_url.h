@@ -52,6 +52,8 @@ std::string Trim(const std::string& text);  // blanks only, as the system trims
 bool IEquals(const std::string& a, const std::string& b);
 bool IStartsWith(const std::string& text, const std::string& prefix);
 bool IEndsWith(const std::string& text, const std::string& suffix);
+// Whether what stands in text at pos, letter case ignored; what must fit inside text there.
+bool IEqualAt(const std::string& text, std::size_t pos, const std::string& what);
 // Case-insensitive find from pos (0-based); npos when not found.
 std::size_t IFind(const std::string& text, const std::string& what, std::size_t pos = 0);
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
