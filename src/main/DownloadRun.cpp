@@ -370,7 +370,7 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, L
     t.inHand = net.BodyInHand();
     if (!LinkCreatePart(U, head, part, outcome, t)) return false;
     net.DataFilename(part.Path());
-    net.DataFileOpened(part.Path(), part.TakeOpened());
+    net.DataFileOpened(part.TakeOpened());
     net.DataAppend(t.rest);
     net.FileBound(LinkBound(t));
     net.NetUrlRead(true, -1, ok);

@@ -331,9 +331,8 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
         // Truncated first: new content is never followed by bytes of an older, longer file.
         OpenedFile given = std::move(opened_);
         const bool append = std::exchange(dataAppend_, false);
-        out.file = given && !append && openedName_ == dataFilename_
-                       ? given.release()
-                       : std::fopen(dataFilename_.c_str(), append ? "ab" : "wb");
+        out.file = given && !append ? given.release()
+                                    : std::fopen(dataFilename_.c_str(), append ? "ab" : "wb");
         if (!out.file) {
             error_ = "Can't create File " + dataFilename_ + ".";
             return;

@@ -46,16 +46,17 @@ class RvNetGet {
     void DataText(const std::string& v) { dataText_ = v; }
     std::string&& TakeDataText() { return std::move(dataText_); }
     const std::string& DataFilename() const { return dataFilename_; }
-    void DataFilename(const std::string& v) { dataFilename_ = v; }
+    // A new name drops a file handed over for the one before.
+    void DataFilename(const std::string& v) {
+        dataFilename_ = v;
+        opened_.reset();
+    }
     // The next read into the data file adds to its end instead of writing it anew (the rest
     // of a resumed download).
     void DataAppend(bool on) { dataAppend_ = on; }
-    // The data file as its creator left it, open and empty: the next read into the file named
-    // name writes into it instead of opening the name again.
-    void DataFileOpened(const std::string& name, OpenedFile file) {
-        openedName_ = name;
-        opened_ = std::move(file);
-    }
+    // The data file (the one named last) as its creator left it, open and empty: the next
+    // read into it writes there instead of opening the name again.
+    void DataFileOpened(OpenedFile file) { opened_ = std::move(file); }
     int StatusPer() const { return statusPer_; }
     // Bytes of the body the running (or last) read has taken.
     std::int64_t ReadBytes() const { return readBytes_; }
@@ -132,7 +133,6 @@ class RvNetGet {
     std::string cookieFile_, cookieSaveFile_;
     bool acceptCompressed_ = true;
     bool dataAppend_ = false;
-    std::string openedName_;
     OpenedFile opened_;
     int statusCode_ = 0;
     int statusPer_ = 0;
