@@ -14,27 +14,28 @@ std::uint64_t HashOf(std::string_view text) {
 
 }  // namespace
 
+std::size_t FoldCounts::Probe(std::string_view text, std::uint64_t hash) const {
+    const std::size_t mask = hashes_.size() - 1;
+    std::size_t i = hash & mask;
+    while (hashes_[i] != 0 && !(hashes_[i] == hash && FoldEqual{}(entries_[i].text, text)))
+        i = (i + 1) & mask;
+    return i;
+}
+
 std::size_t FoldCounts::Find(std::string_view text) const {
     if (size_ == 0) return kNone;
-    const std::uint64_t hash = HashOf(text);
-    const std::size_t mask = hashes_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        if (hashes_[i] == 0) return kNone;
-        if (hashes_[i] == hash && FoldEqual{}(entries_[i].text, text)) return i;
-    }
+    const std::size_t i = Probe(text, HashOf(text));
+    return hashes_[i] == 0 ? kNone : i;
 }
 
 void FoldCounts::Add(std::string_view text) {
     // At most half full: probes stay short.
     if ((size_ + 1) * 2 > hashes_.size()) Grow(hashes_.empty() ? 16 : hashes_.size() * 2);
     const std::uint64_t hash = HashOf(text);
-    const std::size_t mask = hashes_.size() - 1;
-    std::size_t i = hash & mask;
-    for (; hashes_[i] != 0; i = (i + 1) & mask) {
-        if (hashes_[i] == hash && FoldEqual{}(entries_[i].text, text)) {
-            ++entries_[i].count;
-            return;
-        }
+    const std::size_t i = Probe(text, hash);
+    if (hashes_[i] != 0) {
+        ++entries_[i].count;
+        return;
     }
     hashes_[i] = hash;
     entries_[i].text.assign(text);

@@ -28,6 +28,8 @@ class FoldCounts {
         std::string text;
         std::size_t count = 0;
     };
+    // The slot holding text, or the free slot its probe ends at; the table has slots.
+    std::size_t Probe(std::string_view text, std::uint64_t hash) const;
     std::size_t Find(std::string_view text) const;
     void Grow(std::size_t slots);
     // 0 marks a free slot; every stored hash has its low bit set.
