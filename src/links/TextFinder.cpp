@@ -1,7 +1,5 @@
 #include "links/TextFinder.h"
 
-#include "links/AsciiFold.h"
-
 #include <cstdint>
 #include <cstring>
 
@@ -9,6 +7,8 @@
 #include <immintrin.h>
 #define RAVLET_FINDER_X86 1
 #endif
+
+#include "links/AsciiFold.h"
 
 namespace ravlet {
 
