@@ -142,14 +142,16 @@ struct InetSession::Impl {
         SaveCookies();
         if (multi) curl_multi_cleanup(multi);
     }
-    // A handle for a transfer that trusts caFile.
-    EasyHandle Handle(const std::string& caFile) {
+    // A handle for a transfer that trusts caFile; fresh tells a new one from a spare.
+    EasyHandle Handle(const std::string& caFile, bool& fresh) {
+        fresh = false;
         for (auto it = spare.rbegin(); it != spare.rend(); ++it) {
             if (caFile.empty() && !it->caFile.empty()) continue;
             EasyHandle easy = std::move(it->easy);
             spare.erase(std::next(it).base());
             return easy;
         }
+        fresh = true;
         return EasyHandle(curl_easy_init());
     }
     void Recycle(EasyHandle easy, std::string caFile) {
@@ -451,7 +453,8 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
     impl->session = impl_.get();
     impl->multi = impl_->multi;
     impl->caFile = CaFile();
-    impl->easy = impl_->Handle(impl->caFile).release();
+    bool fresh = false;
+    impl->easy = impl_->Handle(impl->caFile, fresh).release();
     impl->timeoutMs = timeoutMs_;
     if (!impl->multi || !impl->easy) {
         error = 12001;
@@ -474,9 +477,11 @@ std::unique_ptr<InetRequest> InetSession::Start(const std::string& address,
     // libcurl's default where this transfer needs none.
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, compressed_ ? "" : nullptr);
     curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, compressed_ ? 1L : 0L);
-    if (CURLSH* jar = CookieJar()) {
+    CURLSH* jar = fresh ? CookieJar() : nullptr;
+    if (jar) {
         curl_easy_setopt(easy, CURLOPT_SHARE, jar);
-        // No file: this only switches the cookie engine on for the handle.
+        // No file: this only switches the cookie engine on for the handle. Once a handle:
+        // libcurl keeps every name given in a list it walks again for each one.
         curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");
     }
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(std::max(timeoutMs_, 0)));
