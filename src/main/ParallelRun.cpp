@@ -384,19 +384,22 @@ void ParallelRun::Body(Slot& slot, bool mayAsk) {
                 "The file is larger than " + std::to_string(bound) + " bytes; reading stopped.");
             return;
         }
-        if (std::fwrite(data, 1, size, slot.file) != size) {
+        const std::size_t put = std::fwrite(data, 1, size, slot.file);
+        slot.bytes += static_cast<std::int64_t>(put);
+        if (put != size) {
             std::clearerr(slot.file);
+            // Only what did not reach the file waits or is written again.
             if (!mayAsk) {
-                slot.unwritten.assign(data, size);
+                slot.unwritten.assign(data + put, size - put);
                 return;
             }
             std::string why;
-            if (!WriteAsking(slot.file, data, size, why)) {
+            if (!WriteAsking(slot.file, data + put, size - put, why)) {
                 End(slot, false, false, 0, why);
                 return;
             }
+            slot.bytes += static_cast<std::int64_t>(size - put);
         }
-        slot.bytes += static_cast<std::int64_t>(size);
         if (run_.OnLinkProgress)
             run_.OnLinkProgress(slot.outcome.row, slot.bytes,
                                 slot.head.length > 0 ? slot.head.length : -1);

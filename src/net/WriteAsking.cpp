@@ -7,11 +7,14 @@
 
 namespace ravlet {
 
-// Bytes written with the write-error question: Abort gives false, Retry writes again,
-// Ignore drops them.
 bool WriteAsking(std::FILE* file, const char* data, std::size_t size, std::string& error) {
     for (;;) {
-        if (std::fwrite(data, 1, size, file) == size) return true;
+        // A write that fails half-way (a disk that fills) has stored what it counts: a retry
+        // that wrote those bytes again would put them into the file twice.
+        const std::size_t put = std::fwrite(data, 1, size, file);
+        if (put == size) return true;
+        data += put;
+        size -= put;
         const int err = errno;
         const MsgAnswer answer =
             MsgBox("While saving the file, an error occured:\r\n" +

@@ -7,7 +7,7 @@
 namespace ravlet {
 
 // Writes size bytes; a failure asks Abort, Retry or Ignore: Abort gives false with the
-// system's reason in error, Retry writes again, Ignore drops the bytes.
+// system's reason in error, Retry writes what did not reach the file, Ignore drops it.
 bool WriteAsking(std::FILE* file, const char* data, std::size_t size, std::string& error);
 
 }  // namespace ravlet

@@ -7,9 +7,13 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
+#include "net/WriteAsking.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 #include "support/TestHttpServer.h"
@@ -242,6 +246,28 @@ TEST_F(RvNetGetHttp, WriteErrorAsksAbortRetryIgnore) {
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages[0].text.rfind("While saving the file, an error occured:\r\n", 0), 0u);
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+}
+
+// A write that stops half-way (the disk fills) has stored part of the block: the retry the
+// user asks for writes only the rest, so no byte lands in the file twice.
+TEST(WriteAsking, ARetryAfterAHalfWriteStoresEveryByteOnce) {
+    test::ScriptedUi ui;
+    test::TempHome home;
+    std::string data;
+    for (int i = 0; i < 3000; ++i) data += static_cast<char>('a' + i % 26);
+    std::FILE* file = std::fopen(home.File("out.bin").c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::optional<test::FileSizeLimit> full(std::in_place, 1000);
+    ui.answers.push_back(MsgAnswer::Retry);
+    ui.onMessage = [&] { full.reset(); };
+    std::string error;
+    EXPECT_TRUE(WriteAsking(file, data.data(), data.size(), error));
+    std::fclose(file);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    const std::string stored = home.Read("out.bin");
+    EXPECT_EQ(stored.size(), data.size());
+    EXPECT_TRUE(stored == data);
 }
 
 TEST(RvNetGet, NoSessionFailsTheOpenAndACloseAfterInitIsReady) {

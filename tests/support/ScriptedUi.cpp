@@ -17,6 +17,7 @@ ScriptedUi::~ScriptedUi() {
 MsgAnswer ScriptedUi::Message(const std::string& text, MsgButtons buttons, MsgIcon icon,
                               const std::string& title) {
     messages.push_back({text, buttons, icon, title});
+    if (onMessage) onMessage();
     if (!answers.empty()) {
         MsgAnswer a = answers.front();
         answers.pop_front();

@@ -43,6 +43,7 @@ class ScriptedUi : public UserInterface {
     std::vector<RecordedMessage> prompts;  // what InputBox asked: prompt and title
     std::vector<std::string> presets;      // the answer each InputBox was preset with
     std::function<void()> onServeEvents;   // runs inside every ServeEvents
+    std::function<void()> onMessage;       // runs when a message is shown, before its answer
     int serveCount = 0;
     int waitCount = 0;  // WaitForEvents calls
     bool busy() const { return busy_; }
