@@ -268,17 +268,20 @@ bool DownloadRun::Skip(LinkOutcome& outcome, const std::string& line) {
     return true;
 }
 
-std::string DownloadRun::Prepare(const std::string& address, long number, bool cutFragment) {
+std::string DownloadRun::Prepare(const std::string& address, long number, bool cutFragment,
+                                 bool& folderFound) {
     const Settings& s = settings_;
+    folderFound = false;
     if (dryRun_) {
         return TargetPath(s.savedir, cutFragment ? UrlStripFragment(address) : address,
                           s.filenaming, number);
     }
-    return cutFragment ? PrepareTarget(s.savedir, address, s.filenaming, number)
-                       : PrepareRenamedTarget(s.savedir, address, s.filenaming, number);
+    return cutFragment
+               ? PrepareTarget(s.savedir, address, s.filenaming, number, &folderFound)
+               : PrepareRenamedTarget(s.savedir, address, s.filenaming, number, &folderFound);
 }
 
-bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) {
+bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address, bool folderFound) {
     if (!InsideFolder(settings_.savedir, outcome.path)) {
         Fail(outcome, "Error: a link leads out of the download folder - File: " + outcome.path +
                           " - Url: " + address);
@@ -289,7 +292,7 @@ bool DownloadRun::CheckTarget(LinkOutcome& outcome, const std::string& address) 
         Fail(outcome, FsLine(outcome.path, address));
         return false;
     }
-    if (TargetUsable(outcome.path)) return true;
+    if (TargetUsable(outcome.path, folderFound)) return true;
     Fail(outcome, FsLine(outcome.path, address, errno));
     return false;
 }
@@ -384,15 +387,17 @@ bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long
                           const LinkHead& head) {
     const std::string& final = head.requestName;
     if (!final.empty() && final != address) {
-        outcome.path = Prepare(final, number, false);
-        if (!CheckTarget(outcome, address)) return false;
+        bool found = false;
+        outcome.path = Prepare(final, number, false, found);
+        if (!CheckTarget(outcome, address, found)) return false;
     }
     const std::string name = ContentDispositionName(head.disposition);
     if (!name.empty()) {
         const std::string named = ServerNamedAddress(address, name);
         if (named != address) {
-            outcome.path = Prepare(named, number, false);
-            if (!CheckTarget(outcome, address)) return false;
+            bool found = false;
+            outcome.path = Prepare(named, number, false, found);
+            if (!CheckTarget(outcome, address, found)) return false;
         }
     }
     return true;
@@ -403,13 +408,14 @@ bool DownloadRun::LinkBefore(const std::string& U, long number, LinkOutcome& out
     const std::string page = host_.PageAddress();
     if (UrlIsFile(U) && RemotePage(page))
         return Fail(outcome, "Error: a local address in a remote page - Url: " + U);
-    outcome.path = Prepare(U, number, true);
+    bool found = false;
+    outcome.path = Prepare(U, number, true, found);
     host_.Status(U + " -> " + outcome.path);
-    if (!CheckTarget(outcome, U)) return false;
+    if (!CheckTarget(outcome, U, found)) return false;
     headers = page.empty() ? std::string() : "Referer: " + page + "\r\n";
     // The part an earlier try or run left of this link is continued when the server agrees.
     t.partHome = outcome.path;
-    t.ownPart = t.mayResume ? PartFile::OwnPart(t.partHome, U, t.record) : "";
+    if (t.mayResume) t.ownPart = PartFile::OwnPart(t.partHome, U, t.record, t.freePart);
     t.offset = t.ownPart.empty() ? 0 : FileSize(t.ownPart);
     if (t.offset >= t.record.length) t.offset = 0;
     if (t.offset > 0) headers += RangeHeaders(t.record, t.offset);
@@ -499,7 +505,7 @@ bool DownloadRun::LinkCreatePart(const std::string& U, const LinkHead& head, Par
     if (t.rest && FileSize(t.ownPart) != t.offset) return t.restart = true, false;
     if (!t.ownPart.empty() && FileSize(t.ownPart) >= 0) {
         part.Adopt(t.ownPart);
-    } else if (!part.Create()) {
+    } else if (!part.Create(t.freePart)) {
         const int error = errno;
         host_.Status("Error downloading, see log.");
         return Fail(outcome, FsLine(outcome.path, U, error));

@@ -120,10 +120,11 @@ class DownloadRun {
     bool WaitForHost(const std::string& address);
     void SequentialLinks(std::size_t count);
     void InvalidUrl(const std::string& address, long number);
-    std::string Prepare(const std::string& address, long number, bool cutFragment);
+    std::string Prepare(const std::string& address, long number, bool cutFragment,
+                        bool& folderFound);
     bool Fail(LinkOutcome& outcome, const std::string& line);
     bool Skip(LinkOutcome& outcome, const std::string& line);
-    bool CheckTarget(LinkOutcome& outcome, const std::string& address);
+    bool CheckTarget(LinkOutcome& outcome, const std::string& address, bool folderFound);
     bool Renamed(LinkOutcome& outcome, const std::string& address, long number,
                  const LinkHead& head);
     void WaitWhilePaused();

@@ -13,6 +13,7 @@ struct LinkTry {
     bool mayResume = false;
     ResumeRecord record;           // of the part found
     std::string ownPart;           // the part this link left; empty when none
+    int freePart = -1;             // the first part name the search found free, without a record
     std::string partHome;          // the target the link's own address names: its part lies beside
                                    // it, so that a later run finds it before any answer renames
     std::int64_t offset = 0;       // where the rest asked for begins; 0 when the whole is asked

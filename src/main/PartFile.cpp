@@ -1,8 +1,5 @@
 #include "main/PartFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 
@@ -36,12 +33,14 @@ PartFile::~PartFile() {
 }
 
 std::string PartFile::OwnPart(const std::string& target, const std::string& address,
-                              ResumeRecord& record) {
+                              ResumeRecord& record, int& freeName) {
+    freeName = -1;
     for (int n = 0; n < kPartNames; ++n) {
         const std::string candidate = PartName(target, n);
         // Parts take the first free name, so the first free one ends the search.
         if (FileSize(candidate) < 0) {
             if (DirExists(ResumeRecordPath(candidate))) continue;
+            freeName = n;
             break;
         }
         ResumeRecord r;
@@ -53,14 +52,14 @@ std::string PartFile::OwnPart(const std::string& target, const std::string& addr
     return std::string();
 }
 
-bool PartFile::Create() {
+bool PartFile::Create(int knownFree) {
     for (int n = 0; n < kPartNames; ++n) {
         const std::string candidate = PartName(home_, n);
-        if (DirExists(ResumeRecordPath(candidate))) continue;
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            opened_.reset(::fdopen(fd, "wb"));
-            if (!opened_) ::close(fd);
+        // A record is written only beside a part that exists: none can have come since.
+        if (n != knownFree && DirExists(ResumeRecordPath(candidate))) continue;
+        // "x": made here or not at all (O_EXCL); "e": not inherited by the programs started.
+        opened_.reset(std::fopen(candidate.c_str(), "wbxe"));
+        if (opened_) {
             path_ = candidate;
             return true;
         }

@@ -25,12 +25,15 @@ class PartFile {
     // Creates the part file empty: home + ".part", or home + ".N.part" when
     // that name is taken (an earlier run's leftover or another download's target, or a
     // record of one lies there). The last name is shortened when the suffix would make it too
-    // long. False when none can be made.
-    bool Create();
+    // long. False when none can be made. knownFree: the number of a name the search for
+    // this link's own part has just found free of part and record (-1: none), so that name is
+    // tried at once.
+    bool Create(int knownFree = -1);
     // The part of target that an earlier run of address left, with its record; empty when
     // there is none (parts of other links, or with a broken record, are not this link's).
+    // freeName: the number of the free name that ended the search, -1 when none did.
     static std::string OwnPart(const std::string& target, const std::string& address,
-                               ResumeRecord& record);
+                               ResumeRecord& record, int& freeName);
     // Takes over such a part as this one (it is then written over or continued).
     void Adopt(const std::string& partPath) {
         opened_.reset();

@@ -12,16 +12,18 @@ std::string TargetPath(const std::string& savedir, const std::string& address, i
 }
 
 std::string PrepareRenamedTarget(const std::string& savedir, const std::string& address, int rule,
-                                 long number) {
+                                 long number, bool* folderFound) {
     std::string path = TargetPath(savedir, address, rule, number);
     // A path the platform cannot open would only make the folder maker fail once per folder.
-    if (path.size() <= kMaxPathBytes && InsideFolder(savedir, path)) MakePathFor(path);
+    const bool found =
+        path.size() <= kMaxPathBytes && InsideFolder(savedir, path) && MakePathFor(path);
+    if (folderFound) *folderFound = found;
     return path;
 }
 
 std::string PrepareTarget(const std::string& savedir, const std::string& address, int rule,
-                          long number) {
-    return PrepareRenamedTarget(savedir, UrlStripFragment(address), rule, number);
+                          long number, bool* folderFound) {
+    return PrepareRenamedTarget(savedir, UrlStripFragment(address), rule, number, folderFound);
 }
 
 }  // namespace ravlet

@@ -16,13 +16,15 @@ bool Unusable(int error) {
 }
 }  // namespace
 
-bool TargetUsable(const std::string& path) {
+bool TargetUsable(const std::string& path, bool folderFound) {
     if (path.size() > kMaxPathBytes) return Unusable(ENAMETOOLONG);
     if (path.empty() || path.find('\0') != std::string::npos) return Unusable(EINVAL);
     if (path.back() == kPathSep) return Unusable(EISDIR);
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) return !S_ISDIR(st.st_mode) || Unusable(EISDIR);
     if (errno != ENOENT) return false;
+    // Had the folder's path led to a file, the look would have failed with ENOTDIR.
+    if (folderFound) return true;
     const std::size_t sep = path.rfind(kPathSep);
     if (sep == std::string::npos) return true;
     const std::string folder = sep == 0 ? std::string(1, kPathSep) : path.substr(0, sep);

@@ -38,28 +38,31 @@ std::int64_t FileSize(const std::string& path) {
     return static_cast<std::int64_t>(st.st_size);
 }
 
-void MakePathFor(const std::string& filePath) {
+bool MakePathFor(const std::string& filePath) {
     std::size_t pos = filePath.find(kPathSep);
-    if (pos == std::string::npos) return;
+    if (pos == std::string::npos) return false;
     // Mostly the file's folder is there already, and then every folder above it is: one look
     // instead of one for each folder of the path, for every file of a run.
     const std::size_t last = filePath.rfind(kPathSep);
-    if (last > 0 && DirExists(filePath.substr(0, last))) return;
+    if (last > 0 && DirExists(filePath.substr(0, last))) return true;
     // A network path "//server/share/...": the server part is never created.
     if (pos + 1 < filePath.size() && filePath[pos + 1] == kPathSep) {
         pos = filePath.find(kPathSep, pos + 2);
-        if (pos == std::string::npos) return;
+        if (pos == std::string::npos) return false;
     }
+    bool made = true;
     for (pos = filePath.find(kPathSep, pos + 1); pos != std::string::npos;
          pos = filePath.find(kPathSep, pos + 1)) {
         const std::string folder = filePath.substr(0, pos);
         if (folder.empty() || DirExists(folder)) continue;
         if (::mkdir(folder.c_str(), 0777) == 0) continue;
         const int error = errno;
+        made = false;
         MsgBox("Failed to create Directory:\r\n" + folder + "\r\nfor file:\r\n" + filePath +
                    "\r\n\r\nReason " + std::to_string(error) + ":\r\n" + std::strerror(error),
                MsgButtons::Ok, MsgIcon::Critical);
     }
+    return made;
 }
 
 std::string ShortcutTarget(const std::string& lnkPath) {

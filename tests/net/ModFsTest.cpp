@@ -40,7 +40,8 @@ TEST(ModFs, MakePathForCreatesEveryFolderButNeverTheFile) {
     test::TempHome home;
     test::ScriptedUi ui;
     const std::string file = home.File("a/b/c.txt");
-    MakePathFor(file);
+    EXPECT_TRUE(MakePathFor(file));
+    EXPECT_TRUE(MakePathFor(file));  // found the second time
     EXPECT_TRUE(std::filesystem::is_directory(home.File("a")));
     EXPECT_TRUE(std::filesystem::is_directory(home.File("a/b")));
     EXPECT_FALSE(std::filesystem::exists(file));
@@ -51,7 +52,7 @@ TEST(ModFs, MakePathForReportsAFolderItCannotCreateAndGoesOn) {
     test::TempHome home;
     test::ScriptedUi ui;
     home.Write("blocker", "x");  // a file where a folder should be
-    MakePathFor(home.File("blocker/sub/f.txt"));
+    EXPECT_FALSE(MakePathFor(home.File("blocker/sub/f.txt")));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.rfind("Failed to create Directory:\r\n", 0), 0u);
     EXPECT_NE(ui.messages[0].text.find("\r\nfor file:\r\n" + home.File("blocker/sub/f.txt")),
