@@ -48,8 +48,8 @@ const CurlApi* Api() {
     static std::once_flag once;
     std::call_once(once, [] {
         // The handle stays open for the life of the process, as a linked library would.
-        void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-        if (!library) library = dlopen("libcurl.so", RTLD_NOW | RTLD_LOCAL);
+        void* library = dlopen("libcurl.so.4", RTLD_LAZY | RTLD_LOCAL);
+        if (!library) library = dlopen("libcurl.so", RTLD_LAZY | RTLD_LOCAL);
         loaded = library && Bind(library, api.global_init, "curl_global_init") &&
                  Bind(library, api.easy_init, "curl_easy_init") &&
                  Bind(library, api.easy_cleanup, "curl_easy_cleanup") &&

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Inet.h"
+#include "platform/LargeBuffer.h"
 
 namespace ravlet {
 
@@ -136,7 +137,7 @@ struct InetSession::Impl {
     };
     std::vector<Spare> spare;
     static constexpr std::size_t kMaxSpare = 16;
-    Impl() : multi(curl_multi_init()) {}
+    Impl() : multi(curl_multi_init()) { KeepTransferHeap(); }
     ~Impl() {
         spare.clear();
         SaveCookies();

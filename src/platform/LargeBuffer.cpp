@@ -14,6 +14,8 @@ constexpr std::size_t kHugePage = 2 << 20;
 // Below a few huge pages the advice gains nothing.
 constexpr std::size_t kWorthAdvice = 4 * kHugePage;
 
+bool largeHeap = false;
+
 }  // namespace
 
 void ResizeLarge(std::string& text, std::size_t size) {
@@ -36,6 +38,7 @@ void ReserveLarge(std::string& text, std::size_t size) {
 }
 
 void AdviseLargeHeap(std::size_t pad) {
+    largeHeap = true;
 #ifdef MADV_HUGEPAGE
     mallopt(M_TOP_PAD, static_cast<int>(pad));
     mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * pad));
@@ -55,6 +58,14 @@ void AdviseLargeHeap(std::size_t pad) {
 #else
     (void)pad;
 #endif
+}
+
+void KeepTransferHeap() {
+    static bool kept = false;
+    if (kept || largeHeap) return;
+    kept = true;
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    mallopt(M_TRIM_THRESHOLD, 4 << 20);
 }
 
 }  // namespace ravlet

@@ -18,4 +18,11 @@ void ReserveLarge(std::string& text, std::size_t size);
 // (the links of a large page), where a fault every 4 KB would cost more than the work.
 void AdviseLargeHeap(std::size_t pad);
 
+// libcurl takes a receive buffer of over 128 KB for every transfer and frees it when the
+// transfer ends: under the allocator's moving defaults the top of the heap goes back to the
+// system and comes again, freshly zeroed, every few transfers. Blocks up to a megabyte then
+// stay on the heap, and up to 4 MB of it stays free for the next ones. Does nothing once the
+// heap has been advised for a large page.
+void KeepTransferHeap();
+
 }  // namespace ravlet
