@@ -303,6 +303,12 @@ TEST_P(RetryRows, TransientFailuresAreTriedAgainUpToTheCap) {
     EXPECT_EQ(log.size(), std::size_t(row.requests - 1 + (row.downloaded ? 0 : 1)));
 }
 
+TestResponse Silent() {
+    TestResponse r;
+    r.neverAnswer = true;
+    return r;
+}
+
 TestResponse Broken() {
     TestResponse r = Whole(F, "\"v1\"");
     r.closeAfter = 1000;
@@ -312,8 +318,7 @@ TestResponse Broken() {
 INSTANTIATE_TEST_SUITE_P(
     Answers, RetryRows,
     InBothRuns<RetryRow>(
-        {RetryRow{"time-out", TestResponse{.neverAnswer = true}, 1, 2, true, 1000,
-                  [](Settings& s) { s.nettimeout = 1000; }},
+        {RetryRow{"time-out", Silent(), 1, 2, true, 1000, [](Settings& s) { s.nettimeout = 1000; }},
          RetryRow{"connection reset", Broken(), 2, 3, true, 3000},
          RetryRow{"500", Answer(500), 1, 2, true, 1000},
          RetryRow{"408", Answer(408), 1, 2, true, 1000},

@@ -185,9 +185,10 @@ TEST(LinkOutcomes, TheRunDecidesEachRowsOutcome) {
         EXPECT_EQ(seen.front(), std::make_pair(RowState::Downloading, std::string("a.bin")))
             << "the target shows from the body's start";
         EXPECT_EQ(seen.back().first, RowState::Done);
-        if (parallel == 1)
+        if (parallel == 1) {
             EXPECT_EQ(r.titles, (std::vector<std::string>{"0% ravlet", "33% ravlet", "66% ravlet",
                                                           "100% ravlet", "ravlet"}));
+        }
         EXPECT_TRUE(r.notes.empty()) << "a short run ends without a notification";
     }
 }

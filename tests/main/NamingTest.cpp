@@ -159,8 +159,9 @@ TEST_P(TargetUsableRows, Judges) {
     const std::string path = home.path() + "/" + GetParam().relative;
     EXPECT_EQ(TargetUsable(path), GetParam().usable);
     // Told, as the folder maker tells, that something lies at the folder's path: the same.
-    if (DirExists(path.substr(0, path.rfind('/'))))
+    if (DirExists(path.substr(0, path.rfind('/')))) {
         EXPECT_EQ(TargetUsable(path, true), GetParam().usable);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TargetUsableRows,
