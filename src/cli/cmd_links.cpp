@@ -187,21 +187,19 @@ int Run(const std::vector<std::string>& args) {
     if (modes == 0) modes = ModesOfSettings(settings);
 
     std::string page, error;
-    bool prepared = false;
     MappedFile mapped;
-    if (source != "-" && !IsAddress(source) && mapped.Open(source)) {
-        // A local file is cleaned straight from the file cache into the page text. The job
-        // then fills a block for each of its links: room enough for the page twice over.
-        AdviseLargeHeap(2 * mapped.Text().size() + (std::size_t{16} << 20));
-        page = PreparePageText(mapped.Text());
-        prepared = true;
+    const bool local = source != "-" && !IsAddress(source) && mapped.Open(source);
+    if (local) {
+        // A local file is prepared and scanned from the file cache a segment at a time, in
+        // one block used again: a large page never takes fresh memory of its own size.
+        AdviseLargeHeap(std::size_t{16} << 20);
     } else if (!ReadPage(settings, source, page, error)) {
         std::cerr << "ravlet-cli links: " << error << "\n";
         return 1;
     }
     ConsoleParseTarget target(modes);
-    const bool any = prepared ? ParsePreparedPage(target, std::move(page), false)
-                              : ParsePage(target, std::move(page), false);
+    const bool any = local ? ParseSegmentedPage(target, mapped.Text(), false)
+                           : ParsePage(target, std::move(page), false);
     if (!any) std::cerr << "ravlet-cli links: no links/references on page were found.\n";
     std::string out;
     for (const std::string& link : target.Links().Items()) {

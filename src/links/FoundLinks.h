@@ -21,6 +21,10 @@ class FoundLinks {
     void Reserve(std::size_t count) { links_.reserve(count); }
     const std::vector<std::string_view>& Links() const { return links_; }
     std::size_t Count() const { return links_.size(); }
+    void Clear() {
+        links_.clear();
+        kept_.clear();
+    }
     // Appends copies of the found values.
     void CopyTo(std::vector<std::string>& results) const {
         results.reserve(results.size() + links_.size());

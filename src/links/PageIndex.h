@@ -12,6 +12,7 @@ namespace ravlet {
 
 class ctlStatusBar;
 class FoundLinks;
+struct ValueWalk;
 
 // The tag openings: "<a", "<link", ... (a prefix: "<a" also stands at "<abbr").
 enum class TagKind : unsigned char { A, Link, Frame, Map, Form, Img, Body, Table, Tr, Td, Count };
@@ -40,13 +41,14 @@ struct PageIndex {
 PageIndex IndexPage(std::string_view text);
 
 // One tag and attribute pass over the index, as ScanTagAttribute is over the text; a null
-// tag means any tag.
+// tag means any tag. With a walk, the text is one segment of a page (see ValueWalk).
 bool ScanIndexedTagAttribute(std::string_view text, const PageIndex& index, const TagKind* tag,
-                             AttributeKind attribute, FoundLinks& results);
+                             AttributeKind attribute, FoundLinks& results,
+                             ValueWalk* walk = nullptr);
 
 // One plain-text pass over the index, as ScanPlainText is over the text.
 bool ScanIndexedPlainText(std::string_view text, const PageIndex& index, PlainKind prefix,
-                          FoundLinks& results, ctlStatusBar* statusBar);
+                          FoundLinks& results, ctlStatusBar* statusBar, ValueWalk* walk = nullptr);
 
 // The first position of a list at or after a position that only grows between calls: one
 // walk over the list in all.

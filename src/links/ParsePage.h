@@ -32,6 +32,8 @@ class PageParseTarget {
 // Line breaks made CR LF, then CleanPageText, in one pass: what every parse of a page text
 // starts with. The text is read, never changed: it may be a mapped file.
 std::string PreparePageText(std::string_view text);
+// The same into prepared, whose room is used again: for a page prepared a segment at a time.
+void PreparePageTextInto(std::string_view text, std::string& prepared);
 // The same over the text itself, without a second copy of a large page.
 void PreparePageTextInPlace(std::string& text);
 
@@ -40,5 +42,11 @@ void PreparePageTextInPlace(std::string& text);
 bool ParsePage(PageParseTarget& target, std::string text, bool append);
 // The same for a text that PreparePageText has already made.
 bool ParsePreparedPage(PageParseTarget& target, std::string prepared, bool append);
+
+// The parse of a page that is read, never changed (a mapped file), prepared and scanned a
+// segment of about segmentBytes at a time: the list ends as ParsePage leaves it, without a
+// second block the size of the page. For a console: no gauge is shown.
+bool ParseSegmentedPage(PageParseTarget& target, std::string_view text, bool append,
+                        std::size_t segmentBytes = std::size_t{1} << 20);
 
 }  // namespace ravlet

@@ -284,12 +284,17 @@ void PreparePageTextInPlace(std::string& text) {
 
 std::string PreparePageText(std::string_view text) {
     std::string prepared;
+    PreparePageTextInto(text, prepared);
+    return prepared;
+}
+
+void PreparePageTextInto(std::string_view text, std::string& prepared) {
+    prepared.clear();
     // Most pages gain little: a sixteenth more room, then the string grows as strings do.
     ReserveLarge(prepared, text.size() + text.size() / 16);
     Appended out(prepared);
     std::vector<std::size_t> none;
     Clean(text.data(), text.size(), true, out, none);
-    return prepared;
 }
 
 std::string CleanPageText(std::string& text) {

@@ -3,6 +3,7 @@
 #include "links/FoundLinks.h"
 #include "links/LinkScanner.h"
 #include "links/PageIndex.h"
+#include "links/SegmentScan.h"
 #include "platform/DoEvents.h"
 #include "tools/ctlStatusBar.h"
 
@@ -154,6 +155,63 @@ bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusB
     }
     gauge.Hide((modes & ScanPlainHttp) != 0);
     return found;
+}
+
+SegmentScan::SegmentScan(int modes) {
+    const auto tagPasses = [this](const auto& passes) {
+        for (const ravlet::Pass& p : passes)
+            passes_.push_back({SegmentScan::Pass::Kind::Tag, p.tag, p.attribute});
+    };
+    if (modes & ScanHref) tagPasses(kHrefPasses);
+    if (modes & ScanImages) tagPasses(kImagePasses);
+    if (modes & ScanWildSrc) {
+        for (const AttributeKind a : {AttributeKind::Src, AttributeKind::Value})
+            passes_.push_back({Pass::Kind::AnyTag, TagKind::A, a});
+    }
+    if (modes & ScanPlainHttp) {
+        for (const PlainKind prefix : kPlainPasses)
+            passes_.push_back({Pass::Kind::Plain, TagKind::A, AttributeKind::Href, prefix});
+    }
+    walks_.resize(passes_.size());
+    found_.resize(passes_.size());
+}
+
+void SegmentScan::Scan(std::string& segment) {
+    BlankLineBreaks(segment);
+    const PageIndex index = passes_.empty() ? PageIndex{} : IndexPage(segment);
+    for (std::size_t i = 0; i < passes_.size(); ++i) {
+        const Pass& pass = passes_[i];
+        found_[i].Clear();
+        if (pass.kind == Pass::Kind::Plain) {
+            ScanIndexedPlainText(segment, index, pass.plain, found_[i], nullptr, &walks_[i]);
+        } else {
+            ScanIndexedTagAttribute(segment, index,
+                                    pass.kind == Pass::Kind::Tag ? &pass.tag : nullptr,
+                                    pass.attribute, found_[i], &walks_[i]);
+        }
+    }
+}
+
+std::size_t SegmentScan::Held() const {
+    std::size_t bytes = 0;
+    for (const ValueWalk& walk : walks_) bytes += walk.begun.size();
+    return bytes;
+}
+
+bool SegmentScan::Finish() {
+    bool whole = true;
+    for (std::size_t i = 0; i < passes_.size(); ++i) {
+        found_[i].Clear();
+        ValueWalk& walk = walks_[i];
+        if (!walk.open) continue;
+        if (passes_[i].kind != Pass::Kind::Plain) {
+            whole = false;
+            continue;
+        }
+        // An address in running text ends at the page's end.
+        for (const std::size_t start : walk.starts) found_[i].AddKept(walk.begun.substr(start));
+    }
+    return whole;
 }
 
 }  // namespace ravlet

@@ -25,14 +25,14 @@ bool ScanTagAttribute(const std::string& text, const std::string& tag, const std
 }
 
 bool ScanIndexedTagAttribute(std::string_view t, const PageIndex& index, const TagKind* tag,
-                             AttributeKind attribute, FoundLinks& results) {
+                             AttributeKind attribute, FoundLinks& results, ValueWalk* walk) {
     static const std::vector<std::size_t> none;
     NextInList tags(tag ? index.tags[static_cast<std::size_t>(*tag)] : none);
     NextInList attributes(index.attributes[static_cast<std::size_t>(attribute)]);
     const auto nextTag = [&](std::size_t from) { return tags.From(from); };
     const auto nextAttribute = [&](std::size_t from) { return attributes.From(from); };
     return ScanValues(t, tag == nullptr, nextTag, tag ? PageIndex::TagSize(*tag) : 1, nextAttribute,
-                      PageIndex::AttributeSize(attribute), results);
+                      PageIndex::AttributeSize(attribute), results, walk);
 }
 
 }  // namespace ravlet
