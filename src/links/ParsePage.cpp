@@ -77,10 +77,15 @@ bool ParseSegmentedPage(PageParseTarget& target, std::string_view text, bool app
             std::size_t end = text.size();
             if (text.size() - at > segmentBytes) end = text.find('<', at + segmentBytes);
             if (end == std::string_view::npos) end = text.size();
-            PreparePageTextInto(text.substr(at, end - at), prepared);
-            if (source.size() < kSourceViewChars)
+            // The source view shows line breaks; past it, they are made blanks right away.
+            const bool shown = source.size() < kSourceViewChars;
+            if (shown) {
+                PreparePageTextInto(text.substr(at, end - at), prepared);
                 source.append(prepared, 0, kSourceViewChars - source.size());
-            scan.Scan(prepared);
+            } else {
+                PrepareScanText(text.substr(at, end - at), prepared);
+            }
+            scan.Scan(prepared, !shown);
             take();
             at = end;
             // A value that runs on and on (a quote never closed) would come to a copy of the

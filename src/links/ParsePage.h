@@ -34,6 +34,9 @@ class PageParseTarget {
 std::string PreparePageText(std::string_view text);
 // The same into prepared, whose room is used again: for a page prepared a segment at a time.
 void PreparePageTextInto(std::string_view text, std::string& prepared);
+// The same with every line break two blanks, as the scanner makes them: what a segment that
+// no source view shows is scanned as.
+void PrepareScanText(std::string_view text, std::string& prepared);
 // The same over the text itself, without a second copy of a large page.
 void PreparePageTextInPlace(std::string& text);
 

@@ -58,6 +58,7 @@ class InPlace {
     void Put(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
     std::size_t Size() const { return at_; }
     static constexpr bool kPairsNow = false;
+    static constexpr bool kBlankBreaks = false;
 
   private:
     char* s_;
@@ -65,7 +66,9 @@ class InPlace {
 };
 
 // Writes the cleaned text into a new block: for a text that is not ours to change (a mapped
-// file), lone line breaks become pairs on the way.
+// file), lone line breaks become pairs on the way; with blankBreaks, every pair then becomes
+// the two blanks the scanner makes of it.
+template <bool blankBreaks = false>
 class Appended {
   public:
     explicit Appended(std::string& out) : out_(out) {}
@@ -73,6 +76,7 @@ class Appended {
     void Put(std::string_view bytes) { out_.append(bytes); }
     std::size_t Size() const { return out_.size(); }
     static constexpr bool kPairsNow = true;
+    static constexpr bool kBlankBreaks = blankBreaks;
 
   private:
     std::string& out_;
@@ -232,7 +236,10 @@ void Clean(const char* s, std::size_t n, bool newlines, Out& out, std::vector<st
     while ((i = nextChange(s, i, n)) < n) {
         out.Put(s + copied, i - copied);
         const char c = s[i];
-        if (c == '\r' && i + 1 < n && s[i + 1] == '\n') {
+        if (Out::kBlankBreaks && (c == '\r' || c == '\n')) {
+            out.Put("  ", 2);
+            i += c == '\r' && i + 1 < n && s[i + 1] == '\n' ? 2 : 1;
+        } else if (c == '\r' && i + 1 < n && s[i + 1] == '\n') {
             out.Put(s + i, 2);
             i += 2;
         } else if (c == '\r' || c == '\n') {
@@ -288,13 +295,26 @@ std::string PreparePageText(std::string_view text) {
     return prepared;
 }
 
-void PreparePageTextInto(std::string_view text, std::string& prepared) {
+namespace {
+
+template <bool blankBreaks>
+void PrepareInto(std::string_view text, std::string& prepared) {
     prepared.clear();
     // Most pages gain little: a sixteenth more room, then the string grows as strings do.
     ReserveLarge(prepared, text.size() + text.size() / 16);
-    Appended out(prepared);
+    Appended<blankBreaks> out(prepared);
     std::vector<std::size_t> none;
     Clean(text.data(), text.size(), true, out, none);
+}
+
+}  // namespace
+
+void PreparePageTextInto(std::string_view text, std::string& prepared) {
+    PrepareInto<false>(text, prepared);
+}
+
+void PrepareScanText(std::string_view text, std::string& prepared) {
+    PrepareInto<true>(text, prepared);
 }
 
 std::string CleanPageText(std::string& text) {

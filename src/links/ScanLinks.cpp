@@ -176,8 +176,8 @@ SegmentScan::SegmentScan(int modes) {
     found_.resize(passes_.size());
 }
 
-void SegmentScan::Scan(std::string& segment) {
-    BlankLineBreaks(segment);
+void SegmentScan::Scan(std::string& segment, bool blanked) {
+    if (!blanked) BlankLineBreaks(segment);
     const PageIndex index = passes_.empty() ? PageIndex{} : IndexPage(segment);
     for (std::size_t i = 0; i < passes_.size(); ++i) {
         const Pass& pass = passes_[i];

@@ -19,9 +19,10 @@ class SegmentScan {
     explicit SegmentScan(int modes);
     // The passes of the modes, in the order the whole-page scan runs them.
     std::size_t Passes() const { return passes_.size(); }
-    // Scans one prepared segment (its line breaks become blanks); Found(pass) then holds what
-    // each pass found in it, views into the segment among them.
-    void Scan(std::string& segment);
+    // Scans one prepared segment (its line breaks become blanks, unless blanked says they are
+    // already); Found(pass) then holds what each pass found in it, views into the segment
+    // among them.
+    void Scan(std::string& segment, bool blanked = false);
     const FoundLinks& Found(std::size_t pass) const { return found_[pass]; }
     // The bytes of values still open, held until their ends come.
     std::size_t Held() const;

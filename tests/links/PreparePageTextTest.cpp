@@ -52,7 +52,12 @@ TEST(PreparePageText, EqualsTheReplacementsOneAfterAnother) {
         for (int round = 0; round < 8000; ++round) {
             // Long texts too, so that runs cross the blocks the search compares at once.
             const std::string text = RandomText(random, round % 20 == 0 ? 3000 : length(random));
-            ASSERT_EQ(PreparePageText(text), CleanStepByStep(NormalizeNewlines(text))) << text;
+            const std::string prepared = CleanStepByStep(NormalizeNewlines(text));
+            ASSERT_EQ(PreparePageText(text), prepared) << text;
+            // For the scanner alone: every line break the two blanks it makes of a pair.
+            std::string scanned;
+            PrepareScanText(text, scanned);
+            ASSERT_EQ(scanned, ReplaceAll(prepared, "\r\n", "  ")) << text;
             std::string cleaned = text;
             ASSERT_EQ(CleanPageText(cleaned), CleanStepByStep(text)) << text;
             ASSERT_EQ(cleaned, CleanStepByStep(text));
