@@ -8,11 +8,13 @@ seconds=${1:-120}
 shift || true
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DRAVLET_FUZZ=ON -DRAVLET_GUI=OFF -DRAVLET_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     for f in fuzz/fuzz_*.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
+# The targets alone: the browser component, a shared library, cannot take the sanitizers'
+# runtime from a program.
+cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 mkdir -p build-fuzz/findings
 for t in "${targets[@]}"; do
     corpus=build-fuzz/corpus-$t

@@ -268,7 +268,7 @@ class Reader {
             if (t_[p_++] != ':') return Fail("not JSON");
             Blanks();
             v.members.emplace_back(std::move(name), JsonValue());
-            if (!Value(v.members.back().second, depth + 1)) return false;
+            if (!Value(v.members.back().value, depth + 1)) return false;
             Blanks();
             if (p_ >= t_.size()) return Fail("cut short");
             if (t_[p_] == '}') {
@@ -288,7 +288,7 @@ class Reader {
 const JsonValue* JsonValue::Member(const std::string& name) const {
     if (kind != Kind::Object) return nullptr;
     for (const auto& m : members)
-        if (SameName(m.first, name)) return &m.second;
+        if (SameName(m.name, name)) return &m.value;
     return nullptr;
 }
 

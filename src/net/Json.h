@@ -9,6 +9,8 @@
 
 namespace ravlet {
 
+struct JsonMember;
+
 struct JsonValue {
     enum class Kind { Null, Bool, Number, Text, Array, Object };
     Kind kind = Kind::Null;
@@ -16,12 +18,20 @@ struct JsonValue {
     double number = 0;
     std::string text;  // UTF-8
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in the order given
+    std::vector<JsonMember> members;  // in the order given
 
     // The member called name, letters compared without regard to ASCII case as late-bound
     // names are; nullptr when there is none or this is no object.
     const JsonValue* Member(const std::string& name) const;
     bool Is(Kind k) const { return kind == k; }
+};
+
+// A name of an object and its value. A type of its own, not a pair: a pair of a type that is
+// still being declared is refused by some standard libraries.
+struct JsonMember {
+    JsonMember(std::string n, JsonValue v) : name(std::move(n)), value(std::move(v)) {}
+    std::string name;
+    JsonValue value;
 };
 
 // Reads one JSON text (RFC 8259; at most 200 levels deep). False with the reason and the byte
