@@ -139,7 +139,13 @@ bool ParseValueLine(const std::string& line, std::string& name, RegValue& value)
 }
 
 std::string FormatValue(const std::string& name, const RegValue& value) {
-    std::string line = name.empty() ? "@=" : "\"" + Escape(name) + "\"=";
+    // Appended, not "\"" + text: GCC 12 warns wrongly of overlapping copies for that.
+    std::string line = "@=";
+    if (!name.empty()) {
+        line = "\"";
+        line += Escape(name);
+        line += "\"=";
+    }
     switch (value.type) {
         case RegType::Text:
             return line + "text:\"" + Escape(value.data) + "\"";
@@ -276,7 +282,9 @@ std::string RegFormat(const RegStore& store) {
     for (const std::string& line : store.preamble) out += line + "\n";
     for (const RegKey& k : store.keys) {
         if (!out.empty()) out += "\n";
-        out += "[" + Escape(k.path) + "]\n";
+        out += '[';
+        out += Escape(k.path);
+        out += "]\n";
         for (const auto& [name, value] : k.values) out += FormatValue(name, value) + "\n";
         for (const std::string& line : k.unread) out += line + "\n";
     }
