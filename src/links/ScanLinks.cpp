@@ -15,17 +15,17 @@ namespace ravlet {
 
 namespace {
 
-struct Pass {
+struct TagPass {
     TagKind tag;
     AttributeKind attribute;
 };
 
-constexpr Pass kHrefPasses[] = {{TagKind::A, AttributeKind::Href},
-                                {TagKind::Link, AttributeKind::Href},
-                                {TagKind::Frame, AttributeKind::Src},
-                                {TagKind::Map, AttributeKind::Href},
-                                {TagKind::Form, AttributeKind::Action}};
-constexpr Pass kImagePasses[] = {
+constexpr TagPass kHrefPasses[] = {{TagKind::A, AttributeKind::Href},
+                                   {TagKind::Link, AttributeKind::Href},
+                                   {TagKind::Frame, AttributeKind::Src},
+                                   {TagKind::Map, AttributeKind::Href},
+                                   {TagKind::Form, AttributeKind::Action}};
+constexpr TagPass kImagePasses[] = {
     {TagKind::Img, AttributeKind::Src},         {TagKind::Img, AttributeKind::Lowsrc},
     {TagKind::Body, AttributeKind::Background}, {TagKind::Table, AttributeKind::Background},
     {TagKind::Tr, AttributeKind::Background},   {TagKind::Td, AttributeKind::Background}};
@@ -118,14 +118,14 @@ bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusB
     for (const auto& list : index.attributes) most += list.size();
     for (const auto& list : index.plain) most += list.size();
     results.Reserve(results.Count() + most);
-    const auto scan = [&](const Pass& pass) {
+    const auto scan = [&](const TagPass& pass) {
         return ScanIndexedTagAttribute(text, index, &pass.tag, pass.attribute, results);
     };
     bool found = false;
     int step = 0;
     if (modes & ScanHref) {
         gauge.Status("Scanning href...");
-        for (const Pass& pass : kHrefPasses) {
+        for (const TagPass& pass : kHrefPasses) {
             found = scan(pass) || found;
             gauge.Value(++step);
         }
@@ -133,7 +133,7 @@ bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusB
     DoEvents();
     if (modes & ScanImages) {
         gauge.Status("Scanning images...");
-        for (const Pass& pass : kImagePasses) {
+        for (const TagPass& pass : kImagePasses) {
             found = scan(pass) || found;
             gauge.Value(++step);
         }
@@ -159,8 +159,7 @@ bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusB
 
 SegmentScan::SegmentScan(int modes) {
     const auto tagPasses = [this](const auto& passes) {
-        for (const ravlet::Pass& p : passes)
-            passes_.push_back({SegmentScan::Pass::Kind::Tag, p.tag, p.attribute});
+        for (const TagPass& p : passes) passes_.push_back({Pass::Kind::Tag, p.tag, p.attribute});
     };
     if (modes & ScanHref) tagPasses(kHrefPasses);
     if (modes & ScanImages) tagPasses(kImagePasses);
