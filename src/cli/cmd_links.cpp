@@ -12,6 +12,7 @@
 
 #include "app/Settings.h"
 #include "cli/CliCommand.h"
+#include "links/ConsoleParseTarget.h"
 #include "links/LinkList.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
@@ -20,7 +21,6 @@
 #include "net/ravlet_url.h"
 #include "platform/LargeBuffer.h"
 #include "platform/MappedFile.h"
-#include "tools/ctlStatusBar.h"
 
 namespace ravlet::cli {
 
@@ -50,23 +50,6 @@ const char kHelp[] =
 int Usage(const std::string& problem) {
     return UsageError("links", problem, kHelp);
 }
-
-// The console's stand-in for the main window: a list, a status bar nobody looks at.
-class ConsoleParseTarget : public PageParseTarget {
-  public:
-    explicit ConsoleParseTarget(int modes) : modes_(modes) {}
-    LinkList& Links() override { return list_; }
-    ctlStatusBar& StatusBar() override { return bar_; }
-    int ScanModes() override { return modes_; }
-    bool ShowSource(const std::string&, std::string&, long&) override { return true; }
-    void ListVisible(bool) override {}
-    void StatusReady() override {}
-
-  private:
-    LinkList list_;
-    ctlStatusBar bar_;
-    int modes_;
-};
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }

@@ -6,35 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "links/ConsoleParseTarget.h"
 #include "links/LinkList.h"
 #include "links/LinkScanner.h"
 #include "links/ParsePage.h"
 #include "support/ScriptedUi.h"
-#include "tools/ctlStatusBar.h"
 
 namespace ravlet {
 namespace {
-
-class CutTarget : public PageParseTarget {
-  public:
-    explicit CutTarget(int modes) : modes_(modes) {}
-    LinkList& Links() override { return list; }
-    ctlStatusBar& StatusBar() override { return bar; }
-    int ScanModes() override { return modes_; }
-    bool ShowSource(const std::string& text, std::string&, long&) override {
-        source = text;
-        return true;
-    }
-    void ListVisible(bool) override {}
-    void StatusReady() override {}
-
-    LinkList list;
-    ctlStatusBar bar;
-    std::string source;
-
-  private:
-    int modes_;
-};
 
 struct CutParse {
     bool any = false;
@@ -43,23 +22,23 @@ struct CutParse {
 };
 
 CutParse ParsedWhole(const std::string& page, int modes, const std::vector<std::string>& before) {
-    CutTarget console(modes);
-    console.list.Assign(before);
+    ConsoleParseTarget console(modes);
+    console.Links().Assign(before);
     CutParse p;
     p.any = ParsePage(console, page, !before.empty());
-    p.links = console.list.Items();
-    p.source = console.source;
+    p.links = console.Links().Items();
+    p.source = console.Source();
     return p;
 }
 
 CutParse ParsedInSegments(const std::string& page, int modes,
                           const std::vector<std::string>& before, std::size_t segment) {
-    CutTarget console(modes);
-    console.list.Assign(before);
+    ConsoleParseTarget console(modes);
+    console.Links().Assign(before);
     CutParse p;
     p.any = ParseSegmentedPage(console, page, !before.empty(), segment);
-    p.links = console.list.Items();
-    p.source = console.source;
+    p.links = console.Links().Items();
+    p.source = console.Source();
     return p;
 }
 
