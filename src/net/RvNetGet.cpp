@@ -68,9 +68,11 @@ struct DataFile {
     ~DataFile() {
         if (file) std::fclose(file);
     }
-    bool Write(const char* data, std::size_t size, std::string& error) {
-        // A large delivery goes to the file as it is, without a copy.
-        if (pending.empty() && size >= kBlock) return WriteAsking(file, data, size, error);
+    // last: the delivery completes the body (its length was announced).
+    bool Write(const char* data, std::size_t size, bool last, std::string& error) {
+        // A large delivery, or a whole small body, goes to the file as it is, without a copy.
+        if (pending.empty() && (size >= kBlock || last))
+            return WriteAsking(file, data, size, error);
         pending.append(data, size);
         return pending.size() < kBlock || Flush(error);
     }
@@ -429,7 +431,8 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
         }
         bytes += static_cast<std::int64_t>(used);
         if (out.file) {
-            if (!out.Write(data, used, error_)) {
+            const bool last = contentLength_ > 0 && bytes == contentLength_;
+            if (!out.Write(data, used, last, error_)) {
                 ok = false;
                 out.pending.clear();
                 break;
