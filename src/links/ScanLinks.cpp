@@ -208,7 +208,7 @@ bool SegmentScan::Finish() {
             continue;
         }
         // An address in running text ends at the page's end.
-        for (const std::size_t start : walk.starts) found_[i].AddKept(walk.begun.substr(start));
+        walk.End(found_[i], false);
     }
     return whole;
 }

@@ -29,30 +29,21 @@ bool ScanPlainValues(std::string_view t, const std::string& prefix, NextPrefix n
     const double perByte = 100.0 / static_cast<double>(t.size());
     int shownPercent = INT_MIN;
     bool appended = false;
-    std::size_t s = 0;
-    // Where t begins in the walk's gathered bytes (negative while they begin inside t).
-    std::ptrdiff_t at = 0;
     // A segment's search for prefixes starts at its beginning: where the last one stopped
     // beyond the segment before, there is only this segment's first byte, a "<", which begins
     // no prefix.
-    if (walk) {
-        if (walk->open) {
-            const std::size_t e =
-                std::min({nextBlank.From(t, 0), nextQuote.From(t, 0), nextHttp(0)});
-            if (e == npos) {
-                // No end here at all: every address found below stays open too.
-                at = static_cast<std::ptrdiff_t>(walk->begun.size());
-                walk->begun.append(t);
-            } else {
-                walk->begun.append(t.substr(0, e));
-                for (const std::size_t start : walk->starts)
-                    detail::AddGathered(std::string_view(walk->begun).substr(start), false,
-                                        results);
-                appended = true;
-                walk->open = false;
-                walk->begun.clear();
-                walk->starts.clear();
-            }
+    std::size_t s = 0;
+    // Where t begins in the walk's gathered bytes (negative while they begin inside t).
+    std::ptrdiff_t at = 0;
+    if (walk && walk->open) {
+        const std::size_t e = std::min({nextBlank.From(t, 0), nextQuote.From(t, 0), nextHttp(0)});
+        if (e == npos) {
+            // No end here at all: every address found below stays open too.
+            at = static_cast<std::ptrdiff_t>(walk->begun.size());
+            walk->begun.append(t);
+        } else {
+            walk->begun.append(t.substr(0, e));
+            appended = walk->End(results, false);
         }
     }
     std::size_t found = 0;  // 1-based position of the last address, 0 before the first
@@ -72,12 +63,8 @@ bool ScanPlainValues(std::string_view t, const std::string& prefix, NextPrefix n
         // Whatever the prefix, the beginning of another "http://" address ends an address.
         std::size_t e = std::min({nextBlank.From(t, p), nextQuote.From(t, p), nextHttp(p + 1)});
         if (e == npos && walk) {
-            if (!walk->open) {
-                walk->open = true;
-                walk->begun.assign(t.substr(p));
-                at = -static_cast<std::ptrdiff_t>(p);
-            }
-            walk->starts.push_back(static_cast<std::size_t>(at + static_cast<std::ptrdiff_t>(p)));
+            if (!walk->open) at = -static_cast<std::ptrdiff_t>(p);
+            walk->Begin(t.substr(p), static_cast<std::size_t>(at + static_cast<std::ptrdiff_t>(p)));
         } else {
             if (e == npos) e = t.size();
             if (e > p) {

@@ -23,20 +23,35 @@ struct ValueWalk {
     char end = '\0';                  // what ends them: a quote, or '\0' for a blank or ">"
     std::string begun;                // their bytes so far
     std::vector<std::size_t> starts;  // where each begins in begun (plain passes have several)
-};
 
-namespace detail {
-
-// A value whose bytes were gathered across segments: kept, since the segments are not.
-inline void AddGathered(std::string_view value, bool decode, FoundLinks& results) {
-    if (decode && std::memchr(value.data(), '&', value.size())) {
-        results.AddKept(HtmlDecodeAmp(std::string(value)));
-    } else {
-        results.AddKept(std::string(value));
+    // A value begins at start of the segment text and runs past its end; tail is the text from
+    // the first open value on, given when none was open yet.
+    void Begin(std::string_view tail, std::size_t start) {
+        if (!open) begun.assign(tail);
+        open = true;
+        starts.push_back(start);
     }
-}
-
-}  // namespace detail
+    // The open values end where their gathered bytes end: each one that has a byte goes to
+    // results (kept, since the segments are not), "&amp;" decoded when decode says so. True
+    // when any went.
+    bool End(FoundLinks& results, bool decode) {
+        bool any = false;
+        for (const std::size_t start : starts) {
+            const std::string_view value = std::string_view(begun).substr(start);
+            if (value.empty()) continue;
+            if (decode && std::memchr(value.data(), '&', value.size())) {
+                results.AddKept(HtmlDecodeAmp(std::string(value)));
+            } else {
+                results.AddKept(std::string(value));
+            }
+            any = true;
+        }
+        open = false;
+        begun.clear();
+        starts.clear();
+        return any;
+    }
+};
 
 // nextTag(from) and nextAttribute(from) give the first opening or name at or after from
 // (npos when none); from only grows within a walk. With a walk, t is one segment of the page:
@@ -65,12 +80,7 @@ bool ScanValues(std::string_view t, bool anyTag, NextTag nextTag, std::size_t ta
                 return false;
             }
             walk->begun.append(t.substr(0, e));
-            if (!walk->begun.empty()) {
-                detail::AddGathered(walk->begun, true, results);
-                appended = true;
-            }
-            walk->open = false;
-            walk->begun.clear();
+            appended = walk->End(results, true);
             s = e + 1;
         }
         tagFound = walk->afterTag;
@@ -108,9 +118,8 @@ bool ScanValues(std::string_view t, bool anyTag, NextTag nextTag, std::size_t ta
             s = e + 1;
         } else if (walk) {
             // The rest of the segment belongs to the value; its end may come in the next.
-            walk->open = true;
+            walk->Begin(t.substr(v), 0);
             walk->end = quote;
-            walk->begun.assign(t.substr(v));
             break;
         } else {
             // Without an end nothing is taken; the search goes on behind this attribute.
