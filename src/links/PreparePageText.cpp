@@ -236,20 +236,19 @@ void Clean(const char* s, std::size_t n, bool newlines, Out& out, std::vector<st
     while ((i = nextChange(s, i, n)) < n) {
         out.Put(s + copied, i - copied);
         const char c = s[i];
-        if (Out::kBlankBreaks && (c == '\r' || c == '\n')) {
-            out.Put("  ", 2);
-            i += c == '\r' && i + 1 < n && s[i + 1] == '\n' ? 2 : 1;
-        } else if (c == '\r' && i + 1 < n && s[i + 1] == '\n') {
-            out.Put(s + i, 2);
-            i += 2;
-        } else if (c == '\r' || c == '\n') {
-            if (newlines && Out::kPairsNow) {
+        if (c == '\r' || c == '\n') {
+            const bool pair = c == '\r' && i + 1 < n && s[i + 1] == '\n';
+            if (Out::kBlankBreaks) {
+                out.Put("  ", 2);
+            } else if (pair) {
+                out.Put(s + i, 2);
+            } else if (newlines && Out::kPairsNow) {
                 out.Put("\r\n", 2);
             } else {
                 if (newlines) lone.push_back(out.Size());
                 out.Put(s + i, 1);
             }
-            ++i;
+            i += pair ? 2 : 1;
         } else if (c == 'h') {
             // Addresses disguised against harvesters; exact letter case.
             if (At(s, i, n, "hxxp://")) {
@@ -283,20 +282,6 @@ void PrepareInPlace(std::string& text, bool newlines) {
     }
 }
 
-}  // namespace
-
-void PreparePageTextInPlace(std::string& text) {
-    PrepareInPlace(text, true);
-}
-
-std::string PreparePageText(std::string_view text) {
-    std::string prepared;
-    PreparePageTextInto(text, prepared);
-    return prepared;
-}
-
-namespace {
-
 template <bool blankBreaks>
 void PrepareInto(std::string_view text, std::string& prepared) {
     prepared.clear();
@@ -308,6 +293,16 @@ void PrepareInto(std::string_view text, std::string& prepared) {
 }
 
 }  // namespace
+
+void PreparePageTextInPlace(std::string& text) {
+    PrepareInPlace(text, true);
+}
+
+std::string PreparePageText(std::string_view text) {
+    std::string prepared;
+    PreparePageTextInto(text, prepared);
+    return prepared;
+}
 
 void PreparePageTextInto(std::string_view text, std::string& prepared) {
     PrepareInto<false>(text, prepared);

@@ -29,6 +29,8 @@ constexpr TagPass kImagePasses[] = {
     {TagKind::Img, AttributeKind::Src},         {TagKind::Img, AttributeKind::Lowsrc},
     {TagKind::Body, AttributeKind::Background}, {TagKind::Table, AttributeKind::Background},
     {TagKind::Tr, AttributeKind::Background},   {TagKind::Td, AttributeKind::Background}};
+// The names looked for after any tag.
+constexpr AttributeKind kWildPasses[] = {AttributeKind::Src, AttributeKind::Value};
 constexpr PlainKind kPlainPasses[] = {PlainKind::Http, PlainKind::Https, PlainKind::Ftp};
 
 // Each group's share of the gauge's maximum.
@@ -140,9 +142,8 @@ bool ScanLinksInto(std::string& text, FoundLinks& results, int modes, ctlStatusB
     }
     if (modes & ScanWildSrc) {
         gauge.Status("Scanning src...");
-        found = ScanIndexedTagAttribute(text, index, nullptr, AttributeKind::Src, results) || found;
-        found =
-            ScanIndexedTagAttribute(text, index, nullptr, AttributeKind::Value, results) || found;
+        for (const AttributeKind attribute : kWildPasses)
+            found = ScanIndexedTagAttribute(text, index, nullptr, attribute, results) || found;
         ++step;
     }
     if (modes & ScanPlainHttp) {
@@ -164,7 +165,7 @@ SegmentScan::SegmentScan(int modes) {
     if (modes & ScanHref) tagPasses(kHrefPasses);
     if (modes & ScanImages) tagPasses(kImagePasses);
     if (modes & ScanWildSrc) {
-        for (const AttributeKind a : {AttributeKind::Src, AttributeKind::Value})
+        for (const AttributeKind a : kWildPasses)
             passes_.push_back({Pass::Kind::AnyTag, TagKind::A, a});
     }
     if (modes & ScanPlainHttp) {
