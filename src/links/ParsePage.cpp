@@ -28,6 +28,21 @@ void ShowSourceText(PageParseTarget& target, const std::string& text) {
     }
 }
 
+// What a parse found goes into the list (in place of its rows unless append) while the list
+// is hidden; a parse that found nothing leaves the list as it was.
+template <typename Fill>
+bool FillList(PageParseTarget& target, bool any, bool append, Fill fill) {
+    if (any) {
+        LinkList& list = target.Links();
+        if (!append) list.Clear();
+        target.ListVisible(false);
+        fill(list);
+        target.ListVisible(true);
+    }
+    target.StatusReady();
+    return any;
+}
+
 bool ScanIntoList(PageParseTarget& target, std::string prepared, bool append) {
     ShowSourceText(target, prepared.substr(0, kSourceViewChars));
     FoundLinks found;  // views into prepared
@@ -36,16 +51,10 @@ bool ScanIntoList(PageParseTarget& target, std::string prepared, bool append) {
         BusyPointer busy;
         any = ScanLinksInto(prepared, found, target.ScanModes(), &target.StatusBar());
     }
-    if (any) {
-        LinkList& list = target.Links();
-        if (!append) list.Clear();
-        target.ListVisible(false);
+    return FillList(target, any, append, [&](LinkList& list) {
         list.Reserve(list.Count() + found.Count());
         for (const std::string_view link : found.Links()) AddLinkUnique(list, link);
-        target.ListVisible(true);
-    }
-    target.StatusReady();
-    return any;
+    });
 }
 
 }  // namespace
@@ -99,17 +108,11 @@ bool ParseSegmentedPage(PageParseTarget& target, std::string_view text, bool app
     }
     take();
     ShowSourceText(target, source);
-    if (any) {
-        LinkList& list = target.Links();
-        if (!append) list.Clear();
-        target.ListVisible(false);
+    return FillList(target, any, append, [&](LinkList& list) {
         for (const LinkList& pass : passes) {
             for (const std::string& link : pass.Items()) AddLinkUnique(list, link);
         }
-        target.ListVisible(true);
-    }
-    target.StatusReady();
-    return any;
+    });
 }
 
 bool ParsePage(PageParseTarget& target, std::string text, bool append) {
