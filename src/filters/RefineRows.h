@@ -5,7 +5,6 @@
 // so a filter over a long list stays linear.
 #include <cstddef>
 #include <string>
-
 #include <vector>
 
 #include "filters/FilterRows.h"
