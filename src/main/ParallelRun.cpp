@@ -330,10 +330,7 @@ void ParallelRun::AtTarget(Slot& slot, bool mayAsk) {
         TryEnded(slot, false);
         return;
     }
-    OpenedFile created = slot.part->TakeOpened();
-    slot.file = created && !slot.t.rest
-                    ? created.release()
-                    : std::fopen(slot.part->Path().c_str(), slot.t.rest ? "ab" : "wb");
+    slot.file = OpenBodyFile(slot.part->TakeOpened(), slot.part->Path(), slot.t.rest).release();
     slot.bytes = 0;
     slot.phase = Slot::Phase::Body;
     if (!slot.file) {

@@ -331,10 +331,9 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     DataFile out;
     if (toFile) {
         // Truncated first: new content is never followed by bytes of an older, longer file.
-        OpenedFile given = std::move(opened_);
-        const bool append = std::exchange(dataAppend_, false);
-        out.file = given && !append ? given.release()
-                                    : std::fopen(dataFilename_.c_str(), append ? "ab" : "wb");
+        out.file =
+            OpenBodyFile(std::move(opened_), dataFilename_, std::exchange(dataAppend_, false))
+                .release();
         if (!out.file) {
             error_ = "Can't create File " + dataFilename_ + ".";
             return;
