@@ -11,40 +11,32 @@
 namespace ravlet {
 
 // What one look at the clipboard puts into the page address box (which holds "http://box/").
-struct CheckCase {
-    const char* name;
-    std::string clipboard;
-    std::string box;
-    // Megabytes of this byte follow the text: built by the test, so the table every test
-    // process registers stays small.
-    std::size_t padding = 0;
-    char pad = ' ';
-};
-
-class ClipboardCheck : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(ClipboardCheck, TakesAnAddressFromTheFirstLine) {
-    test::MainFixture f;
-    f.main->txtUrl.text = "http://box/";
-    f.Clip(GetParam().clipboard + std::string(GetParam().padding, GetParam().pad));
-    f.main->CheckClipboardUrl(true);
-    EXPECT_EQ(f.main->txtUrl.text, GetParam().box);
+TEST(ClipboardCheck, TakesAnAddressFromTheFirstLine) {
+    const struct {
+        const char* name;
+        std::string clipboard, box;
+        std::size_t padding = 0;  // megabytes of this byte follow the text
+        char pad = ' ';
+    } cases[] = {
+        {"Address", "http://new/a.html", "http://new/a.html"},
+        {"FirstLineCrLf", "http://new/\r\nhttp://second/", "http://new/"},
+        {"FirstLineLf", "ftp://files/x\nmore", "ftp://files/x"},
+        {"FirstLineCr", "http://new/\rmore", "http://new/"},
+        {"NoScheme", "www.example.org", "http://box/"},
+        {"SchemeOnSecondLine", "see\r\nhttp://x/", "http://box/"},
+        {"TooShort", "ab", "http://box/"},
+        {"Binary", std::string("\x00\x01\xff http://x/", 12), "http://box/"},
+        {"MegabytesWithoutAddress", "", "http://box/", 3 << 20, 'x'},
+        {"MegabytesAfterAnAddress", "http://big/\r\n", "http://big/", 2 << 20, 'y'},
+    };
+    for (const auto& c : cases) {
+        test::MainFixture f;
+        f.main->txtUrl.text = "http://box/";
+        f.Clip(c.clipboard + std::string(c.padding, c.pad));
+        f.main->CheckClipboardUrl(true);
+        EXPECT_EQ(f.main->txtUrl.text, c.box) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ClipboardCheck,
-    ::testing::Values(CheckCase{"Address", "http://new/a.html", "http://new/a.html"},
-                      CheckCase{"FirstLineCrLf", "http://new/\r\nhttp://second/", "http://new/"},
-                      CheckCase{"FirstLineLf", "ftp://files/x\nmore", "ftp://files/x"},
-                      CheckCase{"FirstLineCr", "http://new/\rmore", "http://new/"},
-                      CheckCase{"NoScheme", "www.example.org", "http://box/"},
-                      CheckCase{"SchemeOnSecondLine", "see\r\nhttp://x/", "http://box/"},
-                      CheckCase{"TooShort", "ab", "http://box/"},
-                      CheckCase{"Binary", std::string("\x00\x01\xff http://x/", 12), "http://box/"},
-                      CheckCase{"MegabytesWithoutAddress", "", "http://box/", 3 << 20, 'x'},
-                      CheckCase{"MegabytesAfterAnAddress", "http://big/\r\n", "http://big/",
-                                2 << 20, 'y'}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(ClipboardCheck, ALockedClipboardIsIgnored) {
     test::MainFixture f;

@@ -11,21 +11,13 @@
 #include "main/ExportHtml.h"
 #include "main/frmExportHtml.h"
 #include "net/ravlet_url.h"
+#include "support/Joined.h"
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
 
 using Rows = std::vector<std::string>;
-
-struct PageRow {
-    const char* what;
-    Rows entries;
-    ExportHtmlOptions options;
-    std::string body;  // the lines between "<body>" and "</body>"
-    std::string title = "T";
-};
 
 ExportHtmlOptions Opt(bool headline, bool useDesc, const std::string& desc, bool newWindow,
                       bool promote, const std::string& title = "T") {
@@ -39,56 +31,46 @@ ExportHtmlOptions Opt(bool headline, bool useDesc, const std::string& desc, bool
     return o;
 }
 
-class ExportPage : public ::testing::TestWithParam<PageRow> {};
-
-TEST_P(ExportPage, WritesTheLines) {
-    const PageRow& row = GetParam();
-    const std::string page =
-        ExportHtmlPage(row.entries, "http://h/d/", row.options, "http://home/");
-    EXPECT_EQ(page, "<html>\r\n<head><title>" + row.title + "</title></head>\r\n<body>\r\n" +
-                        row.body + "</body>\r\n</html>\r\n");
+// The entries ("|" between them) with the options: the lines between "<body>" and "</body>".
+TEST(ExportPage, WritesTheLines) {
+    const struct {
+        const char* what;
+        const char* entries;
+        ExportHtmlOptions options;
+        std::string body, title = "T";
+    } rows[] = {
+        {"an empty list", "", Opt(false, false, "", false, false), ""},
+        {"empty list with heading and description", "", Opt(true, true, "D", false, false),
+         "<h1>T</h1>\r\n<p>D</p>\r\n"},
+        {"relative entries get the base in the href only", "a.jpg|http://o/b.jpg",
+         Opt(false, false, "", false, false),
+         "<a href=\"http://h/d/a.jpg\">a.jpg</a><br />\r\n"
+         "<a href=\"http://o/b.jpg\">http://o/b.jpg</a><br />\r\n"},
+        {"new window", "a", Opt(false, false, "", true, false),
+         "<a href=\"http://h/d/a\" target=\"_blank\">a</a><br />\r\n"},
+        {"description unchecked writes no paragraph", "", Opt(false, false, "D", false, false), ""},
+        {"the ravlet link", "", Opt(false, false, "", false, true),
+         "<p><b>Download Help ?!</b><br /><a href=\"http://home/\" >Get ravlet and "
+         "download all the links of this page with ease.</p>\r\n"},
+        {"markup in entries title and description is escaped", "x.php?a=1&b=\"2\"|<script>",
+         Opt(true, true, "<b>&</b>", false, false, "a<\"b\">&"),
+         "<h1>a&lt;&quot;b&quot;&gt;&amp;</h1>\r\n<p>&lt;b&gt;&amp;&lt;/b&gt;</p>\r\n"
+         "<a href=\"http://h/d/x.php?a=1&amp;b=&quot;2&quot;\">x.php?a=1&amp;b=&quot;2&quot;"
+         "</a><br />\r\n"
+         "<a href=\"http://h/d/&lt;script&gt;\">&lt;script&gt;</a><br />\r\n",
+         "a&lt;&quot;b&quot;&gt;&amp;"},
+        {"an attribute cannot be broken out of", "\" onclick=\"x",
+         Opt(false, false, "", false, false),
+         "<a href=\"http://h/d/&quot; onclick=&quot;x\">&quot; onclick=&quot;x</a><br />\r\n"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(
+            ExportHtmlPage(test::Split(row.entries), "http://h/d/", row.options, "http://home/"),
+            "<html>\r\n<head><title>" + row.title + "</title></head>\r\n<body>\r\n" + row.body +
+                "</body>\r\n</html>\r\n")
+            << row.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ExportPage,
-    ::testing::Values(
-        PageRow{"an empty list", {}, Opt(false, false, "", false, false), ""},
-        PageRow{"empty list with heading and description",
-                {},
-                Opt(true, true, "D", false, false),
-                "<h1>T</h1>\r\n<p>D</p>\r\n"},
-        PageRow{"relative entries get the base in the href only",
-                {"a.jpg", "http://o/b.jpg"},
-                Opt(false, false, "", false, false),
-                "<a href=\"http://h/d/a.jpg\">a.jpg</a><br />\r\n"
-                "<a href=\"http://o/b.jpg\">http://o/b.jpg</a><br />\r\n"},
-        PageRow{"new window",
-                {"a"},
-                Opt(false, false, "", true, false),
-                "<a href=\"http://h/d/a\" target=\"_blank\">a</a><br />\r\n"},
-        PageRow{"description unchecked writes no paragraph",
-                {},
-                Opt(false, false, "D", false, false),
-                ""},
-        PageRow{"the ravlet link",
-                {},
-                Opt(false, false, "", false, true),
-                "<p><b>Download Help ?!</b><br /><a href=\"http://home/\" >Get ravlet and "
-                "download all the links of this page with ease.</p>\r\n"},
-        PageRow{"markup in entries title and description is escaped",
-                {"x.php?a=1&b=\"2\"", "<script>"},
-                Opt(true, true, "<b>&</b>", false, false, "a<\"b\">&"),
-                "<h1>a&lt;&quot;b&quot;&gt;&amp;</h1>\r\n<p>&lt;b&gt;&amp;&lt;/b&gt;</p>\r\n"
-                "<a href=\"http://h/d/x.php?a=1&amp;b=&quot;2&quot;\">x.php?a=1&amp;b=&quot;2&quot;"
-                "</a><br />\r\n"
-                "<a href=\"http://h/d/&lt;script&gt;\">&lt;script&gt;</a><br />\r\n",
-                "a&lt;&quot;b&quot;&gt;&amp;"},
-        PageRow{
-            "an attribute cannot be broken out of",
-            {"\" onclick=\"x"},
-            Opt(false, false, "", false, false),
-            "<a href=\"http://h/d/&quot; onclick=&quot;x\">&quot; onclick=&quot;x</a><br />\r\n"}),
-    test::RowName());
 
 TEST(ExportBase, TheBaseWithASchemeElseThePagesBase) {
     UrlSchemesInit();

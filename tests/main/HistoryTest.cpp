@@ -12,33 +12,29 @@ namespace {
 using Items = std::vector<std::string>;
 }
 
-struct MoveCase {
-    const char* name;
-    Items before;
-    const char* item;
-    Items after;
-};
-
-class HistoryMove : public ::testing::TestWithParam<MoveCase> {};
-
-TEST_P(HistoryMove, PutsTheItemFirstOnce) {
-    ComboBox box;
-    box.items = GetParam().before;
-    HistoryMoveToFront(box, GetParam().item);
-    EXPECT_EQ(box.items, GetParam().after);
-    EXPECT_EQ(box.text, GetParam().item);
+// An item put at the front of the box's list: there once, and the box's text.
+TEST(HistoryMove, PutsTheItemFirstOnce) {
+    const struct {
+        const char* name;
+        Items before;
+        const char* item;
+        Items after;
+    } cases[] = {
+        {"New", {"b", "c"}, "a", {"a", "b", "c"}},
+        {"AlreadyFirst", {"a", "b"}, "a", {"a", "b"}},
+        {"FromTheMiddle", {"b", "a", "c"}, "a", {"a", "b", "c"}},
+        {"EveryCopyRemoved", {"a", "b", "a"}, "a", {"a", "b"}},
+        {"LetterCaseCounts", {"http://X/"}, "http://x/", {"http://x/", "http://X/"}},
+        {"Empty", {}, "", {""}},
+    };
+    for (const auto& c : cases) {
+        ComboBox box;
+        box.items = c.before;
+        HistoryMoveToFront(box, c.item);
+        EXPECT_EQ(box.items, c.after) << c.name;
+        EXPECT_EQ(box.text, c.item) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, HistoryMove,
-    ::testing::Values(
-        MoveCase{"New", {"b", "c"}, "a", {"a", "b", "c"}},
-        MoveCase{"AlreadyFirst", {"a", "b"}, "a", {"a", "b"}},
-        MoveCase{"FromTheMiddle", {"b", "a", "c"}, "a", {"a", "b", "c"}},
-        MoveCase{"EveryCopyRemoved", {"a", "b", "a"}, "a", {"a", "b"}},
-        MoveCase{"LetterCaseCounts", {"http://X/"}, "http://x/", {"http://x/", "http://X/"}},
-        MoveCase{"Empty", {}, "", {""}}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(HistoryFile, MissingOrEmptyFilesLeaveTheBoxEmpty) {
     test::TempHome home;

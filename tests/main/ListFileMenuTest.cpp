@@ -7,7 +7,6 @@
 
 #include "main/TypeExtension.h"
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
@@ -16,32 +15,24 @@ using Rows = std::vector<std::string>;
 
 const char kListFilter[] = "ravlet listfiles|*.wls|text files|*.txt|all files|*.*";
 
-struct ExtensionRow {
-    const char* what;
-    std::string path;
-    int type;
-    std::string saved;
-};
-
-class SaveExtension : public ::testing::TestWithParam<ExtensionRow> {};
-
-TEST_P(SaveExtension, ANameWithoutOneGetsTheChosenTypes) {
-    EXPECT_EQ(AddTypeExtension(GetParam().path, kListFilter, GetParam().type), GetParam().saved);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SaveExtension,
-    ::testing::Values(
-        ExtensionRow{"list type", "/d/links", 0, "/d/links.wls"},
-        ExtensionRow{"text type", "/d/links", 1, "/d/links.txt"},
-        ExtensionRow{"all files adds nothing", "/d/links", 2, "/d/links"},
-        ExtensionRow{"a name with an extension stays", "/d/links.lst", 0, "/d/links.lst"},
-        ExtensionRow{"a dot in the folder is not the name's", "/d.x/links", 1, "/d.x/links.txt"},
-        ExtensionRow{"an unknown type adds nothing", "/d/links", -1, "/d/links"},
-        ExtensionRow{"a type beyond the filter adds nothing", "/d/links", 3, "/d/links"}),
-    test::RowName());
-
-TEST(SaveExtensionHtml, TheFirstPatternOfATypeCounts) {
+// A saved name without an extension gets the chosen type's first pattern's.
+TEST(SaveExtension, ANameWithoutOneGetsTheChosenTypes) {
+    const struct {
+        const char* what;
+        const char* path;
+        int type;
+        const char* saved;
+    } rows[] = {
+        {"list type", "/d/links", 0, "/d/links.wls"},
+        {"text type", "/d/links", 1, "/d/links.txt"},
+        {"all files adds nothing", "/d/links", 2, "/d/links"},
+        {"a name with an extension stays", "/d/links.lst", 0, "/d/links.lst"},
+        {"a dot in the folder is not the name's", "/d.x/links", 1, "/d.x/links.txt"},
+        {"an unknown type adds nothing", "/d/links", -1, "/d/links"},
+        {"a type beyond the filter adds nothing", "/d/links", 3, "/d/links"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AddTypeExtension(row.path, kListFilter, row.type), row.saved) << row.what;
     EXPECT_EQ(AddTypeExtension("/p", "HTML files|*.html;*.htm|all|*.*", 0), "/p.html");
 }
 

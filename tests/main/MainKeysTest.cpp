@@ -8,50 +8,43 @@ namespace {
 using Rows = std::vector<std::string>;
 }
 
-// A key and what it does to the rows "b", "a" with "a" selected, a clipboard holding "c"
-// and the base "http://h/".
-struct KeyCase {
-    const char* name;
-    KeyPress key;
-    bool list;  // pressed in the link list, else in the window
-    bool handled;
-    Rows rows;
-    const char* clipboard;
-};
-
-class MainKeys : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(MainKeys, MapOntoTheCommands) {
-    const KeyCase& c = GetParam();
-    test::MainFixture f;
-    f.Rows({"b", "a"}, {1});
-    f.main->txtUrlBase = "http://h/";
-    f.Clip("c");
-    const bool handled = c.list ? f.main->ListLinks_KeyDown(c.key) : f.main->Form_KeyDown(c.key);
-    EXPECT_EQ(handled, c.handled);
-    EXPECT_EQ(f.Rows(), c.rows);
-    EXPECT_EQ(f.ClipText(), c.clipboard);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, MainKeys,
-    ::testing::Values(
-        KeyCase{"Del", {Key_Delete}, true, true, {"b"}, "c"},
-        KeyCase{"CtrlC", {'C', false, true}, true, true, {"b", "a"}, "a"},
-        KeyCase{"CtrlV", {'V', false, true}, true, true, {"b", "a", "c"}, "c"},
-        KeyCase{"CtrlX", {'X', false, true}, true, true, {"b"}, "a"},
-        KeyCase{"CtrlShiftC", {'C', true, true}, true, true, {"b", "a"}, "b\r\na"},
-        KeyCase{"PlainCInTheList", {'C'}, true, false, {"b", "a"}, "c"},
-        KeyCase{"CtrlBackspace", {Key_Backspace, false, true}, false, true, {}, "c"},
-        KeyCase{
-            "CtrlAltB", {'B', false, true, true}, false, true, {"http://h/b", "http://h/a"}, "c"},
-        KeyCase{"CtrlAltC", {'C', false, true, true}, false, true, {"b", "a"}, "b\r\na"},
-        KeyCase{"CtrlAltV", {'V', false, true, true}, false, true, {"b", "a", "c"}, "c"},
-        KeyCase{"CtrlAltX", {'X', false, true, true}, false, true, {}, "b\r\na"},
-        KeyCase{"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"},
+// A key, pressed in the link list or the window, and what it does to the rows "b", "a" with
+// "a" selected, a clipboard holding "c" and the base "http://h/".
+TEST(MainKeys, MapOntoTheCommands) {
+    const struct {
+        const char* name;
+        KeyPress key;
+        bool list, handled;
+        Rows rows;
+        const char* clipboard;
+    } cases[] = {
+        {"Del", {Key_Delete}, true, true, {"b"}, "c"},
+        {"CtrlC", {'C', false, true}, true, true, {"b", "a"}, "a"},
+        {"CtrlV", {'V', false, true}, true, true, {"b", "a", "c"}, "c"},
+        {"CtrlX", {'X', false, true}, true, true, {"b"}, "a"},
+        {"CtrlShiftC", {'C', true, true}, true, true, {"b", "a"}, "b\r\na"},
+        {"PlainCInTheList", {'C'}, true, false, {"b", "a"}, "c"},
+        {"CtrlBackspace", {Key_Backspace, false, true}, false, true, {}, "c"},
+        {"CtrlAltB", {'B', false, true, true}, false, true, {"http://h/b", "http://h/a"}, "c"},
+        {"CtrlAltC", {'C', false, true, true}, false, true, {"b", "a"}, "b\r\na"},
+        {"CtrlAltV", {'V', false, true, true}, false, true, {"b", "a", "c"}, "c"},
+        {"CtrlAltX", {'X', false, true, true}, false, true, {}, "b\r\na"},
+        {"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"},
         // The fill of the rows is the step that the undo takes back.
-        KeyCase{"CtrlZ", {'Z', false, true}, false, true, {}, "c"}),
-    [](const auto& info) { return info.param.name; });
+        {"CtrlZ", {'Z', false, true}, false, true, {}, "c"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::MainFixture f;
+        f.Rows({"b", "a"}, {1});
+        f.main->txtUrlBase = "http://h/";
+        f.Clip("c");
+        EXPECT_EQ(c.list ? f.main->ListLinks_KeyDown(c.key) : f.main->Form_KeyDown(c.key),
+                  c.handled);
+        EXPECT_EQ(f.Rows(), c.rows);
+        EXPECT_EQ(f.ClipText(), c.clipboard);
+    }
+}
 
 TEST(MainKeys, SelectAllAndInvertByKey) {
     test::MainFixture f;

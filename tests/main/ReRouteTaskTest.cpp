@@ -8,121 +8,109 @@
 #include "platform/Registry.h"
 #include "support/MainFixture.h"
 #include "support/RecordingAutomation.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 
 namespace {
 using Calls = std::vector<std::string>;
 
-// The list, its page and a base box without a scheme, so rows resolve against the page.
-void Fill(test::MainFixture& f, test::RecordingAutomation& managers) {
-    f.main->ShowMainWindow();
-    managers.calls.clear();  // the menu asked every manager as the window loaded
-    f.Rows({"a.zip", "http://o/b.zip"});
-    f.main->txtUrl.text = "http://site/d/p.html";
-    f.main->txtUrlBase = "not a base";
-}
+// A window with the given managers installed; Fill gives it the list, its page and a base box
+// without a scheme, so rows resolve against the page.
+struct Managers {
+    explicit Managers(std::initializer_list<const char*> installed) {
+        for (const char* name : installed) managers.Register(name);
+    }
+    void Fill() {
+        f.main->ShowMainWindow();
+        managers.calls.clear();  // the menu asked every manager as the window loaded
+        f.Rows({"a.zip", "http://o/b.zip"});
+        f.main->txtUrl.text = "http://site/d/p.html";
+        f.main->txtUrlBase = "not a base";
+    }
+    test::MainFixture f;
+    test::RecordingAutomation managers;
+};
 }  // namespace
 
-TEST(TaskReRoute, AManagerOfOneAddressGetsEveryRowResolved) {
-    test::MainFixture f;
-    test::RecordingAutomation managers;
-    managers.Register("dapie.catcher");
-    Fill(f, managers);
-    f.main->Task_ReRoute("dap");
-    EXPECT_EQ(managers.calls,
-              (Calls{"create dapie.catcher",
-                     R"(call MenuURL("http://site/d/a.zip", "http://site/d/p.html", ""))",
-                     "create dapie.catcher",
-                     R"(call MenuURL("http://o/b.zip", "http://site/d/p.html", ""))"}));
-    EXPECT_FALSE(f.ui.busy());
-}
-
-TEST(TaskReRoute, AManagerOfTheWholeListIsCalledOnce) {
-    test::MainFixture f;
-    test::RecordingAutomation managers;
-    managers.Register("JetCar.Netscape");
-    Fill(f, managers);
-    f.main->Task_ReRoute("flashget");
-    ASSERT_EQ(managers.calls.size(), 2u);
-    EXPECT_EQ(
-        managers.calls[1],
-        R"(call AddUrlList(["http://site/d/p.html"|"a.zip"|"Re-Routed by Ravlet"|"http://o/b.zip"|"Re-Routed by Ravlet"]))");
+// A manager of one address gets every row resolved, one of the whole list is called once; an
+// empty list hands nothing.
+TEST(TaskReRoute, EachManagerGetsTheRowsItsWay) {
+    const Calls one = {"create dapie.catcher",
+                       R"(call MenuURL("http://site/d/a.zip", "http://site/d/p.html", ""))",
+                       "create dapie.catcher",
+                       R"(call MenuURL("http://o/b.zip", "http://site/d/p.html", ""))"};
+    const Calls whole = {
+        "create JetCar.Netscape",
+        R"(call AddUrlList(["http://site/d/p.html"|"a.zip"|"Re-Routed by Ravlet"|"http://o/b.zip"|"Re-Routed by Ravlet"]))"};
+    const struct {
+        const char *installed, *id;
+        bool filled;
+        Calls calls;
+    } cases[] = {{"dapie.catcher", "dap", true, one},
+                 {"JetCar.Netscape", "flashget", true, whole},
+                 {"dapie.catcher", "dap", false, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        Managers m{c.installed};
+        if (c.filled) {
+            m.Fill();
+        } else {
+            m.f.main->ShowMainWindow();
+            m.managers.calls.clear();
+        }
+        m.f.main->Task_ReRoute(c.id);
+        EXPECT_EQ(m.managers.calls, c.calls);
+        EXPECT_FALSE(m.f.ui.busy());
+    }
 }
 
 // A hand-off that serves events while a manager works: a second one asked for meanwhile
 // (the menu clicked again) does nothing, so no row is handed over twice.
 TEST(TaskReRoute, ASecondHandOffDuringTheFirstDoesNothing) {
-    test::MainFixture f;
-    test::RecordingAutomation managers;
-    managers.Register("dapie.catcher");
-    Fill(f, managers);
+    Managers m{"dapie.catcher"};
+    m.Fill();
     int nested = 0;
-    managers.onCall = [&] {
-        if (nested++ == 0) f.main->Task_ReRoute("dap");
+    m.managers.onCall = [&] {
+        if (nested++ == 0) m.f.main->Task_ReRoute("dap");
     };
-    f.main->Task_ReRoute("dap");
-    EXPECT_EQ(managers.calls.size(), 4u) << "two rows, each created and called once";
-    managers.onCall = nullptr;
-    managers.calls.clear();
-    f.main->Task_ReRoute("dap");
-    EXPECT_EQ(managers.calls.size(), 4u) << "the next hand-off after it works";
+    m.f.main->Task_ReRoute("dap");
+    EXPECT_EQ(m.managers.calls.size(), 4u) << "two rows, each created and called once";
+    m.managers.onCall = nullptr;
+    m.managers.calls.clear();
+    m.f.main->Task_ReRoute("dap");
+    EXPECT_EQ(m.managers.calls.size(), 4u) << "the next hand-off after it works";
 }
 
-TEST(TaskReRoute, AnEmptyListHandsNothing) {
-    test::MainFixture f;
-    test::RecordingAutomation managers;
-    managers.Register("dapie.catcher");
-    f.main->ShowMainWindow();
-    managers.calls.clear();
-    f.main->Task_ReRoute("dap");
-    EXPECT_TRUE(managers.calls.empty());
+// The window closes after a hand-off only with the option, and an automatic close asks nothing.
+TEST(TaskReRouteClose, ClosesOnlyAfterAHandOff) {
+    const struct {
+        const char *what, *id;
+        bool autoClose, closed;
+        std::size_t messages;
+    } cases[] = {{"one by one then closed", "dap", true, true, 0},
+                 {"whole list then closed", "flashget", true, true, 0},
+                 {"no close without the option", "dap", false, false, 0},
+                 {"not installed stays open", "winget", true, false, 1},
+                 {"no routine stays open", "netvampire", true, false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Managers m{"dapie.catcher", "JetCar.Netscape"};
+        AppSettings().confirmclose = true;
+        m.Fill();
+        AppSettings().ReRouteAutoClose = c.autoClose;
+        m.f.main->Task_ReRoute(c.id);
+        EXPECT_EQ(m.f.main->Closed(), c.closed);
+        EXPECT_EQ(m.f.ui.messages.size(), c.messages);
+    }
 }
-
-struct CloseCase {
-    const char* what;
-    const char* id;
-    bool autoClose;
-    bool closed;
-    int messages;
-};
-
-class TaskReRouteClose : public ::testing::TestWithParam<CloseCase> {};
-
-TEST_P(TaskReRouteClose, ClosesOnlyAfterAHandOff) {
-    const CloseCase& c = GetParam();
-    test::MainFixture f;
-    test::RecordingAutomation managers;
-    managers.Register("dapie.catcher");
-    managers.Register("JetCar.Netscape");
-    AppSettings().confirmclose = true;
-    Fill(f, managers);
-    AppSettings().ReRouteAutoClose = c.autoClose;
-    f.main->Task_ReRoute(c.id);
-    EXPECT_EQ(f.main->Closed(), c.closed);
-    EXPECT_EQ(f.ui.messages.size(), static_cast<std::size_t>(c.messages))
-        << "an automatic close asks nothing";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Results, TaskReRouteClose,
-    ::testing::Values(CloseCase{"one by one then closed", "dap", true, true, 0},
-                      CloseCase{"whole list then closed", "flashget", true, true, 0},
-                      CloseCase{"no close without the option", "dap", false, false, 0},
-                      CloseCase{"not installed stays open", "winget", true, false, 1},
-                      CloseCase{"no routine stays open", "netvampire", true, false, 0}),
-    test::RowName());
 
 TEST(TaskReRoute, TheDefaultGoesToTheDefaultManagerOnly) {
     for (const char* id : {"", "none", "dap"}) {
-        test::MainFixture f;
-        test::RecordingAutomation managers;
-        managers.Register("dapie.catcher");
-        Fill(f, managers);
+        Managers m{"dapie.catcher"};
+        m.Fill();
         AppSettings().ReRouteDefaultId = id;
-        f.main->Task_ReRoute_Default();
-        EXPECT_EQ(managers.calls.size(), std::string(id) == "dap" ? 4u : 0u) << id;
+        m.f.main->Task_ReRoute_Default();
+        EXPECT_EQ(m.managers.calls.size(), std::string(id) == "dap" ? 4u : 0u) << id;
     }
 }
 

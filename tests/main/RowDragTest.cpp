@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 
@@ -11,28 +10,18 @@ namespace {
 using Rows = std::vector<std::string>;
 }
 
-struct PointerCase {
-    long top;
-    int y;
-    int height;
-    std::size_t count;
-    long row;
-};
-
-class RowUnderPointerTable : public ::testing::TestWithParam<PointerCase> {};
-
-TEST_P(RowUnderPointerTable, CountsRowsFromTheTopVisibleRow) {
-    const PointerCase& c = GetParam();
-    EXPECT_EQ(RowUnderPointer(c.top, c.y, c.height, c.count), c.row);
+// The row under the pointer counts rows of a height from the top visible row, within the list.
+TEST(RowUnderPointerTable, CountsRowsFromTheTopVisibleRow) {
+    const struct {
+        long top;
+        int y, height;
+        std::size_t count;
+        long row;
+    } cases[] = {{0, 0, 16, 5, 0},    {0, 15, 16, 5, 0}, {0, 16, 16, 5, 1}, {10, 40, 16, 50, 12},
+                 {0, 1000, 16, 5, 4}, {0, -5, 16, 5, 0}, {0, 30, 0, 5, 0},  {0, 30, 16, 0, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RowUnderPointer(c.top, c.y, c.height, c.count), c.row) << c.top << " " << c.y << " " << c.height << " " << c.count;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RowUnderPointerTable,
-    ::testing::Values(PointerCase{0, 0, 16, 5, 0}, PointerCase{0, 15, 16, 5, 0},
-                      PointerCase{0, 16, 16, 5, 1}, PointerCase{10, 40, 16, 50, 12},
-                      PointerCase{0, 1000, 16, 5, 4}, PointerCase{0, -5, 16, 5, 0},
-                      PointerCase{0, 30, 0, 5, 0}, PointerCase{0, 30, 16, 0, -1}),
-    test::KeyedName<&PointerCase::y>{});
 
 TEST(RowDrag, MovesTheTextAndShiftsTheRowsBetween) {
     test::MainFixture f;

@@ -7,7 +7,6 @@
 #include "main/SiteMap.h"
 #include "support/Joined.h"
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 
 namespace ravlet {
 namespace {
@@ -15,113 +14,83 @@ namespace {
 using Rows = std::vector<std::string>;
 
 // Record lines after the signature and the links they add, "|" between them.
-struct RecordRow {
-    const char* what;
-    const char* lines;
-    const char* links;
-};
-
-class SiteMapRecords : public ::testing::TestWithParam<RecordRow> {};
-
-TEST_P(SiteMapRecords, AddTheLinksInOrder) {
-    SiteMapPlace place;
-    LinkList list;
-    for (const std::string& line : test::Split(GetParam().lines)) SiteMapRecord(line, place, list);
-    EXPECT_EQ(list.Items(), test::Split(GetParam().links));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SiteMapRecords,
-    ::testing::Values(
-        RecordRow{"domain folder and file with further columns",
-                  "DOMAIN##example.com|FOLDER##/pics/|FILE##a.jpg\t2048\t200",
-                  "http://example.com/pics/a.jpg"},
-        RecordRow{"a file before any folder is just its name", "DOMAIN##h|FILE##a.jpg", "a.jpg"},
-        RecordRow{"a folder before any domain has no host", "FOLDER##/f/|FILE##a", "/f/a"},
-        RecordRow{"a later domain needs a new folder",
-                  "DOMAIN##a|FOLDER##/x/|DOMAIN##b|FILE##1|FOLDER##/y/|FILE##2",
-                  "http://a/x/1|http://b/y/2"},
-        RecordRow{"extra links stand alone", "DOMAIN##h|FOLDER##/f/|EXTRALINK##http://other/p\tx",
-                  "http://other/p"},
-        RecordRow{"keys in small letters are ignored",
-                  "domain##h|folder##/f/|file##a|Extralink##http://e/", ""},
-        RecordRow{"lines without the mark and unknown keys are ignored",
-                  "FILE a|# FILE##x|SIZE##3|FILE#b", ""},
-        RecordRow{"duplicates are skipped whatever their letter case",
-                  "EXTRALINK##http://h/A|EXTRALINK##HTTP://H/a|EXTRALINK##http://h/b",
-                  "http://h/A|http://h/b"},
-        RecordRow{"blanks are trimmed and empty values add nothing",
-                  "EXTRALINK##  http://h/x  |EXTRALINK##|FILE##|FILE##\tcol", "http://h/x"},
-        RecordRow{"a file without value adds the folder", "DOMAIN##h|FOLDER##/f/|FILE##",
-                  "http://h/f/"},
-        RecordRow{"the value ends at the first tab only", "EXTRALINK##a##b\tc\td", "a##b"},
-        RecordRow{"the key ends at the first mark", "FILE##EXTRALINK##x", "EXTRALINK##x"}),
-    test::RowName());
-
-// A file's bytes: the links it adds behind "kept", whether it is taken for no site map, and
-// the record lines counted.
-struct FileRow {
-    const char* what;
-    std::string bytes;
-    std::vector<std::string> links;
-    bool warned;  // "Not an Intellitemper Map File maybe"
-    long lines;
-};
-
-class SiteMapFiles : public ::testing::TestWithParam<FileRow> {};
-
-TEST_P(SiteMapFiles, ReadAsTheyAre) {
-    test::TempHome home;
-    home.Write("site.map", GetParam().bytes);
-    LinkList list;
-    list.Add("kept");
-    bool warned = false;
-    long lines = 0;
-    SiteMapEvents events;
-    events.notSiteMap = [&] { warned = true; };
-    events.lineRead = [&](long n) { lines = n; };
-    std::string error;
-    EXPECT_TRUE(SiteMapImport(home.File("site.map"), list, events, error)) << error;
-    Rows expected{"kept"};
-    expected.insert(expected.end(), GetParam().links.begin(), GetParam().links.end());
-    EXPECT_EQ(list.Items(), expected);
-    EXPECT_EQ(warned, GetParam().warned);
-    EXPECT_EQ(lines, GetParam().lines);
+TEST(SiteMapRecords, AddTheLinksInOrder) {
+    const struct {
+        const char *what, *lines, *links;
+    } rows[] = {
+        {"domain folder and file with further columns",
+         "DOMAIN##example.com|FOLDER##/pics/|FILE##a.jpg\t2048\t200",
+         "http://example.com/pics/a.jpg"},
+        {"a file before any folder is just its name", "DOMAIN##h|FILE##a.jpg", "a.jpg"},
+        {"a folder before any domain has no host", "FOLDER##/f/|FILE##a", "/f/a"},
+        {"a later domain needs a new folder",
+         "DOMAIN##a|FOLDER##/x/|DOMAIN##b|FILE##1|FOLDER##/y/|FILE##2",
+         "http://a/x/1|http://b/y/2"},
+        {"extra links stand alone", "DOMAIN##h|FOLDER##/f/|EXTRALINK##http://other/p\tx",
+         "http://other/p"},
+        {"keys in small letters are ignored", "domain##h|folder##/f/|file##a|Extralink##http://e/",
+         ""},
+        {"lines without the mark and unknown keys are ignored", "FILE a|# FILE##x|SIZE##3|FILE#b",
+         ""},
+        {"duplicates are skipped whatever their letter case",
+         "EXTRALINK##http://h/A|EXTRALINK##HTTP://H/a|EXTRALINK##http://h/b",
+         "http://h/A|http://h/b"},
+        {"blanks are trimmed and empty values add nothing",
+         "EXTRALINK##  http://h/x  |EXTRALINK##|FILE##|FILE##\tcol", "http://h/x"},
+        {"a file without value adds the folder", "DOMAIN##h|FOLDER##/f/|FILE##", "http://h/f/"},
+        {"the value ends at the first tab only", "EXTRALINK##a##b\tc\td", "a##b"},
+        {"the key ends at the first mark", "FILE##EXTRALINK##x", "EXTRALINK##x"},
+    };
+    for (const auto& row : rows) {
+        SiteMapPlace place;
+        LinkList list;
+        for (const std::string& line : test::Split(row.lines)) SiteMapRecord(line, place, list);
+        EXPECT_EQ(list.Items(), test::Split(row.links)) << row.what;
+    }
 }
 
 const std::string kSig = "### SITEMAP1 INTELLITAMPER";
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SiteMapFiles,
-    ::testing::Values(
-        FileRow{
-            "crlf", kSig + "\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n", {"http://h/a"}, false, 3},
-        FileRow{"cr only", kSig + "\rDOMAIN##h\rFOLDER##/\rFILE##a\r", {"http://h/a"}, false, 3},
-        FileRow{"lf and no end on the last line",
-                kSig + "\nEXTRALINK##x\nFILE##y",
-                {"x", "y"},
-                false,
-                2},
-        FileRow{"no signature: warned, the rest read all the same",
-                "EXTRALINK##first\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n",
-                {"http://h/a"},
-                true,
-                3},
-        FileRow{"the signature in small letters is none",
-                "### sitemap1 intellitamper\r\nFILE##a",
-                {"a"},
-                true,
-                1},
-        FileRow{"an empty file", "", {}, true, 0},
-        FileRow{"only the signature", kSig, {}, false, 0},
-        FileRow{"nul bytes stay in the value",
-                kSig + "\r\nEXTRALINK##a" + std::string(1, '\0') + "b\r\n",
-                {std::string("a\0b", 3)},
-                false,
-                1},
-        FileRow{
-            "binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe##\x01", 15), {}, true, 2}),
-    test::RowName());
+// A file's bytes: the links it adds behind "kept" ("|" between them), whether it is taken for
+// no site map ("Not an Intellitemper Map File maybe"), and the record lines counted.
+TEST(SiteMapFiles, ReadAsTheyAre) {
+    const struct {
+        const char* what;
+        std::string bytes, links;
+        bool warned;
+        long lines;
+    } rows[] = {
+        {"crlf", kSig + "\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n", "http://h/a", false, 3},
+        {"cr only", kSig + "\rDOMAIN##h\rFOLDER##/\rFILE##a\r", "http://h/a", false, 3},
+        {"lf and no end on the last line", kSig + "\nEXTRALINK##x\nFILE##y", "x|y", false, 2},
+        {"no signature: warned, the rest read all the same",
+         "EXTRALINK##first\r\nDOMAIN##h\r\nFOLDER##/\r\nFILE##a\r\n", "http://h/a", true, 3},
+        {"the signature in small letters is none", "### sitemap1 intellitamper\r\nFILE##a", "a",
+         true, 1},
+        {"an empty file", "", "", true, 0},
+        {"only the signature", kSig, "", false, 0},
+        {"nul bytes stay in the value", kSig + "\r\nEXTRALINK##a" + std::string(1, '\0') + "b\r\n",
+         std::string("a\0b", 3), false, 1},
+        {"binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe##\x01", 15), "", true, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        test::TempHome home;
+        home.Write("site.map", row.bytes);
+        LinkList list;
+        list.Add("kept");
+        bool warned = false;
+        long lines = 0;
+        SiteMapEvents events;
+        events.notSiteMap = [&] { warned = true; };
+        events.lineRead = [&](long n) { lines = n; };
+        std::string error;
+        EXPECT_TRUE(SiteMapImport(home.File("site.map"), list, events, error)) << error;
+        EXPECT_EQ(test::Joined(list.Items()), "kept" + (row.links.empty() ? "" : "|" + row.links));
+        EXPECT_EQ(warned, row.warned);
+        EXPECT_EQ(lines, row.lines);
+    }
+}
 
 TEST(SiteMapFile, AHundredMegabyteLineIsOneRecord) {
     test::TempHome home;

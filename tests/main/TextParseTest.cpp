@@ -71,35 +71,31 @@ TEST(MainClipboardImport, TextWithoutAddressesKeepsTheList) {
     EXPECT_EQ(f.main->TextHtml.size(), 32000u);
 }
 
-// The "&Parse options" menu: which settings a click leaves on.
-struct OptionCase {
-    const char* name;
-    int on;  // the modes on before the click
-    int click;
-    int after;
-};
-
-class ParseOptions : public ::testing::TestWithParam<OptionCase> {};
-
-TEST_P(ParseOptions, KeepsOneModeOn) {
-    Settings s;
-    SettingsSetDefaults(s);
-    s.scanlink = GetParam().on & 1;
-    s.scanimg = GetParam().on & 2;
-    s.scanwildsrc = GetParam().on & 4;
-    s.scantxthttp = GetParam().on & 8;
-    ParseOptionsToggle(s, GetParam().click);
-    EXPECT_EQ(ScanModesOf(s), GetParam().after);
+// The "&Parse options" menu: which modes (1 links, 2 images, 4 wild src, 8 plain text) a click
+// leaves on.
+TEST(ParseOptions, KeepsOneModeOn) {
+    const struct {
+        const char* name;
+        int on, click, after;
+    } cases[] = {{"ImagesOn", 1, 1, 3},
+                 {"LinksOffLeavesImages", 3, 0, 2},
+                 {"LastModeOffTurnsLinksOn", 2, 1, 1},
+                 {"LinksAloneStaysOn", 1, 0, 1},
+                 {"WildOn", 1, 2, 5},
+                 {"PlainOn", 1, 3, 9},
+                 {"AutoShowLeavesModes", 6, 4, 6},
+                 {"UnknownItem", 4, 9, 4}};
+    for (const auto& c : cases) {
+        Settings s;
+        SettingsSetDefaults(s);
+        s.scanlink = c.on & 1;
+        s.scanimg = c.on & 2;
+        s.scanwildsrc = c.on & 4;
+        s.scantxthttp = c.on & 8;
+        ParseOptionsToggle(s, c.click);
+        EXPECT_EQ(ScanModesOf(s), c.after) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ParseOptions,
-    ::testing::Values(OptionCase{"ImagesOn", 1, 1, 3}, OptionCase{"LinksOffLeavesImages", 3, 0, 2},
-                      OptionCase{"LastModeOffTurnsLinksOn", 2, 1, 1},
-                      OptionCase{"LinksAloneStaysOn", 1, 0, 1}, OptionCase{"WildOn", 1, 2, 5},
-                      OptionCase{"PlainOn", 1, 3, 9}, OptionCase{"AutoShowLeavesModes", 6, 4, 6},
-                      OptionCase{"UnknownItem", 4, 9, 4}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(ParseOptions, TheMenuShowsTheSettingsAndClosingWritesThem) {
     test::MainFixture f;

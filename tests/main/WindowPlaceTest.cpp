@@ -3,35 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include "support/RowName.h"
-
 namespace ravlet {
 namespace {
 
-struct PlaceRow {
-    const char* what;
-    WindowRect saved;
-    WindowRect placed;
-};
-
-class OnScreen : public ::testing::TestWithParam<PlaceRow> {};
-
 // Two screens side by side, the first 1920x1040 (a task bar below), the second 1280x1024.
-TEST_P(OnScreen, AWindowStaysWithinReach) {
+TEST(OnScreen, AWindowStaysWithinReach) {
     const std::vector<WindowRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1024}};
-    EXPECT_EQ(PlaceOnScreens(GetParam().saved, screens), GetParam().placed);
+    const struct {
+        const char* what;
+        WindowRect saved, placed;
+    } rows[] = {
+        {"on the first screen", {100, 100, 800, 600}, {100, 100, 800, 600}},
+        {"on the second screen", {2000, 50, 800, 600}, {2000, 50, 800, 600}},
+        {"its title bar just on a screen", {-740, 0, 800, 600}, {-740, 0, 800, 600}},
+        {"on a third screen that is gone", {3300, 100, 800, 600}, {560, 220, 800, 600}},
+        {"its title bar above every screen", {100, -300, 800, 600}, {560, 220, 800, 600}},
+        {"larger than the first screen", {5000, 5000, 2500, 1400}, {0, 0, 1920, 1040}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PlaceOnScreens(row.saved, screens), row.placed) << row.what;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, OnScreen,
-    ::testing::Values(
-        PlaceRow{"on the first screen", {100, 100, 800, 600}, {100, 100, 800, 600}},
-        PlaceRow{"on the second screen", {2000, 50, 800, 600}, {2000, 50, 800, 600}},
-        PlaceRow{"its title bar just on a screen", {-740, 0, 800, 600}, {-740, 0, 800, 600}},
-        PlaceRow{"on a third screen that is gone", {3300, 100, 800, 600}, {560, 220, 800, 600}},
-        PlaceRow{"its title bar above every screen", {100, -300, 800, 600}, {560, 220, 800, 600}},
-        PlaceRow{"larger than the first screen", {5000, 5000, 2500, 1400}, {0, 0, 1920, 1040}}),
-    test::RowName());
 
 }  // namespace
 }  // namespace ravlet
