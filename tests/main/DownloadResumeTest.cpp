@@ -142,23 +142,22 @@ TEST_P(BrokenRows, KeepItsPartAndTheNextRunAsksOnlyForTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, BrokenRows,
-    InBothRuns<NamedRow>(
-        {NamedRow{"named after the link", "a.bin",
-                  [](test::TestHttpServer& s, auto answer) { s.Route("/a.bin", answer); }},
-         NamedRow{"named after a redirect", "b.bin",
-                  [](test::TestHttpServer& s, auto answer) {
-                      s.Redirect("/a.bin", "/files/b.bin");
-                      s.Route("/files/b.bin", answer);
-                  }},
-         NamedRow{"named by the server", "c.bin",
-                  [](test::TestHttpServer& s, auto answer) {
-                      s.Route("/a.bin", [answer](const TestRequest& r) {
-                          TestResponse named = answer(r);
-                          named.headers.push_back(
-                              {"Content-Disposition", "attachment; filename=\"c.bin\""});
-                          return named;
-                      });
-                  }}}),
+    InBothRuns<NamedRow>({{"named after the link", "a.bin",
+                           [](test::TestHttpServer& s, auto answer) { s.Route("/a.bin", answer); }},
+                          {"named after a redirect", "b.bin",
+                           [](test::TestHttpServer& s, auto answer) {
+                               s.Redirect("/a.bin", "/files/b.bin");
+                               s.Route("/files/b.bin", answer);
+                           }},
+                          {"named by the server", "c.bin",
+                           [](test::TestHttpServer& s, auto answer) {
+                               s.Route("/a.bin", [answer](const TestRequest& r) {
+                                   TestResponse named = answer(r);
+                                   named.headers.push_back(
+                                       {"Content-Disposition", "attachment; filename=\"c.bin\""});
+                                   return named;
+                               });
+                           }}}),
     BothRunsName());
 
 // A part of 40000 bytes with a record; what the server answers the next run.
@@ -211,46 +210,45 @@ const Names kUntouched{"a.bin", "a.bin.part", "a.bin.part.resume"};
 INSTANTIATE_TEST_SUITE_P(
     Answers, ResumeRows,
     InBothRuns<ResumeRow>(
-        {ResumeRow{"matching validators continue", Record("{U}", "\"v1\"", kSize), Continues, true,
-                   F, kDone},
-         ResumeRow{"changed ETag sends the new file whole", Record("{U}", "\"v1\"", kSize),
-                   [](const TestRequest& r) {
-                       // The server compares If-Range and answers the whole new file.
-                       EXPECT_EQ(HeaderOf(r, "If-Range"), "\"v1\"");
-                       return Whole(G, "\"v2\"");
-                   },
-                   true, G, kDone},
-         ResumeRow{"200 to a Range starts over", Record("{U}", "\"v1\"", kSize),
-                   Ranged(Whole(F, "\"v1\""), Whole(F, "\"v1\"")), true, F, kDone},
-         ResumeRow{"wrong Content-Range starts over", Record("{U}", "\"v1\"", kSize),
-                   Ranged(Rest(F.substr(30000), 30000, kSize, "\"v1\""), Whole(F, "\"v1\"")), true,
-                   F, kDone},
-         ResumeRow{"206 of a changed ETag starts over", Record("{U}", "\"v1\"", kSize),
-                   Ranged(Rest(G.substr(kHave), kHave, kSize, "\"v2\""), Whole(G, "\"v2\"")), true,
-                   G, kDone},
-         ResumeRow{"shorter body fails and leaves no part", Record("{U}", "\"v1\"", kSize),
-                   [](const TestRequest&) {
-                       TestResponse r = Rest(F.substr(kHave, 10000), kHave, kSize, "\"v1\"");
-                       // The range names the whole rest, the body holds a sixth of it.
-                       r.headers.back().second = "bytes 40000-99999/100000";
-                       return r;
-                   },
-                   true, "", Names{}, 1},
-         ResumeRow{"part larger than the remote file starts over", Record("{U}", "\"v1\"", kSize),
-                   Ranged(Answer(416), Whole(G2, "\"v1\"")), true, G2, kDone},
-         ResumeRow{"garbage record is not this link's", "\x01\x02garbage\n", Continues, false, F,
-                   kUntouched},
-         ResumeRow{"truncated record is not this link's",
-                   Record("{U}", "\"v1\"", kSize).substr(0, 40), Continues, false, F, kUntouched},
-         ResumeRow{"record of another link is not this link's",
-                   Record("http://127.0.0.1:1/other.bin", "\"v1\"", kSize), Continues, false, F,
-                   kUntouched},
-         ResumeRow{"size limit counts the whole file", Record("{U}", "\"v1\"", kSize), Continues,
-                   true, "", Names{"a.bin.part", "a.bin.part.resume"}, 0,
-                   [](Settings& s) {
-                       s.netsizeforce = true;
-                       s.netsizemax = 70000;  // the rest alone is below it
-                   }}}),
+        {{"matching validators continue", Record("{U}", "\"v1\"", kSize), Continues, true, F,
+          kDone},
+         {"changed ETag sends the new file whole", Record("{U}", "\"v1\"", kSize),
+          [](const TestRequest& r) {
+              // The server compares If-Range and answers the whole new file.
+              EXPECT_EQ(HeaderOf(r, "If-Range"), "\"v1\"");
+              return Whole(G, "\"v2\"");
+          },
+          true, G, kDone},
+         {"200 to a Range starts over", Record("{U}", "\"v1\"", kSize),
+          Ranged(Whole(F, "\"v1\""), Whole(F, "\"v1\"")), true, F, kDone},
+         {"wrong Content-Range starts over", Record("{U}", "\"v1\"", kSize),
+          Ranged(Rest(F.substr(30000), 30000, kSize, "\"v1\""), Whole(F, "\"v1\"")), true, F,
+          kDone},
+         {"206 of a changed ETag starts over", Record("{U}", "\"v1\"", kSize),
+          Ranged(Rest(G.substr(kHave), kHave, kSize, "\"v2\""), Whole(G, "\"v2\"")), true, G,
+          kDone},
+         {"shorter body fails and leaves no part", Record("{U}", "\"v1\"", kSize),
+          [](const TestRequest&) {
+              TestResponse r = Rest(F.substr(kHave, 10000), kHave, kSize, "\"v1\"");
+              // The range names the whole rest, the body holds a sixth of it.
+              r.headers.back().second = "bytes 40000-99999/100000";
+              return r;
+          },
+          true, "", Names{}, 1},
+         {"part larger than the remote file starts over", Record("{U}", "\"v1\"", kSize),
+          Ranged(Answer(416), Whole(G2, "\"v1\"")), true, G2, kDone},
+         {"garbage record is not this link's", "\x01\x02garbage\n", Continues, false, F,
+          kUntouched},
+         {"truncated record is not this link's", Record("{U}", "\"v1\"", kSize).substr(0, 40),
+          Continues, false, F, kUntouched},
+         {"record of another link is not this link's",
+          Record("http://127.0.0.1:1/other.bin", "\"v1\"", kSize), Continues, false, F, kUntouched},
+         {"size limit counts the whole file", Record("{U}", "\"v1\"", kSize), Continues, true, "",
+          Names{"a.bin.part", "a.bin.part.resume"}, 0,
+          [](Settings& s) {
+              s.netsizeforce = true;
+              s.netsizemax = 70000;  // the rest alone is below it
+          }}}),
     BothRunsName());
 
 // A link whose server fails a number of times before it answers; two retries allowed.
@@ -318,18 +316,17 @@ TestResponse Broken() {
 INSTANTIATE_TEST_SUITE_P(
     Answers, RetryRows,
     InBothRuns<RetryRow>(
-        {RetryRow{"time-out", Silent(), 1, 2, true, 1000, [](Settings& s) { s.nettimeout = 1000; }},
-         RetryRow{"connection reset", Broken(), 2, 3, true, 3000},
-         RetryRow{"500", Answer(500), 1, 2, true, 1000},
-         RetryRow{"408", Answer(408), 1, 2, true, 1000},
-         RetryRow{"429 with Retry-After", Answer(429, {{"Retry-After", "5"}}), 1, 2, true, 5000},
-         RetryRow{"Retry-After of a year is capped", Answer(503, {{"Retry-After", "31536000"}}), 1,
-                  2, true, 60000},
-         RetryRow{"429 on every try ends at the cap", Answer(429), 99, 3, false, 3000},
-         RetryRow{"doubling stops at 30 s", Answer(500), 99, 8, false,
-                  1000 + 2000 + 4000 + 8000 + 16000 + 30000 + 30000,
-                  [](Settings& s) { s.netRetries = 7; }},
-         RetryRow{"404 is not retried", Answer(404), 99, 1, false, 0}}),
+        {{"time-out", Silent(), 1, 2, true, 1000, [](Settings& s) { s.nettimeout = 1000; }},
+         {"connection reset", Broken(), 2, 3, true, 3000},
+         {"500", Answer(500), 1, 2, true, 1000},
+         {"408", Answer(408), 1, 2, true, 1000},
+         {"429 with Retry-After", Answer(429, {{"Retry-After", "5"}}), 1, 2, true, 5000},
+         {"Retry-After of a year is capped", Answer(503, {{"Retry-After", "31536000"}}), 1, 2, true,
+          60000},
+         {"429 on every try ends at the cap", Answer(429), 99, 3, false, 3000},
+         {"doubling stops at 30 s", Answer(500), 99, 8, false,
+          1000 + 2000 + 4000 + 8000 + 16000 + 30000 + 30000, [](Settings& s) { s.netRetries = 7; }},
+         {"404 is not retried", Answer(404), 99, 1, false, 0}}),
     BothRunsName());
 
 class EachRun : public Resume, public ::testing::WithParamInterface<int> {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
@@ -7,7 +8,6 @@
 #include "app/Settings.h"
 #include "support/Joined.h"
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet {
@@ -155,80 +155,67 @@ TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
 // One get of an address, over a list holding "kept" unless the row says otherwise: the list, State
 // and the messages after it ("|" between rows and messages; a message ending in "*" is its
 // beginning).
-struct GetRow {
-    const char* what;
-    std::function<std::string(Get&)> address;
-    const char* rows;
-    int state;
-    const char* messages;
-    bool answerYes = false;
-    const char* before = "kept";  // the list before the get
-};
-
-class GetTaskRows : public ::testing::TestWithParam<GetRow> {};
-
-TEST_P(GetTaskRows, ListStateAndMessages) {
-    const GetRow& row = GetParam();
-    Get g;
-    g.f.Rows(test::Split(row.before));
-    if (row.answerYes) g.f.ui.answers.push_back(MsgAnswer::Yes);
-    g.Press(row.address(g));
-    EXPECT_EQ(g.f.Rows(), test::Split(row.rows));
-    EXPECT_EQ(g.f.main->State(), row.state);
-    const std::vector<std::string> want = test::Split(row.messages), got = g.f.MessageTexts();
-    ASSERT_EQ(got.size(), want.size()) << test::Joined(got);
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        if (!want[i].empty() && want[i].back() == '*') {
-            EXPECT_EQ(got[i].rfind(want[i].substr(0, want[i].size() - 1), 0), 0u) << got[i];
-        } else {
-            EXPECT_EQ(got[i], want[i]);
+TEST(GetTask, ListStateAndMessages) {
+    const auto path = [](const std::string& p) { return [p](Get& g) { return g.server.Url(p); }; };
+    const struct {
+        const char* what;
+        std::function<std::string(Get&)> address;
+        const char* rows;
+        int state;
+        const char* messages;
+        bool answerYes = false;
+        const char* before = "kept";
+    } rows[] = {
+        {"content type in capitals is html", path("/caps.html"), "one.html|two.html", 2, ""},
+        {"non html accepted is parsed", path("/data.bin"), "in-binary.html", 2,
+         "This file does not seem to be HTML!*", true},
+        {"a page without links says so", path("/none.html"), "", 0,
+         "Error: no links/references on page were found.", false, ""},
+        {"a page without links in add mode keeps the list ready",
+         [](Get& g) {
+             g.f.main->AddMode(true);
+             return g.server.Url("/none.html");
+         },
+         "kept", 2, ""},
+        {"a failed fetch leaves the list", path("/broken.html"), "kept", 0, "Error: *"},
+        {"an unreachable server says so",
+         [](Get&) {
+             test::TestHttpServer gone;  // its port is free again once it is gone
+             return gone.Url("/x.html");
+         },
+         "kept", 0, "Error: *"},
+        {"a huge address is no problem",
+         [](Get&) { return "http://127.0.0.1:1/" + std::string(100 * 1024, 'a'); }, "kept", 0, "*"},
+        {"a page that never ends stops at the bound",
+         [](Get& g) {
+             test::TestResponse endless;
+             endless.headers.push_back({"Content-Type", "text/html"});
+             endless.generatedSize = 4 << 20;
+             endless.sendLength = false;
+             g.server.Route("/endless.html", endless);
+             g.f.main->objRvGet.PageBound(1 << 20);
+             return g.server.Url("/endless.html");
+         },
+         "kept", 0, "Error: The page is larger than 1 MB; reading stopped."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Get g;
+        g.f.Rows(test::Split(row.before));
+        if (row.answerYes) g.f.ui.answers.push_back(MsgAnswer::Yes);
+        g.Press(row.address(g));
+        EXPECT_EQ(g.f.Rows(), test::Split(row.rows));
+        EXPECT_EQ(g.f.main->State(), row.state);
+        const std::vector<std::string> want = test::Split(row.messages), got = g.f.MessageTexts();
+        EXPECT_EQ(got.size(), want.size()) << test::Joined(got);
+        for (std::size_t i = 0; i < std::min(want.size(), got.size()); ++i) {
+            if (!want[i].empty() && want[i].back() == '*') {
+                EXPECT_EQ(got[i].rfind(want[i].substr(0, want[i].size() - 1), 0), 0u) << got[i];
+            } else {
+                EXPECT_EQ(got[i], want[i]);
+            }
         }
     }
-}
-
-std::function<std::string(Get&)> Path(const std::string& path) {
-    return [path](Get& g) { return g.server.Url(path); };
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    GetTask, GetTaskRows,
-    ::testing::Values(
-        GetRow{"content type in capitals is html", Path("/caps.html"), "one.html|two.html", 2, ""},
-        GetRow{"non html accepted is parsed", Path("/data.bin"), "in-binary.html", 2,
-               "This file does not seem to be HTML!*", true},
-        GetRow{"a page without links says so", Path("/none.html"), "", 0,
-               "Error: no links/references on page were found.", false, ""},
-        GetRow{"a failed fetch leaves the list", Path("/broken.html"), "kept", 0, "Error: *"},
-        GetRow{"an unreachable server says so",
-               [](Get&) {
-                   test::TestHttpServer gone;  // its port is free again once it is gone
-                   return gone.Url("/x.html");
-               },
-               "kept", 0, "Error: *"},
-        GetRow{"a huge address is no problem",
-               [](Get&) { return "http://127.0.0.1:1/" + std::string(100 * 1024, 'a'); }, "kept", 0,
-               "*"},
-        GetRow{"a page that never ends stops at the bound",
-               [](Get& g) {
-                   test::TestResponse endless;
-                   endless.headers.push_back({"Content-Type", "text/html"});
-                   endless.generatedSize = 4 << 20;
-                   endless.sendLength = false;
-                   g.server.Route("/endless.html", endless);
-                   g.f.main->objRvGet.PageBound(1 << 20);
-                   return g.server.Url("/endless.html");
-               },
-               "kept", 0, "Error: The page is larger than 1 MB; reading stopped."}),
-    test::RowName());
-
-TEST(GetTask, APageWithoutLinksInAddModeKeepsTheListReady) {
-    Get g;
-    g.f.Rows({"kept"});
-    g.f.main->AddMode(true);
-    g.Press(g.server.Url("/none.html"));
-    EXPECT_TRUE(g.f.ui.messages.empty());
-    EXPECT_EQ(g.f.main->State(), 2);
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
 }
 
 // While the page is awaited the window goes on answering, and a stop served there (or a close

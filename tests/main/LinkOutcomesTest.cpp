@@ -12,7 +12,6 @@
 #include "platform/DesktopNotify.h"
 #include "support/Joined.h"
 #include "support/MainFixture.h"
-#include "support/RowName.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet {
@@ -39,62 +38,54 @@ RowOutcome Outcome(RowState state, const std::string& reason = "") {
 
 // Rows "c.bin" (done), "a.bin" (failed, selected), "b.bin"; an edit of the list; each row
 // afterwards as "text=status", "|" between them.
-struct ListCase {
-    const char* what;
-    std::function<void(frmMain&)> edit;
-    const char* shown;
-};
-
-class OutcomesFollowTheRows : public testing::TestWithParam<ListCase> {};
-
-}  // namespace
-
-TEST_P(OutcomesFollowTheRows, Case) {
-    test::MainFixture f;
-    f.main->State(State_ListReady);
-    f.Rows({"c.bin", "a.bin", "b.bin"}, {1});
-    LinkOutcomes& outcomes = f.main->Downloads().Outcomes();
-    outcomes.Set(0, Outcome(RowState::Done));
-    outcomes.Set(1, Outcome(RowState::Failed, "Error: Http Code not OK (200):404 - Url: x/a.bin"));
-    GetParam().edit(*f.main);
-    EXPECT_EQ(Shown(*f.main), test::Split(GetParam().shown));
+TEST(OutcomesFollowTheRows, Case) {
+    const char* const failed = "a.bin=Error: Http Code not OK (200):404";
+    const struct {
+        const char* what;
+        std::function<void(frmMain&)> edit;
+        std::string shown;
+    } rows[] = {
+        {"untouched", [](frmMain&) {}, "c.bin=done|" + std::string(failed) + "|b.bin="},
+        {"sort carries them", [](frmMain& m) { m.RvCommand(Cmd_Sort); },
+         std::string(failed) + "|b.bin=|c.bin=done"},
+        {"a dragged row carries its own",
+         [](frmMain& m) {
+             m.ListLinks_MouseDown(0);
+             m.ListLinks_MouseMove(2);
+             m.ListLinks_MouseUp();
+         },
+         std::string(failed) + "|b.bin=|c.bin=done"},
+        {"delete takes it away", [](frmMain& m) { m.RvCommand(Cmd_DeleteSelected); },
+         "c.bin=done|b.bin="},
+        {"an edited row starts fresh", [](frmMain& m) { m.ListLinks().Set(0, "c2.bin"); },
+         "c2.bin=|" + std::string(failed) + "|b.bin="},
+        {"a new get clears them",
+         [](frmMain& m) { m.doTextParse("<a href=c.bin>c</a><a href=a.bin>a</a>"); },
+         "c.bin=|a.bin="},
+        {"a deleted row put back has its outcome again",
+         [](frmMain& m) {
+             m.RvCommand(Cmd_Clear);
+             m.ListLinks().Assign({"a.bin"});
+         },
+         failed},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        test::MainFixture f;
+        f.main->State(State_ListReady);
+        f.Rows({"c.bin", "a.bin", "b.bin"}, {1});
+        LinkOutcomes& outcomes = f.main->Downloads().Outcomes();
+        outcomes.Set(0, Outcome(RowState::Done));
+        outcomes.Set(1,
+                     Outcome(RowState::Failed, "Error: Http Code not OK (200):404 - Url: x/a.bin"));
+        row.edit(*f.main);
+        EXPECT_EQ(Shown(*f.main), test::Split(row.shown));
+    }
 }
 
-constexpr char kFailed[] = "a.bin=Error: Http Code not OK (200):404";
-
-INSTANTIATE_TEST_SUITE_P(
-    LinkOutcomes, OutcomesFollowTheRows,
-    testing::Values(
-        ListCase{"untouched", [](frmMain&) {},
-                 "c.bin=done|a.bin=Error: Http Code not OK (200):404|b.bin="},
-        ListCase{"sort carries them", [](frmMain& m) { m.RvCommand(Cmd_Sort); },
-                 "a.bin=Error: Http Code not OK (200):404|b.bin=|c.bin=done"},
-        ListCase{"a dragged row carries its own",
-                 [](frmMain& m) {
-                     m.ListLinks_MouseDown(0);
-                     m.ListLinks_MouseMove(2);
-                     m.ListLinks_MouseUp();
-                 },
-                 "a.bin=Error: Http Code not OK (200):404|b.bin=|c.bin=done"},
-        ListCase{"delete takes it away", [](frmMain& m) { m.RvCommand(Cmd_DeleteSelected); },
-                 "c.bin=done|b.bin="},
-        ListCase{"an edited row starts fresh", [](frmMain& m) { m.ListLinks().Set(0, "c2.bin"); },
-                 "c2.bin=|a.bin=Error: Http Code not OK (200):404|b.bin="},
-        ListCase{"a new get clears them",
-                 [](frmMain& m) { m.doTextParse("<a href=c.bin>c</a><a href=a.bin>a</a>"); },
-                 "c.bin=|a.bin="},
-        ListCase{"a deleted row put back has its outcome again",
-                 [](frmMain& m) {
-                     m.RvCommand(Cmd_Clear);
-                     m.ListLinks().Assign({"a.bin"});
-                 },
-                 kFailed}),
-    test::RowName());
-
-namespace {
-
 // The main window with its own download run against a loopback server: one link of each
-// outcome. The view records the titles; each title moves the clock on by stepMs.
+// outcome, written relative to the base box. The view records the titles (each moves the clock
+// on by stepMs), the notifications and the window's closes.
 struct RunWindow : MainView {
     explicit RunWindow(long stepMs = 0) : stepMs(stepMs) {
         f.main->SetDownload(nullptr);
@@ -120,7 +111,8 @@ struct RunWindow : MainView {
             }
             return r;
         });
-        f.Rows({server.Url("/a.bin"), server.Url("/page.html"), server.Url("/b.bin")});
+        f.Rows({"a.bin", "page.html", "b.bin"});
+        f.main->txtUrlBase = server.Url("/");
         SetDesktopNotifier([this](const std::string& title, const std::string& text) {
             notes.push_back(title + ": " + text);
             return desktop;
@@ -135,6 +127,7 @@ struct RunWindow : MainView {
         f.clock.Advance(stepMs);
     }
     bool Active() const override { return active; }
+    void CloseWindow() override { ++closes; }
     bool TrayMessage(const std::string& title, const std::string& text) override {
         notes.push_back("tray " + title + ": " + text);
         return true;
@@ -154,6 +147,7 @@ struct RunWindow : MainView {
     bool active = false;
     bool bMissing = true;
     bool desktop = true;  // the desktop has a notification tool
+    int closes = 0;
     std::map<std::string, int> requests;
     std::vector<std::string> titles, notes;
 };
@@ -188,8 +182,19 @@ TEST(LinkOutcomes, TheRunDecidesEachRowsOutcome) {
         if (parallel == 1) {
             EXPECT_EQ(r.titles, (std::vector<std::string>{"0% ravlet", "33% ravlet", "66% ravlet",
                                                           "100% ravlet", "ravlet"}));
+            EXPECT_EQ(r.f.main->ListLinks().Current(), 2);
         }
         EXPECT_TRUE(r.notes.empty()) << "a short run ends without a notification";
+        // The rows went against the base; the failure went to the window's log, the list
+        // followed the run, the settings were written first.
+        EXPECT_EQ(r.f.home.Read("dl/a.bin"), "0123456789");
+        EXPECT_EQ(r.f.main->State(), 0);
+        EXPECT_EQ(r.f.main->StatusBar.Caption(), "download finished. 1 error(s)");
+        EXPECT_TRUE(r.f.main->LogLoaded() && r.f.main->LogPaneVisible());
+        EXPECT_NE(r.f.main->Log().txtLog().find("Error: Http Code not OK (200):404 - Url: " +
+                                                r.server.Url("/b.bin")),
+                  std::string::npos);
+        EXPECT_NE(r.f.home.Read("ravlet.ini"), "");
     }
 }
 
@@ -214,36 +219,46 @@ TEST(LinkOutcomes, RetryFailedRunsOnlyTheFailedRows) {
     EXPECT_EQ(r.f.main->StatusBar.Caption(), "No failed links to retry.");
 }
 
-// A run with one error, titles stepping the clock by stepMs: the notifications it leaves.
-struct NotifyCase {
-    const char* what;
-    long stepMs;
-    bool active;
-    bool desktop;
-    const char* notes;
-};
-
-class EndOfALongRun : public testing::TestWithParam<NotifyCase> {};
-
-TEST_P(EndOfALongRun, Case) {
-    RunWindow r(GetParam().stepMs);
-    r.active = GetParam().active;
-    r.desktop = GetParam().desktop;
+TEST(MainDownloads, AnExistingFileIsKeptWithoutAWindowToAsk) {
+    RunWindow r;
+    r.f.home.Write("dl/a.bin", "old content");
     r.f.main->Download().DownloadButton(0);
-    EXPECT_EQ(r.notes, test::Split(GetParam().notes));
+    EXPECT_EQ(r.f.home.Read("dl/a.bin"), "old content");
+    EXPECT_EQ(r.f.main->StatusBar.Caption(), "download finished. 1 error(s)");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LinkOutcomes, EndOfALongRun,
-    testing::Values(
-        NotifyCase{"long run, window elsewhere", 3000, false, true,
-                   "ravlet: download finished. 1 error(s)"},
-        NotifyCase{
-            "no notification tool: the tray tells", 3000, false, false,
-            "ravlet: download finished. 1 error(s)|tray ravlet: download finished. 1 error(s)"},
-        NotifyCase{"long run, window active", 3000, true, true, ""},
-        NotifyCase{"under ten seconds", 1500, false, true, ""}),
-    test::RowName());
+TEST(MainDownloads, TheAutomaticCloseClosesTheWindowWithoutTheQuestion) {
+    RunWindow r;
+    r.bMissing = false;
+    AppSettings().Auto_Close = 1;
+    r.f.main->Download().DownloadButton(0);
+    EXPECT_EQ(r.closes, 1);
+    EXPECT_TRUE(r.f.main->Closed());
+    EXPECT_TRUE(r.f.ui.messages.empty()) << "no closing question";
+}
+
+// A run with one error, titles stepping the clock by stepMs: the notifications it leaves.
+TEST(EndOfALongRun, Case) {
+    const struct {
+        const char* what;
+        long stepMs;
+        bool active, desktop;
+        const char* notes;
+    } rows[] = {
+        {"long run, window elsewhere", 3000, false, true, "ravlet: download finished. 1 error(s)"},
+        {"no notification tool: the tray tells", 3000, false, false,
+         "ravlet: download finished. 1 error(s)|tray ravlet: download finished. 1 error(s)"},
+        {"long run, window active", 3000, true, true, ""},
+        {"under ten seconds", 1500, false, true, ""},
+    };
+    for (const auto& row : rows) {
+        RunWindow r(row.stepMs);
+        r.active = row.active;
+        r.desktop = row.desktop;
+        r.f.main->Download().DownloadButton(0);
+        EXPECT_EQ(r.notes, test::Split(row.notes)) << row.what;
+    }
+}
 
 TEST(RunProgress, FilesBytesSpeedAndTimeLeft) {
     RunProgress p;

@@ -52,6 +52,18 @@ std::function<TestResponse(const test::TestRequest&)> Late(TestResponse r, int m
     };
 }
 
+// Routes "/<stem>0.zip" to "/<stem><n-1>.zip" to one answer; their paths.
+template <typename Answer>
+std::vector<std::string> Many(test::TestHttpServer& server, const std::string& stem, int n,
+                              const Answer& answer) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < n; ++i) {
+        paths.push_back("/" + stem + std::to_string(i) + ".zip");
+        server.Route(paths.back(), answer);
+    }
+    return paths;
+}
+
 // One run over a list in a download folder of its own; what it logged, told and stored.
 struct RunResult {
     Names log;
@@ -162,8 +174,8 @@ TEST_F(Parallel, EndsAsTheRunOneAtATime) {
 TEST_F(Parallel, OtherTransfersGoOnWhileTheQuestionWaits) {
     test::ManualClock clock;
     server.Route("/exists.zip", Body("new"));
-    for (int i = 1; i <= 3; ++i)
-        server.Route("/b" + std::to_string(i) + ".zip", Late(Big(400000), 50));
+    std::vector<std::string> list = Many(server, "b", 3, Late(Big(400000), 50));
+    list.insert(list.begin(), "/exists.zip");
     settings.fileexistsdo = Exists_Ask;
     MakePathFor(Folder("q") + "exists.zip");
     home.Write("q/exists.zip", "old");
@@ -194,13 +206,13 @@ TEST_F(Parallel, OtherTransfersGoOnWhileTheQuestionWaits) {
             bytesDuringQuestion = after - before;
         };
     };
-    const RunResult r = RunList({"/exists.zip", "/b1.zip", "/b2.zip", "/b3.zip"}, 4, Folder("q"));
+    const RunResult r = RunList(list, 4, Folder("q"));
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(doneDuringQuestion, (std::set<long>{2, 3, 4}));
     EXPECT_GT(bytesDuringQuestion, 0);
     EXPECT_EQ(r.errors, 0);
     EXPECT_EQ(r.files.at("exists.zip"), "new");
-    EXPECT_EQ(r.files.at("b3.zip").size(), 400000u);
+    EXPECT_EQ(r.files.at("b2.zip").size(), 400000u);
 }
 
 // Two links with one target never write it at once: the second meets the existing-file
@@ -230,12 +242,7 @@ TEST_F(Parallel, TwoLinksOfOneTargetTakeTurns) {
 // The per-host cap: with connections kept alive, two at once to one host need two
 // connections, eight need eight.
 TEST_F(Parallel, PerHostCapBoundsTheConnections) {
-    std::vector<std::string> list;
-    for (int i = 0; i < 8; ++i) {
-        const std::string path = "/c" + std::to_string(i) + ".zip";
-        server.Route(path, Late(Body("c"), 100));
-        list.push_back(path);
-    }
+    const std::vector<std::string> list = Many(server, "c", 8, Late(Body("c"), 100));
     settings.netParallelHost = 2;
     RunResult r = RunList(list, 8, Folder("cap"));
     EXPECT_EQ(r.files.size(), 8u);
@@ -257,11 +264,8 @@ TEST_F(Parallel, StopEndsEightTransfersAtOnceAndKeepsTheirParts) {
     TestResponse stall = Big(100000);
     stall.headers.push_back({"ETag", "\"s\""});
     stall.stallAfter = 1000;
-    std::vector<std::string> list = {"/busy"};
-    for (int i = 0; i < 9; ++i) {
-        server.Route("/s" + std::to_string(i) + ".zip", stall);
-        list.push_back("/s" + std::to_string(i) + ".zip");
-    }
+    std::vector<std::string> list = Many(server, "s", 9, stall);
+    list.insert(list.begin(), "/busy");
     Clock::time_point stopped{};
     onRun = [&](DownloadRun& run, test::DownloadHostFake&) {
         auto got = std::make_shared<std::set<long>>();
@@ -295,12 +299,11 @@ TEST_F(Parallel, StopEndsEightTransfersAtOnceAndKeepsTheirParts) {
 // The rate limit holds the whole run, one transfer at a time or several: 400 kB at
 // 200 kB/s take at least well over a second (a busy machine only makes it slower).
 TEST_F(Parallel, RateLimitHoldsTheWholeRun) {
-    for (int i = 0; i < 4; ++i) server.Route("/r" + std::to_string(i) + ".zip", Big(100000));
+    const std::vector<std::string> list = Many(server, "r", 4, Big(100000));
     settings.netLimitRate = "200k";
     for (int parallel : {1, 4}) {
         const Clock::time_point start = Clock::now();
-        const RunResult r = RunList({"/r0.zip", "/r1.zip", "/r2.zip", "/r3.zip"}, parallel,
-                                    Folder("rate" + std::to_string(parallel)));
+        const RunResult r = RunList(list, parallel, Folder("rate" + std::to_string(parallel)));
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         std::int64_t bytes = 0;
         for (const auto& [name, content] : r.files) bytes += content.size();
@@ -344,11 +347,7 @@ TEST_F(Parallel, WaitSpacesTheRequestsToOneHost) {
 // A disk that fills up under eight transfers: each fails cleanly and nothing is left under a
 // final name.
 TEST_F(Parallel, AFullDiskFailsEachTransferCleanly) {
-    std::vector<std::string> list;
-    for (int i = 0; i < 8; ++i) {
-        server.Route("/d" + std::to_string(i) + ".zip", Big(300000));
-        list.push_back("/d" + std::to_string(i) + ".zip");
-    }
+    const std::vector<std::string> list = Many(server, "d", 8, Big(300000));
     const RunResult r = [&] {
         const test::FileSizeLimit full(100000);
         return RunList(list, 8, Folder("full"));

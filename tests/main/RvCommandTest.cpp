@@ -1,8 +1,12 @@
+// The list's commands on the main window, by code and by key: copy, edit, drag, and the entry
+// commands.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "main/RowDrag.h"
+#include "platform/Shell.h"
 #include "support/Joined.h"
 #include "support/MainFixture.h"
 
@@ -112,18 +116,6 @@ TEST(RvCommandEdit, ChangesTheList) {
     }
 }
 
-TEST(RvCommand, SelectAllAndInvert) {
-    MainFixture f;
-    f.Rows({"a", "b", "c"}, {1});
-    f.main->RvCommand(1013);
-    const LinkList& list = f.main->ListLinks();
-    EXPECT_TRUE(list.Selected(0));
-    EXPECT_FALSE(list.Selected(1));
-    EXPECT_TRUE(list.Selected(2));
-    f.main->RvCommand(1012);
-    EXPECT_EQ(list.SelectedCount(), 3u);
-}
-
 TEST(RvCommand, UnknownCodeSaysSoAndChangesNothing) {
     MainFixture f;
     f.Rows({"a"});
@@ -171,6 +163,238 @@ TEST(RvCommand, ApplyBase) {
         EXPECT_EQ(f.Rows(), test::Split(c.after));
         EXPECT_EQ(f.main->txtUrlBase, c.baseAfter);
     }
+}
+
+// The row under the pointer counts rows of a height from the top visible row, within the list.
+TEST(RowUnderPointerTable, CountsRowsFromTheTopVisibleRow) {
+    const struct {
+        long top;
+        int y, height;
+        std::size_t count;
+        long row;
+    } cases[] = {{0, 0, 16, 5, 0},    {0, 15, 16, 5, 0}, {0, 16, 16, 5, 1}, {10, 40, 16, 50, 12},
+                 {0, 1000, 16, 5, 4}, {0, -5, 16, 5, 0}, {0, 30, 0, 5, 0},  {0, 30, 16, 0, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RowUnderPointer(c.top, c.y, c.height, c.count), c.row)
+            << c.top << " " << c.y << " " << c.height << " " << c.count;
+}
+
+TEST(RowDrag, MovesTheTextAndShiftsTheRowsBetween) {
+    test::MainFixture f;
+    f.Rows({"a", "b", "c", "d"}, {0});
+    f.main->ListLinks_MouseDown(0);
+    f.main->ListLinks_MouseMove(2);
+    EXPECT_EQ(f.Rows(), (Rows{"b", "c", "a", "d"}));
+    f.main->ListLinks_MouseMove(3);
+    EXPECT_EQ(f.Rows(), (Rows{"b", "c", "d", "a"}));
+    f.main->ListLinks_MouseMove(0);
+    EXPECT_EQ(f.Rows(), (Rows{"a", "b", "c", "d"}));
+    EXPECT_TRUE(f.main->ListLinks().Selected(0)) << "the selection marks stay where they are";
+    f.main->ListLinks_MouseUp();
+    EXPECT_FALSE(f.main->Dragging());
+    f.main->ListLinks_MouseMove(2);
+    EXPECT_EQ(f.Rows(), (Rows{"a", "b", "c", "d"})) << "no drag after the button is released";
+}
+
+TEST(RowDrag, IgnoresRowsOutsideTheList) {
+    test::MainFixture f;
+    f.Rows({"a", "b"});
+    f.main->ListLinks_MouseDown(7);
+    EXPECT_FALSE(f.main->Dragging());
+    f.main->ListLinks_MouseDown(1);
+    f.main->ListLinks_MouseMove(-1);
+    EXPECT_EQ(f.Rows(), (Rows{"a", "b"}));
+    MoveRowText(f.main->ListLinks(), 0, 9);
+    EXPECT_EQ(f.Rows(), (Rows{"a", "b"}));
+}
+
+// The base in front of an entry: the base box when it has a scheme, else the page's base
+// followed by the box; plain concatenation, no "/" added and nothing resolved.
+TEST(MainEntryAddress, PutsTheBaseInFront) {
+    const struct {
+        const char *entry, *base, *page, *address;
+    } cases[] = {
+        {"http://x/y", "http://b/", "", "http://x/y"},
+        {"y.gif", "http://b/", "", "http://b/y.gif"},
+        {"y.gif", "http://b/dir", "", "http://b/diry.gif"},
+        {"/y.gif", "http://b/dir/", "", "http://b/dir//y.gif"},
+        {"y.gif", "img/", "http://p/d/page.html", "http://p/d/img/y.gif"},
+        {"y.gif", "", "", "y.gif"},
+    };
+    for (const auto& c : cases) {
+        test::MainFixture f;
+        f.main->txtUrlBase = c.base;
+        f.main->txtUrl.text = c.page;
+        EXPECT_EQ(f.main->EntryAddress(c.entry), c.address) << c.entry << " " << c.base;
+    }
+}
+
+class MainEntry : public ::testing::Test {
+  protected:
+    MainEntry() {
+        SetShellRecorder([this](const std::string& t) { opened.push_back(t); });
+        f.Rows({"a.html", "b.html"});
+        f.main->ListLinks().Current(1);
+        f.main->txtUrl.text = "http://host/d/";
+    }
+    ~MainEntry() override { SetShellRecorder(nullptr); }
+    test::MainFixture f;
+    std::vector<std::string> opened;
+};
+
+TEST_F(MainEntry, EditReplacesTheRowWithoutTheDuplicateCheck) {
+    f.ui.inputs.push_back("a.html");
+    f.main->EntryEdit();
+    EXPECT_EQ(f.Rows(), (std::vector<std::string>{"a.html", "a.html"}));
+    ASSERT_EQ(f.ui.prompts.size(), 1u);
+    EXPECT_EQ(f.ui.prompts[0].text, "Modify Entry or Press Cancel to Reset.");
+    EXPECT_EQ(f.ui.prompts[0].title, "Edit Entry");
+    EXPECT_EQ(f.ui.presets[0], "b.html");
+}
+
+TEST_F(MainEntry, EditWithAnEmptyAnswerOrCancelKeepsTheRow) {
+    f.ui.inputs.push_back("");
+    f.main->EntryEdit();
+    f.main->EntryEdit();  // no scripted input: Cancel
+    EXPECT_EQ(f.Rows(), (std::vector<std::string>{"a.html", "b.html"}));
+    EXPECT_EQ(f.ui.prompts.size(), 2u);
+}
+
+TEST_F(MainEntry, OpenInBrowserOpensTheFullAddress) {
+    f.main->EntryOpenInBrowser();
+    f.main->OpenCurrentUrl();
+    EXPECT_EQ(opened, (std::vector<std::string>{"http://host/d/b.html", "http://host/d/"}));
+}
+
+TEST_F(MainEntry, ReUseFetchesTheEntry) {
+    f.main->ListLinks().Current(0);
+    f.main->txtUrl.text = "file:///nonexistent-dir/";
+    f.main->txtUrlBase = "file:///nonexistent-dir/";
+    f.main->RvCommand(1100);
+    EXPECT_EQ(f.main->txtUrl.text, "file:///nonexistent-dir/a.html");
+}
+
+TEST_F(MainEntry, WithoutACurrentRowNothingHappens) {
+    f.main->ListLinks().Current(-1);
+    f.main->EntryInfo();
+    f.main->EntryEdit();
+    f.main->EntryOpenInBrowser();
+    EXPECT_TRUE(f.view.infos.empty());
+    EXPECT_TRUE(f.ui.prompts.empty());
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(MainEntry, AClickFollowsTheRowOnlyWhileTheInformationWindowIsOpen) {
+    f.main->ListLinks_Click();
+    EXPECT_TRUE(f.view.infos.empty());
+    f.main->InfoWindowOpen(true);
+    f.main->ListLinks_Click();
+    EXPECT_EQ(f.view.infos, std::vector<std::string>{"http://host/d/b.html | http://host/d/ | "});
+}
+
+// A key, pressed in the link list or the window, and what it does to the rows "b", "a" with
+// "a" selected, a clipboard holding "c" and the base "http://h/".
+TEST(MainKeys, MapOntoTheCommands) {
+    const struct {
+        const char* name;
+        KeyPress key;
+        bool list, handled;
+        Rows rows;
+        const char* clipboard;
+    } cases[] = {
+        {"Del", {Key_Delete}, true, true, {"b"}, "c"},
+        {"CtrlC", {'C', false, true}, true, true, {"b", "a"}, "a"},
+        {"CtrlV", {'V', false, true}, true, true, {"b", "a", "c"}, "c"},
+        {"CtrlX", {'X', false, true}, true, true, {"b"}, "a"},
+        {"CtrlShiftC", {'C', true, true}, true, true, {"b", "a"}, "b\r\na"},
+        {"PlainCInTheList", {'C'}, true, false, {"b", "a"}, "c"},
+        {"CtrlBackspace", {Key_Backspace, false, true}, false, true, {}, "c"},
+        {"CtrlAltB", {'B', false, true, true}, false, true, {"http://h/b", "http://h/a"}, "c"},
+        {"CtrlAltC", {'C', false, true, true}, false, true, {"b", "a"}, "b\r\na"},
+        {"CtrlAltV", {'V', false, true, true}, false, true, {"b", "a", "c"}, "c"},
+        {"CtrlAltX", {'X', false, true, true}, false, true, {}, "b\r\na"},
+        {"CtrlAltIIsNotInvert", {'I', false, true, true}, false, false, {"b", "a"}, "c"},
+        // The fill of the rows is the step that the undo takes back.
+        {"CtrlZ", {'Z', false, true}, false, true, {}, "c"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::MainFixture f;
+        f.Rows({"b", "a"}, {1});
+        f.main->txtUrlBase = "http://h/";
+        f.Clip("c");
+        EXPECT_EQ(c.list ? f.main->ListLinks_KeyDown(c.key) : f.main->Form_KeyDown(c.key),
+                  c.handled);
+        EXPECT_EQ(f.Rows(), c.rows);
+        EXPECT_EQ(f.ClipText(), c.clipboard);
+    }
+}
+
+TEST(MainKeys, SelectAllAndInvertByKey) {
+    test::MainFixture f;
+    f.Rows({"a", "b", "c"}, {1});
+    EXPECT_TRUE(f.main->Form_KeyDown({'I', true, true, false}));
+    EXPECT_EQ(f.main->ListLinks().SelectedCount(), 2u);
+    EXPECT_FALSE(f.main->ListLinks().Selected(1));
+    EXPECT_TRUE(f.main->Form_KeyDown({'A', false, true, false}));
+    EXPECT_EQ(f.main->ListLinks().SelectedCount(), 3u);
+}
+
+// The window keys that act on the list do so from the list or the window; pressed in a text
+// field (the address, base or folder box, a refiner field) they are left to its editing.
+TEST(MainKeys, WindowKeysActOnTheListOnlyOutsideTextFields) {
+    const KeyPress keys[] = {{'A', false, true},           {'I', true, true},
+                             {Key_Backspace, false, true}, {'B', false, true, true},
+                             {'C', false, true, true},     {'V', false, true, true},
+                             {'X', false, true, true},     {'Z', false, true}};
+    for (KeyFocus focus : {KeyFocus::Window, KeyFocus::List, KeyFocus::TextField}) {
+        for (KeyPress key : keys) {
+            key.focus = focus;
+            test::MainFixture f;
+            f.Rows({"b", "a"}, {1});
+            f.main->txtUrlBase = "http://h/";
+            f.Clip("c");
+            const bool handled = f.main->Form_KeyDown(key);
+            const bool untouched = f.Rows() == Rows{"b", "a"} &&
+                                   f.main->ListLinks().SelectedCount() == 1 &&
+                                   f.main->ListLinks().Selected(1) && f.ClipText() == "c";
+            const bool inField = focus == KeyFocus::TextField;
+            EXPECT_EQ(handled, !inField) << key.key << " focus " << static_cast<int>(focus);
+            EXPECT_EQ(untouched, inField) << key.key << " focus " << static_cast<int>(focus);
+        }
+    }
+}
+
+TEST(MainKeys, BuildBaseWorksFromTextFields) {
+    test::MainFixture f;
+    f.main->txtUrl.text = "http://host/dir/page.html";
+    KeyPress ctrlB{'B', false, true};
+    ctrlB.focus = KeyFocus::TextField;
+    EXPECT_TRUE(f.main->Form_KeyDown(ctrlB));
+    EXPECT_EQ(f.main->txtUrlBase, "http://host/dir/");
+}
+
+TEST(MainKeys, EnterShowsTheInformationOfTheCurrentRow) {
+    test::MainFixture f;
+    f.Rows({"x.gif"});
+    f.main->ListLinks().Current(0);
+    f.main->txtUrl.text = "http://host/d/p.html";
+    EXPECT_TRUE(f.main->ListLinks_KeyDown({Key_Enter}));
+    EXPECT_EQ(f.view.infos, std::vector<std::string>{"http://host/d/x.gif | "
+                                                     "http://host/d/p.html | "});
+}
+
+// F7 acts from a text field too.
+TEST(MainKeys, F7TogglesTheLog) {
+    test::MainFixture f;
+    EXPECT_FALSE(f.main->LogLoaded());
+    KeyPress f7{Key_F(7)};
+    f7.focus = KeyFocus::TextField;
+    EXPECT_TRUE(f.main->Form_KeyDown(f7));
+    EXPECT_TRUE(f.main->LogLoaded());
+    EXPECT_TRUE(f.main->LogPaneVisible());
+    f.main->Form_KeyDown({Key_F(7)});
+    EXPECT_FALSE(f.main->LogPaneVisible());
 }
 
 }  // namespace ravlet

@@ -79,15 +79,10 @@ struct Scene {
         f.main->State(State_ListReady);
     }
     ~Scene() { f.main->SetRefiner(nullptr); }
-    std::set<std::string> HomeFiles() const {
+    // The names in the program folder, or in its download folder.
+    std::set<std::string> Files(const std::string& below = "dl") const {
         std::set<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(f.home.path()))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-    std::set<std::string> Files() const {
-        std::set<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(f.home.File("dl")))
+        for (const auto& e : std::filesystem::directory_iterator(f.home.File(below)))
             names.insert(e.path().filename().string());
         return names;
     }
@@ -119,7 +114,7 @@ struct Seen {
           base(s.f.main->txtUrlBase),
           url(s.f.main->txtUrl.text),
           source(s.f.main->TextHtml),
-          homeFiles(s.HomeFiles()),
+          homeFiles(s.Files(".")),
           state(s.f.main->State()),
           messages(s.f.ui.messages.size()),
           requests(s.server.Requests()),
