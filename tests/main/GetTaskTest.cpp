@@ -42,120 +42,113 @@ struct Get {
     test::TestHttpServer server;
 };
 
+class GetTask : public ::testing::Test, protected Get {};
+
 }  // namespace
 
-TEST(GetTask, FillsTheListAndMarksItReady) {
-    Get g;
-    g.Press(g.server.Url("/page.html"));
-    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
-    EXPECT_EQ(g.f.main->State(), 2);
-    EXPECT_EQ(g.f.main->StatusBar.Caption(), "Ready (2 Links)");
-    EXPECT_TRUE(g.f.ui.messages.empty());
-    EXPECT_EQ(g.f.refiner.ResetList(), (Rows{"one.html", "two.html"}));
-    EXPECT_EQ(g.f.refiner.shows, 1) << "Refiner_AutoShow is on by default";
-    EXPECT_EQ(g.f.home.Read("ravlet.hst"), g.server.Url("/page.html") + "\r\n");
+TEST_F(GetTask, FillsTheListAndMarksItReady) {
+    Press(server.Url("/page.html"));
+    EXPECT_EQ(f.Rows(), (Rows{"one.html", "two.html"}));
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.main->StatusBar.Caption(), "Ready (2 Links)");
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_EQ(f.refiner.ResetList(), (Rows{"one.html", "two.html"}));
+    EXPECT_EQ(f.refiner.shows, 1) << "Refiner_AutoShow is on by default";
+    EXPECT_EQ(f.home.Read("ravlet.hst"), server.Url("/page.html") + "\r\n");
 }
 
-TEST(GetTask, SendsTheUserAgentAndAccept) {
-    Get g;
+TEST_F(GetTask, SendsTheUserAgentAndAccept) {
     AppSettings().user_agent = "ravlet-test/1";
-    g.Press(g.server.Url("/page.html"));
-    const auto received = g.server.Received();
+    Press(server.Url("/page.html"));
+    const auto received = server.Received();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_NE(received[0].head.find("User-Agent: ravlet-test/1\r\n"), std::string::npos);
     EXPECT_NE(received[0].head.find("ccept: */html"), std::string::npos) << received[0].head;
 }
 
-TEST(GetTask, TrimsAndCompletesTheAddress) {
-    Get g;
-    const std::string address = g.server.Url("/page.html");
-    g.Press("   " + address.substr(7));  // no scheme, leading blanks
-    EXPECT_EQ(g.f.main->txtUrl.text, address);
-    EXPECT_EQ(g.f.Rows().size(), 2u);
+TEST_F(GetTask, TrimsAndCompletesTheAddress) {
+    const std::string address = server.Url("/page.html");
+    Press("   " + address.substr(7));  // no scheme, leading blanks
+    EXPECT_EQ(f.main->txtUrl.text, address);
+    EXPECT_EQ(f.Rows().size(), 2u);
 }
 
-TEST(GetTask, AddModeAppendsWithoutDuplicates) {
-    Get g;
-    g.Press(g.server.Url("/page.html"));
-    g.f.main->Form_KeyDown({Key_Control, false, true, false});
-    g.f.ui.controlHeld = true;
-    g.Press(g.server.Url("/more.html"));
-    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html", "three.html"}));
-    g.f.main->Form_KeyUp({Key_Control});
-    g.f.ui.controlHeld = false;
-    g.Press(g.server.Url("/more.html"));
-    EXPECT_EQ(g.f.Rows(), (Rows{"two.html", "three.html"})) << "without Ctrl the list is replaced";
+TEST_F(GetTask, AddModeAppendsWithoutDuplicates) {
+    Press(server.Url("/page.html"));
+    f.main->Form_KeyDown({Key_Control, false, true, false});
+    f.ui.controlHeld = true;
+    Press(server.Url("/more.html"));
+    EXPECT_EQ(f.Rows(), (Rows{"one.html", "two.html", "three.html"}));
+    f.main->Form_KeyUp({Key_Control});
+    f.ui.controlHeld = false;
+    Press(server.Url("/more.html"));
+    EXPECT_EQ(f.Rows(), (Rows{"two.html", "three.html"})) << "without Ctrl the list is replaced";
 }
 
 // The Ctrl key as the platform reports it when the get starts decides, not the last key
 // event the window saw: its release may have gone to the refiner.
-TEST(GetTask, AddModeFollowsTheCtrlKeyReallyHeld) {
-    Get g;
-    g.Press(g.server.Url("/page.html"));
-    g.f.main->Form_KeyDown({Key_Control, false, true, false});  // release never seen
-    g.Press(g.server.Url("/more.html"));
-    EXPECT_EQ(g.f.Rows(), (Rows{"two.html", "three.html"})) << "Ctrl is up: the list is replaced";
-    EXPECT_EQ(g.f.main->GetCaption(), "&Get");
-    g.f.ui.controlHeld = true;
-    g.Press(g.server.Url("/page.html"));
-    EXPECT_EQ(g.f.Rows(), (Rows{"two.html", "three.html", "one.html"}))
+TEST_F(GetTask, AddModeFollowsTheCtrlKeyReallyHeld) {
+    Press(server.Url("/page.html"));
+    f.main->Form_KeyDown({Key_Control, false, true, false});  // release never seen
+    Press(server.Url("/more.html"));
+    EXPECT_EQ(f.Rows(), (Rows{"two.html", "three.html"})) << "Ctrl is up: the list is replaced";
+    EXPECT_EQ(f.main->GetCaption(), "&Get");
+    f.ui.controlHeld = true;
+    Press(server.Url("/page.html"));
+    EXPECT_EQ(f.Rows(), (Rows{"two.html", "three.html", "one.html"}))
         << "Ctrl held without a key event seen: the links are added";
 }
 
-TEST(GetTask, NonHtmlAskedAndDeclinedLeavesTheList) {
-    Get g;
-    g.f.Rows({"kept"});
-    g.Press(g.server.Url("/data.bin"));
-    ASSERT_EQ(g.f.ui.messages.size(), 1u);
-    EXPECT_EQ(g.f.ui.messages[0].text,
+TEST_F(GetTask, NonHtmlAskedAndDeclinedLeavesTheList) {
+    f.Rows({"kept"});
+    Press(server.Url("/data.bin"));
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].text,
               "This file does not seem to be HTML!\r\n\r\nDo you want to continue ?\r\n\r\n"
               "File info:\r\nMimetype:application/octet-stream\r\nSize:23");
-    EXPECT_EQ(g.f.ui.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    EXPECT_EQ(g.f.main->State(), 2);
-    EXPECT_EQ(g.f.home.Read("ravlet.hst"), "") << "a declined page is not recorded";
+    EXPECT_EQ(f.ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(f.Rows(), Rows{"kept"});
+    EXPECT_EQ(f.main->State(), 2);
+    EXPECT_EQ(f.home.Read("ravlet.hst"), "") << "a declined page is not recorded";
 }
 
 // An error page's links are not the page's: the list stays, the status bar and the log say
 // why.
-TEST(GetTask, APageWithAnErrorStatusIsNotParsed) {
-    Get g;
+TEST_F(GetTask, APageWithAnErrorStatusIsNotParsed) {
     test::TestResponse gone = Page("<a href=help.html>help</a>");
     gone.status = 404;
     gone.reason = "Not Found";
-    g.server.Route("/gone.html", gone);
-    g.f.Rows({"kept"});
-    g.Press(g.server.Url("/gone.html"));
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    const std::string line =
-        "Error: Http Code not OK (200):404 - Url: " + g.server.Url("/gone.html");
-    EXPECT_EQ(g.f.main->StatusBar.Caption(), line);
-    EXPECT_NE(g.f.main->Log().txtLog().find(line), std::string::npos) << g.f.main->Log().txtLog();
-    EXPECT_EQ(g.f.main->State(), 0);
-    EXPECT_EQ(g.f.home.Read("ravlet.hst"), "") << "an error page is not recorded";
+    server.Route("/gone.html", gone);
+    f.Rows({"kept"});
+    Press(server.Url("/gone.html"));
+    EXPECT_EQ(f.Rows(), Rows{"kept"});
+    const std::string line = "Error: Http Code not OK (200):404 - Url: " + server.Url("/gone.html");
+    EXPECT_EQ(f.main->StatusBar.Caption(), line);
+    EXPECT_NE(f.main->Log().txtLog().find(line), std::string::npos) << f.main->Log().txtLog();
+    EXPECT_EQ(f.main->State(), 0);
+    EXPECT_EQ(f.home.Read("ravlet.hst"), "") << "an error page is not recorded";
 
     // The local handler's 404 counts as well.
-    g.Press("file://" + g.f.home.File("missing.html"));
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    EXPECT_EQ(g.f.main->StatusBar.Caption().rfind("Error: Http Code not OK (200):404", 0), 0u);
+    Press("file://" + f.home.File("missing.html"));
+    EXPECT_EQ(f.Rows(), Rows{"kept"});
+    EXPECT_EQ(f.main->StatusBar.Caption().rfind("Error: Http Code not OK (200):404", 0), 0u);
 }
 
-TEST(GetTask, NotInteractiveAnswersWithTheFlag) {
-    Get g;
-    g.f.main->txtUrl.text = g.server.Url("/data.bin");
-    g.f.main->GetPage(false, false, true);
-    EXPECT_EQ(g.f.Rows(), Rows{"in-binary.html"});
-    g.f.main->txtUrl.text = g.server.Url("/data.bin");
-    g.f.Rows({"kept"});
-    g.f.main->GetPage(false, false, false);
-    EXPECT_EQ(g.f.Rows(), Rows{"kept"});
-    EXPECT_TRUE(g.f.ui.messages.empty());
+TEST_F(GetTask, NotInteractiveAnswersWithTheFlag) {
+    f.main->txtUrl.text = server.Url("/data.bin");
+    f.main->GetPage(false, false, true);
+    EXPECT_EQ(f.Rows(), Rows{"in-binary.html"});
+    f.main->txtUrl.text = server.Url("/data.bin");
+    f.Rows({"kept"});
+    f.main->GetPage(false, false, false);
+    EXPECT_EQ(f.Rows(), Rows{"kept"});
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 // One get of an address, over a list holding "kept" unless the row says otherwise: the list, State
 // and the messages after it ("|" between rows and messages; a message ending in "*" is its
 // beginning).
-TEST(GetTask, ListStateAndMessages) {
+TEST(GetTaskRows, ListStateAndMessages) {
     const auto path = [](const std::string& p) { return [p](Get& g) { return g.server.Url(p); }; };
     const struct {
         const char* what;
@@ -221,7 +214,7 @@ TEST(GetTask, ListStateAndMessages) {
 // While the page is awaited the window goes on answering, and a stop served there (or a close
 // of the window answered Yes, which stops the get and keeps ravlet) ends the wait at once,
 // without the time-out's help.
-TEST(GetTask, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
+TEST(GetTaskStop, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
     for (const bool byClose : {false, true}) {
         SCOPED_TRACE(byClose ? "close" : "stop");
         Get g;
@@ -252,30 +245,27 @@ TEST(GetTask, TheWaitForASilentServerServesEventsAndEndsAtAStop) {
     }
 }
 
-TEST(GetTask, AutoLeechStartsTheDownloadOnlyAfterLinks) {
-    Get g;
+TEST_F(GetTask, AutoLeechStartsTheDownloadOnlyAfterLinks) {
     AppSettings().Auto_Leech = 1;
-    g.Press(g.server.Url("/none.html"));
-    EXPECT_TRUE(g.f.download.buttons.empty());
-    g.Press(g.server.Url("/page.html"));
-    EXPECT_EQ(g.f.download.buttons, std::vector<int>{0});
+    Press(server.Url("/none.html"));
+    EXPECT_TRUE(f.download.buttons.empty());
+    Press(server.Url("/page.html"));
+    EXPECT_EQ(f.download.buttons, std::vector<int>{0});
 }
 
-TEST(GetTask, BuildsTheBaseAndAppliesTheFiltersWhenAsked) {
-    Get g;
+TEST_F(GetTask, BuildsTheBaseAndAppliesTheFiltersWhenAsked) {
     AppSettings().Auto_BuildBase = 2;
     AppSettings().Refiner_AutoApply = true;
     AppSettings().Refiner_AutoShow = false;
-    g.Press(g.server.Url("/page.html"));
-    EXPECT_EQ(g.f.main->txtUrlBase, g.server.Url("/"));
-    EXPECT_EQ(g.f.refiner.commands, std::vector<int>{3000});
-    EXPECT_EQ(g.f.refiner.shows, 0);
+    Press(server.Url("/page.html"));
+    EXPECT_EQ(f.main->txtUrlBase, server.Url("/"));
+    EXPECT_EQ(f.refiner.commands, std::vector<int>{3000});
+    EXPECT_EQ(f.refiner.shows, 0);
 }
 
-TEST(GetTask, ACommandLineAddressIsFetched) {
-    Get g;
-    HandleCommandLine(*g.f.main, g.server.Url("/page.html") + " ignored words");
-    EXPECT_EQ(g.f.Rows(), (Rows{"one.html", "two.html"}));
+TEST_F(GetTask, ACommandLineAddressIsFetched) {
+    HandleCommandLine(*f.main, server.Url("/page.html") + " ignored words");
+    EXPECT_EQ(f.Rows(), (Rows{"one.html", "two.html"}));
 }
 
 }  // namespace ravlet
