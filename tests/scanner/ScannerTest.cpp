@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "app/LogSink.h"
 #include "app/Settings.h"
@@ -235,30 +236,30 @@ TEST(Scanner, AStartWithoutAKnownSchemeChangesNothing) {
     }
 }
 
-TEST(Scanner, RedirectInsideTheBaseIsFollowed) {
-    Scan s;
-    s.Site();
-    s.server.Redirect("/old.html", "/sub/d.html");
-    s.server.Route("/start.html", Page("<a href=old.html>"));
-    s.Run("/start.html");
-    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/sub/d.html") +
-                         " from: " + s.server.Url("/old.html")));
-    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/sub/d.html"}));
-    EXPECT_EQ(s.scanner.lstLnkDone.Items(), s.Urls({"/start.html", "/old.html", "/sub/d.html"}));
-}
-
-TEST(Scanner, ARedirectToAVisitedPageIsNotParsedAgain) {
-    Scan s;
-    s.Site();
-    s.server.Redirect("/old.html", "/a.html");
-    s.server.Route("/start.html", Page("<a href=a.html> <a href=old.html>"));
-    s.Run("/start.html");
-    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/a.html") +
-                         " from: " + s.server.Url("/old.html")));
-    // a.html is visited once: its redirected twin adds no second row and no links.
-    EXPECT_EQ(s.scanner.lstLnkDone.Items(),
-              s.Urls({"/start.html", "/a.html", "/old.html", "/index.html", "/pic.jpg",
-                      "/sub/c.html", "/sub/b.html", "/sub/d.html"}));
+// A redirect of /old.html inside the base is followed and logged; when it leads to a page
+// visited before, that page adds no second row and no links.
+TEST(Scanner, RedirectsInsideTheBase) {
+    // Where /old.html leads, the start page; the addresses collected (nullptr: not looked at)
+    // and visited.
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"/sub/d.html", "<a href=old.html>", "/start.html|/sub/d.html",
+         "/start.html|/old.html|/sub/d.html"},
+        {"/a.html", "<a href=a.html> <a href=old.html>", nullptr,
+         "/start.html|/a.html|/old.html|/index.html|/pic.jpg|/sub/c.html|/sub/b.html|/sub/d.html"},
+    };
+    for (const auto& [target, page, collected, visited] : rows) {
+        Scan s;
+        s.Site();
+        s.server.Redirect("/old.html", target);
+        s.server.Route("/start.html", Page(page));
+        s.Run("/start.html");
+        EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url(target) +
+                             " from: " + s.server.Url("/old.html")));
+        if (collected) {
+            EXPECT_EQ(s.f.Rows(), s.Urls(test::Split(collected)));
+        }
+        EXPECT_EQ(s.scanner.lstLnkDone.Items(), s.Urls(test::Split(visited)));
+    }
 }
 
 struct ForeignCase {
@@ -573,20 +574,15 @@ TEST(Scanner, CommandsOfAnIdleScannerChangeNothing) {
 }
 
 TEST(Scanner, StateSetsTheButtons) {
-    struct Row {
-        int state;
-        bool start, pause, stop;
-    };
-    const Row rows[] = {{0, true, false, false},
-                        {1, false, true, true},
-                        {2, false, false, false},
-                        {3, true, false, true},
-                        {4, false, false, false}};
-    for (const Row& r : rows) {
-        const ScannerControls c = ScannerControlsFor(r.state);
-        EXPECT_EQ(c.start, r.start) << r.state;
-        EXPECT_EQ(c.pause, r.pause) << r.state;
-        EXPECT_EQ(c.stop, r.stop) << r.state;
+    // state: start, pause, stop
+    const std::tuple<int, bool, bool, bool> rows[] = {{0, true, false, false},
+                                                      {1, false, true, true},
+                                                      {2, false, false, false},
+                                                      {3, true, false, true},
+                                                      {4, false, false, false}};
+    for (const auto& [state, start, pause, stop] : rows) {
+        const ScannerControls c = ScannerControlsFor(state);
+        EXPECT_EQ(std::tie(c.start, c.pause, c.stop), std::tie(start, pause, stop)) << state;
     }
 }
 
@@ -640,16 +636,11 @@ TEST(Scanner, CloseAsksAndAScanningScannerStaysOpen) {
     EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Stopped.");
 }
 
-struct BaseStep {
-    int button;
-    const char* base;
-    int count;
-};
-
 TEST(Scanner, BaseButtons) {
     Scan s;
     s.scanner.txtInStart = "http://h/a/b/c.html";
-    const BaseStep steps[] = {
+    // The button pressed, then the base and its level count.
+    const std::tuple<int, const char*, int> steps[] = {
         {2, "", 0},  // down with nothing to go down to
         {0, "http://h/a/b/c.html", 0},
         {1, "http://h/a/b/", 1},
@@ -665,10 +656,10 @@ TEST(Scanner, BaseButtons) {
         {1, "http://h/", 4},  // the site's level counts once
         {1, "http://h/", 4},  // no level above it
     };
-    for (const BaseStep& step : steps) {
-        s.scanner.txtInBaseCmd_Click(step.button);
-        EXPECT_EQ(s.scanner.txtInBase, step.base) << "button " << step.button;
-        EXPECT_EQ(s.scanner.BaseLevelCount(), step.count) << "button " << step.button;
+    for (const auto& [button, base, count] : steps) {
+        s.scanner.txtInBaseCmd_Click(button);
+        EXPECT_EQ(s.scanner.txtInBase, base) << "button " << button;
+        EXPECT_EQ(s.scanner.BaseLevelCount(), count) << "button " << button;
     }
 }
 
