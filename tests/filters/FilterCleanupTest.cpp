@@ -5,6 +5,7 @@
 
 #include "filters/FilterCleanup.h"
 #include "filters/FilterKindRows.h"
+#include "support/Defaults.h"
 
 namespace ravlet {
 
@@ -47,11 +48,10 @@ TEST(FilterCleanup, Judging) {
         {9, "/page.php#x", 1, ""},  // a later option overrides the result
         {1 | 8, "/f.zip#x", 2, "/f.zip"},
     };
+    const std::string types = test::Defaults().Scanner_TextTypes;
     for (const auto& [opts, given, result, after] : rows) {
         std::string link = given;
-        EXPECT_EQ(CleanupFilter{opts}.Judge(link, test::Defaults().Scanner_TextTypes, nullptr),
-                  result)
-            << opts << " " << given;
+        EXPECT_EQ(CleanupFilter{opts}.Judge(link, types, nullptr), result) << opts << " " << given;
         EXPECT_EQ(link, after) << opts << " " << given;
     }
 }

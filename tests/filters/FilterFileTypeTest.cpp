@@ -5,6 +5,7 @@
 
 #include "filters/FilterFileType.h"
 #include "filters/FilterKindRows.h"
+#include "support/Defaults.h"
 #include "support/ScriptedUi.h"
 
 namespace ravlet {
@@ -21,7 +22,7 @@ FileTypeFilter DefaultGroups() {
 
 TEST(FilterFileType, Judging) {
     // groups, selected groups, link, result
-    const std::string& defaults = test::Defaults().Refiner_FTentries;
+    const std::string defaults = test::Defaults().Refiner_FTentries;
     const std::tuple<std::string, int, std::string, int> rows[] = {
         {defaults, 0, "/a.jpg", 1},  // nothing selected removes every link
         {defaults, 1, "/a.JPG", 0},  // image, without regard to case

@@ -1,24 +1,13 @@
 #pragma once
-// What the filter kinds' tests share: the default settings, and a table of links a filter
-// judges, each with its result (0: keep, 1: remove, 2: keep as rewritten) and the link after.
+// What the filter kinds' tests share: a table of links a filter judges, each with its result
+// (0: keep, 1: remove, 2: keep as rewritten) and the link after.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
-
 namespace ravlet::test {
-
-inline const Settings& Defaults() {
-    static const Settings settings = [] {
-        Settings s;
-        SettingsSetDefaults(s);
-        return s;
-    }();
-    return settings;
-}
 
 // A filter, a link, and what the filter makes of it.
 template <typename Filter>
