@@ -4,23 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCompleter>
 #include <QFileSystemModel>
-#include <QMenu>
 #include <QTimer>
 #include <functional>
 
 #include "app/Integration.h"
-#include "app/Settings.h"
 #include "gui/GlistWidget.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/ScannerWindow.h"
-#include "gui/frmMainWindow.h"
 #include "gui/frmScannerWindow.h"
-#include "main/frmMain.h"
 #include "platform/Registry.h"
 #include "platform/StartProgram.h"
-#include "support/MainFixture.h"
 #include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
 
@@ -28,16 +23,7 @@ namespace ravlet::gui {
 
 namespace {
 
-struct OptionsUnderTest {
-    OptionsUnderTest() : view(*f.main) {
-        AppSettings().confirmclose = false;
-        f.main->ShowMainWindow();
-    }
-    QAction* Action(const char* menu, const char* caption) const {
-        for (QAction* a : view.Menu(QString::fromLatin1(menu))->actions())
-            if (a->text().startsWith(QString::fromLatin1(caption))) return a;
-        return nullptr;
-    }
+struct OptionsUnderTest : MainUnderTest {
     // Triggers entry and runs work inside the modal window that it opens; false when no
     // preferences window came.
     bool Open(QAction* entry, std::function<void(frmOptionsWindow&)> work) {
@@ -61,8 +47,6 @@ struct OptionsUnderTest {
             if (d.PageFrame(i)->isVisible()) shown.push_back(i);
         return shown;
     }
-    test::MainFixture f;
-    frmMainWindow view;
 };
 
 template <typename T>
@@ -97,9 +81,7 @@ TEST(OptionsWindow, EveryEntryOpensItsPage) {
         EXPECT_EQ(shown, std::vector<int>{row.page});
         EXPECT_EQ(title, "Preferences");
     }
-    QAction* scanner = nullptr;
-    for (QAction* a : w.view.Menu(QStringLiteral("&Tools"))->actions())
-        if (a->text() == "&Scanner...") scanner = a;
+    QAction* scanner = w.Action("&Tools", "&Scanner...");
     ASSERT_NE(scanner, nullptr);
     scanner->trigger();
     ASSERT_NE(w.view.Scanner().Window(), nullptr);
@@ -160,10 +142,7 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
     test::RecordingAutomation managers;
     managers.Register("JetCar.Netscape");
     OptionsUnderTest w;
-    QAction* setup = nullptr;
-    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
-        if (a->text() == "&Re-Route Setup...") setup = a;
-    EXPECT_TRUE(w.Open(setup, [&](frmOptionsWindow& d) {
+    EXPECT_TRUE(w.Open(w.Action("Re-Route", "&Re-Route Setup..."), [&](frmOptionsWindow& d) {
         EXPECT_EQ(OptionsUnderTest::ShownPages(d), std::vector<int>{Page_ReRoute});
         auto* list = Get<QListWidget>(d, "cReRouteList");
         auto* web = Get<QPushButton>(d, "cReRouteCmd0");
@@ -188,10 +167,8 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
         EXPECT_EQ(AppSettings().ReRouteDefaultId, "flashget");
         EXPECT_EQ(list->currentRow(), 9);
     }));
-    bool renamed = false;
-    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
-        renamed = renamed || a->text().startsWith("Flashget (former JetCar) (Default)");
-    EXPECT_TRUE(renamed) << "the menu follows the new default";
+    EXPECT_NE(w.Action("Re-Route", "Flashget (former JetCar) (Default)"), nullptr)
+        << "the menu follows the new default";
 }
 
 TEST(OptionsWindow, TheBrowserMenuButtonsInstallAndRemoveTheEntries) {
