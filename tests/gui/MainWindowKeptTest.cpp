@@ -2,9 +2,7 @@
 // addresses, pages and files, and the undo keys.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
@@ -12,13 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/frmLogView.h"
-#include "gui/frmMainWindow.h"
-#include "main/frmMain.h"
 #include "support/Joined.h"
-#include "support/MainFixture.h"
 
 namespace ravlet::gui {
 
@@ -146,8 +140,7 @@ TEST(MainWindowDrop, TakesWhatWasDroppedAsItsCommandDoes) {
         EXPECT_EQ(w.f.main->StatusBar.Caption().rfind(row.status, 0), 0u)
             << w.f.main->StatusBar.Caption();
         EXPECT_EQ(w.view->ListLinks()->model()->rowCount(), static_cast<int>(w.f.Rows().size()));
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
-        QApplication::sendEvent(w.view->ListLinks(), &key);
+        SendKey(w.view->ListLinks(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(w.f.Rows(), Split(row.afterCtrlZ));
     }
 }

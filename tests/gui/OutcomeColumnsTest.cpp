@@ -116,15 +116,12 @@ TEST(OutcomeColumns, TheMenuOpensOnlyADoneRowsFile) {
     RunWindow w;
     w.view.DownloadButton(0)->click();
     QMenu* menu = w.view.Menu(QStringLiteral("&List"));
-    struct Case {
-        long row;
-        bool enabled;
-    };
-    for (const Case c : {Case{0, false}, Case{1, true}, Case{2, false}}) {
-        w.f.main->ListLinks().Current(c.row);
+    for (const auto& [row, enabled] :
+         {std::pair{0L, false}, std::pair{1L, true}, std::pair{2L, false}}) {
+        w.f.main->ListLinks().Current(row);
         emit menu->aboutToShow();
-        EXPECT_EQ(w.Action("Open file")->isEnabled(), c.enabled) << c.row;
-        EXPECT_EQ(w.Action("Show in folder")->isEnabled(), c.enabled) << c.row;
+        EXPECT_EQ(w.Action("Open file")->isEnabled(), enabled) << row;
+        EXPECT_EQ(w.Action("Show in folder")->isEnabled(), enabled) << row;
     }
     w.Action("Open download folder")->trigger();
     w.Action("Select failed")->trigger();

@@ -122,8 +122,7 @@ TEST(ToolWindows, TheInfoWindowShowsTheHeadAndAppliesTheEditedAddress) {
     w.f.main->State(2);
     w.f.main->ListLinks().Current(0);
     w.f.main->RefreshView(View_List);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(w.view.ListLinks(), &enter);
+    SendKey(w.view.ListLinks(), Qt::Key_Return);
     frmInfoWindow* info = w.view.InfoWindow();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());

@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "app/Integration.h"
 #include "gui/GlistWidget.h"
@@ -63,22 +64,19 @@ void Type(QLineEdit* edit, const QString& text) {
 
 TEST(OptionsWindow, EveryEntryOpensItsPage) {
     OptionsUnderTest w;
-    struct Row {
-        const char* menu;
-        const char* caption;
-        int page;
-    };
-    for (const Row& row : {Row{"&Preferences", "&Preferences...", Page_Download},
-                           Row{"&Preferences", "Check for new &Version...", Page_About},
-                           Row{"&Directories", "&Edit Favorites...", Page_Dir}}) {
-        SCOPED_TRACE(row.caption);
+    using Entry = std::tuple<const char*, const char*, int>;  // the menu, the entry, its page
+    for (const auto& [menu, caption, page] :
+         {Entry{"&Preferences", "&Preferences...", Page_Download},
+          Entry{"&Preferences", "Check for new &Version...", Page_About},
+          Entry{"&Directories", "&Edit Favorites...", Page_Dir}}) {
+        SCOPED_TRACE(caption);
         std::vector<int> shown;
         QString title;
-        EXPECT_TRUE(w.Open(w.Action(row.menu, row.caption), [&](frmOptionsWindow& d) {
+        EXPECT_TRUE(w.Open(w.Action(menu, caption), [&](frmOptionsWindow& d) {
             shown = OptionsUnderTest::ShownPages(d);
             title = d.windowTitle();
         }));
-        EXPECT_EQ(shown, std::vector<int>{row.page});
+        EXPECT_EQ(shown, std::vector<int>{page});
         EXPECT_EQ(title, "Preferences");
     }
     QAction* scanner = w.Action("&Tools", "&Scanner...");

@@ -130,17 +130,6 @@ TEST(HostMessages, AnswerWithoutStartingOnBadInput) {
     }
 }
 
-TEST(HostMessages, TheCaptionsScriptNamesTheFolderOfTheRavletStarted) {
-    Host h;
-    EXPECT_EQ(
-        HandleHostMessage(
-            R"j({"caption":"Use ravlet on this &Selection","range":"select",)j" + kArgs, h.exec),
-        R"j({"ok":true})j");
-    EXPECT_EQ(h.launched,
-              std::vector<std::string>{h.home.File("ravlet") + " /u:http://h//s:ravlet.l00"});
-    EXPECT_EQ(h.home.Read("ravlet.l00"), "<a href=x>\r\n");
-}
-
 // The host program, started as a browser starts it, with the library that the registration
 // tool registered.
 class HostProgram : public ::testing::Test {
