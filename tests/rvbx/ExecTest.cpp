@@ -163,30 +163,19 @@ TEST(ExecExtLNL, AHandOverNotYetReadKeepsItsFileAndTheNextNameIsUsed) {
 }
 
 TEST(ExecExtLNL, WhenNoSelectionFileCanBeWrittenNothingStartsAndTheFailureIsSaid) {
-    struct Case {
-        const char* what;
-        std::function<void(Component&)> prepare;
-        std::string folder;  // "" for the program folder
-    };
-    const std::vector<Case> cases = {
-        {"all 100 names taken",
-         [](Component& c) {
-             for (int i = 0; i < 100; ++i)
-                 fs::create_directory(
-                     c.home.File("ravlet.l" + std::to_string(i / 10) + std::to_string(i % 10)));
-         },
-         ""},
-        {"folder missing", [](Component&) {}, "/missing"},
-        {"folder is a file", [](Component& c) { c.home.Write("f", "x"); }, "/f"},
-    };
-    for (const Case& k : cases) {
+    // All 100 names taken in the program folder, a folder that is missing, a file.
+    for (const std::string folder : {"", "/missing", "/f"}) {
+        SCOPED_TRACE(folder);
         Component c;
-        k.prepare(c);
+        c.home.Write("f", "x");
+        for (int i = 0; i < 100 && folder.empty(); ++i)
+            fs::create_directory(
+                c.home.File("ravlet.l" + std::to_string(i / 10) + std::to_string(i % 10)));
         c.exec.DebugMode(1);
-        c.exec.ExecExtLNL(c.home.path() + k.folder, "ravlet", "http://h/", "<a>");
-        EXPECT_TRUE(c.launches.empty()) << k.what;
-        EXPECT_NE(c.exec.LastFailure(), "") << k.what;
-        ASSERT_EQ(c.ui->messages.size(), 1u) << k.what;
+        c.exec.ExecExtLNL(c.home.path() + folder, "ravlet", "http://h/", "<a>");
+        EXPECT_TRUE(c.launches.empty());
+        EXPECT_NE(c.exec.LastFailure(), "");
+        ASSERT_EQ(c.ui->messages.size(), 1u);
         EXPECT_EQ(c.ui->messages[0].title, "Chromium");
         EXPECT_NE(c.ui->messages[0].text.find("\r\nravlet"), std::string::npos)
             << c.ui->messages[0].text;
