@@ -26,7 +26,7 @@ using test::Defaults;
 
 }  // namespace
 
-TEST(Settings, DefaultsAreWrittenInTheirLayout) {
+TEST(Settings, DefaultsAreWrittenInTheirLayoutAndThePathsFollowTheProgramFolder) {
     test::TempHome home;
     // The file line by line, "\n" standing for its CR LF and "@" for the program folder.
     const std::string expected =
@@ -74,15 +74,11 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
     std::string crlf;
     for (const char c : expected)
         crlf += c == '\n' ? "\r\n" : c == '@' ? home.path() : std::string(1, c);
-    const std::vector<std::string> got = Lines(SettingsText(Defaults())), want = Lines(crlf);
+    const Settings s = Defaults();
+    const std::vector<std::string> got = Lines(SettingsText(s)), want = Lines(crlf);
     for (std::size_t i = 0; i < want.size() && i < got.size(); ++i)
         EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
     EXPECT_EQ(got.size(), want.size());
-}
-
-TEST(Settings, PathsFollowTheProgramFolder) {
-    test::TempHome home;
-    const Settings s = Defaults();
     EXPECT_EQ(s.settingsFile, home.path() + "/ravlet.ini");
     EXPECT_EQ(s.historyFile, home.path() + "/ravlet.hst");
     EXPECT_EQ(s.dirHistoryFile, home.path() + "/ravlet.dir.hst");
