@@ -9,7 +9,6 @@
 #include "app/LogSink.h"
 #include "app/Settings.h"
 #include "support/FakeMainWindow.h"
-#include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -44,35 +43,27 @@ const Calls kSelectionCalls(const std::string& address) {
 
 }  // namespace
 
-struct PlainCase {
-    const char* commandLine;
-    const char* address;  // what the address field is set to before the get
-};
-
-class CommandLinePlain : public ::testing::TestWithParam<PlainCase> {};
-
-TEST_P(CommandLinePlain, SetsTheAddressAndGets) {
-    Handler h;
-    EXPECT_EQ(h.Run(GetParam().commandLine),
-              (Calls{std::string("txtUrl=") + GetParam().address, "cGo_Click"}));
-    EXPECT_TRUE(h.log.empty());
+TEST(CommandLine, APlainLineSetsTheAddressAndGets) {
+    const std::pair<const char*, const char*> rows[] = {
+        // the address field before the get
+        {"http://example.com/page.html", "http://example.com/page.html"},
+        {"  example.com  ", "example.com"},
+        {"http://example.com/ and more words", "http://example.com/"},
+        {"   ", ""},
+        {"/U:http://example.com//s:ravlet.l00", "/U:http://example.com//s:ravlet.l00"},
+        // "/u:" without the selection marker: an address without selection
+        {"/u:http://example.com/", "http://example.com/"},
+        {"/u:http://example.com/ extra", "http://example.com/"},
+        {"/u:", ""},
+        // the marker counts only from the fourth character of the address on
+        {"/u:ab/s:ravlet.l00", "ab/s:ravlet.l00"}};
+    for (const auto& [commandLine, address] : rows) {
+        Handler h;
+        EXPECT_EQ(h.Run(commandLine), (Calls{std::string("txtUrl=") + address, "cGo_Click"}))
+            << commandLine;
+        EXPECT_TRUE(h.log.empty()) << commandLine;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandLinePlain,
-    ::testing::Values(PlainCase{"http://example.com/page.html", "http://example.com/page.html"},
-                      PlainCase{"  example.com  ", "example.com"},
-                      PlainCase{"http://example.com/ and more words", "http://example.com/"},
-                      PlainCase{"   ", ""},
-                      PlainCase{"/U:http://example.com//s:ravlet.l00",
-                                "/U:http://example.com//s:ravlet.l00"},
-                      // "/u:" without the selection marker: an address without selection
-                      PlainCase{"/u:http://example.com/", "http://example.com/"},
-                      PlainCase{"/u:http://example.com/ extra", "http://example.com/"},
-                      PlainCase{"/u:", ""},
-                      // the marker counts only from the fourth character of the address on
-                      PlainCase{"/u:ab/s:ravlet.l00", "ab/s:ravlet.l00"}),
-    test::KeyedName<&PlainCase::commandLine>{});
 
 TEST(CommandLine, HandOverReadsAndDeletesTheSelectionFile) {
     Handler h;
@@ -98,14 +89,11 @@ TEST(CommandLine, HandOverWithReRouteAutoHandsTheListOn) {
 
 TEST(SelectionFile, EveryLineEndsInCrLf) {
     test::TempHome home;
-    const std::pair<const char*, const char*> rows[] = {{"", ""},
-                                                        {"one", "one\r\n"},
-                                                        {"one\r\n", "one\r\n"},
-                                                        {"one\r\ntwo", "one\r\ntwo\r\n"},
-                                                        {"one\rtwo\r", "one\r\ntwo\r\n"},
-                                                        {"one\ntwo\n", "one\r\ntwo\r\n"},
-                                                        {"a\r\n\r\nb", "a\r\n\r\nb\r\n"}};
-    for (const auto& [bytes, parsed] : rows) {
+    using P = std::pair<const char*, const char*>;  // the file, and the text read
+    for (const auto& [bytes, parsed] :
+         {P{"", ""}, P{"one", "one\r\n"}, P{"one\r\n", "one\r\n"},
+          P{"one\r\ntwo", "one\r\ntwo\r\n"}, P{"one\rtwo\r", "one\r\ntwo\r\n"},
+          P{"one\ntwo\n", "one\r\ntwo\r\n"}, P{"a\r\n\r\nb", "a\r\n\r\nb\r\n"}}) {
         home.Write("ravlet.l00", bytes);
         std::string text = "stale";
         ASSERT_TRUE(ReadSelectionFile(home.File("ravlet.l00"), text));
@@ -125,16 +113,13 @@ TEST(CommandLine, CraftedSelectionNamesAreRefusedAndNothingIsTouched) {
     for (const char* name : {"ravlet.l/../victim", "ravlet.l..", "ravlet.l\\x", "ravlet.l/00"}) {
         Handler h;
         std::filesystem::create_directories(h.home.File("ravlet.l"));
-        h.home.Write("victim", "secret");
-        h.home.Write("ravlet.l..", "secret");
-        h.home.Write("ravlet.l/00", "secret");
+        const char* const files[] = {"victim", "ravlet.l..", "ravlet.l/00"};
+        for (const char* file : files) h.home.Write(file, "secret");
         EXPECT_EQ(h.Run(std::string("/u:http://example.com/p/s:") + name),
                   kSelectionCalls("http://example.com/p"))
             << name;
         EXPECT_EQ(h.window.parsed, "") << name;
-        EXPECT_EQ(h.home.Read("victim"), "secret") << name;
-        EXPECT_EQ(h.home.Read("ravlet.l.."), "secret") << name;
-        EXPECT_EQ(h.home.Read("ravlet.l/00"), "secret") << name;
+        for (const char* file : files) EXPECT_EQ(h.home.Read(file), "secret") << name;
         EXPECT_EQ(h.log.size(), 1u) << name;
     }
 }

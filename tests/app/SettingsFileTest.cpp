@@ -11,7 +11,6 @@
 #include "app/SettingsKeys.h"
 #include "support/Defaults.h"
 #include "support/FileSizeLimit.h"
-#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
@@ -96,24 +95,6 @@ TEST(SettingsFile, AnEmptyPathIsTheSettingsFileAndAMissingFileKeepsTheRecord) {
     EXPECT_EQ(s.nettimeout, 1234);
 }
 
-struct BadFileCase {
-    const char* name;
-    std::string bytes;
-};
-
-class SettingsBadFile : public ::testing::TestWithParam<BadFileCase> {};
-
-// Each file ends with lines that must still take effect after whatever came before.
-TEST_P(SettingsBadFile, IsReadWithoutHarm) {
-    test::TempHome home;
-    home.Write("bad.ini", GetParam().bytes);
-    Settings s = Defaults();
-    EXPECT_TRUE(SettingsReadFile(s, home.File("bad.ini")));
-    EXPECT_TRUE(s.scanimg) << GetParam().name;
-    EXPECT_EQ(s.nettimeout, 777) << GetParam().name;
-    EXPECT_EQ(s.winrefinerw, 0) << GetParam().name;
-}
-
 std::string Garbage(std::size_t n) {
     std::string out(n, '\0');
     std::uint32_t x = 12345;
@@ -124,25 +105,31 @@ std::string Garbage(std::size_t n) {
     return out;
 }
 
-const std::string kTail = "\r\nscanimg=1\r\nnettimeout=777";
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsBadFile,
-    ::testing::Values(
-        BadFileCase{"binary", Garbage(65536) + kTail},
-        BadFileCase{"nul bytes", std::string("scan\0img=0\r\nwinrefinerw=\0\r\n", 26) + kTail},
-        BadFileCase{"megabyte line", "netProxy=" + std::string(1 << 20, 'x') + kTail},
-        BadFileCase{"megabyte key", std::string(1 << 20, 'k') + "=1" + kTail},
-        BadFileCase{"cr only", "scanimg=0\rnettimeout=5\rscanimg=1\rnettimeout=777\r"},
-        BadFileCase{"lf only", "scanimg=0\nnettimeout=5\nscanimg=1\nnettimeout=777\n"},
-        BadFileCase{"no line end",
-                    "scanimg=1"
-                    "\r\nnettimeout=777"},
-        BadFileCase{"duplicates", "scanimg=0\r\nscanimg=1\r\nnettimeout=1\r\nnettimeout=777"},
-        BadFileCase{"unknown keys", "foo=bar\r\n=\r\n==\r\n=1\r\nscanimg==1" + kTail},
-        BadFileCase{"unconvertible", "winrefinerw=wide\r\nscanimg=maybe" + kTail},
-        BadFileCase{"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + kTail}),
-    test::KeyedName<&BadFileCase::name>{});
+// Each file ends with lines that must still take effect after whatever came before.
+TEST(SettingsFile, ABadFileIsReadWithoutHarm) {
+    const std::string tail = "\r\nscanimg=1\r\nnettimeout=777";
+    const std::pair<const char*, std::string> files[] = {
+        {"binary", Garbage(65536) + tail},
+        {"nul bytes", std::string("scan\0img=0\r\nwinrefinerw=\0\r\n", 26) + tail},
+        {"megabyte line", "netProxy=" + std::string(1 << 20, 'x') + tail},
+        {"megabyte key", std::string(1 << 20, 'k') + "=1" + tail},
+        {"cr only", "scanimg=0\rnettimeout=5\rscanimg=1\rnettimeout=777\r"},
+        {"lf only", "scanimg=0\nnettimeout=5\nscanimg=1\nnettimeout=777\n"},
+        {"no line end", "scanimg=1\r\nnettimeout=777"},
+        {"duplicates", "scanimg=0\r\nscanimg=1\r\nnettimeout=1\r\nnettimeout=777"},
+        {"unknown keys", "foo=bar\r\n=\r\n==\r\n=1\r\nscanimg==1" + tail},
+        {"unconvertible", "winrefinerw=wide\r\nscanimg=maybe" + tail},
+        {"only breaks", std::string(5000, '\r') + std::string(5000, '\n') + tail}};
+    test::TempHome home;
+    for (const auto& [name, bytes] : files) {
+        home.Write("bad.ini", bytes);
+        Settings s = Defaults();
+        EXPECT_TRUE(SettingsReadFile(s, home.File("bad.ini"))) << name;
+        EXPECT_TRUE(s.scanimg) << name;
+        EXPECT_EQ(s.nettimeout, 777) << name;
+        EXPECT_EQ(s.winrefinerw, 0) << name;
+    }
+}
 
 TEST(SettingsFile, AFolderOrAHugeFileIsAnErrorAndChangesNothing) {
     test::TempHome home;
@@ -252,29 +239,21 @@ TEST(SettingsFile, ATargetThatIsNoRegularFileIsRefused) {
     EXPECT_EQ(FilesIn(home.path()), 1u);
 }
 
-TEST(SettingsFile, LoadGivesTheDownloadFolderItsSeparator) {
+TEST(SettingsFile, LoadStartsFromTheDefaultsAndGivesTheDownloadFolderItsSeparator) {
     test::TempHome home;
-    struct Row {
-        std::string file;
-        std::string savedir;
-    };
-    const Row rows[] = {
+    const std::pair<std::string, std::string> rows[] = {
+        // the file, and the folder read
         {"savedir=/data/downloads", "/data/downloads/"},
         {"savedir=/data/downloads/", "/data/downloads/"},
         {"savedir=relative", "relative/"},
         {"savedir=", home.path() + "/tmp/"},  // empty would be the root: the work folder
-        {"scanimg=1", home.path() + "/tmp/"},
-    };
-    for (const Row& r : rows) {
-        home.Write("ravlet.ini", r.file + "\r\n");
+        {"scanimg=1", home.path() + "/tmp/"}};
+    for (const auto& [file, savedir] : rows) {
+        home.Write("ravlet.ini", file + "\r\n");
         Settings s;
         SettingsLoad(s);
-        EXPECT_EQ(s.savedir, r.savedir) << r.file;
+        EXPECT_EQ(s.savedir, savedir) << file;
     }
-}
-
-TEST(SettingsFile, LoadStartsFromTheDefaults) {
-    test::TempHome home;
     home.Write("ravlet.ini", "nettimeout=5000\r\n");
     Settings s;
     s.scanimg = true;

@@ -7,7 +7,6 @@
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
 #include "support/Defaults.h"
-#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet {
@@ -27,7 +26,7 @@ using test::Defaults;
 
 }  // namespace
 
-TEST(Settings, DefaultsAreWrittenInTheirLayout) {
+TEST(Settings, DefaultsAreWrittenInTheirLayoutAndThePathsFollowTheProgramFolder) {
     test::TempHome home;
     // The file line by line, "\n" standing for its CR LF and "@" for the program folder.
     const std::string expected =
@@ -75,133 +74,95 @@ TEST(Settings, DefaultsAreWrittenInTheirLayout) {
     std::string crlf;
     for (const char c : expected)
         crlf += c == '\n' ? "\r\n" : c == '@' ? home.path() : std::string(1, c);
-    const std::vector<std::string> got = Lines(SettingsText(Defaults())), want = Lines(crlf);
+    const Settings s = Defaults();
+    const std::vector<std::string> got = Lines(SettingsText(s)), want = Lines(crlf);
     for (std::size_t i = 0; i < want.size() && i < got.size(); ++i)
         EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
     EXPECT_EQ(got.size(), want.size());
-}
-
-TEST(Settings, PathsFollowTheProgramFolder) {
-    test::TempHome home;
-    const Settings s = Defaults();
     EXPECT_EQ(s.settingsFile, home.path() + "/ravlet.ini");
     EXPECT_EQ(s.historyFile, home.path() + "/ravlet.hst");
     EXPECT_EQ(s.dirHistoryFile, home.path() + "/ravlet.dir.hst");
 }
 
-struct ValueCase {
-    const char* before;  // applied first, to give the field a current value
-    const char* line;
-    std::variant<int Settings::*, bool Settings::*> field;
-    int expected;  // a boolean's as 0 or 1
-};
-
-class SettingsValue : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(SettingsValue, Converts) {
-    const ValueCase& c = GetParam();
-    Settings s = Defaults();
-    if (*c.before) {
-        ASSERT_TRUE(SettingsApplyLine(s, c.before));
-    }
-    SettingsApplyLine(s, c.line);
-    EXPECT_EQ(std::visit([&s](auto field) { return static_cast<int>(s.*field); }, c.field),
-              c.expected)
-        << c.line;
-}
-
-using S = Settings;
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsValue,
-    ::testing::Values(
+// Each line is key=value, applied to the defaults, or after the line before; keys are
+// case-sensitive and blanks around a line are trimmed.
+TEST(Settings, ValuesConvert) {
+    using S = Settings;
+    using P = std::pair<const char*, int>;  // a value, and the field after it (a boolean as 0/1)
+    struct Group {
+        const char* key;
+        std::variant<int S::*, bool S::*> field;
+        const char* before;  // a line applied first, to give the field a current value
+        std::vector<P> values;
+    };
+    const Group groups[] = {
         // lenient: the leading number
-        ValueCase{"", "nettimeout=15000", &S::nettimeout, 15000},
-        ValueCase{"", "nettimeout=15000ms", &S::nettimeout, 15000},
-        ValueCase{"", "nettimeout=letters", &S::nettimeout, 0},
-        ValueCase{"", "nettimeout=", &S::nettimeout, 0},
-        ValueCase{"", "nettimeout= 1 5 000", &S::nettimeout, 15000},
-        ValueCase{"", "nettimeout=-250 ms", &S::nettimeout, -250},
-        ValueCase{"", "nettimeout=2.5", &S::nettimeout, 2},
-        ValueCase{"", "nettimeout=3.5", &S::nettimeout, 4},
-        ValueCase{"", "nettimeout=2.51", &S::nettimeout, 3},
-        ValueCase{"", "nettimeout=-2.5", &S::nettimeout, -2},
-        ValueCase{"", "nettimeout=1e3", &S::nettimeout, 1000},
-        ValueCase{"", "nettimeout=15e", &S::nettimeout, 15},
-        ValueCase{"", "netsizemax=2147483647", &S::netsizemax, 2147483647},
-        ValueCase{"nettimeout=9", "nettimeout=99999999999", &S::nettimeout, 9},
-        ValueCase{"nettimeout=9", "nettimeout=1e999", &S::nettimeout, 9},
+        Group("nettimeout", &S::nettimeout, nullptr,
+              {P{"15000", 15000}, P{"15000ms", 15000}, P{"letters", 0}, P{"", 0},
+               P{" 1 5 000", 15000}, P{"-250 ms", -250}, P{"2.5", 2}, P{"3.5", 4}, P{"2.51", 3},
+               P{"-2.5", -2}, P{"1e3", 1000}, P{"15e", 15}}),
+        Group("netsizemax", &S::netsizemax, nullptr, {P{"2147483647", 2147483647}}),
+        Group("nettimeout", &S::nettimeout, "nettimeout=9", {P{"99999999999", 9}, P{"1e999", 9}}),
         // strict: the whole value must be a number, else the field keeps its value
-        ValueCase{"", "winrefinerw=640", &S::winrefinerw, 640},
-        ValueCase{"", "winrefinerw= 640 ", &S::winrefinerw, 640},
-        ValueCase{"", "winrefinerw=-3", &S::winrefinerw, -3},
-        ValueCase{"", "winrefinerw=+4", &S::winrefinerw, 4},
-        ValueCase{"", "winrefinerw=4.5", &S::winrefinerw, 4},
-        ValueCase{"", "winrefinerw=5.5", &S::winrefinerw, 6},
-        ValueCase{"winrefinerw=640", "winrefinerw=letters", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=800px", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=8 00", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=3000000000", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=inf", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=nan", &S::winrefinerw, 640},
-        ValueCase{"winrefinerw=640", "winrefinerw=--1", &S::winrefinerw, 640},
-        ValueCase{"Scanner_Cache=50", "Scanner_Cache=0x10", &S::Scanner_Cache, 50},
-        ValueCase{"", "Auto_Leech=-2", &S::Auto_Leech, -2},
-        ValueCase{"", "scanimg=1", &S::scanimg, true},
-        ValueCase{"", "   scanimg=1   ", &S::scanimg, true},  // the line is trimmed first
-        ValueCase{"", "scanimg =1", &S::scanimg, false},      // the key "scanimg " is unknown
-        ValueCase{"", "scanimg=-1", &S::scanimg, true},
-        ValueCase{"", "scanimg=TRUE", &S::scanimg, true},
-        ValueCase{"", "scanimg= true ", &S::scanimg, true},
-        ValueCase{"scanimg=1", "scanimg=0\t", &S::scanimg, false},  // blanks and tabs around
-        ValueCase{"", "scanimg=\ttrue\t", &S::scanimg, true},
-        ValueCase{"", "scanlink=False", &S::scanlink, false},
-        ValueCase{"", "scanlink=0.0", &S::scanlink, false},
-        ValueCase{"", "scanimg=0.25", &S::scanimg, true},
-        ValueCase{"", "scanlink=yes", &S::scanlink, true},  // does not convert: kept
-        ValueCase{"scanimg=1", "scanimg=", &S::scanimg, true},
-        ValueCase{"scanimg=1", "scanimg=1x", &S::scanimg, true},
-        ValueCase{"", "Auto_CBmonitor_GetChange=-1", &S::Auto_CBmonitor_GetChange, true},
+        Group("winrefinerw", &S::winrefinerw, nullptr,
+              {P{"640", 640}, P{" 640 ", 640}, P{"-3", -3}, P{"+4", 4}, P{"4.5", 4}, P{"5.5", 6}}),
+        Group("winrefinerw", &S::winrefinerw, "winrefinerw=640",
+              {P{"letters", 640}, P{"800px", 640}, P{"", 640}, P{"8 00", 640}, P{"3000000000", 640},
+               P{"inf", 640}, P{"nan", 640}, P{"--1", 640}}),
+        Group("Scanner_Cache", &S::Scanner_Cache, "Scanner_Cache=50", {P{"0x10", 50}}),
+        Group("Auto_Leech", &S::Auto_Leech, nullptr, {P{"-2", -2}}),
+        Group("scanimg", &S::scanimg, nullptr,
+              {P{"1", true}, P{"-1", true}, P{"TRUE", true}, P{" true ", true}, P{"\ttrue\t", true},
+               P{"0.25", true}}),
+        Group("   scanimg", &S::scanimg, nullptr, {P{"1   ", true}}),
+        Group("scanimg ", &S::scanimg, nullptr, {P{"1", false}}),  // the key "scanimg " is unknown
+        Group("scanimg", &S::scanimg, "scanimg=1", {P{"0\t", false}, P{"", true}, P{"1x", true}}),
+        // "yes" does not convert: the field keeps its value
+        Group("scanlink", &S::scanlink, nullptr,
+              {P{"False", false}, P{"0.0", false}, P{"yes", true}}),
+        Group("Auto_CBmonitor_GetChange", &S::Auto_CBmonitor_GetChange, nullptr, {P{"-1", true}}),
         // flags: the leading number, not zero
-        ValueCase{"", "confirmclose=0", &S::confirmclose, false},
-        ValueCase{"", "confirmclose=2", &S::confirmclose, true},
-        ValueCase{"", "confirmclose=-1", &S::confirmclose, true},
-        ValueCase{"", "confirmclose=letters", &S::confirmclose, false},
-        ValueCase{"", "ReRouteAuto=1 please", &S::ReRouteAuto, true},
-        ValueCase{"", "ReRouteAuto=true", &S::ReRouteAuto, false},
+        Group("confirmclose", &S::confirmclose, nullptr,
+              {P{"0", false}, P{"2", true}, P{"-1", true}, P{"letters", false}}),
+        Group("ReRouteAuto", &S::ReRouteAuto, nullptr, {P{"1 please", true}, P{"true", false}}),
         // the old spelling of the re-route options
-        ValueCase{"", "ReRootAuto=1", &S::ReRouteAuto, true},
-        ValueCase{"", "ReRootAutoClose=7", &S::ReRouteAutoClose, true},
-        ValueCase{"ReRouteAuto=1", "ReRootAuto=0", &S::ReRouteAuto, false},
-        ValueCase{"", "rerouteauto=1", &S::ReRouteAuto, false}),
-    test::KeyedName<&ValueCase::line>{});  // keys are case-sensitive
-
-struct TextCase {
-    const char* line;
-    std::string Settings::*field;
-    std::string expected;
-};
-
-class SettingsTextValue : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(SettingsTextValue, IsTakenAsItStands) {
-    const TextCase& c = GetParam();
-    Settings s = Defaults();
-    SettingsApplyLine(s, c.line);
-    EXPECT_EQ(s.*c.field, c.expected) << c.line;
+        Group("ReRootAuto", &S::ReRouteAuto, nullptr, {P{"1", true}}),
+        Group("ReRootAutoClose", &S::ReRouteAutoClose, nullptr, {P{"7", true}}),
+        Group("ReRootAuto", &S::ReRouteAuto, "ReRouteAuto=1", {P{"0", false}}),
+        Group("rerouteauto", &S::ReRouteAuto, nullptr, {P{"1", false}})};
+    for (const Group& group : groups)
+        for (const auto& [value, expected] : group.values) {
+            const std::string line = std::string(group.key) + "=" + value;
+            Settings s = Defaults();
+            if (group.before) {
+                ASSERT_TRUE(SettingsApplyLine(s, group.before));
+            }
+            SettingsApplyLine(s, line);
+            const int now =
+                std::visit([&s](auto field) { return static_cast<int>(s.*field); }, group.field);
+            EXPECT_EQ(now, expected) << line;
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SettingsTextValue,
-    ::testing::Values(TextCase{"netProxy=proxy:8080", &S::netProxy, "proxy:8080"},
-                      TextCase{"netProxy=a=b=c", &S::netProxy, "a=b=c"},
-                      TextCase{"netProxy= spaced out  ", &S::netProxy, " spaced out"},
-                      TextCase{"netProxy=", &S::netProxy, ""},
-                      TextCase{"netProxy=one\r\ntwo", &S::netProxy, "onetwo"},
-                      TextCase{"user-agent=ravlet/1", &S::user_agent, "ravlet/1"},
-                      TextCase{"=orphan", &S::netProxy, ""},
-                      TextCase{"// netProxy=commented", &S::netProxy, ""}),
-    test::KeyedName<&TextCase::line>{});
+TEST(Settings, TextValuesAreTakenAsTheyStand) {
+    const struct {
+        const char* line;
+        std::string Settings::*field;
+        std::string expected;
+    } rows[] = {{"netProxy=proxy:8080", &Settings::netProxy, "proxy:8080"},
+                {"netProxy=a=b=c", &Settings::netProxy, "a=b=c"},
+                {"netProxy= spaced out  ", &Settings::netProxy, " spaced out"},
+                {"netProxy=", &Settings::netProxy, ""},
+                {"netProxy=one\r\ntwo", &Settings::netProxy, "onetwo"},
+                {"user-agent=ravlet/1", &Settings::user_agent, "ravlet/1"},
+                {"=orphan", &Settings::netProxy, ""},
+                {"// netProxy=commented", &Settings::netProxy, ""}};
+    for (const auto& row : rows) {
+        Settings s = Defaults();
+        SettingsApplyLine(s, row.line);
+        EXPECT_EQ(s.*row.field, row.expected) << row.line;
+    }
+}
 
 TEST(Settings, ApplyLineTellsWhetherItSetSomething) {
     Settings s = Defaults();
@@ -213,33 +174,21 @@ TEST(Settings, ApplyLineTellsWhetherItSetSomething) {
     EXPECT_TRUE(s.scanimg);
 }
 
-TEST(Settings, OldReRouteNamesAreReadButNeverWritten) {
+TEST(Settings, SpecialWrittenFormsAndALineBreakThatCannotBecomeAKey) {
     Settings s = Defaults();
-    SettingsApplyLine(s, "ReRootAuto=1");
+    SettingsApplyLine(s, "ReRootAuto=1");  // the old names are read, never written
     SettingsApplyLine(s, "ReRootAutoClose=1");
-    const std::string text = SettingsText(s);
-    EXPECT_NE(text.find("\r\nReRouteAutoClose=1\r\nReRouteAuto=1\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("ReRoot"), std::string::npos);
-}
-
-TEST(Settings, SpecialWrittenForms) {
-    Settings s = Defaults();
-    s.Auto_Leech = -3;
+    s.Auto_Leech = -3;  // written as their absolute values
     s.Auto_Close = -2;
     s.Auto_CBmonitor_GetChange = true;
     s.Auto_CBmonitor = true;
+    s.netProxy = "proxy\nscanimg=1\rscanwildsrc=1";  // a line break cannot start a key of its own
     const std::string text = SettingsText(s);
-    EXPECT_NE(text.find("\r\nAuto_Leech=3\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nAuto_Close=2\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nAuto_CBmonitor=1\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nAuto_CBmonitor_GetChange=-1\r\n"), std::string::npos);
-}
-
-TEST(Settings, ALineBreakInAValueCannotBecomeAKeyOfItsOwn) {
-    Settings s = Defaults();
-    s.netProxy = "proxy\nscanimg=1\rscanwildsrc=1";
-    const std::string text = SettingsText(s);
-    EXPECT_NE(text.find("\r\nnetProxy=proxyscanimg=1scanwildsrc=1\r\n"), std::string::npos);
+    for (const std::string line :
+         {"ReRouteAutoClose=1\r\nReRouteAuto=1", "Auto_Leech=3", "Auto_Close=2", "Auto_CBmonitor=1",
+          "Auto_CBmonitor_GetChange=-1", "netProxy=proxyscanimg=1scanwildsrc=1"})
+        EXPECT_NE(text.find("\r\n" + line + "\r\n"), std::string::npos) << line;
+    EXPECT_EQ(text.find("ReRoot"), std::string::npos);
     EXPECT_EQ(Lines(text).size(), Lines(SettingsText(Defaults())).size());
 }
 

@@ -62,13 +62,6 @@ TEST(Startup, FirstRunCreatesTheWorkFolderAndAsksOnce) {
     EXPECT_EQ(AppSettings().savedir, s.home.File("tmp") + "/");
 }
 
-TEST(Startup, YesInstallsTheIntegration) {
-    Start s;
-    s.ui.answers.push_back(MsgAnswer::Yes);
-    s.Run();
-    EXPECT_EQ(s.integrations, std::vector<int>{1});
-}
-
 TEST(Startup, AWorkFolderThatIsAFileIsReportedAndStartGoesOn) {
     Start s;
     s.home.Write("tmp", "not a folder");
@@ -124,13 +117,15 @@ TEST(Startup, AnUnreadableSettingsFileIsToldAndKept) {
     EXPECT_EQ(s.home.Read("ravlet.ini"), SettingsText(AppSettings()));
 }
 
-TEST(Startup, ANewProgramFolderIsCreatedWithItsWorkFolder) {
+TEST(Startup, ANewProgramFolderIsCreatedWithItsWorkFolderAndYesInstallsTheIntegration) {
     Start s;
     setenv("RAVLET_HOME", s.home.File("fresh").c_str(), 1);
+    s.ui.answers.push_back(MsgAnswer::Yes);
     s.Run();
     EXPECT_TRUE(std::filesystem::is_directory(s.home.File("fresh/tmp")));
     ASSERT_EQ(s.ui.messages.size(), 1u);
     EXPECT_NE(s.ui.messages[0].text.find("No Error was reported."), std::string::npos);
+    EXPECT_EQ(s.integrations, std::vector<int>{1});
 }
 
 }  // namespace ravlet

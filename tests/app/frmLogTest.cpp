@@ -126,42 +126,36 @@ TEST(frmLog, ButtonsClearAndHide) {
     EXPECT_FALSE(host.pane);
 }
 
-struct UrlsCase {
-    const char* name;
-    std::string messages;  // oldest first; texts separated by "|"
-    std::string before, after;
-};
-
-class frmLogListUrls : public ::testing::TestWithParam<UrlsCase> {};
-
-TEST_P(frmLogListUrls, PutsTheLoggedAddressesIntoTheList) {
-    const UrlsCase& c = GetParam();
-    test::ScriptedUi ui;
-    Host host;
-    host.list.Assign(test::Split(c.before));
-    frmLog log(host);
-    for (const std::string& m : test::Split(c.messages)) log.addMessage(m, false);
-    log.cmdTop_Click(2);
-    EXPECT_EQ(test::Joined(host.list.Items()), c.after);
-    EXPECT_EQ(host.readies, c.after == c.before ? 0 : 1) << "a new list refreshes the status";
-    EXPECT_FALSE(ui.busy());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, frmLogListUrls,
-    ::testing::Values(
-        UrlsCase{"NewestFirst",
+// Messages oldest first, lists written "a|b".
+TEST(frmLog, ListUrlsPutsTheLoggedAddressesIntoTheList) {
+    const struct {
+        const char* what;
+        std::string messages, before, after;
+    } rows[] = {{"newest first",
                  "Error: Http Code not OK (200):404 - Url: http://a/1|"
                  "skipping: is text/html - Url: http://a/2",
                  "old", "http://a/2|http://a/1"},
-        UrlsCase{"SameAddressTwice", "Error: x - Url: http://a/1|Error: y - Url: http://a/1", "",
+                {"same address twice", "Error: x - Url: http://a/1|Error: y - Url: http://a/1", "",
                  "http://a/1"},
-        UrlsCase{"MarkerInAnyCase", "failed URL: http://a/3", "", "http://a/3"},
-        UrlsCase{"FirstMarkerOfTheLine", "Url: http://a/ Url: http://b/", "",
+                {"marker in any case", "failed URL: http://a/3", "", "http://a/3"},
+                {"first marker of the line", "Url: http://a/ Url: http://b/", "",
                  "http://a/ Url: http://b/"},
-        UrlsCase{"NoAddressKeepsTheList", "Warning: nothing here", "old|rows", "old|rows"},
-        UrlsCase{"EmptyLog", "", "old", "old"}),
-    [](const auto& info) { return info.param.name; });
+                {"no address keeps the list", "Warning: nothing here", "old|rows", "old|rows"},
+                {"empty log", "", "old", "old"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        test::ScriptedUi ui;
+        Host host;
+        host.list.Assign(test::Split(row.before));
+        frmLog log(host);
+        for (const std::string& m : test::Split(row.messages)) log.addMessage(m, false);
+        log.cmdTop_Click(2);
+        EXPECT_EQ(test::Joined(host.list.Items()), row.after);
+        EXPECT_EQ(host.readies, row.after == row.before ? 0 : 1)
+            << "a new list refreshes the status";
+        EXPECT_FALSE(ui.busy());
+    }
+}
 
 TEST(frmLog, F7HidesOtherKeysGoToTheMainWindow) {
     Host host;

@@ -34,12 +34,9 @@ struct SignalRow {
 class CliSignal : public testing::TestWithParam<SignalRow> {
   protected:
     CliSignal() {
-        TestResponse page;
-        page.headers.push_back({"Content-Type", "text/html"});
-        page.body = "<a href=\"slow.bin\">slow</a> <a href=\"silent.bin\">silent</a>";
-        server.Route("/site/index.html", page);
-        TestResponse slow;
-        slow.headers.push_back({"Content-Type", "application/octet-stream"});
+        server.Route("/site/index.html",
+                     test::Page("<a href=\"slow.bin\">slow</a> <a href=\"silent.bin\">silent</a>"));
+        TestResponse slow = test::Typed("", "application/octet-stream");
         slow.generatedSize = 100 << 20;
         slow.stallAfter = 200000;
         server.Route("/site/slow.bin", slow);
@@ -102,8 +99,8 @@ TEST_P(CliSignal, StopsTheRunAndLeavesNothingUnderTheName) {
     std::sort(files.begin(), files.end());
     const std::vector<std::string> kept{"slow.bin.part", "slow.bin.part.resume"};
     EXPECT_EQ(files, row.file == "slow.bin" ? kept : std::vector<std::string>{});
-    EXPECT_NE(r.out.find("Error: " + std::string("The operation was canceled")), std::string::npos)
-        << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "Error: " + std::string("The operation was canceled"),
+                        r.out);
 }
 
 // Ctrl-C with eight transfers in flight, half in their bodies and half waiting for a head,
@@ -146,7 +143,7 @@ TEST_F(CliSignal, EndsEightTransfersInFlight) {
         for (const char* suffix : {".bin.part", ".bin.part.resume"})
             kept.push_back("s" + std::to_string(i) + suffix);
     EXPECT_EQ(files, kept);
-    EXPECT_NE(r.out.find("download finished. 8 error(s)"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "download finished. 8 error(s)", r.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(

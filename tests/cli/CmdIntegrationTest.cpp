@@ -45,7 +45,7 @@ TEST(CmdIntegration, OnRegistersTheComponentAndOffRemovesEverything) {
     std::string status = StatusWhen(firefox + "present");
     for (const std::string& line : {std::string("component RVBXmenu.Exec: registered"),
                                     chromium + "present", firefox + "present"})
-        EXPECT_NE(status.find(line + "\n"), std::string::npos) << line << "\n" << status;
+        EXPECT_PRED_FORMAT2(testing::IsSubstring, line + "\n", status);
 
     r = test::RunCli("integration off");
     EXPECT_EQ(r.status, 0) << r.err;
@@ -57,7 +57,7 @@ TEST(CmdIntegration, OnRegistersTheComponentAndOffRemovesEverything) {
     status = StatusWhen(firefox + "missing");
     for (const std::string& line : {std::string("component RVBXmenu.Exec: not registered"),
                                     chromium + "missing", firefox + "missing"})
-        EXPECT_NE(status.find(line + "\n"), std::string::npos) << line << "\n" << status;
+        EXPECT_PRED_FORMAT2(testing::IsSubstring, line + "\n", status);
 
     r = test::RunCli("integration off");
     EXPECT_EQ(r.status, 1);

@@ -11,52 +11,107 @@
 namespace ravlet {
 namespace {
 
-const char kPage[] =
+const char kLinksPage[] =
     "<html><head><link href=\"style.css\"></head>\r\n"
     "<body background=\"bg.gif\">\r\n"
     "<a href=\"b.html\">B</a> <A HREF=\"B.HTML\">again</A> <a href = \"c.html?x=1&amp;y=2\">\r\n"
     "<img src=\"i.png\"> <script src=\"j.js\"></script> <input value=\"go\">\r\n"
     "see hxxp://h/x or https://s/y\r\n";
-// Every link of kPage, in the scanner's order.
-const char kAll[] =
+// Every link of kLinksPage, in the scanner's order.
+const char kLinksAll[] =
     "b.html\nc.html?x=1&y=2\nstyle.css\ni.png\nbg.gif\nj.js\ngo\nhttp://h/x\nhttps://s/y\n";
 
+// The pages in the program folder and on a loopback server that the runs read.
+struct LinksSite {
+    LinksSite() {
+        home.Write("page.html", kLinksPage);
+        home.Write("binary.html", std::string("\0\x01\xff binary", 10));
+        // A link holding terminal escapes is printed with them written out.
+        home.Write("escape.html",
+                   "<a href=\"a\x1b]0;owned\x07"
+                   "b.zip\">x</a>");
+        server.Route("/page.html", test::Page(kLinksPage));
+        server.Route("/new/", test::Typed("<a href=\"moved.html\">", ""));
+        server.Redirect("/old", "/new/", 301);
+        // An error page's links are not the page's.
+        test::TestResponse notFound =
+            test::Page("<a href=\"help.html\">help</a> <a href=\"home.html\">home</a>");
+        notFound.status = 404;
+        notFound.reason = "Not Found";
+        server.Route("/gone.html", notFound);
+        test::TestHttpServer gone;  // a port that surely was free and is closed again
+        refused = gone.Url("/page.html");
+    }
+    // "{url}" stands for the server, "{home}" for the program folder, "{refused}" for an
+    // address where nothing listens.
+    std::string Expand(std::string text) const {
+        for (const auto& [key, value] :
+             {std::pair<std::string, std::string>{"{url}", server.Url("")},
+              {"{home}", home.path()},
+              {"{refused}", refused}})
+            for (std::size_t p; (p = text.find(key)) != std::string::npos;)
+                text.replace(p, key.size(), value);
+        return text;
+    }
+    test::TempHome home;
+    test::TestHttpServer server;
+    std::string refused;
+};
+
+// One run: its settings file, command line, status, whole output and a piece of the errors.
 struct LinksRow {
     const char* what;
-    std::string options;
-    std::string out;
+    std::string ini, args;
+    int status;
+    std::string out, err = "";
 };
 
 class CliLinks : public ::testing::TestWithParam<LinksRow> {};
 
-TEST_P(CliLinks, PrintsTheListInTheScannersOrder) {
-    test::TempHome home;
-    home.Write("page.html", kPage);
-    const test::CliResult r =
-        test::RunCli("links " + GetParam().options + " " + home.File("page.html"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, GetParam().out);
+TEST_P(CliLinks, PrintsTheListInTheScannersOrderOrFailsWithAReason) {
+    const LinksRow& row = GetParam();
+    LinksSite site;
+    if (!row.ini.empty()) site.home.Write("ravlet.ini", row.ini);
+    const test::CliResult r = test::RunCli(site.Expand(row.args));
+    EXPECT_EQ(r.status, row.status) << r.err;
+    EXPECT_EQ(r.out, row.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, row.err, r.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CliLinks,
-                         ::testing::Values(LinksRow{"the settings choose references only", "",
-                                                    "b.html\nc.html?x=1&y=2\nstyle.css\n"},
-                                           LinksRow{"images", "--images", "i.png\nbg.gif\n"},
-                                           LinksRow{"wild", "--wild", "i.png\nj.js\ngo\n"},
-                                           LinksRow{"plain", "--plain",
-                                                    "http://h/x\nhttps://s/y\n"},
-                                           LinksRow{"all four", "--mode 15", kAll},
-                                           LinksRow{"options add up", "--links --mode=2",
-                                                    "b.html\nc.html?x=1&y=2\nstyle.css\n"
-                                                    "i.png\nbg.gif\n"}),
-                         test::RowName());
+const char kRefs[] = "b.html\nc.html?x=1&y=2\nstyle.css\n";
 
-TEST(CliLinksInput, TheSettingsScanKeysAreTheDefault) {
-    test::TempHome home;
-    home.Write("ravlet.ini", "scanlink=0\r\nscanimg=1\r\n");
-    home.Write("page.html", kPage);
-    EXPECT_EQ(test::RunCli("links " + home.File("page.html")).out, "i.png\nbg.gif\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliLinks,
+    ::testing::Values(
+        LinksRow{"the settings choose references only", "", "links {home}/page.html", 0, kRefs},
+        LinksRow{"images", "", "links --images {home}/page.html", 0, "i.png\nbg.gif\n"},
+        LinksRow{"wild", "", "links --wild {home}/page.html", 0, "i.png\nj.js\ngo\n"},
+        LinksRow{"plain", "", "links --plain {home}/page.html", 0, "http://h/x\nhttps://s/y\n"},
+        LinksRow{"all four", "", "links --mode 15 {home}/page.html", 0, kLinksAll},
+        LinksRow{"options add up", "", "links --links --mode=2 {home}/page.html", 0,
+                 std::string(kRefs) + "i.png\nbg.gif\n"},
+        LinksRow{"the settings scan keys are the default", "scanlink=0\r\nscanimg=1\r\n",
+                 "links {home}/page.html", 0, "i.png\nbg.gif\n"},
+        LinksRow{"a page without links prints nothing", "", "links {home}/binary.html", 0, "",
+                 "no links/references on page were found."},
+        LinksRow{"control bytes are printed escaped", "", "links '{home}/escape.html'", 0,
+                 "a\\x1b]0;owned\\x07b.zip\n"},
+        LinksRow{"a redirection is followed", "", "links {url}/old", 0, "moved.html\n"},
+        LinksRow{"a failed fetch ends with the error text", "", "links {refused}", 1, "",
+                 "Error: "},
+        LinksRow{"an error page is not parsed", "", "links {url}/gone.html", 1, "",
+                 "HTTP status 404"},
+        LinksRow{"nor the local handler's 404", "", "links file://{home}/missing.html", 1, "",
+                 "HTTP status 404"},
+        LinksRow{"missing file", "", "links missing.html", 1, "", "missing.html"},
+        LinksRow{"a folder", "", "links .", 1, "", "cannot read"},
+        LinksRow{"no page", "", "links", 2, "", "which page?"},
+        LinksRow{"two pages", "", "links a b", 2, "", "one page at a time"},
+        LinksRow{"mode zero", "", "links --mode 0 a", 2, "", "1 to 15"},
+        LinksRow{"mode not a number", "", "links --mode x a", 2, "", "1 to 15"},
+        LinksRow{"mode too big", "", "links --mode 16 a", 2, "", "1 to 15"},
+        LinksRow{"unknown option", "", "links --frames a", 2, "", "unknown option"}),
+    test::RowName());
 
 // A path is read through a mapping and cleaned into a new text, an address and standard input
 // are cleaned where they were read: the three must agree.
@@ -73,89 +128,16 @@ TEST(CliLinksInput, APathAFileAddressAndStandardInputGiveOneList) {
     EXPECT_EQ(test::RunCli("links --mode 11 -", &page).out, expected);
 }
 
-TEST(CliLinksInput, APageWithoutLinksPrintsNothing) {
-    test::TempHome home;
-    home.Write("page.html", std::string("\0\x01\xff binary", 10));
-    const test::CliResult r = test::RunCli("links " + home.File("page.html"));
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("no links/references on page were found."), std::string::npos);
-}
-
 TEST(CliLinksFetch, FetchesThePageLikeTheGetTask) {
-    test::TempHome home;
-    home.Write("ravlet.ini", "user-agent=ravlet-test/1\r\n");
-    test::TestHttpServer server;
-    test::TestResponse page;
-    page.headers = {{"Content-Type", "text/html"}};
-    page.body = kPage;
-    server.Route("/page.html", page);
-    const test::CliResult r = test::RunCli("links --mode 15 " + server.Url("/page.html"));
+    LinksSite site;
+    site.home.Write("ravlet.ini", "user-agent=ravlet-test/1\r\n");
+    const test::CliResult r = test::RunCli("links --mode 15 " + site.server.Url("/page.html"));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, kAll);
-    const std::vector<test::TestRequest> received = server.Received();
+    EXPECT_EQ(r.out, kLinksAll);
+    const std::vector<test::TestRequest> received = site.server.Received();
     ASSERT_EQ(received.size(), 1u);
-    EXPECT_NE(received[0].head.find("User-Agent: ravlet-test/1\r\n"), std::string::npos)
-        << received[0].head;
-    EXPECT_NE(received[0].head.find("\r\naccept: */html"), std::string::npos) << received[0].head;
-}
-
-TEST(CliLinksFetch, FollowsARedirection) {
-    test::TempHome home;
-    test::TestHttpServer server;
-    test::TestResponse page;
-    page.body = "<a href=\"moved.html\">";
-    server.Route("/new/", page);
-    server.Redirect("/old", "/new/", 301);
-    const test::CliResult r = test::RunCli("links " + server.Url("/old"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "moved.html\n");
-}
-
-TEST(CliLinksFetch, AFailedFetchEndsWithTheErrorText) {
-    test::TempHome home;
-    int port;
-    {
-        test::TestHttpServer gone;  // a port that surely was free and is closed again
-        port = gone.Port();
-    }
-    const test::CliResult r =
-        test::RunCli("links http://127.0.0.1:" + std::to_string(port) + "/page.html");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Error: "), std::string::npos) << r.err;
-}
-
-// An error page's links are not the page's: no list, status 1 and the reason.
-TEST(CliLinksFetch, AnErrorPageIsNotParsed) {
-    test::TempHome home;
-    test::TestHttpServer server;
-    test::TestResponse notFound;
-    notFound.status = 404;
-    notFound.reason = "Not Found";
-    notFound.headers.push_back({"Content-Type", "text/html"});
-    notFound.body = "<a href=\"help.html\">help</a> <a href=\"home.html\">home</a>";
-    server.Route("/gone.html", notFound);
-    test::CliResult r = test::RunCli("links " + server.Url("/gone.html"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("HTTP status 404"), std::string::npos) << r.err;
-    // The local handler's 404 counts as well.
-    r = test::RunCli("links file://" + home.path() + "/missing.html");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("HTTP status 404"), std::string::npos) << r.err;
-}
-
-// A link holding terminal escapes is printed with them written out.
-TEST(CliLinksInput, ControlBytesArePrintedEscaped) {
-    test::TempHome home;
-    home.Write("page.html",
-               "<a href=\"a\x1b]0;owned\x07"
-               "b.zip\">x</a>");
-    const test::CliResult r = test::RunCli("links '" + home.File("page.html") + "'");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "a\\x1b]0;owned\\x07b.zip\n");
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "User-Agent: ravlet-test/1\r\n", received[0].head);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\naccept: */html", received[0].head);
 }
 
 TEST(CliLinksFetch, AFileAddressOfAFolderGivesItsIndexPage) {
@@ -164,38 +146,9 @@ TEST(CliLinksFetch, AFileAddressOfAFolderGivesItsIndexPage) {
     home.Write("b.html", "y");
     const test::CliResult r = test::RunCli("links file://" + home.path() + "/");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("a.html\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("b.html\n"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "a.html\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "b.html\n", r.out);
 }
-
-struct FailRow {
-    const char* what;
-    std::string args;
-    int status;
-    std::string err;  // a piece of the error text
-};
-
-class CliLinksFails : public ::testing::TestWithParam<FailRow> {};
-
-TEST_P(CliLinksFails, WithAStatusAndAReason) {
-    test::TempHome home;
-    const test::CliResult r = test::RunCli(GetParam().args);
-    EXPECT_EQ(r.status, GetParam().status);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CliLinksFails,
-    ::testing::Values(FailRow{"missing file", "links missing.html", 1, "missing.html"},
-                      FailRow{"a folder", "links .", 1, "cannot read"},
-                      FailRow{"no page", "links", 2, "which page?"},
-                      FailRow{"two pages", "links a b", 2, "one page at a time"},
-                      FailRow{"mode zero", "links --mode 0 a", 2, "1 to 15"},
-                      FailRow{"mode not a number", "links --mode x a", 2, "1 to 15"},
-                      FailRow{"mode too big", "links --mode 16 a", 2, "1 to 15"},
-                      FailRow{"unknown option", "links --frames a", 2, "unknown option"}),
-    test::RowName());
 
 }  // namespace
 }  // namespace ravlet

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "support/Aria2Daemon.h"
@@ -25,11 +24,6 @@ struct Aria2Home {
     }
 };
 
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
 TEST(CmdReRoute, HandsTheListToARunningAria2WhichDownloadsIt) {
@@ -45,8 +39,8 @@ TEST(CmdReRoute, HandsTheListToARunningAria2WhichDownloadsIt) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "aria2 took the list (2 addresses)\n");
     h.aria2.Uris(2);  // waits until both have stopped
-    EXPECT_EQ(Read(h.folder + "/a.txt"), "alpha");
-    EXPECT_EQ(Read(h.folder + "/b.txt"), "beta");
+    EXPECT_EQ(test::ReadFile(h.folder + "/a.txt"), "alpha");
+    EXPECT_EQ(test::ReadFile(h.folder + "/b.txt"), "beta");
 }
 
 TEST(CmdReRoute, ListsTheManagersWithTheirAvailability) {
@@ -54,11 +48,11 @@ TEST(CmdReRoute, ListsTheManagersWithTheirAvailability) {
     ASSERT_TRUE(h.aria2.Running()) << h.aria2.Why();
     const test::CliResult r = test::RunCli("reroute --list");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("fdm             not available  Free Download Manager\n"),
-              std::string::npos)
-        << r.out;
-    EXPECT_NE(r.out.find("netvampire      not available  Net Vampire\n"), std::string::npos);
-    EXPECT_NE(r.out.find("aria2           available      aria2\n"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring,
+                        "fdm             not available  Free Download Manager\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "netvampire      not available  Net Vampire\n",
+                        r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "aria2           available      aria2\n", r.out);
 }
 
 TEST(CmdReRoute, AnEmptyListIsNoHandOff) {
@@ -67,7 +61,7 @@ TEST(CmdReRoute, AnEmptyListIsNoHandOff) {
     const std::string list = "\r\n  \r\n";
     const test::CliResult r = test::RunCli("reroute --to aria2 -", &list);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("the list holds no addresses"), std::string::npos) << r.err;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "the list holds no addresses", r.err);
 }
 
 struct CliCase {
@@ -87,7 +81,7 @@ TEST_P(CmdReRouteFails, WithItsStatusAndWhy) {
     const std::string list = "http://127.0.0.1:1/a\n";
     const test::CliResult r = test::RunCli(c.args, &list);
     EXPECT_EQ(r.status, c.status) << r.err;
-    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, c.err, r.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(

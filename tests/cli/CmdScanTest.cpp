@@ -46,7 +46,7 @@ TEST_P(CliScan, PrintsTheCollectedList) {
     std::string expected;
     for (const std::string& p : GetParam().out) expected += (p[0] == '/' ? s.U(p) : p) + "\n";
     EXPECT_EQ(r.out, expected) << GetParam().what;
-    EXPECT_NE(r.err.find("Scan finished."), std::string::npos) << r.err;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "Scan finished.", r.err);
 }
 
 const char kForeign[] = "http://elsewhere.invalid/x.html";
@@ -80,11 +80,11 @@ TEST(CliScan, LogLinesGoToStandardError) {
     ScanSite s;
     const test::CliResult r = test::RunCli("scan " + s.U("/index.html"));
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("Scanner: Not Found: " + s.U("/sub/d.html") +
-                         " [General: URL could have been redirected]\n"),
-              std::string::npos)
-        << r.err;
-    EXPECT_EQ(r.out.find("Scanner:"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring,
+                        "Scanner: Not Found: " + s.U("/sub/d.html") +
+                            " [General: URL could have been redirected]\n",
+                        r.err);
+    EXPECT_PRED_FORMAT2(testing::IsNotSubstring, "Scanner:", r.out);
 }
 
 TEST(CliScan, TakesAListFile) {
@@ -108,7 +108,7 @@ TEST_P(CliScanBad, ExitsWithTwo) {
     test::TempHome home;
     const test::CliResult r = test::RunCli("scan " + GetParam().args);
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find(GetParam().err), std::string::npos) << r.err;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, GetParam().err, r.err);
     EXPECT_EQ(r.out, "");
 }
 
@@ -135,7 +135,7 @@ TEST(CliScan, DownloadsTheCollectedList) {
                          "\n" + s.U("/sub/b.html") + "\nReady (4 Links)\n"),
               0u)
         << r.out;
-    EXPECT_NE(r.out.find("download finished. 0 error(s)"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "download finished. 0 error(s)", r.out);
     EXPECT_EQ(s.home.Read("dl/pic.jpg"), "JFIF");
     EXPECT_EQ(s.home.Read("dl/b.html"), "<a href=../a.html>");
 }
@@ -177,7 +177,7 @@ TEST(CliScan, HelpNamesTheOptions) {
     for (const char* option :
          {"--base", "--depth", "--mode", "--take-list", "--collect-all", "--no-collect-all",
           "--cache", "--foreign-redirects", "--download", "--naming", "--exists"})
-        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+        EXPECT_PRED_FORMAT2(testing::IsSubstring, option, r.out);
 }
 
 }  // namespace

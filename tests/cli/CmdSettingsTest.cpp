@@ -14,10 +14,6 @@ namespace {
 
 using Result = test::CliResult;
 
-Result Cli(const std::string& args) {
-    return test::RunCli(args);
-}
-
 std::string DefaultText() {
     Settings s;
     SettingsLoad(s);
@@ -28,7 +24,7 @@ std::string DefaultText() {
 
 TEST(CliSettings, PrintsTheDefaultsInAFreshProgramFolder) {
     test::TempHome home;
-    const Result r = Cli("settings");
+    const Result r = test::RunCli("settings");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, DefaultText());
     EXPECT_EQ(home.Read("ravlet.ini"), "") << "printing must not write";
@@ -37,23 +33,24 @@ TEST(CliSettings, PrintsTheDefaultsInAFreshProgramFolder) {
 TEST(CliSettings, PrintsTheProgramFoldersFileOverTheDefaults) {
     test::TempHome home;
     home.Write("ravlet.ini", "scanimg=1\r\nsavedir=/srv/dl\r\nReRootAuto=1\r\n");
-    const Result r = Cli("settings");
+    const Result r = test::RunCli("settings");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("\r\nscanimg=1\r\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\r\nsavedir=/srv/dl/\r\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\r\nReRouteAuto=1\r\n"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nscanimg=1\r\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nsavedir=/srv/dl/\r\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nReRouteAuto=1\r\n", r.out);
 }
 
 TEST(CliSettings, SetChangesTheRunOnlyUnlessWriteIsGiven) {
     test::TempHome home;
     home.Write("ravlet.ini", "nettimeout=5000\r\n");
-    const Result printed = Cli("settings --set nettimeout=9000 --set 'user-agent=ravlet test'");
+    const Result printed =
+        test::RunCli("settings --set nettimeout=9000 --set 'user-agent=ravlet test'");
     EXPECT_EQ(printed.status, 0);
-    EXPECT_NE(printed.out.find("\r\nnettimeout=9000\r\n"), std::string::npos);
-    EXPECT_NE(printed.out.find("\r\nuser-agent=ravlet test\r\n"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nnettimeout=9000\r\n", printed.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nuser-agent=ravlet test\r\n", printed.out);
     EXPECT_EQ(home.Read("ravlet.ini"), "nettimeout=5000\r\n");
 
-    const Result written = Cli("settings --set nettimeout=9000 --write");
+    const Result written = test::RunCli("settings --set nettimeout=9000 --write");
     EXPECT_EQ(written.status, 0);
     Settings s;
     SettingsLoad(s);
@@ -64,11 +61,11 @@ TEST(CliSettings, SetChangesTheRunOnlyUnlessWriteIsGiven) {
 TEST(CliSettings, ReadsAndWritesAnotherFile) {
     test::TempHome home;
     home.Write("other.ini", "scanwildsrc=1\r\n");
-    const Result printed = Cli("settings --settings " + home.File("other.ini"));
+    const Result printed = test::RunCli("settings --settings " + home.File("other.ini"));
     EXPECT_EQ(printed.status, 0);
-    EXPECT_NE(printed.out.find("\r\nscanwildsrc=1\r\n"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nscanwildsrc=1\r\n", printed.out);
 
-    EXPECT_EQ(Cli("settings --settings " + home.File("other.ini") + " --write").status, 0);
+    EXPECT_EQ(test::RunCli("settings --settings " + home.File("other.ini") + " --write").status, 0);
     EXPECT_EQ(home.Read("other.ini"), printed.out);
     EXPECT_EQ(home.Read("ravlet.ini"), "");
 }
@@ -79,41 +76,37 @@ TEST(CliSettings, AFileThatCouldNotBeReadIsNotWrittenOver) {
     // Over the size limit: a real setting first, then padding.
     const std::string big = "scanimg=1\r\n" + std::string(17 << 20, ' ');
     home.Write("ravlet.ini", big);
-    Result r = Cli("settings --write");
+    Result r = test::RunCli("settings --write");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("could not be read whole"), std::string::npos) << r.err;
-    EXPECT_EQ(r.out.find("written"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "could not be read whole", r.err);
+    EXPECT_PRED_FORMAT2(testing::IsNotSubstring, "written", r.out);
     EXPECT_EQ(home.Read("ravlet.ini"), big);
 
     // The run's --save-settings refuses it too, and says so.
     test::TestHttpServer server;
-    test::TestResponse a;
-    a.body = "A";
-    server.Route("/a.zip", a);
+    server.Route("/a.zip", test::Typed("A", ""));
     const std::string list = server.Url("/a.zip") + "\n";
     r = test::RunCli("download -o '" + home.File("out") + "' --save-settings -", &list);
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("settings not written"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "settings not written", r.out);
     EXPECT_EQ(home.Read("ravlet.ini"), big);
 }
 
 TEST(CliSettings, AnEmptyDownloadFolderIsTheWorkFolder) {
     test::TempHome home;
     for (const char* set : {"'savedir='", "'savedir=   '"}) {
-        const Result r = Cli(std::string("settings --set ") + set);
+        SCOPED_TRACE(set);
+        const Result r = test::RunCli(std::string("settings --set ") + set);
         EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_NE(r.out.find("\r\nsavedir=" + home.File("tmp/") + "\r\n"), std::string::npos)
-            << set << "\n"
-            << r.out;
+        EXPECT_PRED_FORMAT2(testing::IsSubstring, "\r\nsavedir=" + home.File("tmp/") + "\r\n",
+                            r.out);
     }
     test::TestHttpServer server;
-    test::TestResponse a;
-    a.body = "A";
-    server.Route("/ok/a.txt", a);
+    server.Route("/ok/a.txt", test::Typed("A", ""));
     const std::string list = server.Url("/ok/a.txt") + "\n";
     const Result r = test::RunCli("download --set savedir= --dry-run -", &list);
-    EXPECT_NE(r.out.find(" -> " + home.File("tmp/a.txt") + ": download"), std::string::npos)
-        << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, " -> " + home.File("tmp/a.txt") + ": download",
+                        r.out);
 }
 
 struct RefusedCase {
@@ -125,7 +118,7 @@ class CliSettingsRefuses : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(CliSettingsRefuses, WithoutWritingAnything) {
     test::TempHome home;
-    const Result r = Cli(GetParam().args);
+    const Result r = test::RunCli(GetParam().args);
     EXPECT_EQ(r.status, GetParam().status) << GetParam().args;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(home.Read("ravlet.ini"), "");
@@ -141,12 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
     test::KeyedName<&RefusedCase::args>{});
 
 TEST(CliSettings, HelpNamesTheCommand) {
-    const Result all = Cli("--help");
+    const Result all = test::RunCli("--help");
     EXPECT_EQ(all.status, 0);
-    EXPECT_NE(all.out.find("settings [--settings FILE]"), std::string::npos);
-    const Result own = Cli("settings --help");
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "settings [--settings FILE]", all.out);
+    const Result own = test::RunCli("settings --help");
     EXPECT_EQ(own.status, 0);
-    EXPECT_NE(own.out.find("--write"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "--write", own.out);
 }
 
 }  // namespace ravlet

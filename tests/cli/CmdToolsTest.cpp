@@ -70,9 +70,10 @@ TEST(CliExport, ThePageAddressIsTheFirstAddressOfTheListWithoutBase) {
     const std::string list = "rel.html\nhttp://h/d/page.html\n";
     const test::CliResult r = test::RunCli("export --promote -o -", &list);
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("<title>http://h/d/page.html</title>"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("<a href=\"http://h/d/rel.html\">rel.html</a>"), std::string::npos);
-    EXPECT_NE(r.out.find("<a href=\"http://home.example/\" >"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "<title>http://h/d/page.html</title>", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "<a href=\"http://h/d/rel.html\">rel.html</a>",
+                        r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "<a href=\"http://home.example/\" >", r.out);
 }
 
 TEST(CliExport, AFailedWriteSaysSoAndLeavesNothingHalfWritten) {
@@ -81,7 +82,7 @@ TEST(CliExport, AFailedWriteSaysSoAndLeavesNothingHalfWritten) {
     const std::string list = "a\n";
     test::CliResult r = test::RunCli("export - -o " + Quote(home.File("dir.html")), &list);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("could not be written"), std::string::npos) << r.err;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "could not be written", r.err);
     r = test::RunCli("export - -o /dev/full/x.html", &list);
     EXPECT_EQ(r.status, 1);
     std::vector<std::string> left;
@@ -136,17 +137,14 @@ TEST(CliGenLarge, YesGoesOnAboveAMillion) {
 TEST(CliInfo, PrintsTheHeadsAndFailsWhenTheRequestFails) {
     test::TempHome home;
     test::TestHttpServer server;
-    test::TestResponse page;
-    page.headers.push_back({"Content-Type", "text/html"});
-    page.body = "<html>body</html>";
-    server.Route("/d/p.html", page);
+    server.Route("/d/p.html", test::Page("<html>body</html>"));
     test::CliResult r =
         test::RunCli("info --referer http://ref/ --base " + Quote(server.Url("/d/")) + " p.html");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("Status:200\nRaw:\nHTTP/1.1 200 OK\n", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("\nRequest:\nGET /d/p.html HTTP/1.1\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Referer: http://ref/\naccept: */*\n"), std::string::npos) << r.out;
-    EXPECT_EQ(r.out.find("body"), std::string::npos);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\nRequest:\nGET /d/p.html HTTP/1.1\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "Referer: http://ref/\naccept: */*\n", r.out);
+    EXPECT_PRED_FORMAT2(testing::IsNotSubstring, "body", r.out);
 
     std::string refused;
     {
@@ -156,7 +154,7 @@ TEST(CliInfo, PrintsTheHeadsAndFailsWhenTheRequestFails) {
     r = test::RunCli("info " + Quote(refused));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out.rfind("Error: ", 0), 0u);
-    EXPECT_NE(r.out.find("\n Url: " + refused + "\n"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, "\n Url: " + refused + "\n", r.out);
     EXPECT_EQ(test::RunCli("info").status, 2);
     EXPECT_EQ(test::RunCli("info --bogus x").status, 2);
 }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/RunCli.h"
@@ -17,8 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Readme() {
-    std::ifstream in(std::string(RAVLET_SOURCE_DIR) + "/README.md", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return test::ReadFile(std::string(RAVLET_SOURCE_DIR) + "/README.md");
 }
 
 // Every regular file below folder (part files included).
@@ -57,24 +54,14 @@ TEST(ReadmeExamples, TheDryRunJudgesEveryLinkAndTransfersNoBody) {
 
     test::TempHome home;
     test::TestHttpServer server;
-    test::TestResponse page;
-    page.body =
-        "<a href=\"big.zip\">big</a> <a href=\"small.zip\">small</a> "
-        "<a href=\"page.html\">page</a>";
-    page.headers.push_back({"Content-Type", "text/html"});
-    server.Route("/", page);
+    server.Route("/", test::Page("<a href=\"big.zip\">big</a> <a href=\"small.zip\">small</a> "
+                                 "<a href=\"page.html\">page</a>"));
     // A body that would never end in a test's time: reading it would hang the run.
-    test::TestResponse big;
+    test::TestResponse big = test::Typed("", "application/zip"), html = test::Page("");
     big.generatedSize = std::int64_t(1) << 40;
-    big.headers.push_back({"Content-Type", "application/zip"});
-    server.Route("/big.zip", big);
-    test::TestResponse small;
-    small.body = "tiny";
-    small.headers.push_back({"Content-Type", "application/zip"});
-    server.Route("/small.zip", small);
-    test::TestResponse html;
     html.generatedSize = 20000;
-    html.headers.push_back({"Content-Type", "text/html"});
+    server.Route("/big.zip", big);
+    server.Route("/small.zip", test::Typed("tiny", "application/zip"));
     server.Route("/page.html", html);
 
     // As the README runs it: the scan modes and the download folder of the settings.
@@ -83,16 +70,16 @@ TEST(ReadmeExamples, TheDryRunJudgesEveryLinkAndTransfersNoBody) {
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string big_ = server.Url("/big.zip"), small_ = server.Url("/small.zip"),
                       page_ = server.Url("/page.html");
-    EXPECT_NE(r.out.find(big_ + " -> " + dir + "/big.zip: download\n"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(testing::IsSubstring, big_ + " -> " + dir + "/big.zip: download\n", r.out);
     EXPECT_NE(r.out.find(small_ + " -> " + dir +
                          "/small.zip: skip (skipping: wrong size (4) - Url: " + small_ + ")\n"),
               std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find(page_ + " -> " + dir +
-                         "/page.html: skip (skipping: is text/html - Url: " + page_ + ")\n"),
-              std::string::npos)
-        << r.out;
-    EXPECT_EQ(r.out.find("downloaded:"), std::string::npos) << r.out;
+    EXPECT_PRED_FORMAT2(
+        testing::IsSubstring,
+        page_ + " -> " + dir + "/page.html: skip (skipping: is text/html - Url: " + page_ + ")\n",
+        r.out);
+    EXPECT_PRED_FORMAT2(testing::IsNotSubstring, "downloaded:", r.out);
     // Nothing was written: no file anywhere in the program folder, part files included.
     EXPECT_EQ(FilesBelow(home.path()), std::vector<std::string>{});
     // The page and each of the three links were asked for once.

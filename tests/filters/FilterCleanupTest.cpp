@@ -1,40 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
-#include "app/Settings.h"
 #include "filters/FilterCleanup.h"
+#include "filters/FilterKindRows.h"
+#include "support/Defaults.h"
 
 namespace ravlet {
 
-namespace {
-
-struct Row {
-    int opts;
-    std::string link;
-    int result;
-    std::string after;
-};
-
-const std::string& TextTypes() {
-    static const std::string types = [] {
-        Settings s;
-        SettingsSetDefaults(s);
-        return s.Scanner_TextTypes;
-    }();
-    return types;
-}
-
-}  // namespace
-
 TEST(FilterCleanup, Judging) {
-    const std::vector<Row> rows = {
+    // opts, link, result, link after
+    const std::tuple<int, std::string, int, std::string> rows[] = {
         {0, "/p.html#top", 0, "/p.html#top"},
         {1, "/p.html#top", 2, "/p.html"},
         {1, "#top", 1, ""},
-        {1, "/a#b#c", 2, "/a#b"},  // cut before the last "#"
         {1, "/plain", 0, "/plain"},
+        {1, "/a#b#c", 2, "/a#b"},  // cut before the last "#"
         {2, ".", 1, ""},
         {2, "/dir/.", 2, "/dir/"},
         {2, "/dir.", 0, "/dir."},
@@ -66,11 +48,11 @@ TEST(FilterCleanup, Judging) {
         {9, "/page.php#x", 1, ""},  // a later option overrides the result
         {1 | 8, "/f.zip#x", 2, "/f.zip"},
     };
-    for (const auto& r : rows) {
-        const CleanupFilter f{r.opts};
-        std::string link = r.link;
-        EXPECT_EQ(f.Judge(link, TextTypes(), nullptr), r.result) << r.opts << " " << r.link;
-        EXPECT_EQ(link, r.after) << r.opts << " " << r.link;
+    const std::string types = test::Defaults().Scanner_TextTypes;
+    for (const auto& [opts, given, result, after] : rows) {
+        std::string link = given;
+        EXPECT_EQ(CleanupFilter{opts}.Judge(link, types, nullptr), result) << opts << " " << given;
+        EXPECT_EQ(link, after) << opts << " " << given;
     }
 }
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
-#include "app/Settings.h"
 #include "filters/FilterFileType.h"
+#include "filters/FilterKindRows.h"
+#include "support/Defaults.h"
 #include "support/ScriptedUi.h"
 
 namespace ravlet {
@@ -12,29 +13,17 @@ namespace ravlet {
 namespace {
 
 FileTypeFilter DefaultGroups() {
-    Settings s;
-    SettingsSetDefaults(s);
     FileTypeFilter f;
-    f.GroupsFromText(s.Refiner_FTentries);
+    f.GroupsFromText(test::Defaults().Refiner_FTentries);
     return f;
 }
-
-struct JudgeRow {
-    std::string groups;
-    int opts;
-    std::string link;
-    int result;
-};
 
 }  // namespace
 
 TEST(FilterFileType, Judging) {
-    const std::string defaults = [] {
-        Settings s;
-        SettingsSetDefaults(s);
-        return s.Refiner_FTentries;
-    }();
-    const std::vector<JudgeRow> rows = {
+    // groups, selected groups, link, result
+    const std::string defaults = test::Defaults().Refiner_FTentries;
+    const std::tuple<std::string, int, std::string, int> rows[] = {
         {defaults, 0, "/a.jpg", 1},  // nothing selected removes every link
         {defaults, 1, "/a.JPG", 0},  // image, without regard to case
         {defaults, 1, "/a.jpg?x=1", 1},
@@ -52,13 +41,13 @@ TEST(FilterFileType, Judging) {
         {"g(.a, .b)", 1, "/x .b", 0},
         {"g(.TAR.GZ)", 1, "/x.tar.gz", 0},
     };
-    for (const auto& r : rows) {
+    for (const auto& [groups, opts, given, result] : rows) {
         FileTypeFilter f;
-        f.GroupsFromText(r.groups);
-        f.SetOpts(r.opts);
-        std::string link = r.link;
-        EXPECT_EQ(f.Judge(link), r.result) << r.groups << " " << r.opts << " " << r.link;
-        EXPECT_EQ(link, r.link);
+        f.GroupsFromText(groups);
+        f.SetOpts(opts);
+        std::string link = given;
+        EXPECT_EQ(f.Judge(link), result) << groups << " " << opts << " " << given;
+        EXPECT_EQ(link, given);
     }
 }
 

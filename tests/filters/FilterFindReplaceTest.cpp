@@ -1,61 +1,40 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "filters/FilterFindReplace.h"
+#include "filters/FilterKindRows.h"
 
 namespace ravlet {
 
-namespace {
-
-struct FindReplaceRow {
-    int pos;
-    std::string find;
-    bool caseSensitive;
-    int action;
-    bool matchnot;
-    std::string replace;
-    std::string link;
-    int result;
-    std::string after;
-};
-
-}  // namespace
-
 TEST(FilterFindReplace, Judging) {
-    const std::vector<FindReplaceRow> rows = {
-        {0, "old/", false, 2, false, "new/", "/OLD/a/old/b", 2, "/new/a/new/b"},
-        {0, "old/", true, 2, false, "new/", "/OLD/a/old/b", 2, "/OLD/a/new/b"},
-        {0, "", false, 0, false, "", "/a", 0, "/a"},  // an empty find passes
-        {0, "", false, 0, true, "", "/a", 1, "/a"},   // NOT of a pass removes
-        {0, "x", false, 0, false, "", "/a", 1, "/a"},
-        {0, "X", false, 0, false, "", "/x", 0, "/x"},
-        {0, "X", true, 0, false, "", "/x", 1, "/x"},
-        {0, "x", false, 0, true, "", "/a", 0, "/a"},
-        {1, "/a", false, 0, false, "", "/abc", 0, "/abc"},
-        {1, "b", false, 0, false, "", "/abc", 1, "/abc"},
-        {2, "BC", false, 0, false, "", "/abc", 0, "/abc"},
-        {2, "/abcd", false, 0, false, "", "/abc", 1, "/abc"},         // longer than the link
-        {1, "/A", false, 1, false, "", "/abc", 2, "bc"},              // cut at the front
-        {2, "C", false, 1, false, "", "/abc", 2, "/ab"},              // cut at the back
-        {0, "b", false, 1, false, "", "/abcb", 2, "/ac"},             // cut everywhere
-        {1, "", false, 2, false, "http://h", "/a", 2, "http://h/a"},  // empty find: in front
-        {2, "", false, 2, false, ".bak", "/a", 2, "/a.bak"},          // and appended
-        {0, "", false, 2, false, "z", "/a", 2, "/a"},                 // nothing to replace, still 2
-        {0, "q", false, 2, false, "z", "/a", 0, "/a"},                // a failed test keeps
-        {0, "/a", false, 1, false, "", "/a", 2, ""},                  // may leave an empty row
-        {0, "aa", false, 2, false, "b", "aaa", 2, "ba"},              // left to right, no overlap
-        {0, "A", false, 2, false, "aA", "xaX", 2, "xaAX"},  // the new text is not searched
-        {-1, "b", false, -1, false, "", "/b", 0, "/b"},     // no choice counts as 0
-    };
-    for (const auto& r : rows) {
-        const FindReplaceFilter f{r.pos, r.find, r.caseSensitive, r.action, r.matchnot, r.replace};
-        std::string link = r.link;
-        EXPECT_EQ(f.Judge(link), r.result)
-            << "pos " << r.pos << " find [" << r.find << "] action " << r.action << " " << r.link;
-        EXPECT_EQ(link, r.after) << r.find << " on " << r.link;
-    }
+    // pos, find, case, action, NOT, replacement; link, result, link after
+    test::ExpectJudged<FindReplaceFilter>({
+        {{0, "old/", false, 2, false, "new/"}, "/OLD/a/old/b", 2, "/new/a/new/b"},
+        {{0, "old/", true, 2, false, "new/"}, "/OLD/a/old/b", 2, "/OLD/a/new/b"},
+        {{0, "", false, 0, false, ""}, "/a", 0, "/a"},  // an empty find passes
+        {{0, "", false, 0, true, ""}, "/a", 1, "/a"},   // NOT of a pass removes
+        {{0, "x", false, 0, false, ""}, "/a", 1, "/a"},
+        {{0, "X", false, 0, false, ""}, "/x", 0, "/x"},
+        {{0, "X", true, 0, false, ""}, "/x", 1, "/x"},
+        {{0, "x", false, 0, true, ""}, "/a", 0, "/a"},
+        {{1, "/a", false, 0, false, ""}, "/abc", 0, "/abc"},
+        {{1, "b", false, 0, false, ""}, "/abc", 1, "/abc"},
+        {{2, "BC", false, 0, false, ""}, "/abc", 0, "/abc"},
+        {{2, "/abcd", false, 0, false, ""}, "/abc", 1, "/abc"},         // longer than the link
+        {{1, "/A", false, 1, false, ""}, "/abc", 2, "bc"},              // cut at the front
+        {{2, "C", false, 1, false, ""}, "/abc", 2, "/ab"},              // cut at the back
+        {{0, "b", false, 1, false, ""}, "/abcb", 2, "/ac"},             // cut everywhere
+        {{1, "", false, 2, false, "http://h"}, "/a", 2, "http://h/a"},  // empty find: in front
+        {{2, "", false, 2, false, ".bak"}, "/a", 2, "/a.bak"},          // and appended
+        {{0, "", false, 2, false, "z"}, "/a", 2, "/a"},       // nothing to replace, still 2
+        {{0, "q", false, 2, false, "z"}, "/a", 0, "/a"},      // a failed test keeps
+        {{0, "/a", false, 1, false, ""}, "/a", 2, ""},        // may leave an empty row
+        {{0, "aa", false, 2, false, "b"}, "aaa", 2, "ba"},    // left to right, no overlap
+        {{0, "A", false, 2, false, "aA"}, "xaX", 2, "xaAX"},  // the new text is not searched
+        {{-1, "b", false, -1, false, ""}, "/b", 0, "/b"},     // no choice counts as 0
+    });
 }
 
 TEST(FilterFindReplace, DataBlockRoundTrips) {
@@ -69,12 +48,8 @@ TEST(FilterFindReplace, DataBlockRoundTrips) {
               "<data name=\"replace\" value=\"x&gt;y\" />");
     FindReplaceFilter g;
     g.DataWrite(DataLinesRead(f.DataRead()));
-    EXPECT_EQ(g.pos, 2);
-    EXPECT_EQ(g.find, "a\"b");
-    EXPECT_TRUE(g.caseSensitive);
-    EXPECT_EQ(g.action, 1);
-    EXPECT_TRUE(g.matchnot);
-    EXPECT_EQ(g.replace, "x>y");
+    EXPECT_EQ(std::tie(g.pos, g.find, g.caseSensitive, g.action, g.matchnot, g.replace),
+              std::tie(f.pos, f.find, f.caseSensitive, f.action, f.matchnot, f.replace));
 }
 
 TEST(FilterFindReplace, PositionsWithoutAnOptionAreIgnored) {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "filters/PadFile.h"
 #include "net/ListFiles.h"
 #include "support/FileSizeLimit.h"
+#include "support/Joined.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -24,17 +24,21 @@ class PadFileTest : public ::testing::Test {
 };
 
 // One line of the tree: level, caption, kind ("" for a group), flags, data block.
-struct Node {
+struct PadNode {
     int level;
-    std::string caption;
-    std::string kind;
-    bool enabled;
-    bool collapsed;
+    std::string caption, kind;
+    bool enabled, collapsed;
     std::string data;
+    bool operator==(const PadNode&) const = default;
 };
 
-std::vector<Node> Tree(const FilterPad& pad) {
-    std::vector<Node> nodes;
+std::ostream& operator<<(std::ostream& out, const PadNode& n) {
+    return out << n.level << " [" << n.caption << "] " << n.kind << " " << n.enabled << n.collapsed
+               << " [" << n.data << "]";
+}
+
+std::vector<PadNode> Tree(const FilterPad& pad) {
+    std::vector<PadNode> nodes;
     const Glist& list = pad.List();
     for (int i = 1; i <= list.EntryCount(); ++i) {
         const GlistEntry& e = *list.Entry(i);
@@ -45,18 +49,11 @@ std::vector<Node> Tree(const FilterPad& pad) {
     return nodes;
 }
 
-void ExpectSameTree(const FilterPad& a, const FilterPad& b) {
-    const auto x = Tree(a), y = Tree(b);
-    ASSERT_EQ(x.size(), y.size());
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        EXPECT_EQ(x[i].level, y[i].level) << i;
-        EXPECT_EQ(x[i].caption, y[i].caption) << i;
-        EXPECT_EQ(x[i].kind, y[i].kind) << i;
-        EXPECT_EQ(x[i].enabled, y[i].enabled) << i;
-        EXPECT_EQ(x[i].collapsed, y[i].collapsed) << i;
-        EXPECT_EQ(x[i].data, y[i].data) << i;
-    }
-    EXPECT_EQ(a.List().EntryIndex(), b.List().EntryIndex());
+// The captions of the tree, "|" between them.
+std::string PadCaptions(const FilterPad& pad) {
+    std::vector<std::string> captions;
+    for (const PadNode& n : Tree(pad)) captions.push_back(n.caption);
+    return test::Joined(captions);
 }
 
 // A pad with every kind, nested groups, and group and filter captions that need escaping.
@@ -124,7 +121,8 @@ TEST_F(PadFileTest, WrittenPadReadsBackByteForByte) {
 
     FilterPad again;
     EXPECT_EQ(PadRead(again, text).status, PadReadStatus::Ok);
-    ExpectSameTree(pad, again);
+    EXPECT_EQ(Tree(again), Tree(pad));
+    EXPECT_EQ(again.List().EntryIndex(), pad.List().EntryIndex());
     EXPECT_EQ(PadWrite(again), text);
     EXPECT_EQ(again.List().Entry(1)->caption, "Pictures & \"more\" > <less>");
 }
@@ -150,14 +148,10 @@ TEST_F(PadFileTest, HandWrittenPad) {
         "</filterravpad>";
     FilterPad pad;
     ASSERT_EQ(PadRead(pad, text).status, PadReadStatus::Ok);
-    const auto tree = Tree(pad);
-    ASSERT_EQ(tree.size(), 5u);
-    const std::vector<int> levels = {0, 1, 1, 2, 0};
-    const std::vector<std::string> captions = {"Only pictures", "pics", "off", "x", "tidy"};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(tree[i].level, levels[i]);
-        EXPECT_EQ(tree[i].caption, captions[i]);
-    }
+    EXPECT_EQ(PadCaptions(pad), "Only pictures|pics|off|x|tidy");
+    std::vector<int> levels;
+    for (const PadNode& n : Tree(pad)) levels.push_back(n.level);
+    EXPECT_EQ(levels, (std::vector<int>{0, 1, 1, 2, 0}));
     EXPECT_EQ(pad.List().EntryIndex(), 2);
     EXPECT_EQ(pad.List().CheckState(4), 2);  // under the disabled group
     EXPECT_TRUE(pad.List().Entry(3)->collapsed);
@@ -205,34 +199,27 @@ TEST_F(PadFileTest, TextsThatAreNoPad) {
 }
 
 TEST_F(PadFileTest, DamagedElementsAreSkipped) {
-    struct Row {
+    struct DamagedRow {
         std::string inner;
-        std::vector<std::string> captions;
+        const char* captions;
         bool damaged;
         std::size_t messages;
     };
-    const std::vector<Row> rows = {
+    const DamagedRow rows[] = {
+        // A self-closing filter is skipped.
         {"<filter type=\"Cleanup\" caption=\"a\" /><filter type=\"Cleanup\" caption=\"b\" >"
          "</filter>",
-         {"b"},
-         false,
-         0},                                                // self-closing skipped
-        {"<filter caption=\"a\" ></filter>", {}, true, 0},  // no type
-        {"<group caption=\"g\" ><filter type=\"Cleanup\" caption=\"a\" ></group>",
-         {"g"},
-         true,
-         0},  // no closing tag within its group: skipped
+         "b", false, 0},
+        {"<filter caption=\"a\" ></filter>", "", true, 0},  // no type
+        // No closing tag within its group: skipped.
+        {"<group caption=\"g\" ><filter type=\"Cleanup\" caption=\"a\" ></group>", "g", true, 0},
         // The close is searched as a prefix: the root's close ends the filter.
-        {"<filter type=\"Cleanup\" caption=\"a\" >", {"a"}, false, 0},
-        {"<other x=\"1\"><group caption=\"g\" ></group>", {"g"}, false, 0},
-        {"<group caption=\"g\" ><group caption=\"h\" ><group caption=\"i\" >x",
-         {"i"},
-         true,
-         1},  // one message a read
-        {"<filter type=\"Nonsense\" caption=\"n\" ><data name=\"q\" value=\"1\" /></filter>",
-         {"n"},
-         false,
-         0},
+        {"<filter type=\"Cleanup\" caption=\"a\" >", "a", false, 0},
+        {"<other x=\"1\"><group caption=\"g\" ></group>", "g", false, 0},
+        // One message a read.
+        {"<group caption=\"g\" ><group caption=\"h\" ><group caption=\"i\" >x", "i", true, 1},
+        {"<filter type=\"Nonsense\" caption=\"n\" ><data name=\"q\" value=\"1\" /></filter>", "n",
+         false, 0},
     };
     for (const auto& r : rows) {
         ui.messages.clear();
@@ -240,9 +227,7 @@ TEST_F(PadFileTest, DamagedElementsAreSkipped) {
         const auto result =
             PadRead(pad, "<filterravpad selected=\"0\">" + r.inner + "</filterravpad>");
         EXPECT_EQ(result.status == PadReadStatus::Damaged, r.damaged) << r.inner;
-        std::vector<std::string> captions;
-        for (const auto& n : Tree(pad)) captions.push_back(n.caption);
-        EXPECT_EQ(captions, r.captions) << r.inner;
+        EXPECT_EQ(PadCaptions(pad), r.captions) << r.inner;
         ASSERT_EQ(ui.messages.size(), r.messages) << r.inner;
         if (r.messages > 0) {
             EXPECT_EQ(ui.messages[0].text, "Error: No closing Tag found.");
@@ -270,10 +255,7 @@ TEST_F(PadFileTest, AnUnfinishedTagDoesNotSwallowTheNextFilter) {
             "</filterravpad>";
         FilterPad pad;
         PadRead(pad, text);
-        const auto tree = Tree(pad);
-        ASSERT_EQ(tree.size(), 2u) << lines;
-        EXPECT_EQ(tree[0].caption, "first");
-        EXPECT_EQ(tree[1].caption, "second");
+        ASSERT_EQ(PadCaptions(pad), "first|second") << lines;
         EXPECT_EQ(pad.FilterAt(2)->cleanup.opts, 16) << lines;
         const bool dataLineWhole = lines.find("/>") != std::string::npos;
         EXPECT_EQ(pad.FilterAt(1)->cleanup.opts, dataLineWhole ? 1 : 0) << lines;
@@ -364,7 +346,8 @@ TEST_F(PadFileTest, DefaultFile) {
 
     FilterPad again;
     EXPECT_EQ(PadReadDefault(again).status, PadReadStatus::Ok);
-    ExpectSameTree(pad, again);
+    EXPECT_EQ(Tree(again), Tree(pad));
+    EXPECT_EQ(again.List().EntryIndex(), pad.List().EntryIndex());
 
     // A disk that fills up midway (a file-size limit, which holds for root too): the save
     // fails and the old file stays whole.

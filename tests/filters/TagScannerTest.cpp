@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "filters/TagScanner.h"
@@ -10,36 +11,19 @@ namespace ravlet {
 
 namespace {
 
-struct EscapeRow {
-    std::string plain;
-    std::string escaped;
-};
-
-struct TagRow {
-    std::string text;
-    std::size_t from;
-    std::size_t start;  // 0: no tag
-    std::string name;
-    bool selfClosing;
-    std::size_t end;
-};
-
-struct AttrRow {
-    std::string name;
-    std::string value;
-    bool noValue;
-};
-
-std::vector<AttrRow> ReadAll(const std::string& text) {
-    std::vector<AttrRow> rows;
-    for (const TagAttr& a : TagAttributes(text, 1)) rows.push_back({a.name, a.value, a.noValue});
-    return rows;
+// The attributes read from the tag's start: "name[value]" without a value, "name=[value]"
+// with one, blanks between them.
+std::string ReadAll(const std::string& text) {
+    std::string all;
+    for (const TagAttr& a : TagAttributes(text, 1))
+        all += (all.empty() ? "" : " ") + a.name + (a.noValue ? "[" : "=[") + a.value + "]";
+    return all;
 }
 
 }  // namespace
 
 TEST(TagScanner, EscapingRoundTrips) {
-    const std::vector<EscapeRow> rows = {
+    const std::pair<std::string, std::string> rows[] = {
         {"", ""},
         {"plain text", "plain text"},
         {"a&b\"c>d", "a&amp;b&quote;c&gt;d"},
@@ -50,9 +34,9 @@ TEST(TagScanner, EscapingRoundTrips) {
         {"&gt;>", "&amp;gt;&gt;"},
         {"tab\there", "tab\there"},
     };
-    for (const auto& r : rows) {
-        EXPECT_EQ(TagEscape(r.plain), r.escaped) << r.plain;
-        EXPECT_EQ(TagUnescape(r.escaped), r.plain) << r.escaped;
+    for (const auto& [plain, escaped] : rows) {
+        EXPECT_EQ(TagEscape(plain), escaped) << plain;
+        EXPECT_EQ(TagUnescape(escaped), plain) << escaped;
     }
 }
 
@@ -66,7 +50,10 @@ TEST(TagScanner, UnescapeKnowsOnlyItsThreeEntities) {
 
 TEST(TagScanner, FindsTagsByPosition) {
     const std::string skipped = "a </b> < c <d e=\"1\">";
-    const std::vector<TagRow> rows = {
+    // text, search from, tag start (0: no tag), name, self-closing, end
+    using TagRow =
+        std::tuple<std::string, std::size_t, std::size_t, std::string, bool, std::size_t>;
+    const TagRow rows[] = {
         {skipped, 1, 12, "d", false, skipped.size() + 1},
         {"<data name=\"x\" />", 1, 1, "data", true, 18},
         {"x<group>", 1, 2, "group", false, 9},
@@ -85,42 +72,28 @@ TEST(TagScanner, FindsTagsByPosition) {
         {"x<y <d>", 1, 5, "d", false, 8},
         {"<d v=\"a<b\">", 1, 1, "d", false, 12},  // a "<" in a quoted value is text
     };
-    for (const auto& r : rows) {
+    for (const auto& [text, from, start, name, selfClosing, end] : rows) {
         TagInfo tag;
-        EXPECT_EQ(TagNext(r.text, r.from, &tag), r.start) << r.text << " from " << r.from;
-        if (r.start == 0) continue;
-        EXPECT_EQ(tag.name, r.name) << r.text;
-        EXPECT_EQ(tag.selfClosing, r.selfClosing) << r.text;
-        EXPECT_EQ(tag.end, r.end) << r.text;
+        EXPECT_EQ(TagNext(text, from, &tag), start) << text << " from " << from;
+        if (start == 0) continue;
+        EXPECT_EQ(std::tie(tag.name, tag.selfClosing, tag.end), std::tie(name, selfClosing, end))
+            << text;
     }
 }
 
 TEST(TagScanner, ReadsAttributesFromTheTagStart) {
-    const std::vector<std::pair<std::string, std::vector<AttrRow>>> rows = {
-        {"<data name=\"opts\" value=\"3\" />",
-         {{"data", "", true}, {"name", "opts", false}, {"value", "3", false}}},
+    const std::pair<std::string, std::string> rows[] = {
+        {"<data name=\"opts\" value=\"3\" />", "data[] name=[opts] value=[3]"},
         {"<group caption=\"a &amp; b\" enabled=\"1\" collapsed=\"0\" >",
-         {{"group", "", true},
-          {"caption", "a &amp; b", false},
-          {"enabled", "1", false},
-          {"collapsed", "0", false}}},
-        {"<f a=1 b=two c>",
-         {{"f", "", true}, {"a", "1", false}, {"b", "two", false}, {"c", "", true}}},
-        {"<f 9x=1>", {{"f", "", true}, {"x", "1", false}}},  // digits are skipped
-        {"<f a=\"\">", {{"f", "", true}, {"a", "", false}}},
-        {"<f a=\"x\"/>", {{"f", "", true}, {"a", "x", false}}},
+         "group[] caption=[a &amp; b] enabled=[1] collapsed=[0]"},
+        {"<f a=1 b=two c>", "f[] a=[1] b=[two] c[]"},
+        {"<f 9x=1>", "f[] x=[1]"},  // digits are skipped
+        {"<f a=\"\">", "f[] a=[]"},
+        {"<f a=\"x\"/>", "f[] a=[x]"},
         // A ">" written into a value by hand ends the tag but not the value.
-        {"<f a=\"x>y\" b=\"1\">", {{"f", "", true}, {"a", "x>y", false}, {"b", "1", false}}},
+        {"<f a=\"x>y\" b=\"1\">", "f[] a=[x>y] b=[1]"},
     };
-    for (const auto& [text, expected] : rows) {
-        const auto got = ReadAll(text);
-        ASSERT_EQ(got.size(), expected.size()) << text;
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].name, expected[i].name) << text;
-            EXPECT_EQ(got[i].value, expected[i].value) << text;
-            EXPECT_EQ(got[i].noValue, expected[i].noValue) << text;
-        }
-    }
+    for (const auto& [text, attributes] : rows) EXPECT_EQ(ReadAll(text), attributes) << text;
 }
 
 TEST(TagScanner, AttributeLengths) {

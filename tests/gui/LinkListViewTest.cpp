@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <tuple>
 
 #include "main/frmMain.h"
 #include "support/MainFixture.h"
@@ -64,16 +65,13 @@ TEST(LinkListView, CtrlClickInASortedViewTogglesItsListRowAmongThousandsOfRanges
             QApplication::sendEvent(view.viewport(), &e);
         }
     };
-    struct Case {
-        int viewRow;
-        std::size_t listRow;
-        bool selected;
-    };
-    for (const Case c : {Case{0, 2399, true}, Case{1, 2398, false}, Case{0, 2399, false}}) {
-        ctrlClick(c.viewRow);
-        EXPECT_EQ(list.Selected(c.listRow), c.selected) << c.viewRow;
-        EXPECT_EQ(view.selectionModel()->isSelected(view.model()->index(c.viewRow, 0)), c.selected)
-            << c.viewRow;
+    using Click = std::tuple<int, std::size_t, bool>;  // the view's row, the list's, selected
+    for (const auto& [viewRow, listRow, selected] :
+         {Click{0, 2399, true}, Click{1, 2398, false}, Click{0, 2399, false}}) {
+        ctrlClick(viewRow);
+        EXPECT_EQ(list.Selected(listRow), selected) << viewRow;
+        EXPECT_EQ(view.selectionModel()->isSelected(view.model()->index(viewRow, 0)), selected)
+            << viewRow;
     }
     EXPECT_EQ(list.SelectedCount(), 1199u);
 }

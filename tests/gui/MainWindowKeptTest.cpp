@@ -2,9 +2,7 @@
 // addresses, pages and files, and the undo keys.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
@@ -12,14 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/frmLogView.h"
-#include "gui/frmMainWindow.h"
-#include "main/frmMain.h"
 #include "support/Joined.h"
-#include "support/MainFixture.h"
-#include "support/RowName.h"
 
 namespace ravlet::gui {
 
@@ -96,73 +89,60 @@ TEST(MainWindowPlace, APlaceOffEveryScreenOrGarbageLeavesTheWindowOnScreen) {
     }
 }
 
-namespace {
-
-// Lists are written "a|b".
-struct DropRow {
-    const char* what;
-    const char* urls;  // addresses; a name without ":" is a file of the home
-    const char* text;
-    const char* rows;        // the list after the drop, from the rows "old.html"
-    const char* url;         // the address box after it
-    const char* status;      // the start of the status text after it
-    const char* afterCtrlZ;  // the list after Ctrl+Z in the list
-};
-
-class Drop : public ::testing::TestWithParam<DropRow> {};
-
-}  // namespace
-
-TEST_P(Drop, TakesWhatWasDroppedAsItsCommandDoes) {
-    Started w;
-    w.f.home.Write("page.html", "<a href=from-html.html>");
-    w.f.home.Write("links.txt", "one.html\r\ntwo.html\r\n");
-    w.f.home.Write("data.bin", std::string("\x89PNG\0\0", 6));
-    std::filesystem::create_directories(w.f.home.File("folder"));
-    w.f.main->SetTxtUrl("before");
-    w.f.Rows({"old.html"});
-    w.f.main->State(State_ListReady);
-    QMimeData mime;
-    QList<QUrl> urls;
-    for (const std::string& u : Split(GetParam().urls))
-        urls << (u.find(':') == std::string::npos
-                     ? QUrl::fromLocalFile(QString::fromStdString(w.f.home.File(u)))
-                     : QUrl(QString::fromStdString(u)));
-    if (!urls.isEmpty()) mime.setUrls(urls);
-    if (*GetParam().text) mime.setText(QString::fromLatin1(GetParam().text));
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.view.get(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.view.get(), &drop);
-    EXPECT_EQ(w.f.Rows(), Split(GetParam().rows));
-    EXPECT_EQ(w.view->txtUrl()->currentText().toStdString(), GetParam().url);
-    EXPECT_EQ(w.f.main->StatusBar.Caption().rfind(GetParam().status, 0), 0u)
-        << w.f.main->StatusBar.Caption();
-    EXPECT_EQ(w.view->ListLinks()->model()->rowCount(), static_cast<int>(w.f.Rows().size()));
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
-    QApplication::sendEvent(w.view->ListLinks(), &key);
-    EXPECT_EQ(w.f.Rows(), Split(GetParam().afterCtrlZ));
-}
-
 // The address box has the focus after one address: there Ctrl+Z edits its text. A drop that
-// changes nothing is no step: Ctrl+Z takes back the fill before it.
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, Drop,
-    ::testing::Values(DropRow{"one address waits in the address box",
-                              "http://example.test/page.html", "", "old.html",
-                              "http://example.test/page.html", "", "old.html"},
-                      DropRow{"several addresses are pasted", "",
-                              "http://a.test/1\r\nold.html\r\nhttp://a.test/2\r\n",
-                              "old.html|http://a.test/1|http://a.test/2", "before",
-                              "Ready (3 Links)", "old.html"},
-                      DropRow{"an HTML file is imported", "page.html", "", "from-html.html",
-                              "before", "Ready (1 Links)", "old.html"},
-                      DropRow{"a list file is appended", "links.txt", "",
-                              "old.html|one.html|two.html", "before", "Ready (3 Links)",
-                              "old.html"},
-                      DropRow{"a folder and a binary file are named in the status",
-                              "folder|data.bin", "", "old.html", "before", "Drop: ", ""}),
-    test::RowName());
+// changes nothing is no step: Ctrl+Z takes back the fill before it. Lists are written "a|b".
+TEST(MainWindowDrop, TakesWhatWasDroppedAsItsCommandDoes) {
+    const struct {
+        const char* what;
+        const char* urls;  // addresses; a name without ":" is a file of the home
+        const char* text;
+        const char* rows;        // the list after the drop, from the rows "old.html"
+        const char* url;         // the address box after it
+        const char* status;      // the start of the status text after it
+        const char* afterCtrlZ;  // the list after Ctrl+Z in the list
+    } drops[] = {
+        {"one address waits in the address box", "http://example.test/page.html", "", "old.html",
+         "http://example.test/page.html", "", "old.html"},
+        {"several addresses are pasted", "", "http://a.test/1\r\nold.html\r\nhttp://a.test/2\r\n",
+         "old.html|http://a.test/1|http://a.test/2", "before", "Ready (3 Links)", "old.html"},
+        {"an HTML file is imported", "page.html", "", "from-html.html", "before", "Ready (1 Links)",
+         "old.html"},
+        {"a list file is appended", "links.txt", "", "old.html|one.html|two.html", "before",
+         "Ready (3 Links)", "old.html"},
+        {"a folder and a binary file are named in the status", "folder|data.bin", "", "old.html",
+         "before", "Drop: ", ""}};
+    for (const auto& row : drops) {
+        SCOPED_TRACE(row.what);
+        Started w;
+        w.f.home.Write("page.html", "<a href=from-html.html>");
+        w.f.home.Write("links.txt", "one.html\r\ntwo.html\r\n");
+        w.f.home.Write("data.bin", std::string("\x89PNG\0\0", 6));
+        std::filesystem::create_directories(w.f.home.File("folder"));
+        w.f.main->SetTxtUrl("before");
+        w.f.Rows({"old.html"});
+        w.f.main->State(State_ListReady);
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const std::string& u : Split(row.urls))
+            urls << (u.find(':') == std::string::npos
+                         ? QUrl::fromLocalFile(QString::fromStdString(w.f.home.File(u)))
+                         : QUrl(QString::fromStdString(u)));
+        if (!urls.isEmpty()) mime.setUrls(urls);
+        if (*row.text) mime.setText(QString::fromLatin1(row.text));
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(w.view.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.view.get(), &drop);
+        EXPECT_EQ(w.f.Rows(), Split(row.rows));
+        EXPECT_EQ(w.view->txtUrl()->currentText().toStdString(), row.url);
+        EXPECT_EQ(w.f.main->StatusBar.Caption().rfind(row.status, 0), 0u)
+            << w.f.main->StatusBar.Caption();
+        EXPECT_EQ(w.view->ListLinks()->model()->rowCount(), static_cast<int>(w.f.Rows().size()));
+        SendKey(w.view->ListLinks(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w.f.Rows(), Split(row.afterCtrlZ));
+    }
+}
 
 }  // namespace ravlet::gui

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
 #include <filesystem>
 
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
-#include "gui/frmMainWindow.h"
-#include "main/frmMain.h"
+#include "gui/MainWindowUnderTest.h"
 #include "platform/Shell.h"
-#include "support/MainFixture.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
@@ -48,19 +41,8 @@ struct RunWindow {
     }
 
     LinkListView& List() const { return *view.ListLinks(); }
-    QString Cell(int viewRow, int column) const {
-        return List().model()->index(viewRow, column).data().toString();
-    }
-    QStringList Column(int column) const {
-        QStringList cells;
-        for (int r = 0; r < List().model()->rowCount(); ++r) cells << Cell(r, column);
-        return cells;
-    }
-    QAction* Action(const QString& text) const {
-        for (QAction* a : view.Menu(QStringLiteral("&List"))->actions())
-            if (a->text() == text) return a;
-        return nullptr;
-    }
+    QStringList Column(int column) const { return Cells(List(), column); }
+    QAction* Action(const char* text) const { return MenuEntry(view, "&List", text); }
 
     test::MainFixture f;
     test::TestHttpServer server;
@@ -134,15 +116,12 @@ TEST(OutcomeColumns, TheMenuOpensOnlyADoneRowsFile) {
     RunWindow w;
     w.view.DownloadButton(0)->click();
     QMenu* menu = w.view.Menu(QStringLiteral("&List"));
-    struct Case {
-        long row;
-        bool enabled;
-    };
-    for (const Case c : {Case{0, false}, Case{1, true}, Case{2, false}}) {
-        w.f.main->ListLinks().Current(c.row);
+    for (const auto& [row, enabled] :
+         {std::pair{0L, false}, std::pair{1L, true}, std::pair{2L, false}}) {
+        w.f.main->ListLinks().Current(row);
         emit menu->aboutToShow();
-        EXPECT_EQ(w.Action("Open file")->isEnabled(), c.enabled) << c.row;
-        EXPECT_EQ(w.Action("Show in folder")->isEnabled(), c.enabled) << c.row;
+        EXPECT_EQ(w.Action("Open file")->isEnabled(), enabled) << row;
+        EXPECT_EQ(w.Action("Show in folder")->isEnabled(), enabled) << row;
     }
     w.Action("Open download folder")->trigger();
     w.Action("Select failed")->trigger();

@@ -3,72 +3,53 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <chrono>
+#include <tuple>
 
 #include "gui/QtKeys.h"
 #include "gui/QtText.h"
 #include "gui/QtUserInterface.h"
-#include "support/RowName.h"
 
 namespace ravlet::gui {
 
-struct KeyCase {
-    int qtKey;
-    Qt::KeyboardModifiers mods;
-    KeyPress expected;
-};
-
-class QtKeysTable : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(QtKeysTable, BecomeTheLogicsKeys) {
-    const KeyCase& c = GetParam();
-    const KeyPress k = ToKeyPress(QKeyEvent(QEvent::KeyPress, c.qtKey, c.mods));
-    EXPECT_EQ(k.key, c.expected.key);
-    EXPECT_EQ(k.shift, c.expected.shift);
-    EXPECT_EQ(k.ctrl, c.expected.ctrl);
-    EXPECT_EQ(k.alt, c.expected.alt);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, QtKeysTable,
-    ::testing::Values(
-        KeyCase{Qt::Key_A, Qt::ControlModifier, {'A', false, true, false}},
-        KeyCase{Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, {'I', true, true, false}},
-        KeyCase{Qt::Key_B, Qt::ControlModifier | Qt::AltModifier, {'B', false, true, true}},
-        KeyCase{Qt::Key_7, Qt::NoModifier, {'7'}}, KeyCase{Qt::Key_F7, Qt::NoModifier, {Key_F(7)}},
-        KeyCase{Qt::Key_F12, Qt::ControlModifier, {Key_F(12), false, true, false}},
-        KeyCase{Qt::Key_Delete, Qt::NoModifier, {Key_Delete}},
-        KeyCase{Qt::Key_Return, Qt::NoModifier, {Key_Enter}},
-        KeyCase{Qt::Key_Enter, Qt::KeypadModifier, {Key_Enter}},
-        KeyCase{Qt::Key_Backspace, Qt::ControlModifier, {Key_Backspace, false, true, false}},
-        KeyCase{Qt::Key_Menu, Qt::NoModifier, {Key_Menu}},
-        KeyCase{Qt::Key_Eacute, Qt::NoModifier, {0}}),
-    test::KeyedName<&KeyCase::qtKey>{});
-
-TEST(QtKeys, TheControlKeyItself) {
+TEST(QtKeys, BecomeTheLogicsKeys) {
+    const struct {
+        int qtKey;
+        Qt::KeyboardModifiers mods;
+        KeyPress expected;
+    } rows[] = {{Qt::Key_A, Qt::ControlModifier, {'A', false, true, false}},
+                {Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier, {'I', true, true, false}},
+                {Qt::Key_B, Qt::ControlModifier | Qt::AltModifier, {'B', false, true, true}},
+                {Qt::Key_7, Qt::NoModifier, {'7'}},
+                {Qt::Key_F7, Qt::NoModifier, {Key_F(7)}},
+                {Qt::Key_F12, Qt::ControlModifier, {Key_F(12), false, true, false}},
+                {Qt::Key_Delete, Qt::NoModifier, {Key_Delete}},
+                {Qt::Key_Return, Qt::NoModifier, {Key_Enter}},
+                {Qt::Key_Enter, Qt::KeypadModifier, {Key_Enter}},
+                {Qt::Key_Backspace, Qt::ControlModifier, {Key_Backspace, false, true, false}},
+                {Qt::Key_Menu, Qt::NoModifier, {Key_Menu}},
+                {Qt::Key_Eacute, Qt::NoModifier, {0}}};
+    for (const auto& row : rows) {
+        const KeyPress k = ToKeyPress(QKeyEvent(QEvent::KeyPress, row.qtKey, row.mods));
+        const KeyPress& e = row.expected;
+        EXPECT_EQ(std::tie(k.key, k.shift, k.ctrl, k.alt), std::tie(e.key, e.shift, e.ctrl, e.alt))
+            << row.qtKey;
+    }
     // Qt adjusts the modifiers of a modifier key's own event; only the key counts here.
     for (auto mods : {Qt::NoModifier, Qt::ControlModifier})
         EXPECT_EQ(ToKeyPress(QKeyEvent(QEvent::KeyPress, Qt::Key_Control, mods)).key, Key_Control);
 }
 
-struct FilterCase {
-    const char* filter;
-    const char* qt;
-};
-
-class QtNameFilterTable : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(QtNameFilterTable, PairsBecomeNameFilters) {
-    EXPECT_EQ(QtNameFilter(GetParam().filter).toStdString(), GetParam().qt);
+TEST(QtNameFilter, PairsBecomeNameFilters) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"ravlet listfiles|*.wls|text files|*.txt|all files|*.*",
+         "ravlet listfiles (*.wls);;text files (*.txt);;all files (*.*)"},
+        {"HTML files|*.html;*.htm", "HTML files (*.html *.htm)"},
+        {"no pattern", ""},
+        {"", ""},
+        {"odd|*.a|dangling", "odd (*.a)"}};
+    for (const auto& [filter, qt] : rows)
+        EXPECT_EQ(QtNameFilter(filter).toStdString(), qt) << filter;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, QtNameFilterTable,
-    ::testing::Values(FilterCase{"ravlet listfiles|*.wls|text files|*.txt|all files|*.*",
-                                 "ravlet listfiles (*.wls);;text files (*.txt);;all files (*.*)"},
-                      FilterCase{"HTML files|*.html;*.htm", "HTML files (*.html *.htm)"},
-                      FilterCase{"no pattern", ""}, FilterCase{"", ""},
-                      FilterCase{"odd|*.a|dangling", "odd (*.a)"}),
-    test::KeyedName<&FilterCase::filter>{});
 
 TEST(QtText, BytesSurviveTheRoundTripAndLinesLoseTheirCr) {
     const std::string text = "http://h\xc3\xa4st/a?b=1&c=2";

@@ -48,9 +48,8 @@ TEST(RefinerWindow, FiltersGetTheirKindsPanelAndEditTheFilter) {
     gui::frmRefineNew window(host);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("FilterRavPad"));
     ASSERT_NE(MenuItem(window.FilterMenu(), QStringLiteral("Cleanup")), nullptr);
-    MenuItem(window.FilterMenu(), QStringLiteral("&Group"))->trigger();
-    MenuItem(window.FilterMenu(), QStringLiteral("Cleanup"))->trigger();
-    MenuItem(window.FilterMenu(), QStringLiteral("Pre- and Suf-fix"))->trigger();
+    for (const char* kind : {"&Group", "Cleanup", "Pre- and Suf-fix"})
+        MenuItem(window.FilterMenu(), QString::fromLatin1(kind))->trigger();
 
     FilterPad& pad = window.Logic().Pad();
     ASSERT_EQ(pad.List().EntryCount(), 3);

@@ -17,61 +17,55 @@ namespace {
 constexpr int kWidth = 200;
 constexpr int kHeight = 20;
 
-class StatusBarWidgetTest : public ::testing::Test {
-  protected:
-    StatusBarWidgetTest() : widget(bar) { widget.resize(kWidth, kHeight); }
-
-    QImage Shot() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    QRgb Background() const { return widget.palette().color(QPalette::Window).rgb() & 0xffffff; }
-    // The bottom row lies below the caption's letters.
-    static QRgb At(const QImage& image, int x) { return image.pixel(x, kHeight - 1) & 0xffffff; }
-
-    ctlStatusBar bar;
-    StatusBarWidget widget;
-};
+QImage Shot(StatusBarWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The colour each column is drawn in, as the mask the background is inverted with: in simple
 // mode the percent bar inverts it; in steps mode the overall bar (0x666666) and the percent
-// bar (0x999999) each invert their share.
-TEST_F(StatusBarWidgetTest, TheBarsCoverTheirShareOfTheWidth) {
+// bar (0x999999) each invert their share. The bottom row lies below the caption's letters.
+TEST(StatusBarWidget, TheBarsCoverTheirShareOfTheWidth) {
+    constexpr QRgb kInv = 0xffffff, kPct = 0x999999;
     const struct {
         const char* what;
         int mode, steps, step, percent;
         std::vector<std::pair<int, QRgb>> columns;
-    } rows[] = {
-        {"simple half", 0, 0, 0, 50, {{10, 0xffffff}, {99, 0xffffff}, {100, 0}, {190, 0}}},
-        {"simple over 100 % is full", 0, 0, 0, 150, {{kWidth - 1, 0xffffff}}},
-        {"simple below zero is none", 0, 0, 0, -5, {{0, 0}}},
-        // overall 38 %: 76 pixels; percent 50 %: 100 pixels
-        {"steps",
-         1,
-         4,
-         1,
-         50,
-         {{10, 0xffffff}, {75, 0xffffff}, {76, 0x999999}, {99, 0x999999}, {100, 0}}},
-        {"overall beyond the last step stays inside", 1, 4, 4, 100, {{kWidth - 1, 0xffffff}}},
-    };
+    } rows[] = {{"simple half", 0, 0, 0, 50, {{10, kInv}, {99, kInv}, {100, 0}, {190, 0}}},
+                {"simple over 100 % is full", 0, 0, 0, 150, {{kWidth - 1, kInv}}},
+                {"simple below zero is none", 0, 0, 0, -5, {{0, 0}}},
+                // overall 38 %: 76 pixels; percent 50 %: 100 pixels
+                {"steps", 1, 4, 1, 50, {{10, kInv}, {75, kInv}, {76, kPct}, {99, kPct}, {100, 0}}},
+                {"overall beyond the last step stays inside", 1, 4, 4, 100, {{kWidth - 1, kInv}}}};
     for (const auto& row : rows) {
-        ctlStatusBar own;
-        StatusBarWidget view(own);
+        ctlStatusBar bar;
+        StatusBarWidget view(bar);
         view.resize(kWidth, kHeight);
-        own.Mode(row.mode);
-        own.Steps(row.steps);
-        own.Step(row.step);
-        own.Percent(row.percent);
-        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        bar.Mode(row.mode);
+        bar.Steps(row.steps);
+        bar.Step(row.step);
+        bar.Percent(row.percent);
+        const QImage shot = Shot(view);
+        const QRgb background = view.palette().color(QPalette::Window).rgb() & 0xffffff;
         for (const auto& [x, mask] : row.columns)
-            EXPECT_EQ(At(shot, x), Background() ^ mask) << row.what << " column " << x;
+            EXPECT_EQ(shot.pixel(x, kHeight - 1) & 0xffffff, background ^ mask)
+                << row.what << " column " << x;
     }
 }
 
-TEST_F(StatusBarWidgetTest, DrawsTheCaption) {
-    const QImage blank = Shot();
-    bar.Caption("Scanning href...");
-    const QImage written = Shot();
-    EXPECT_NE(blank, written);
-    bar.Caption("");
-    EXPECT_EQ(Shot(), blank);
+// The widget draws the caption, and stops listening to the bar when it is destroyed.
+TEST(StatusBarWidget, DrawsTheCaptionWhileItLives) {
+    ctlStatusBar bar;
+    {
+        StatusBarWidget widget(bar);
+        widget.resize(kWidth, kHeight);
+        const QImage blank = Shot(widget);
+        bar.Caption("Scanning href...");
+        EXPECT_NE(Shot(widget), blank);
+        bar.Caption("");
+        EXPECT_EQ(Shot(widget), blank);
+    }
+    bar.Caption("after the view");  // must not reach the destroyed widget
+    EXPECT_EQ(bar.RedrawCount(), 3);
 }
 
 // How bright a colour looks.
@@ -115,18 +109,6 @@ TEST(StatusBarDrawing, TheCaptionStandsOutOverEveryBar) {
              {std::pair{0, quarter}, std::pair{quarter, kWidth / 2}, std::pair{kWidth / 2, kWidth}})
             EXPECT_GE(CaptionContrast(image, from, to), 100)
                 << "mode " << mode << " columns " << from << " to " << to;
-    }
-}
-
-TEST_F(StatusBarWidgetTest, StopsListeningWhenDestroyed) {
-    {
-        ctlStatusBar other;
-        {
-            StatusBarWidget view(other);
-            other.Caption("shown");
-        }
-        other.Caption("after the view");  // must not reach the destroyed widget
-        EXPECT_EQ(other.RedrawCount(), 2);
     }
 }
 

@@ -2,44 +2,18 @@
 // the main window and worked through their real buttons.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTimer>
 
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/frmExportHtmlDialog.h"
 #include "gui/frmFilerWindow.h"
 #include "gui/frmInfoWindow.h"
-#include "gui/frmMainWindow.h"
-#include "main/frmMain.h"
-#include "support/MainFixture.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
 
-namespace {
-
-struct Window {
-    Window() : view(*f.main) {
-        AppSettings().confirmclose = false;
-        f.main->ShowMainWindow();
-    }
-    QAction* Action(const char* menu, const char* caption) const {
-        for (QAction* a : view.Menu(QString::fromLatin1(menu))->actions())
-            if (a->text().startsWith(QString::fromLatin1(caption))) return a;
-        return nullptr;
-    }
-    int Rows() const { return view.ListLinks()->model()->rowCount(); }
-    QString Row(int i) const { return view.ListLinks()->model()->index(i, 0).data().toString(); }
-    test::MainFixture f;
-    frmMainWindow view;
-};
-
-}  // namespace
-
 TEST(ToolWindows, TheExportOptionsWindowWritesThePage) {
-    Window w;
+    MainUnderTest w;
     w.f.Rows({"a.html", "<b>"});
     w.f.main->txtUrl.text = "http://h/d/page.html";
     w.f.ui.files.push_back(w.f.home.File("out.html"));
@@ -70,7 +44,7 @@ TEST(ToolWindows, TheExportOptionsWindowWritesThePage) {
 }
 
 TEST(ToolWindows, CancelOrClosingTheExportWindowWritesNothing) {
-    Window w;
+    MainUnderTest w;
     for (int how = 0; how < 2; ++how) {
         QTimer::singleShot(0, [how] {
             auto* d = qobject_cast<frmExportHtmlDialog*>(QApplication::activeModalWidget());
@@ -86,7 +60,7 @@ TEST(ToolWindows, CancelOrClosingTheExportWindowWritesNothing) {
 }
 
 TEST(ToolWindows, TheGeneratorFillsTheListFromTheToolsMenu) {
-    Window w;
+    MainUnderTest w;
     QAction* entry = w.Action("&Tools", "&Filename Generator...");
     ASSERT_NE(entry, nullptr);
     entry->trigger();
@@ -110,9 +84,9 @@ TEST(ToolWindows, TheGeneratorFillsTheListFromTheToolsMenu) {
     filer->cApply(0)->click();
     w.f.ui.onServeEvents = nullptr;
     EXPECT_TRUE(sawStop);
-    ASSERT_EQ(w.Rows(), 5);
-    EXPECT_EQ(w.Row(0), "http://h/img08.jpg");
-    EXPECT_EQ(w.Row(4), "http://h/img12.jpg");
+    EXPECT_EQ(w.Shown(),
+              (QStringList{"http://h/img08.jpg", "http://h/img09.jpg", "http://h/img10.jpg",
+                           "http://h/img11.jpg", "http://h/img12.jpg"}));
     EXPECT_EQ(filer->cApply(0)->text(), "&Generate");
 
     filer->chkAdd()->click();
@@ -140,19 +114,15 @@ TEST(ToolWindows, TheGeneratorFillsTheListFromTheToolsMenu) {
 
 TEST(ToolWindows, TheInfoWindowShowsTheHeadAndAppliesTheEditedAddress) {
     test::TestHttpServer server;
-    test::TestResponse r;
-    r.headers.push_back({"Content-Type", "image/png"});
-    r.body = "png";
-    server.Route("/d/a.png", r);
-    Window w;
+    server.Route("/d/a.png", test::Page("png", "image/png"));
+    MainUnderTest w;
     w.f.main->txtUrl.text = server.Url("/d/index.html");
     w.f.main->txtUrlBase = server.Url("/d/");
     w.f.Rows({"a.png", "b.png"});
     w.f.main->State(2);
     w.f.main->ListLinks().Current(0);
     w.f.main->RefreshView(View_List);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(w.view.ListLinks(), &enter);
+    SendKey(w.view.ListLinks(), Qt::Key_Return);
     frmInfoWindow* info = w.view.InfoWindow();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());

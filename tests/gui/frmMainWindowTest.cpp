@@ -2,53 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <map>
 
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/QtClipboard.h"
 #include "gui/StatusBarWidget.h"
 #include "gui/frmLogView.h"
-#include "main/frmMain.h"
-#include "support/MainFixture.h"
 #include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
 
-namespace {
-
-// The logic's main window under the scripted fixture, drawn by the real window.
-struct MainUnderTest {
-    MainUnderTest() : view(*f.main) {
-        AppSettings().confirmclose = false;
-        f.main->ShowMainWindow();
-    }
-    void Key(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent press(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, mods);
-        QApplication::sendEvent(target, &release);
-    }
-    int Rows() const { return view.ListLinks()->model()->rowCount(); }
-    QString Row(int i) const { return view.ListLinks()->model()->index(i, 0).data().toString(); }
-    test::MainFixture f;
-    frmMainWindow view;
-};
-
-}  // namespace
-
 TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
     MainUnderTest w;
     w.f.main->doTextParse("<a href=one.html>1</a><a href=two.html>2</a>");
-    ASSERT_EQ(w.Rows(), 2);
-    EXPECT_EQ(w.Row(0), "one.html");
-    EXPECT_EQ(w.Row(1), "two.html");
+    EXPECT_EQ(w.Shown(), (QStringList{"one.html", "two.html"}));
     EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
     ASSERT_NE(w.view.StatusBar(), nullptr);
     EXPECT_TRUE(w.view.StatusBar()->isVisibleTo(&w.view));
@@ -57,16 +28,12 @@ TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
 
 TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
     test::TestHttpServer server;
-    test::TestResponse page;
-    page.headers.push_back({"Content-Type", "text/html"});
-    page.body = "<a href=\"first.html\">1</a><a href=\"http://other.example/second\">2</a>";
-    server.Route("/page.html", page);
+    server.Route("/page.html", test::Page("<a href=\"first.html\">1</a>"
+                                          "<a href=\"http://other.example/second\">2</a>"));
     MainUnderTest w;
     w.view.txtUrl()->setEditText(QString::fromStdString(server.Url("/page.html")));
     w.view.cGo()->click();
-    ASSERT_EQ(w.Rows(), 2);
-    EXPECT_EQ(w.Row(0), "first.html");
-    EXPECT_EQ(w.Row(1), "http://other.example/second");
+    EXPECT_EQ(w.Shown(), (QStringList{"first.html", "http://other.example/second"}));
     EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
     EXPECT_TRUE(w.f.ui.messages.empty());
     EXPECT_TRUE(w.view.cGo()->isEnabled());
@@ -106,25 +73,20 @@ TEST(frmMainWindow, ListKeysGoThroughTheLogic) {
     MainUnderTest w;
     w.f.main->doTextParse("<a href=a><a href=b><a href=c>");
     w.view.ListLinks()->setCurrentIndex(w.view.ListLinks()->model()->index(2, 0));
-    w.Key(w.view.ListLinks(), Qt::Key_Delete);
-    ASSERT_EQ(w.Rows(), 2);
-    EXPECT_EQ(w.Row(1), "b");
-    w.Key(w.view.ListLinks(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    SendKey(w.view.ListLinks(), Qt::Key_Delete);
+    EXPECT_EQ(w.Shown(), (QStringList{"a", "b"}));
+    SendKey(w.view.ListLinks(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.f.ClipText(), "a\r\nb");
-    w.Key(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
+    SendKey(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(w.Rows(), 0);
 }
 
-TEST(frmMainWindow, TheAddressBoxFeedsTheLogic) {
+TEST(frmMainWindow, TheAddressBoxFeedsTheLogicAndAnEmptyOneIsSaid) {
     MainUnderTest w;
     w.view.txtUrl()->setEditText("www.example.org/x");
     EXPECT_EQ(w.f.main->txtUrl.text, "www.example.org/x");
     w.f.main->SetTxtUrl("http://other/");
     EXPECT_EQ(w.view.txtUrl()->currentText(), "http://other/");
-}
-
-TEST(frmMainWindow, AnEmptyAddressSaysSoAndFocusesTheBox) {
-    MainUnderTest w;
     w.view.txtUrl()->setEditText("");
     w.view.cGo()->click();
     EXPECT_EQ(w.f.MessageTexts(),
@@ -149,7 +111,7 @@ TEST(frmMainWindow, TheLogDocksAndUndocks) {
     EXPECT_TRUE(log->Window()->isVisible());
     EXPECT_EQ(log->Text()->toPlainText(), "Error: x - Url: http://logged/\n");
 
-    w.Key(log->Text(), Qt::Key_F7);
+    SendKey(log->Text(), Qt::Key_F7);
     EXPECT_FALSE(log->Window()->isVisible()) << "F7 hides the log window";
 
     log->DockBox()->click();
@@ -159,8 +121,7 @@ TEST(frmMainWindow, TheLogDocksAndUndocks) {
     EXPECT_FALSE(log->Window()->isVisible());
 
     log->Button(2)->click();  // "List &Urls"
-    ASSERT_EQ(w.Rows(), 1);
-    EXPECT_EQ(w.Row(0), "http://logged/");
+    EXPECT_EQ(w.Shown(), QStringList{"http://logged/"});
     log->Button(3)->click();  // "Clr && Hi&de"
     EXPECT_EQ(log->Text()->toPlainText(), "");
     EXPECT_FALSE(w.view.zParentLog()->isVisibleTo(&w.view));
@@ -175,12 +136,12 @@ TEST(frmMainWindow, KeysInTheTextBoxesEditTheBoxAndKeepTheList) {
     url->setText(QStringLiteral("http://host/two words"));
     url->setFocus();
     url->end(false);
-    w.Key(url, Qt::Key_Backspace, Qt::ControlModifier);
+    SendKey(url, Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(url->text(), QStringLiteral("http://host/two ")) << "the last word is deleted";
-    w.Key(url, Qt::Key_A, Qt::ControlModifier);
+    SendKey(url, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(url->selectedText(), url->text()) << "Ctrl+A selects the box's text";
-    w.Key(url, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
-    w.Key(url, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+    SendKey(url, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    SendKey(url, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(w.f.Rows(), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(w.f.main->ListLinks().SelectedCount(), 1u);
     EXPECT_TRUE(w.f.main->ListLinks().Selected(1));
@@ -188,17 +149,17 @@ TEST(frmMainWindow, KeysInTheTextBoxesEditTheBoxAndKeepTheList) {
     QLineEdit* base = w.view.txtUrlBase();
     base->setText(QStringLiteral("http://base/x"));
     base->setFocus();
-    w.Key(base, Qt::Key_Backspace, Qt::ControlModifier);
+    SendKey(base, Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(w.Rows(), 3) << "Ctrl+Backspace in the base box keeps the list";
     QLineEdit* folder = w.view.dirText()->lineEdit();
     folder->setFocus();
-    w.Key(folder, Qt::Key_Backspace, Qt::ControlModifier);
+    SendKey(folder, Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(w.Rows(), 3) << "and so in the folder box";
 
     w.view.ListLinks()->setFocus();
-    w.Key(w.view.ListLinks(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    SendKey(w.view.ListLinks(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.f.main->ListLinks().SelectedCount(), 2u) << "in the list the keys act";
-    w.Key(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
+    SendKey(w.view.ListLinks(), Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(w.Rows(), 0);
 }
 
@@ -224,16 +185,10 @@ TEST(frmMainWindow, MenusCarryTheirShortcutTexts) {
     EXPECT_EQ(texts, (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                   "&Paste\tCtrl+V", "&Delete\tDel", "Select &All\tCtrl+A",
                                   "&Invert Selection\tCtrl+Shift+I"}));
-    QMenu* list = w.view.Menu("&List");
-    ASSERT_NE(list, nullptr);
-    bool sort = false;
-    for (QAction* a : list->actions())
-        if (a->text() == "Sort") {
-            w.f.Rows({"b", "a"});
-            a->trigger();
-            sort = true;
-        }
-    EXPECT_TRUE(sort);
+    QAction* sort = w.Action("&List", "Sort");
+    ASSERT_NE(sort, nullptr);
+    w.f.Rows({"b", "a"});
+    sort->trigger();
     EXPECT_EQ(w.Row(0), "a");
 }
 
@@ -245,10 +200,6 @@ TEST(frmMainWindow, TheFolderBarFollowsTheLogic) {
     w.view.dirText()->setEditText(QString::fromStdString(w.f.home.path()));
     EXPECT_EQ(AppSettings().savedir, w.f.home.path() + "/");
 }
-
-}  // namespace ravlet::gui
-
-namespace ravlet::gui {
 
 TEST(frmMainWindow, TheReRouteMenuEnablesTheManagersFoundAndTogglesItsOptions) {
     test::RecordingAutomation managers;

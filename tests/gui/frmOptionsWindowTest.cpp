@@ -4,23 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCompleter>
 #include <QFileSystemModel>
-#include <QMenu>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "app/Integration.h"
-#include "app/Settings.h"
 #include "gui/GlistWidget.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/ScannerWindow.h"
-#include "gui/frmMainWindow.h"
 #include "gui/frmScannerWindow.h"
-#include "main/frmMain.h"
 #include "platform/Registry.h"
 #include "platform/StartProgram.h"
-#include "support/MainFixture.h"
 #include "support/RecordingAutomation.h"
 #include "support/TestHttpServer.h"
 
@@ -28,16 +24,7 @@ namespace ravlet::gui {
 
 namespace {
 
-struct OptionsUnderTest {
-    OptionsUnderTest() : view(*f.main) {
-        AppSettings().confirmclose = false;
-        f.main->ShowMainWindow();
-    }
-    QAction* Action(const char* menu, const char* caption) const {
-        for (QAction* a : view.Menu(QString::fromLatin1(menu))->actions())
-            if (a->text().startsWith(QString::fromLatin1(caption))) return a;
-        return nullptr;
-    }
+struct OptionsUnderTest : MainUnderTest {
     // Triggers entry and runs work inside the modal window that it opens; false when no
     // preferences window came.
     bool Open(QAction* entry, std::function<void(frmOptionsWindow&)> work) {
@@ -61,8 +48,6 @@ struct OptionsUnderTest {
             if (d.PageFrame(i)->isVisible()) shown.push_back(i);
         return shown;
     }
-    test::MainFixture f;
-    frmMainWindow view;
 };
 
 template <typename T>
@@ -79,27 +64,22 @@ void Type(QLineEdit* edit, const QString& text) {
 
 TEST(OptionsWindow, EveryEntryOpensItsPage) {
     OptionsUnderTest w;
-    struct Row {
-        const char* menu;
-        const char* caption;
-        int page;
-    };
-    for (const Row& row : {Row{"&Preferences", "&Preferences...", Page_Download},
-                           Row{"&Preferences", "Check for new &Version...", Page_About},
-                           Row{"&Directories", "&Edit Favorites...", Page_Dir}}) {
-        SCOPED_TRACE(row.caption);
+    using Entry = std::tuple<const char*, const char*, int>;  // the menu, the entry, its page
+    for (const auto& [menu, caption, page] :
+         {Entry{"&Preferences", "&Preferences...", Page_Download},
+          Entry{"&Preferences", "Check for new &Version...", Page_About},
+          Entry{"&Directories", "&Edit Favorites...", Page_Dir}}) {
+        SCOPED_TRACE(caption);
         std::vector<int> shown;
         QString title;
-        EXPECT_TRUE(w.Open(w.Action(row.menu, row.caption), [&](frmOptionsWindow& d) {
+        EXPECT_TRUE(w.Open(w.Action(menu, caption), [&](frmOptionsWindow& d) {
             shown = OptionsUnderTest::ShownPages(d);
             title = d.windowTitle();
         }));
-        EXPECT_EQ(shown, std::vector<int>{row.page});
+        EXPECT_EQ(shown, std::vector<int>{page});
         EXPECT_EQ(title, "Preferences");
     }
-    QAction* scanner = nullptr;
-    for (QAction* a : w.view.Menu(QStringLiteral("&Tools"))->actions())
-        if (a->text() == "&Scanner...") scanner = a;
+    QAction* scanner = w.Action("&Tools", "&Scanner...");
     ASSERT_NE(scanner, nullptr);
     scanner->trigger();
     ASSERT_NE(w.view.Scanner().Window(), nullptr);
@@ -160,10 +140,7 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
     test::RecordingAutomation managers;
     managers.Register("JetCar.Netscape");
     OptionsUnderTest w;
-    QAction* setup = nullptr;
-    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
-        if (a->text() == "&Re-Route Setup...") setup = a;
-    EXPECT_TRUE(w.Open(setup, [&](frmOptionsWindow& d) {
+    EXPECT_TRUE(w.Open(w.Action("Re-Route", "&Re-Route Setup..."), [&](frmOptionsWindow& d) {
         EXPECT_EQ(OptionsUnderTest::ShownPages(d), std::vector<int>{Page_ReRoute});
         auto* list = Get<QListWidget>(d, "cReRouteList");
         auto* web = Get<QPushButton>(d, "cReRouteCmd0");
@@ -188,10 +165,8 @@ TEST(OptionsWindow, TheReRoutePageListsTheManagersAndSetsTheDefault) {
         EXPECT_EQ(AppSettings().ReRouteDefaultId, "flashget");
         EXPECT_EQ(list->currentRow(), 9);
     }));
-    bool renamed = false;
-    for (QAction* a : w.view.Menu(QStringLiteral("Re-Route"))->actions())
-        renamed = renamed || a->text().startsWith("Flashget (former JetCar) (Default)");
-    EXPECT_TRUE(renamed) << "the menu follows the new default";
+    EXPECT_NE(w.Action("Re-Route", "Flashget (former JetCar) (Default)"), nullptr)
+        << "the menu follows the new default";
 }
 
 TEST(OptionsWindow, TheBrowserMenuButtonsInstallAndRemoveTheEntries) {

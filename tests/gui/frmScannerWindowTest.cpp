@@ -2,16 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMenu>
-
 #include "app/LogSink.h"
-#include "app/Settings.h"
-#include "gui/LinkListView.h"
+#include "gui/MainWindowUnderTest.h"
 #include "gui/ScannerWindow.h"
-#include "gui/frmMainWindow.h"
-#include "main/frmMain.h"
-#include "support/MainFixture.h"
 #include "support/TestHttpServer.h"
 
 namespace ravlet::gui {
@@ -21,11 +14,9 @@ namespace {
 using test::Page;
 
 // The main window on screen with a local site, and its Tools menu.
-struct ScannerUnderTest {
-    ScannerUnderTest() : view(*f.main) {
-        AppSettings().confirmclose = false;
+struct ScannerUnderTest : MainUnderTest {
+    ScannerUnderTest() {
         AppSettings().Scanner_ListTake = false;
-        f.main->ShowMainWindow();
         SetLogHandler([this](const std::string& text, bool) { f.log.push_back(text); });
         server.Route("/index.html", Page("<a href=a.html> <a href=pic.png> "
                                          "<a href=http://elsewhere.invalid/>"));
@@ -33,27 +24,12 @@ struct ScannerUnderTest {
         server.Route("/b/c.html", Page("end"));
         server.Route("/pic.png", Page("png", "image/png"));
     }
-    QAction* ToolsItem(const QString& caption) const {
-        for (QAction* a : view.Menu(QStringLiteral("&Tools"))->actions())
-            if (a->text() == caption) return a;
-        return nullptr;
-    }
     frmScannerWindow* OpenScanner() {
-        QAction* item = ToolsItem(QStringLiteral("&Scanner..."));
-        if (!item) return nullptr;
-        item->trigger();
+        if (QAction* a = Action("&Tools", "&Scanner...")) a->trigger();
         return view.Scanner().Window();
     }
-    QStringList Rows(QAbstractItemView* list) const {
-        QStringList rows;
-        for (int i = 0; i < list->model()->rowCount(); ++i)
-            rows << list->model()->index(i, 0).data().toString();
-        return rows;
-    }
     QString U(const std::string& path) const { return QString::fromStdString(server.Url(path)); }
-    test::MainFixture f;
     test::TestHttpServer server;
-    frmMainWindow view;
 };
 
 }  // namespace
@@ -89,11 +65,11 @@ TEST(frmScannerWindow, ScansALocalSiteThroughItsButtons) {
     EXPECT_FALSE(s->zcAny(2)->isEnabled());
     const QStringList collected{w.U("/index.html"), "http://elsewhere.invalid/", w.U("/pic.png"),
                                 w.U("/a.html"), w.U("/b/c.html")};
-    EXPECT_EQ(w.Rows(w.view.ListLinks()), collected) << "the main window shows what was collected";
+    EXPECT_EQ(Cells(*w.view.ListLinks()), collected) << "the main window shows what was collected";
     EXPECT_EQ(w.f.main->State(), 2);
-    EXPECT_EQ(w.Rows(s->List(1)),
+    EXPECT_EQ(Cells(*s->List(1)),
               (QStringList{w.U("/index.html"), w.U("/pic.png"), w.U("/a.html"), w.U("/b/c.html")}));
-    EXPECT_TRUE(w.Rows(s->List(0)).isEmpty());
+    EXPECT_TRUE(Cells(*s->List(0)).isEmpty());
     EXPECT_EQ(s->StatusInfoLbl()->text(), "0 to go (3 done) :" + w.U("/b/c.html"));
 }
 
@@ -113,17 +89,12 @@ TEST(frmScannerWindow, BaseButtonsAndTypedFieldsReachTheLogic) {
     EXPECT_EQ(s->txtInBase()->text(), "http://h/a/b.html");
 }
 
-TEST(frmScannerWindow, OneWindowAtATime) {
+TEST(frmScannerWindow, OneWindowAtATimeClosedFirstByTheMainWindowUnlessRefused) {
     ScannerUnderTest w;
     frmScannerWindow* first = w.OpenScanner();
-    frmScannerWindow* again = w.OpenScanner();
-    EXPECT_EQ(first, again);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(w.OpenScanner(), first);
     EXPECT_TRUE(frmScanner::ScannerOpen());
-}
-
-TEST(frmScannerWindow, TheMainWindowClosesItFirstAndStaysWhenItRefuses) {
-    ScannerUnderTest w;
-    ASSERT_NE(w.OpenScanner(), nullptr);
     w.f.ui.answers = {MsgAnswer::No};
     EXPECT_FALSE(w.f.main->Form_QueryUnload());
     EXPECT_EQ(w.f.MessageTexts(), (std::vector<std::string>{"Do you want to close the Scanner ?"}));

@@ -21,22 +21,14 @@ struct CutParse {
     std::string source;
 };
 
-CutParse ParsedWhole(const std::string& page, int modes, const std::vector<std::string>& before) {
+// The parse of the whole page (segment 0) or a segment at a time, into a list holding before.
+CutParse Parsed(const std::string& page, int modes, const std::vector<std::string>& before,
+                std::size_t segment = 0) {
     ConsoleParseTarget console(modes);
     console.Links().Assign(before);
     CutParse p;
-    p.any = ParsePage(console, page, !before.empty());
-    p.links = console.Links().Items();
-    p.source = console.Source();
-    return p;
-}
-
-CutParse ParsedInSegments(const std::string& page, int modes,
-                          const std::vector<std::string>& before, std::size_t segment) {
-    ConsoleParseTarget console(modes);
-    console.Links().Assign(before);
-    CutParse p;
-    p.any = ParseSegmentedPage(console, page, !before.empty(), segment);
+    p.any = segment == 0 ? ParsePage(console, page, !before.empty())
+                         : ParseSegmentedPage(console, page, !before.empty(), segment);
     p.links = console.Links().Items();
     p.source = console.Source();
     return p;
@@ -67,9 +59,9 @@ TEST(ParseSegmentedPage, EqualsTheWholeParseOnRandomPagesWhereverTheSegmentsAreC
         // Now and then into a list that holds some of the links already, in other letters.
         const std::vector<std::string> before =
             round % 5 == 0 ? std::vector<std::string>{"X", "HTTP://Y/Z", "keep"} : none;
-        const CutParse whole = ParsedWhole(page, modes, before);
+        const CutParse whole = Parsed(page, modes, before);
         for (const std::size_t segment : {1, 2, 3, 7, 16, 64, 1 << 20}) {
-            const CutParse parts = ParsedInSegments(page, modes, before, segment);
+            const CutParse parts = Parsed(page, modes, before, segment);
             ASSERT_EQ(parts.links, whole.links) << "page: " << page << "\nsegment " << segment;
             ASSERT_EQ(parts.any, whole.any) << "page: " << page << "\nsegment " << segment;
             ASSERT_EQ(parts.source, whole.source) << "page: " << page << "\nsegment " << segment;
@@ -97,10 +89,10 @@ TEST(ParseSegmentedPage, ValuesAndAddressesThatSpanACut) {
         "a  \r\n<b>  \t = \n<c href = \"q\">\r<d hxxp://e.f/g>",
     };
     for (const std::string page : pages) {
-        const CutParse whole = ParsedWhole(page, 15, {});
+        const CutParse whole = Parsed(page, 15, {});
         ASSERT_TRUE(whole.any) << page;
         for (std::size_t segment = 1; segment <= page.size(); ++segment) {
-            const CutParse parts = ParsedInSegments(page, 15, {}, segment);
+            const CutParse parts = Parsed(page, 15, {}, segment);
             EXPECT_EQ(parts.links, whole.links) << page << "\nsegment " << segment;
             EXPECT_EQ(parts.source, whole.source) << page << "\nsegment " << segment;
         }
@@ -116,8 +108,8 @@ TEST(ParseSegmentedPage, ALargePageInMegabyteSegments) {
                 ".html?x=1&amp;y=2'>http://plain.example/" + n + "</a>\n\t<img src=i" + n +
                 ".gif>\n";
     }
-    const CutParse whole = ParsedWhole(page, 15, {});
-    const CutParse parts = ParsedInSegments(page, 15, {}, std::size_t{1} << 20);
+    const CutParse whole = Parsed(page, 15, {});
+    const CutParse parts = Parsed(page, 15, {}, std::size_t{1} << 20);
     EXPECT_EQ(parts.links.size(), 20000u);
     EXPECT_EQ(parts.links, whole.links);
     EXPECT_EQ(parts.source, whole.source);

@@ -65,18 +65,9 @@ class EveryPath {
         }
     }
     static const char* Name(FinderPath path) {
-        switch (path) {
-            case FinderPath::Scalar:
-                return "scalar loop";
-            case FinderPath::Sse2:
-                return "SSE2 loop";
-            case FinderPath::Avx2:
-                return "AVX2 loop";
-            case FinderPath::Avx512:
-                return "AVX-512 loop";
-            default:
-                return "best loop";
-        }
+        const char* const names[] = {"best loop", "scalar loop", "SSE2 loop", "AVX2 loop",
+                                     "AVX-512 loop"};
+        return names[static_cast<int>(path)];
     }
     const std::vector<FinderPath>& Paths() const { return paths_; }
 

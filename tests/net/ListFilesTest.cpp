@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "links/LinkList.h"
+#include "net/TextToList.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -51,6 +53,19 @@ TEST(ListFiles, ReadTextFileEndsEveryLine) {
     home.Write("t", "one\ntwo");
     EXPECT_EQ(ReadTextFile(home.File("t")), "one\r\ntwo\r\n");
     EXPECT_EQ(ReadTextFile(home.File("missing")), "");
+}
+
+TEST(TextToList, UniqueSkipsDuplicatesAndEmptyLines) {
+    LinkList list;
+    list.Add("http://a/1");
+    TextToList(list, "HTTP://A/1\r\nhttp://b/2\r\n\r\nhttp://b/2 ", true);
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"http://a/1", "http://b/2"}));
+}
+
+TEST(TextToList, PlainKeepsEveryLineAndTheEmptyLast) {
+    LinkList list;
+    TextToList(list, "x\r\ny\r\n", false);
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"x", "y", ""}));
 }
 
 }  // namespace

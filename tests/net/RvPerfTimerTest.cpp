@@ -14,10 +14,9 @@ TEST(RvPerfTimer, RoundsToWhatTheJitterAllows) {
     struct Row {
         double ms, jitter, result;
     };
-    const Row rows[] = {
-        {1.234567, 0, 1.2346}, {1.234567, 0.03, 1.23}, {1.234567, 0.5, 1.2}, {1234.56, 25, 1230},
-        {1236, 25, 1240},      {17.6, 1, 18},          {17.4, 9.99, 17},     {12345, 250, 12300},
-    };
+    const Row rows[] = {{1.234567, 0, 1.2346}, {1.234567, 0.03, 1.23}, {1.234567, 0.5, 1.2},
+                        {1234.56, 25, 1230},   {1236, 25, 1240},       {17.6, 1, 18},
+                        {17.4, 9.99, 17},      {12345, 250, 12300}};
     for (const Row& r : rows)
         EXPECT_DOUBLE_EQ(RvPerfTimer::RoundToJitter(r.ms, r.jitter), r.result)
             << r.ms << " jitter " << r.jitter;

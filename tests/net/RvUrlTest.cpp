@@ -70,19 +70,17 @@ TEST(RvUrl, ASecondAssignment) {
         void (*then)(RvUrl&);
         const char* url;
         const char* base;
-    } rows[] = {
-        {"none", [](RvUrl&) {}, "http://host/dir/old.html?q=1", "http://host/dir/"},
-        {"a text without a colon changes nothing", [](RvUrl& u) { u.url("no colon here"); },
-         "http://host/dir/old.html?q=1", "http://host/dir/"},
-        {"a path without a slash replaces only the file",
-         [](RvUrl& u) {
-             u.url("http://host/dir/old.html");
-             u.Path("new.html");
-         },
-         "http://host/dir/new.html", "http://host/dir/"},
-        {"a new address keeps no folder", [](RvUrl& u) { u.url("http://other"); }, "http://other/",
-         "http://other/"},
-    };
+    } rows[] = {{"none", [](RvUrl&) {}, "http://host/dir/old.html?q=1", "http://host/dir/"},
+                {"a text without a colon changes nothing", [](RvUrl& u) { u.url("no colon here"); },
+                 "http://host/dir/old.html?q=1", "http://host/dir/"},
+                {"a path without a slash replaces only the file",
+                 [](RvUrl& u) {
+                     u.url("http://host/dir/old.html");
+                     u.Path("new.html");
+                 },
+                 "http://host/dir/new.html", "http://host/dir/"},
+                {"a new address keeps no folder", [](RvUrl& u) { u.url("http://other"); },
+                 "http://other/", "http://other/"}};
     EXPECT_EQ(RvUrl().url(), ":/");
     for (const auto& row : rows) {
         RvUrl u;
@@ -111,14 +109,12 @@ TEST(RvUrl, SettersRebuild) {
 }
 
 TEST(RvUrl, HostileAddressesNeverFail) {
-    const std::string inputs[] = {"",
-                                  ":",
-                                  "http://",
-                                  "http://@",
-                                  "http://:",
-                                  "http://h:port/x",
-                                  std::string(100000, 'a') + ":/",
-                                  std::string("ht\0tp://h\0/x", 12)};
+    using namespace std::string_literals;
+    const std::string longScheme = std::string(100000, 'a') + ":/";
+    const std::string inputs[] = {"",         ":",
+                                  "http://",  "http://@",
+                                  "http://:", "http://h:port/x",
+                                  longScheme, "ht\0tp://h\0/x"s};
     for (const std::string& in : inputs) {
         RvUrl u;
         u.url(in);

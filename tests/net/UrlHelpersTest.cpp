@@ -36,18 +36,16 @@ TEST(UrlResolve, References) {
         const char* ref;
         const char* result;
     };
-    const Row rows[] = {
-        {"http://host/dir/", "img/a.gif", "http://host/dir/img/a.gif"},
-        {"http://host/dir/", "../a.gif", "http://host/dir/../a.gif"},
-        {"http://host/dir/", "/x/y.gif", "http://host/x/y.gif"},
-        {"http://u:p@host:81/dir/", "/x", "http://u:p@host:81/x"},
-        {"http://host/dir/", "", "http://host/dir/"},
-        {"http://host/dir/", "ftp://other/f", "ftp://other/f"},
-        {"dir/", "/x", "dir//x"},
-        // A protocol-relative reference names another host with the page's scheme.
-        {"https://host/dir/", "//cdn.example/a.js", "https://cdn.example/a.js"},
-        {"http://host/dir/", "?page=2", "http://host/dir/?page=2"},
-    };
+    const Row rows[] = {{"http://host/dir/", "img/a.gif", "http://host/dir/img/a.gif"},
+                        {"http://host/dir/", "../a.gif", "http://host/dir/../a.gif"},
+                        {"http://host/dir/", "/x/y.gif", "http://host/x/y.gif"},
+                        {"http://u:p@host:81/dir/", "/x", "http://u:p@host:81/x"},
+                        {"http://host/dir/", "", "http://host/dir/"},
+                        {"http://host/dir/", "ftp://other/f", "ftp://other/f"},
+                        {"dir/", "/x", "dir//x"},
+                        // A protocol-relative reference names another host with the page's scheme.
+                        {"https://host/dir/", "//cdn.example/a.js", "https://cdn.example/a.js"},
+                        {"http://host/dir/", "?page=2", "http://host/dir/?page=2"}};
     for (const Row& r : rows) EXPECT_EQ(UrlResolve(r.base, r.ref), r.result) << r.ref;
 }
 
@@ -129,8 +127,7 @@ TEST(UrlCanonicalize, KeepsWhatTheAddressAsksFor) {
         {"http://h/%3C%3E%22", "http://h/%3C%3E%22"},
         {"http://h/50%", "http://h/50%"},
         {"http://h/%4", "http://h/%4"},
-        {"http://h/\xC3\xA9\t", "http://h/%C3%A9%09"},
-    };
+        {"http://h/\xC3\xA9\t", "http://h/%C3%A9%09"}};
     for (const auto& [in, out] : rows) EXPECT_EQ(UrlCanonicalize(in), out) << in;
 }
 

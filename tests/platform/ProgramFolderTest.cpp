@@ -66,8 +66,7 @@ TEST(ProgramFolder, ChoiceByWhereTheExecutableLies) {
          t + "/port/bin", ""},
         {"build tree", "", t + "/build", "/x", "/h", t + "/build", ""},
         {"a bin folder without share/ravlet", "", t + "/bare/bin", "/x", "/h", t + "/bare/bin", ""},
-        {"another lib subfolder", "", t + "/odd/lib/other", "/x", "/h", t + "/odd/lib/other", ""},
-    };
+        {"another lib subfolder", "", t + "/odd/lib/other", "/x", "/h", t + "/odd/lib/other", ""}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         EXPECT_EQ(ChooseProgramFolder(

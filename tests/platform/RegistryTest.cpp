@@ -30,8 +30,7 @@ TEST(Registry, ValuesOfEveryTypeComeBackByteForByteFromTheFile) {
         {"nul", {RegType::Binary, std::string("\0\x7f\xff", 3)}},
         {"utf8", Text("caf\xc3\xa9 \xe2\x82\xac")},
         {"count", {RegType::Dword, std::string("\x01\x02\x00\x80", 4)}},
-        {"empty", Text("")},
-    };
+        {"empty", Text("")}};
     const std::string key = kMenuExt + "\\&Use ravlet on this Page";
     {
         Registry reg;

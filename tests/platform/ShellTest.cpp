@@ -41,16 +41,12 @@ TEST(Shell, FileUriEncodesEveryByteButTheSafeOnes) {
     struct Case {
         const char* path;
         const char* uri;
-    } cases[] = {
-        {"/home/u/a-b_c.~1/x.bin", "file:///home/u/a-b_c.~1/x.bin"},
-        {"/d/a b.txt", "file:///d/a%20b.txt"},
-        {"/d/it's,\"x\"[1].zip", "file:///d/it%27s%2C%22x%22%5B1%5D.zip"},
-        {"/d/\xC3\xA4%#?.bin", "file:///d/%C3%A4%25%23%3F.bin"},
-    };
+    } cases[] = {{"/home/u/a-b_c.~1/x.bin", "file:///home/u/a-b_c.~1/x.bin"},
+                 {"/d/a b.txt", "file:///d/a%20b.txt"},
+                 {"/d/it's,\"x\"[1].zip", "file:///d/it%27s%2C%22x%22%5B1%5D.zip"},
+                 {"/d/\xC3\xA4%#?.bin", "file:///d/%C3%A4%25%23%3F.bin"}};
     for (const Case& c : cases) EXPECT_EQ(FileUri(c.path), c.uri) << c.path;
 }
-
-namespace {
 
 // Runs a command line that ShellStart was given, to its end, with fake gdbus, dbus-send and
 // xdg-open first on the PATH: each writes its name and arguments ("|" after each) to a log
@@ -82,8 +78,6 @@ std::string RunWithFakeDesktop(const test::TempHome& home, std::vector<std::stri
     waitpid(pid, &status, 0);
     return home.Read("log");
 }
-
-}  // namespace
 
 TEST(Shell, ShowItemAsksTheFileManagerElseOpensTheFolder) {
     test::TempHome home;

@@ -6,20 +6,18 @@ namespace ravlet {
 namespace {
 
 TEST(RemoveDotSegments, Paths) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"/a/b/../c/./d", "/a/c/d"},
-        {"/a/b/..", "/a/"},
-        {"/../../x", "/x"},
-        {"a/../../x", "../x"},
-        {"/a/./", "/a/"},
-        {"", ""},
-        {"/", "/"},
-        {"/a//b", "/a//b"},
-        {"/..", "/"},
-        {"a/..", ""},
-        {"a/b/..", "a/"},
-        {"..", "../"},
-    };
+    const std::pair<const char*, const char*> rows[] = {{"/a/b/../c/./d", "/a/c/d"},
+                                                        {"/a/b/..", "/a/"},
+                                                        {"/../../x", "/x"},
+                                                        {"a/../../x", "../x"},
+                                                        {"/a/./", "/a/"},
+                                                        {"", ""},
+                                                        {"/", "/"},
+                                                        {"/a//b", "/a//b"},
+                                                        {"/..", "/"},
+                                                        {"a/..", ""},
+                                                        {"a/b/..", "a/"},
+                                                        {"..", "../"}};
     for (const auto& [in, out] : rows) EXPECT_EQ(RemoveDotSegments(in), out) << in;
 }
 

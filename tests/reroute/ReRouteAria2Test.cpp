@@ -12,7 +12,6 @@
 #include "reroute/ReRoute.h"
 #include "support/Aria2Daemon.h"
 #include "support/FakeReRouteHost.h"
-#include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 #include "support/TestHttpServer.h"
@@ -90,62 +89,50 @@ TEST(Aria2HandOff, AWrongSecretIsRefusedAndSaidSo) {
               "aria2 did not take the list: it refused every address (Unauthorized; see the log)");
 }
 
-struct RpcCase {
-    const char* what;
-    test::TestResponse answer;
-    int result;
-    const char* message;  // the start of the message
-    const char* logged = nullptr;
-};
-
-class Aria2Answers : public ::testing::TestWithParam<RpcCase> {};
-
-TEST_P(Aria2Answers, GetTheirResult) {
-    const RpcCase& c = GetParam();
-    Aria2World w;
-    test::TestHttpServer server;
-    server.Route("/jsonrpc", c.answer);
-    AppSettings().ReRouteAria2Rpc = server.Url("/jsonrpc");
-    AppSettings().nettimeout = 500;
-    test::FakeReRouteHost host;
-    host.rows = {"http://127.0.0.1:1/a", "http://127.0.0.1:1/b"};
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ReRoute(host, "aria2", host.rows[0], ""), c.result);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
-    EXPECT_EQ(w.Message().substr(0, std::string(c.message).size()), c.message) << w.Message();
-    if (c.logged) {
-        EXPECT_NE(std::find(w.log.begin(), w.log.end(), c.logged), w.log.end());
+TEST(Aria2HandOff, EachAnswerGetsItsResult) {
+    const auto json = [](const std::string& body) { return test::Typed(body, "application/json"); };
+    test::TestResponse stall;
+    stall.neverAnswer = true;
+    const struct {
+        const char* what;
+        test::TestResponse answer;
+        int result;
+        const char* message;  // the start of the message
+        const char* logged = nullptr;
+    } rows[] = {
+        {"both taken", json(R"({"result":[["1"],["2"]]})"), 2, ""},
+        {"one refused is logged", json(R"({"result":[["1"],{"code":1,"message":"No"}]})"), 2, "",
+         "aria2 refused: No Url: http://127.0.0.1:1/b"},
+        {"all refused", json(R"({"result":[{"code":1},{"code":1}]})"), 0,
+         "aria2 did not take the list: it refused every address (no reason given; see"},
+        {"an error object", json(R"({"error":{"code":1,"message":"boom"}})"), 0,
+         "aria2 did not take the list: aria2 answered with an error: boom"},
+        {"garbage", test::Typed("<html>hello</html>", "text/html"), 0,
+         "aria2 did not take the list: http://127.0.0.1:"},
+        {"too few results", json(R"({"result":[["1"]]})"), 0,
+         "aria2 did not take the list: http://127.0.0.1:"},
+        {"a result that is no list", json(R"({"result":"OK"})"), 0,
+         "aria2 did not take the list: http://127.0.0.1:"},
+        {"a stall ends at the time-out", stall, 0, "aria2 did not take the list: no answer from"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Aria2World w;
+        test::TestHttpServer server;
+        server.Route("/jsonrpc", row.answer);
+        AppSettings().ReRouteAria2Rpc = server.Url("/jsonrpc");
+        AppSettings().nettimeout = 500;
+        test::FakeReRouteHost host;
+        host.rows = {"http://127.0.0.1:1/a", "http://127.0.0.1:1/b"};
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(ReRoute(host, "aria2", host.rows[0], ""), row.result);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        EXPECT_EQ(w.Message().substr(0, std::string(row.message).size()), row.message)
+            << w.Message();
+        if (row.logged) {
+            EXPECT_NE(std::find(w.log.begin(), w.log.end(), row.logged), w.log.end());
+        }
     }
 }
-
-test::TestResponse Json(const std::string& body) {
-    return test::Typed(body, "application/json");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rpc, Aria2Answers,
-    ::testing::Values(
-        RpcCase{"both taken", Json(R"({"result":[["1"],["2"]]})"), 2, ""},
-        RpcCase{"one refused is logged", Json(R"({"result":[["1"],{"code":1,"message":"No"}]})"), 2,
-                "", "aria2 refused: No Url: http://127.0.0.1:1/b"},
-        RpcCase{"all refused", Json(R"({"result":[{"code":1},{"code":1}]})"), 0,
-                "aria2 did not take the list: it refused every address (no reason given; see"},
-        RpcCase{"an error object", Json(R"({"error":{"code":1,"message":"boom"}})"), 0,
-                "aria2 did not take the list: aria2 answered with an error: boom"},
-        RpcCase{"garbage", test::Typed("<html>hello</html>", "text/html"), 0,
-                "aria2 did not take the list: http://127.0.0.1:"},
-        RpcCase{"too few results", Json(R"({"result":[["1"]]})"), 0,
-                "aria2 did not take the list: http://127.0.0.1:"},
-        RpcCase{"a result that is no list", Json(R"({"result":"OK"})"), 0,
-                "aria2 did not take the list: http://127.0.0.1:"},
-        RpcCase{"a stall ends at the time-out",
-                [] {
-                    test::TestResponse r;
-                    r.neverAnswer = true;
-                    return r;
-                }(),
-                0, "aria2 did not take the list: no answer from"}),
-    test::RowName());
 
 TEST(Aria2HandOff, NoAddressNoNetwork) {
     Aria2World w;

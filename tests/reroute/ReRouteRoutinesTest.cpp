@@ -10,7 +10,6 @@
 #include "support/FakeReRouteHost.h"
 #include "support/Joined.h"
 #include "support/RecordingAutomation.h"
-#include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -52,108 +51,99 @@ struct World {
 
 }  // namespace
 
-struct RoutineCase {
-    const char* what;
-    const char* id;
-    const char* address;
-    std::string calls;  // joined by "; "
-    int result;
-    const char* userKey = nullptr;     // made under the current user's hive
-    const char* machineKey = nullptr;  // made under the machine's hive
-    bool installed = true;             // every component can be created
-    bool emptyList = false;
-    const char* message = nullptr;
-};
-
-class ReRouteRoutine : public ::testing::TestWithParam<RoutineCase> {};
-
-TEST_P(ReRouteRoutine, CallsTheManagerAsItExpects) {
-    const RoutineCase& c = GetParam();
-    World w;
-    if (c.installed)
-        for (const char* id : kProgIds) w.managers.Register(id);
-    if (c.userKey) w.Key(RegHive::CurrentUser, c.userKey);
-    if (c.machineKey) w.Key(RegHive::LocalMachine, c.machineKey);
-    test::FakeReRouteHost host = Host();
-    if (c.emptyList) host.rows.clear();
-    EXPECT_EQ(ReRoute(host, c.id, c.address, kReferrer), c.result);
-    EXPECT_EQ(test::Joined(w.managers.calls, "; "), c.calls);
-    EXPECT_EQ(w.ui.Texts(), c.message ? Calls{c.message} : Calls{});
-}
-
 // Resolved rows carry the prefix, BaseSafe rows are resolved, raw rows are as they stand.
-INSTANTIATE_TEST_SUITE_P(
-    Managers, ReRouteRoutine,
-    ::testing::Values(
-        RoutineCase{"fdm sends every row resolved with the page as referrer", "fdm", kAddress,
-                    R"(create WG.WGUrlListReceiver; put Referer="http://site/dir/page.html"; )"
-                    R"(put url="http://site/dir/a.zip"; put Comment="rvre-route"; )"
-                    R"(call AddUrlToList(); put url="http://other/b.zip"; )"
-                    R"(put Comment="rvre-route"; call AddUrlToList(); )"
-                    R"(put url="http://site/c.zip"; put Comment="rvre-route"; )"
-                    R"(call AddUrlToList(); call ShowAddUrlListDialog())",
-                    2, kFdmKey},
-        RoutineCase{"fdm found machine wide is available", "fdm", "", "", 1, nullptr, kFdmKey},
-        RoutineCase{"fdm without its key is missing", "fdm", kAddress, "", 0},
-        RoutineCase{"fdm not created", "fdm", kAddress, "", 0, kFdmKey, nullptr, false, false,
-                    "Free Download Manager not installed / found, can't add"},
-        RoutineCase{"dlexpert gets resolved rows in pairs", "dlexpert", kAddress,
-                    R"(create dlexpertapi; call addjobs(["http://ref/"|"http://site/dir/a.zip"|""|)"
-                    R"("http://other/b.zip"|""|"http://site/dir//c.zip"|""]))",
-                    2},
-        RoutineCase{"dlexpert available when created", "dlexpert", "", "create dlexpertapi", 1},
-        RoutineCase{"dlexpert not installed, no address, no message", "dlexpert", "", "", 0,
-                    nullptr, nullptr, false},
-        RoutineCase{"downloadexpress one address", "downloadexpress", kAddress,
-                    R"(create Mdpph.API.1; call DownloadFile("http://site/dir/a.zip", )"
-                    R"("http://ref/", ""))",
-                    1},
-        RoutineCase{"winget address ends in a NUL", "winget", kAddress,
-                    R"(create WinIE.WinIEObj.1; call Download("http://site/dir/a.zip\0"))", 1},
-        RoutineCase{"winget not installed", "winget", kAddress, "", 0, nullptr, nullptr, false,
-                    false, "WinGet not installed / found, can't add"},
-        RoutineCase{
-            "dap one address", "dap", kAddress,
-            R"(create dapie.catcher; call MenuURL("http://site/dir/a.zip", "http://ref/", ""))", 1},
-        RoutineCase{"downloadmage gets raw rows as links", "downloadmage", kAddress,
-                    R"(create DnloadMage.Staff; call DnloadHtml(" <a href="a.zip">-</a> )"
-                    R"(<a href="http://other/b.zip">-</a> <a href="/c.zip">-</a>", "http://ref/"))",
-                    2, kMageKey},
-        RoutineCase{"downloadmage is looked for under the user only", "downloadmage", "", "", 0,
-                    nullptr, kMageKey},
-        RoutineCase{"downloadmage available without creating", "downloadmage", "", "", 1, kMageKey},
-        RoutineCase{"flashget gets raw rows in pairs", "flashget", kAddress,
-                    R"(create JetCar.Netscape; call AddUrlList(["http://ref/"|"a.zip"|)"
-                    R"("Re-Routed by Ravlet"|"http://other/b.zip"|"Re-Routed by Ravlet"|"/c.zip"|)"
-                    R"("Re-Routed by Ravlet"]))",
-                    2},
-        RoutineCase{"massdownloader gets raw rows between Begin and End", "massdownloader",
-                    kAddress,
-                    R"(create MassDown.AddUrl.1; call AddUrl("Begin.", "Begin."); )"
-                    R"(call AddUrlWithReferer("a.zip", "a.zip", "http://ref/"); )"
-                    R"(call AddUrlWithReferer("http://other/b.zip", "http://other/b.zip", )"
-                    R"("http://ref/"); call AddUrlWithReferer("/c.zip", "/c.zip", "http://ref/"); )"
-                    R"(call AddUrl("End.", "End."))",
-                    2},
-        RoutineCase{
-            "nettransport gets resolved rows and comments, one empty entry more", "nettransport",
-            kAddress,
-            R"(create NTIEHelper.NTIEAddUrl; call AddList("http://ref/", )"
-            R"(["http://site/dir/a.zip"|"http://other/b.zip"|"http://site/dir//c.zip"|""], )"
-            R"(["rvre-route"|"rvre-route"|"rvre-route"|""]))",
-            2},
-        RoutineCase{"nettransport with an empty list calls nothing", "nettransport", kAddress,
-                    "create NTIEHelper.NTIEAddUrl", 1, nullptr, nullptr, true, true},
-        RoutineCase{"fdnl passes a 16 bit zero", "fdnl", kAddress,
-                    R"(create FDIEHlp.FDCatcher; call AddFromMenu("http://site/dir/a.zip", )"
-                    R"("http://ref/", i16:0))",
-                    1},
-        RoutineCase{"leechget one address", "leechget", kAddress,
-                    R"(create LeechGetIE.AddURL; call AddUrl("http://site/dir/a.zip"))", 1},
-        RoutineCase{"netvampire has no routine", "netvampire", kAddress, "", -1},
-        RoutineCase{"none has no routine", "none", "", "", -1},
-        RoutineCase{"identifiers are case sensitive", "FDM", kAddress, "", -1, kFdmKey}),
-    test::RowName());
+TEST(ReRouteRoutine, CallsTheManagerAsItExpects) {
+    const struct {
+        const char* what;
+        const char* id;
+        const char* address;
+        std::string calls;  // joined by "; "
+        int result;
+        const char* userKey = nullptr;     // made under the current user's hive
+        const char* machineKey = nullptr;  // made under the machine's hive
+        bool installed = true;             // every component can be created
+        bool emptyList = false;
+        const char* message = nullptr;
+    } rows[] = {
+        {"fdm sends every row resolved with the page as referrer", "fdm", kAddress,
+         R"(create WG.WGUrlListReceiver; put Referer="http://site/dir/page.html"; )"
+         R"(put url="http://site/dir/a.zip"; put Comment="rvre-route"; )"
+         R"(call AddUrlToList(); put url="http://other/b.zip"; )"
+         R"(put Comment="rvre-route"; call AddUrlToList(); )"
+         R"(put url="http://site/c.zip"; put Comment="rvre-route"; )"
+         R"(call AddUrlToList(); call ShowAddUrlListDialog())",
+         2, kFdmKey},
+        {"fdm found machine wide is available", "fdm", "", "", 1, nullptr, kFdmKey},
+        {"fdm without its key is missing", "fdm", kAddress, "", 0},
+        {"fdm not created", "fdm", kAddress, "", 0, kFdmKey, nullptr, false, false,
+         "Free Download Manager not installed / found, can't add"},
+        {"dlexpert gets resolved rows in pairs", "dlexpert", kAddress,
+         R"(create dlexpertapi; call addjobs(["http://ref/"|"http://site/dir/a.zip"|""|)"
+         R"("http://other/b.zip"|""|"http://site/dir//c.zip"|""]))",
+         2},
+        {"dlexpert available when created", "dlexpert", "", "create dlexpertapi", 1},
+        {"dlexpert not installed, no address, no message", "dlexpert", "", "", 0, nullptr, nullptr,
+         false},
+        {"downloadexpress one address", "downloadexpress", kAddress,
+         R"(create Mdpph.API.1; call DownloadFile("http://site/dir/a.zip", )"
+         R"("http://ref/", ""))",
+         1},
+        {"winget address ends in a NUL", "winget", kAddress,
+         R"(create WinIE.WinIEObj.1; call Download("http://site/dir/a.zip\0"))", 1},
+        {"winget not installed", "winget", kAddress, "", 0, nullptr, nullptr, false, false,
+         "WinGet not installed / found, can't add"},
+        {"dap one address", "dap", kAddress,
+         R"(create dapie.catcher; call MenuURL("http://site/dir/a.zip", "http://ref/", ""))", 1},
+        {"downloadmage gets raw rows as links", "downloadmage", kAddress,
+         R"(create DnloadMage.Staff; call DnloadHtml(" <a href="a.zip">-</a> )"
+         R"(<a href="http://other/b.zip">-</a> <a href="/c.zip">-</a>", "http://ref/"))",
+         2, kMageKey},
+        {"downloadmage is looked for under the user only", "downloadmage", "", "", 0, nullptr,
+         kMageKey},
+        {"downloadmage available without creating", "downloadmage", "", "", 1, kMageKey},
+        {"flashget gets raw rows in pairs", "flashget", kAddress,
+         R"(create JetCar.Netscape; call AddUrlList(["http://ref/"|"a.zip"|)"
+         R"("Re-Routed by Ravlet"|"http://other/b.zip"|"Re-Routed by Ravlet"|"/c.zip"|)"
+         R"("Re-Routed by Ravlet"]))",
+         2},
+        {"massdownloader gets raw rows between Begin and End", "massdownloader", kAddress,
+         R"(create MassDown.AddUrl.1; call AddUrl("Begin.", "Begin."); )"
+         R"(call AddUrlWithReferer("a.zip", "a.zip", "http://ref/"); )"
+         R"(call AddUrlWithReferer("http://other/b.zip", "http://other/b.zip", )"
+         R"("http://ref/"); call AddUrlWithReferer("/c.zip", "/c.zip", "http://ref/"); )"
+         R"(call AddUrl("End.", "End."))",
+         2},
+        {"nettransport gets resolved rows and comments, one empty entry more", "nettransport",
+         kAddress,
+         R"(create NTIEHelper.NTIEAddUrl; call AddList("http://ref/", )"
+         R"(["http://site/dir/a.zip"|"http://other/b.zip"|"http://site/dir//c.zip"|""], )"
+         R"(["rvre-route"|"rvre-route"|"rvre-route"|""]))",
+         2},
+        {"nettransport with an empty list calls nothing", "nettransport", kAddress,
+         "create NTIEHelper.NTIEAddUrl", 1, nullptr, nullptr, true, true},
+        {"fdnl passes a 16 bit zero", "fdnl", kAddress,
+         R"(create FDIEHlp.FDCatcher; call AddFromMenu("http://site/dir/a.zip", )"
+         R"("http://ref/", i16:0))",
+         1},
+        {"leechget one address", "leechget", kAddress,
+         R"(create LeechGetIE.AddURL; call AddUrl("http://site/dir/a.zip"))", 1},
+        {"netvampire has no routine", "netvampire", kAddress, "", -1},
+        {"none has no routine", "none", "", "", -1},
+        {"identifiers are case sensitive", "FDM", kAddress, "", -1, kFdmKey}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.what);
+        World w;
+        if (c.installed)
+            for (const char* id : kProgIds) w.managers.Register(id);
+        if (c.userKey) w.Key(RegHive::CurrentUser, c.userKey);
+        if (c.machineKey) w.Key(RegHive::LocalMachine, c.machineKey);
+        test::FakeReRouteHost host = Host();
+        if (c.emptyList) host.rows.clear();
+        EXPECT_EQ(ReRoute(host, c.id, c.address, kReferrer), c.result);
+        EXPECT_EQ(test::Joined(w.managers.calls, "; "), c.calls);
+        EXPECT_EQ(w.ui.Texts(), c.message ? Calls{c.message} : Calls{});
+    }
+}
 
 TEST(ReRouteCreateObject, AnyOtherFailureIsReportedBetweenSnipLines) {
     World w;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reroute/ReRouteTable.h"
 
 namespace ravlet {
@@ -29,28 +31,23 @@ TEST(ReRouteTable, HoldsTheManagersInOrder) {
 }
 
 TEST(ReRouteIndex, FindsThePositionAndItsCaption) {
-    const struct {
-        const char* id;
-        int index;
-        const char* caption;  // of the entry at the index
-    } rows[] = {{"fdm", 0, "Free Download Manager"},
-                {"downloadmage", 7, "Download Mage"},
-                {"flashget", 8, "Flashget (former JetCar)"},
-                {"wackget122", 5, "WackGet v1.2.2 (millweed.com)"},
-                {"netvampire", 11, "Net Vampire"},
-                {"aria2", 12, "aria2"},
-                {"uget", 13, "uGet"},
-                // "none", routines without an entry, other case and unknown: -1, "none".
-                {"none", -1, "none"},
-                {"fdnl", -1, "none"},
-                {"leechget", -1, "none"},
-                {"FDM", -1, "none"},
-                {"", -1, "none"},
-                {"fdm ", -1, "none"}};
-    for (const auto& r : rows) {
-        EXPECT_EQ(ReRouteIndex(r.id), r.index) << r.id;
-        EXPECT_EQ(ReRouteCaption(ReRouteEntryAt(r.index).name), r.caption) << r.id;
+    const std::tuple<const char*, int, const char*> found[] = {
+        // and the caption there
+        {"fdm", 0, "Free Download Manager"},
+        {"downloadmage", 7, "Download Mage"},
+        {"flashget", 8, "Flashget (former JetCar)"},
+        {"wackget122", 5, "WackGet v1.2.2 (millweed.com)"},
+        {"netvampire", 11, "Net Vampire"},
+        {"aria2", 12, "aria2"},
+        {"uget", 13, "uGet"}};
+    for (const auto& [id, index, caption] : found) {
+        EXPECT_EQ(ReRouteIndex(id), index) << id;
+        EXPECT_EQ(ReRouteCaption(ReRouteEntryAt(index).name), caption) << id;
     }
+    // "none", routines without an entry, other case and unknown ids.
+    for (const char* id : {"none", "fdnl", "leechget", "FDM", "", "fdm "})
+        EXPECT_EQ(ReRouteIndex(id), -1) << id;
+    EXPECT_EQ(ReRouteCaption(ReRouteEntryAt(-1).name), "none");
 }
 
 TEST(ReRouteCaption, CutsAtTheFirstBracketAndTrims) {

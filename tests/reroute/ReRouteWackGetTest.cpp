@@ -9,7 +9,6 @@
 #include "reroute/ReRoute.h"
 #include "support/FakeReRouteHost.h"
 #include "support/Joined.h"
-#include "support/RowName.h"
 #include "support/ScriptedUi.h"
 #include "support/TempHome.h"
 
@@ -63,78 +62,69 @@ const std::string kSent = "a\\0\\0\\0\\0\\0\\0\\0\\0\\0";  // "a", 8 NULs, the t
 
 }  // namespace
 
-struct WackGetCase {
-    const char* what;
-    bool v11;
-    RegHive hive;
-    int appearsAtLook;
-    const char* folder;  // nullptr: no folder value
-    bool hasList;
-    long answer;
-    int result;
-    std::string calls;    // joined by "; "
-    std::string started;  // the program started, if any
-    bool told = false;    // the not-started message
-};
-
-class WackGetHandOff : public ::testing::TestWithParam<WackGetCase> {};
-
-TEST_P(WackGetHandOff, FindsTheWindowAndSendsTheAddress) {
-    const WackGetCase& c = GetParam();
-    test::TempHome home;
-    test::ScriptedUi ui;
-    FakeWindows windows;
-    windows.appearsAtLook = c.appearsAtLook;
-    windows.hasList = c.hasList;
-    windows.answer = c.answer;
-    std::vector<std::string> started;
-    SetShellRecorder([&](const std::string& target) { started.push_back(target); });
-    Registry registry;
-    ASSERT_TRUE(registry.CreateKey(c.hive, kKey));
-    if (c.folder) {
-        registry.CreateKey(RegHive::LocalMachine, kKey);
-        registry.SetValue(RegHive::LocalMachine, kKey, "", {RegType::Text, c.folder});
-    }
-    test::FakeReRouteHost host;
-    host.window = kMain;
-    EXPECT_EQ(ReRoute(host, c.v11 ? "wackget11" : "wackget122", "a", "ref"), c.result);
-    SetShellRecorder(nullptr);
-    EXPECT_EQ(test::Joined(windows.calls, "; "), c.calls);
-    EXPECT_EQ(test::Joined(started), c.started);
-    EXPECT_EQ(ui.messages.size(), c.told ? 1u : 0u);
-    if (c.told && !ui.messages.empty()) {
-        EXPECT_EQ(ui.messages[0].text, kNotStarted);
-    }
-}
-
 const std::string kFind11 = "find 0 0 Afx:00400000:0 WackGet";
 const std::string kFind122 = "find 0 0 WackGet Dummy Window *";
 const std::string kSend122 = "pid 100; send 100 74 0 4242 10 " + kSent;
 const std::string kList11 = "pid 100; find 100 0 SysListView32 4242";
 
-INSTANTIATE_TEST_SUITE_P(
-    Tries, WackGetHandOff,
-    ::testing::Values(
-        WackGetCase{"v1 2 2 sends to the found window from no sender", false, RegHive::LocalMachine,
-                    1, nullptr, true, 1, 1, kFind122 + "; " + kSend122, ""},
-        WackGetCase{"a refused message is a failure", false, RegHive::CurrentUser, 1, nullptr, true,
-                    0, 0, kFind122 + "; " + kSend122, ""},
-        WackGetCase{"v1 1 sends to the list view titled with the process id from the main window",
-                    true, RegHive::CurrentUser, 1, nullptr, true, 1, 1,
-                    kFind11 + "; " + kList11 + "; send 200 74 7 4242 10 " + kSent, ""},
-        WackGetCase{"v1 1 without its list view sends nothing", true, RegHive::CurrentUser, 1,
-                    nullptr, false, 1, 0, kFind11 + "; " + kList11, ""},
-        WackGetCase{"v1 1 is looked for under the user only", true, RegHive::LocalMachine, 1,
-                    nullptr, true, 1, 0, "", ""},
-        WackGetCase{"no folder stops after the first look", false, RegHive::LocalMachine, 0,
-                    nullptr, true, 1, 0, kFind122, "", true},
-        WackGetCase{"started from its folder and found on the second look", false,
-                    RegHive::LocalMachine, 2, "C:\\WG", true, 1, 1,
-                    kFind122 + "; " + kFind122 + "; " + kSend122, "C:\\WG\\wackget.exe"},
-        WackGetCase{"four looks then the message", false, RegHive::LocalMachine, 0, "C:\\WG", true,
-                    1, 0, test::Joined({kFind122, kFind122, kFind122, kFind122}, "; "),
-                    "C:\\WG\\wackget.exe", true}),
-    test::RowName());
+TEST(WackGetHandOff, FindsTheWindowAndSendsTheAddress) {
+    const struct {
+        const char* what;
+        bool v11;
+        RegHive hive;
+        int appearsAtLook;
+        const char* folder;  // nullptr: no folder value
+        bool hasList;
+        long answer;
+        int result;
+        std::string calls;    // joined by "; "
+        std::string started;  // the program started, if any
+        bool told = false;    // the not-started message
+    } rows[] = {
+        {"v1 2 2 sends to the found window from no sender", false, RegHive::LocalMachine, 1,
+         nullptr, true, 1, 1, kFind122 + "; " + kSend122, ""},
+        {"a refused message is a failure", false, RegHive::CurrentUser, 1, nullptr, true, 0, 0,
+         kFind122 + "; " + kSend122, ""},
+        {"v1 1 sends to the list view titled with the process id from the main window", true,
+         RegHive::CurrentUser, 1, nullptr, true, 1, 1,
+         kFind11 + "; " + kList11 + "; send 200 74 7 4242 10 " + kSent, ""},
+        {"v1 1 without its list view sends nothing", true, RegHive::CurrentUser, 1, nullptr, false,
+         1, 0, kFind11 + "; " + kList11, ""},
+        {"v1 1 is looked for under the user only", true, RegHive::LocalMachine, 1, nullptr, true, 1,
+         0, "", ""},
+        {"no folder stops after the first look", false, RegHive::LocalMachine, 0, nullptr, true, 1,
+         0, kFind122, "", true},
+        {"started from its folder and found on the second look", false, RegHive::LocalMachine, 2,
+         "C:\\WG", true, 1, 1, kFind122 + "; " + kFind122 + "; " + kSend122, "C:\\WG\\wackget.exe"},
+        {"four looks then the message", false, RegHive::LocalMachine, 0, "C:\\WG", true, 1, 0,
+         test::Joined({kFind122, kFind122, kFind122, kFind122}, "; "), "C:\\WG\\wackget.exe",
+         true}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.what);
+        test::TempHome home;
+        test::ScriptedUi ui;
+        FakeWindows windows;
+        windows.appearsAtLook = c.appearsAtLook;
+        windows.hasList = c.hasList;
+        windows.answer = c.answer;
+        std::vector<std::string> started;
+        SetShellRecorder([&](const std::string& target) { started.push_back(target); });
+        Registry registry;
+        ASSERT_TRUE(registry.CreateKey(c.hive, kKey));
+        if (c.folder) {
+            registry.CreateKey(RegHive::LocalMachine, kKey);
+            registry.SetValue(RegHive::LocalMachine, kKey, "", {RegType::Text, c.folder});
+        }
+        test::FakeReRouteHost host;
+        host.window = kMain;
+        EXPECT_EQ(ReRoute(host, c.v11 ? "wackget11" : "wackget122", "a", "ref"), c.result);
+        SetShellRecorder(nullptr);
+        EXPECT_EQ(test::Joined(windows.calls, "; "), c.calls);
+        EXPECT_EQ(test::Joined(started), c.started);
+        EXPECT_EQ(ui.Texts(),
+                  c.told ? std::vector<std::string>{kNotStarted} : std::vector<std::string>{});
+    }
+}
 
 TEST(WackGetHandOff, AvailableWithItsKeyWithoutLooking) {
     test::TempHome home;

@@ -14,7 +14,6 @@
 #include "rvbx/RvbxTestSupport.h"
 #include "rvbx/ScriptFolder.h"
 #include "support/FileSizeLimit.h"
-#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet::rvbx {
@@ -40,7 +39,6 @@ struct Component {
                            return answer;
                        },
                        "Chromium"};
-    std::string Folder() const { return home.path() + "/"; }
     bool Menu(const std::string& range, const std::string& html,
               const std::optional<std::string>& element, BrowserError& error) {
         return exec.Exec2(test::BrowserJson(test::MenuArgumentsJson(kPage, html, element)),
@@ -48,53 +46,47 @@ struct Component {
     }
 };
 
-struct MenuRow {
-    const char* what;
-    std::string range, html;
-    std::optional<std::string> element;
-    std::string params;                    // what ravlet is started with
-    std::optional<std::string> selection;  // ravlet.l00 afterwards
-    bool notified;                         // the empty-selection message
-};
-
-class Exec2Entries : public ::testing::TestWithParam<MenuRow> {};
-
-TEST_P(Exec2Entries, StartRavletOfTheScriptsFolder) {
-    const MenuRow& row = GetParam();
-    Component c;
-    c.exec.DebugMode(1);
-    BrowserError error;
-    ASSERT_TRUE(c.Menu(row.range, row.html, row.element, error)) << error.description;
-    EXPECT_EQ(c.launches, (std::vector<Launch>{{c.home.File("ravlet"), row.params}}));
-    if (row.selection)
-        EXPECT_EQ(c.home.Read("ravlet.l00"), *row.selection);
-    else
-        EXPECT_FALSE(fs::exists(c.home.File("ravlet.l00")));
-    EXPECT_EQ(c.exec.DebugMode(), 0);
-    if (row.notified) {
-        ASSERT_EQ(c.ui->messages.size(), 1u);
-        EXPECT_EQ(c.ui->messages[0].text,
-                  "Please notify the developer about this error:\r\n91:Object variable or With "
-                  "block variable not set\r\nin RVBXmenu.Exec/range=source;emptysourcehandler");
-    } else {
-        EXPECT_TRUE(c.ui->messages.empty());
+TEST(Exec2, EntriesStartRavletOfTheScriptsFolder) {
+    const std::string handOver = std::string("/u:") + kPage + "/s:ravlet.l00";
+    const struct {
+        const char* what;
+        std::string range, html;
+        std::optional<std::string> element;
+        std::string params;                    // what ravlet is started with
+        std::optional<std::string> selection;  // ravlet.l00 afterwards
+        bool notified;                         // the empty-selection message
+    } rows[] = {
+        {"page entry keeps blanks", "", "<b>x</b>", "<p>", kPage, std::nullopt, false},
+        {"Select in other case is the page entry", "Select", "<b>x</b>", "<p>", kPage, std::nullopt,
+         false},
+        {"selection entry", "select", "<a href=\"x.zip\">x</a>\n<i>y</i>", "<p>", handOver,
+         "<a href=\"x.zip\">x</a>\n<i>y</i>\r\n", false},
+        {"empty selection sends the element", "select", "", "<p id=\"e\">e</p>", handOver,
+         "<p id=\"e\">e</p>\r\n", false},
+        {"empty selection without element", "select", "", std::nullopt, handOver, "\r\n", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Component c;
+        c.exec.DebugMode(1);
+        BrowserError error;
+        ASSERT_TRUE(c.Menu(row.range, row.html, row.element, error)) << error.description;
+        EXPECT_EQ(c.launches, (std::vector<Launch>{{c.home.File("ravlet"), row.params}}));
+        if (row.selection)
+            EXPECT_EQ(c.home.Read("ravlet.l00"), *row.selection);
+        else
+            EXPECT_FALSE(fs::exists(c.home.File("ravlet.l00")));
+        EXPECT_EQ(c.exec.DebugMode(), 0);
+        if (row.notified) {
+            ASSERT_EQ(c.ui->messages.size(), 1u);
+            EXPECT_EQ(c.ui->messages[0].text,
+                      "Please notify the developer about this error:\r\n91:Object variable or "
+                      "With block variable not set\r\nin RVBXmenu.Exec/range=source;"
+                      "emptysourcehandler");
+        } else {
+            EXPECT_TRUE(c.ui->messages.empty());
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Exec2Entries,
-    ::testing::Values(
-        MenuRow{"page entry keeps blanks", "", "<b>x</b>", "<p>", kPage, std::nullopt, false},
-        MenuRow{"Select in other case is the page entry", "Select", "<b>x</b>", "<p>", kPage,
-                std::nullopt, false},
-        MenuRow{"selection entry", "select", "<a href=\"x.zip\">x</a>\n<i>y</i>", "<p>",
-                std::string("/u:") + kPage + "/s:ravlet.l00",
-                "<a href=\"x.zip\">x</a>\n<i>y</i>\r\n", false},
-        MenuRow{"empty selection sends the element", "select", "", "<p id=\"e\">e</p>",
-                std::string("/u:") + kPage + "/s:ravlet.l00", "<p id=\"e\">e</p>\r\n", false},
-        MenuRow{"empty selection without element", "select", "", std::nullopt,
-                std::string("/u:") + kPage + "/s:ravlet.l00", "\r\n", true}),
-    test::RowName());
 
 TEST(Exec2, AFieldThePageDidNotSendIsTheErrorOfTheCallAndStartsNothing) {
     Component c;
@@ -127,39 +119,29 @@ TEST(Exec2, AnAddressRavletWouldReadAsAHandOverIsNotHandedOn) {
     }
 }
 
-struct FolderRow {
-    const char* what;
-    std::string href;
-    std::optional<std::string> folder;  // nullopt: refused
-};
-
-class ScriptFolders : public ::testing::TestWithParam<FolderRow> {};
-
-TEST_P(ScriptFolders, DecodeOrRefuse) {
-    const FolderRow& row = GetParam();
-    std::string folder, problem;
-    EXPECT_EQ(ScriptFolder(row.href, folder, problem), row.folder.has_value()) << problem;
-    if (row.folder) {
-        EXPECT_EQ(folder, *row.folder);
+TEST(ScriptFolder, AddressesDecodeOrAreRefused) {
+    const struct {
+        const char* what;
+        std::string href;
+        std::optional<std::string> folder;  // nullopt: refused
+    } rows[] = {
+        {"percent 20 and plus are blanks", "file:///opt/rav%20let/c+d/x.htm", "/opt/rav let/c d/"},
+        {"percent 41 is A", "file:///opt/%41b/x.htm", "/opt/Ab/"},
+        {"a decoded percent starts nothing", "file:///opt/%2541/x.htm", "/opt/%41/"},
+        {"percent without hex digits stays", "file:///opt/a%zz%/%4/x.htm", "/opt/a%zz%/%4/"},
+        {"percent at the end", "file:///opt/x/a%", "/opt/x/"},
+        {"percent 00 refused", "file:///opt/a%00b/x.htm", std::nullopt},
+        {"encoded dot dot refused", "file:///opt/%2e%2E/etc/x.htm", std::nullopt},
+        {"dot dot refused", "file:///opt/../x.htm", std::nullopt},
+        {"no file address refused", "http://h/opt/x.htm", std::nullopt},
+        {"relative path refused", "file://opt/x.htm", std::nullopt}};
+    for (const auto& row : rows) {
+        std::string folder, problem;
+        const bool decoded = ScriptFolder(row.href, folder, problem);
+        EXPECT_EQ(decoded ? std::optional(folder) : std::nullopt, row.folder)
+            << row.what << ": " << problem;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ScriptFolders,
-    ::testing::Values(
-        FolderRow{"percent 20 and plus are blanks", "file:///opt/rav%20let/c+d/x.htm",
-                  "/opt/rav let/c d/"},
-        FolderRow{"percent 41 is A", "file:///opt/%41b/x.htm", "/opt/Ab/"},
-        FolderRow{"a decoded percent starts nothing", "file:///opt/%2541/x.htm", "/opt/%41/"},
-        FolderRow{"percent without hex digits stays", "file:///opt/a%zz%/%4/x.htm",
-                  "/opt/a%zz%/%4/"},
-        FolderRow{"percent at the end", "file:///opt/x/a%", "/opt/x/"},
-        FolderRow{"percent 00 refused", "file:///opt/a%00b/x.htm", std::nullopt},
-        FolderRow{"encoded dot dot refused", "file:///opt/%2e%2E/etc/x.htm", std::nullopt},
-        FolderRow{"dot dot refused", "file:///opt/../x.htm", std::nullopt},
-        FolderRow{"no file address refused", "http://h/opt/x.htm", std::nullopt},
-        FolderRow{"relative path refused", "file://opt/x.htm", std::nullopt}),
-    test::RowName());
 
 TEST(ScriptFolder, AFileAddressGivesItsFolderBack) {
     const std::string path = "/tmp/a b+c%41/100%/\xc3\xa9/rvbx.iemenu.htm";
@@ -181,30 +163,19 @@ TEST(ExecExtLNL, AHandOverNotYetReadKeepsItsFileAndTheNextNameIsUsed) {
 }
 
 TEST(ExecExtLNL, WhenNoSelectionFileCanBeWrittenNothingStartsAndTheFailureIsSaid) {
-    struct Case {
-        const char* what;
-        std::function<void(Component&)> prepare;
-        std::string folder;  // "" for the program folder
-    };
-    const std::vector<Case> cases = {
-        {"all 100 names taken",
-         [](Component& c) {
-             for (int i = 0; i < 100; ++i)
-                 fs::create_directory(
-                     c.home.File("ravlet.l" + std::to_string(i / 10) + std::to_string(i % 10)));
-         },
-         ""},
-        {"folder missing", [](Component&) {}, "/missing"},
-        {"folder is a file", [](Component& c) { c.home.Write("f", "x"); }, "/f"},
-    };
-    for (const Case& k : cases) {
+    // All 100 names taken in the program folder, a folder that is missing, a file.
+    for (const std::string folder : {"", "/missing", "/f"}) {
+        SCOPED_TRACE(folder);
         Component c;
-        k.prepare(c);
+        c.home.Write("f", "x");
+        for (int i = 0; i < 100 && folder.empty(); ++i)
+            fs::create_directory(
+                c.home.File("ravlet.l" + std::to_string(i / 10) + std::to_string(i % 10)));
         c.exec.DebugMode(1);
-        c.exec.ExecExtLNL(c.home.path() + k.folder, "ravlet", "http://h/", "<a>");
-        EXPECT_TRUE(c.launches.empty()) << k.what;
-        EXPECT_NE(c.exec.LastFailure(), "") << k.what;
-        ASSERT_EQ(c.ui->messages.size(), 1u) << k.what;
+        c.exec.ExecExtLNL(c.home.path() + folder, "ravlet", "http://h/", "<a>");
+        EXPECT_TRUE(c.launches.empty());
+        EXPECT_NE(c.exec.LastFailure(), "");
+        ASSERT_EQ(c.ui->messages.size(), 1u);
         EXPECT_EQ(c.ui->messages[0].title, "Chromium");
         EXPECT_NE(c.ui->messages[0].text.find("\r\nravlet"), std::string::npos)
             << c.ui->messages[0].text;
@@ -223,40 +194,34 @@ TEST(ExecExtLNL, AFileThatCannotBeWrittenWholeIsRemoved) {
     EXPECT_NE(c.exec.LastFailure().find("ravlet.l00"), std::string::npos) << c.exec.LastFailure();
 }
 
-struct FailureRow {
-    int code;
-    const char* text;
-};
-
-class LaunchFailures : public ::testing::TestWithParam<FailureRow> {};
-
-TEST_P(LaunchFailures, ShownOnlyInDebugMode) {
-    for (const int debug : {0, 1}) {
-        Component c;
-        c.answer = GetParam().code;
-        c.exec.DebugMode(debug);
-        c.exec.Exec("/opt/x/prog", "arg");
-        c.exec.ExecExtLNL(c.home.path(), "ravlet", "http://h/", "<a>");
-        EXPECT_EQ(c.exec.LastFailure(), std::string(GetParam().text) + ": ravlet");
-        if (debug == 0) {
-            EXPECT_TRUE(c.ui->messages.empty());
-            continue;
+TEST(ExecFailures, AreShownOnlyInDebugMode) {
+    const std::pair<int, std::string> rows[] = {
+        {2, "File not found"},
+        {3, "Path not found"},
+        {5, "Access denied"},
+        {8, "Out of memory"},
+        {0, "A not more specific Error lead not to execute."},
+        {32, "A not more specific Error lead not to execute."}};
+    for (const auto& [code, text] : rows)
+        for (const int debug : {0, 1}) {
+            SCOPED_TRACE(code);
+            Component c;
+            c.answer = code;
+            c.exec.DebugMode(debug);
+            c.exec.Exec("/opt/x/prog", "arg");
+            c.exec.ExecExtLNL(c.home.path(), "ravlet", "http://h/", "<a>");
+            EXPECT_EQ(c.exec.LastFailure(), text + ": ravlet");
+            if (debug == 0) {
+                EXPECT_TRUE(c.ui->messages.empty());
+                continue;
+            }
+            ASSERT_EQ(c.ui->messages.size(), 2u);
+            EXPECT_EQ(c.ui->messages[0].text, text + "\r\n/opt/x/prog");
+            EXPECT_EQ(c.ui->messages[1].text, text + "\r\nravlet");
+            EXPECT_EQ(c.ui->messages[1].title, "Chromium");
+            EXPECT_TRUE(c.ui->messages[1].errorIcon);
         }
-        ASSERT_EQ(c.ui->messages.size(), 2u);
-        EXPECT_EQ(c.ui->messages[0].text, std::string(GetParam().text) + "\r\n/opt/x/prog");
-        EXPECT_EQ(c.ui->messages[1].text, std::string(GetParam().text) + "\r\nravlet");
-        EXPECT_EQ(c.ui->messages[1].title, "Chromium");
-        EXPECT_TRUE(c.ui->messages[1].errorIcon);
-    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, LaunchFailures,
-    ::testing::Values(FailureRow{2, "File not found"}, FailureRow{3, "Path not found"},
-                      FailureRow{5, "Access denied"}, FailureRow{8, "Out of memory"},
-                      FailureRow{0, "A not more specific Error lead not to execute."},
-                      FailureRow{32, "A not more specific Error lead not to execute."}),
-    test::KeyedName<&FailureRow::code>());
 
 TEST(ShellExecuteOpen, StartsAProgramWithOneArgumentOrSaysWhyNot) {
     test::TempHome home;
@@ -270,14 +235,10 @@ TEST(ShellExecuteOpen, StartsAProgramWithOneArgumentOrSaysWhyNot) {
 }
 
 TEST(ExecInfo, LineEndsAreNormalisedForTheWindowAndTheCaller) {
-    const std::vector<std::pair<std::string, std::string>> rows = {
-        {"a\r\nb", "a\r\nb"},
-        {"a\nb\rc", "a\r\nb\r\nc"},
-        {"a\n\rb", "a\r\n\r\nb"},
-        {"a\r\n\nb\r", "a\r\n\r\nb\r\n"},
-        {"", ""},
-    };
-    for (const auto& [in, out] : rows) {
+    using P = std::pair<std::string, std::string>;  // the text, and as it is shown and given back
+    for (const auto& [in, out] :
+         {P{"a\r\nb", "a\r\nb"}, P{"a\nb\rc", "a\r\nb\r\nc"}, P{"a\n\rb", "a\r\n\r\nb"},
+          P{"a\r\n\nb\r", "a\r\n\r\nb\r\n"}, P{"", ""}}) {
         Component c;
         std::string text = in;
         c.exec.Info(text);

@@ -20,7 +20,6 @@
 #include "rvbx/RvbxTestSupport.h"
 #include "rvbx/host/HostRequest.h"
 #include "rvbx/host/NativeMessaging.h"
-#include "support/RowName.h"
 #include "support/TempHome.h"
 
 namespace ravlet::rvbx {
@@ -99,57 +98,36 @@ struct Host {
     ~Host() { SetProgramStartRecorder(nullptr); }
 };
 
-struct MessageRow {
-    const char* what;
-    std::string message;
-    std::string answer;
-};
-
-class HostMessages : public ::testing::TestWithParam<MessageRow> {};
-
-TEST_P(HostMessages, AnswerWithoutStartingOnBadInput) {
-    Host h;
-    EXPECT_EQ(HandleHostMessage(GetParam().message, h.exec), GetParam().answer);
-    EXPECT_TRUE(h.launched.empty());
-    EXPECT_FALSE(std::filesystem::exists(h.home.File("ravlet.l00")));
-}
-
 const std::string kArgs = test::MenuArgumentsJson("http://h/", "<a href=x>", "<p>").substr(1);
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HostMessages,
-    ::testing::Values(
-        MessageRow{"not JSON", "caption=x",
-                   R"j({"ok":false,"error":"The message is no JSON: not JSON at byte 0"})j"},
-        MessageRow{"cut short", R"j({"caption":"&Use ravlet)j",
-                   R"j({"ok":false,"error":"The message is no JSON: cut short at byte 23"})j"},
-        MessageRow{
-            "not UTF 8", "{\"caption\":\"\xff\"}",
-            R"j({"ok":false,"error":"The message is no JSON: a byte that is no UTF-8 at byte 12"})j"},
-        MessageRow{"no caption", "{" + kArgs,
-                   R"j({"ok":false,"error":"The message names no menu entry (caption)"})j"},
-        MessageRow{
-            "unknown caption", R"j({"caption":"Other",)j" + kArgs,
-            R"j({"ok":false,"error":"The menu entry \"Other\" is not installed (ravlet-cli integration on installs it)"})j"},
-        MessageRow{
-            "caption naming a deeper key", R"j({"caption":"&Use ravlet on this Page\\x",)j" + kArgs,
-            R"j({"ok":false,"error":"No menu entry is called &Use ravlet on this Page\\x"})j"},
-        MessageRow{
-            "no menu arguments", R"j({"caption":"&Use ravlet on this Page","range":""})j",
-            R"j({"ok":false,"error":"438: Object doesn't support this property or method (menuArguments)"})j"},
-        MessageRow{"range no text", R"j({"caption":"&Use ravlet on this Page","range":1,)j" + kArgs,
-                   R"j({"ok":false,"error":"The message's range is no text"})j"}),
-    test::RowName());
-
-TEST(HostMessages, TheCaptionsScriptNamesTheFolderOfTheRavletStarted) {
-    Host h;
-    EXPECT_EQ(
-        HandleHostMessage(
-            R"j({"caption":"Use ravlet on this &Selection","range":"select",)j" + kArgs, h.exec),
-        R"j({"ok":true})j");
-    EXPECT_EQ(h.launched,
-              std::vector<std::string>{h.home.File("ravlet") + " /u:http://h//s:ravlet.l00"});
-    EXPECT_EQ(h.home.Read("ravlet.l00"), "<a href=x>\r\n");
+TEST(HostMessages, AnswerWithoutStartingOnBadInput) {
+    const struct {
+        const char* what;
+        std::string message, answer;
+    } rows[] = {
+        {"not JSON", "caption=x",
+         R"j({"ok":false,"error":"The message is no JSON: not JSON at byte 0"})j"},
+        {"cut short", R"j({"caption":"&Use ravlet)j",
+         R"j({"ok":false,"error":"The message is no JSON: cut short at byte 23"})j"},
+        {"not UTF 8", "{\"caption\":\"\xff\"}",
+         R"j({"ok":false,"error":"The message is no JSON: a byte that is no UTF-8 at byte 12"})j"},
+        {"no caption", "{" + kArgs,
+         R"j({"ok":false,"error":"The message names no menu entry (caption)"})j"},
+        {"unknown caption", R"j({"caption":"Other",)j" + kArgs,
+         R"j({"ok":false,"error":"The menu entry \"Other\" is not installed (ravlet-cli integration on installs it)"})j"},
+        {"caption naming a deeper key", R"j({"caption":"&Use ravlet on this Page\\x",)j" + kArgs,
+         R"j({"ok":false,"error":"No menu entry is called &Use ravlet on this Page\\x"})j"},
+        {"no menu arguments", R"j({"caption":"&Use ravlet on this Page","range":""})j",
+         R"j({"ok":false,"error":"438: Object doesn't support this property or method (menuArguments)"})j"},
+        {"range no text", R"j({"caption":"&Use ravlet on this Page","range":1,)j" + kArgs,
+         R"j({"ok":false,"error":"The message's range is no text"})j"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Host h;
+        EXPECT_EQ(HandleHostMessage(row.message, h.exec), row.answer);
+        EXPECT_TRUE(h.launched.empty());
+        EXPECT_FALSE(std::filesystem::exists(h.home.File("ravlet.l00")));
+    }
 }
 
 // The host program, started as a browser starts it, with the library that the registration

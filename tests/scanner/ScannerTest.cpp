@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "app/LogSink.h"
 #include "app/Settings.h"
@@ -68,6 +69,12 @@ struct Scan {
         return urls;
     }
     bool Logged(const std::string& line) const { return Has(f.log, line); }
+    // A page that never answers.
+    void StallAt(const std::string& path) {
+        test::TestResponse stall;
+        stall.neverAnswer = true;
+        server.Route(path, stall);
+    }
 
     // Events served between two addresses, after the start page was parsed (events are also
     // served while a page is read and scanned).
@@ -235,62 +242,54 @@ TEST(Scanner, AStartWithoutAKnownSchemeChangesNothing) {
     }
 }
 
-TEST(Scanner, RedirectInsideTheBaseIsFollowed) {
-    Scan s;
-    s.Site();
-    s.server.Redirect("/old.html", "/sub/d.html");
-    s.server.Route("/start.html", Page("<a href=old.html>"));
-    s.Run("/start.html");
-    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/sub/d.html") +
-                         " from: " + s.server.Url("/old.html")));
-    EXPECT_EQ(s.f.Rows(), s.Urls({"/start.html", "/sub/d.html"}));
-    EXPECT_EQ(s.scanner.lstLnkDone.Items(), s.Urls({"/start.html", "/old.html", "/sub/d.html"}));
+// A redirect of /old.html inside the base is followed and logged; when it leads to a page
+// visited before, that page adds no second row and no links.
+TEST(Scanner, RedirectsInsideTheBase) {
+    // Where /old.html leads, the start page; the addresses collected (nullptr: not looked at)
+    // and visited.
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"/sub/d.html", "<a href=old.html>", "/start.html|/sub/d.html",
+         "/start.html|/old.html|/sub/d.html"},
+        {"/a.html", "<a href=a.html> <a href=old.html>", nullptr,
+         "/start.html|/a.html|/old.html|/index.html|/pic.jpg|/sub/c.html|/sub/b.html|/sub/d.html"},
+    };
+    for (const auto& [target, page, collected, visited] : rows) {
+        Scan s;
+        s.Site();
+        s.server.Redirect("/old.html", target);
+        s.server.Route("/start.html", Page(page));
+        s.Run("/start.html");
+        EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url(target) +
+                             " from: " + s.server.Url("/old.html")));
+        if (collected) {
+            EXPECT_EQ(s.f.Rows(), s.Urls(test::Split(collected)));
+        }
+        EXPECT_EQ(s.scanner.lstLnkDone.Items(), s.Urls(test::Split(visited)));
+    }
 }
 
-TEST(Scanner, ARedirectToAVisitedPageIsNotParsedAgain) {
-    Scan s;
-    s.Site();
-    s.server.Redirect("/old.html", "/a.html");
-    s.server.Route("/start.html", Page("<a href=a.html> <a href=old.html>"));
-    s.Run("/start.html");
-    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/a.html") +
-                         " from: " + s.server.Url("/old.html")));
-    // a.html is visited once: its redirected twin adds no second row and no links.
-    EXPECT_EQ(s.scanner.lstLnkDone.Items(),
-              s.Urls({"/start.html", "/a.html", "/old.html", "/index.html", "/pic.jpg",
-                      "/sub/c.html", "/sub/b.html", "/sub/d.html"}));
+// A redirect out of the base ends there, unless foreign redirects are scanned too.
+TEST(Scanner, ARedirectOutsideTheBaseEndsOrIsScanned) {
+    // Whether foreign redirects are scanned; the paths fetched and the addresses collected.
+    const std::tuple<bool, const char*, const char*> rows[] = {
+        {false, "/in/start.html|/in/go.html|/out/page.html", "/in/start.html"},
+        {true, "/in/start.html|/in/go.html|/out/page.html|/in/found.html",
+         "/in/start.html|/out/other.html|/in/found.html"},
+    };
+    for (const auto& [scanForeign, fetched, collected] : rows) {
+        Scan s;
+        s.server.Route("/in/start.html", Page("<a href=go.html>"));
+        s.server.Redirect("/in/go.html", "/out/page.html");
+        s.server.Route("/out/page.html", Page("<a href=/in/found.html> <a href=other.html>"));
+        s.server.Route("/in/found.html", Page("found"));
+        AppSettings().Scanner_ForeignRedirectScan = scanForeign;
+        s.Run("/in/start.html", "/in/");
+        EXPECT_EQ(s.Fetched(), test::Split(fetched));
+        EXPECT_EQ(s.f.Rows(), s.Urls(test::Split(collected)));
+        EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/out/page.html") +
+                             " from: " + s.server.Url("/in/go.html")));
+    }
 }
-
-struct ForeignCase {
-    bool scanForeign;
-    Rows fetched;
-    Rows collected;
-};
-
-class ScannerForeignRedirect : public ::testing::TestWithParam<ForeignCase> {};
-
-TEST_P(ScannerForeignRedirect, EndsOrScansOutsideTheBase) {
-    const ForeignCase& c = GetParam();
-    Scan s;
-    s.server.Route("/in/start.html", Page("<a href=go.html>"));
-    s.server.Redirect("/in/go.html", "/out/page.html");
-    s.server.Route("/out/page.html", Page("<a href=/in/found.html> <a href=other.html>"));
-    s.server.Route("/in/found.html", Page("found"));
-    AppSettings().Scanner_ForeignRedirectScan = c.scanForeign;
-    s.Run("/in/start.html", "/in/");
-    EXPECT_EQ(s.Fetched(), c.fetched);
-    EXPECT_EQ(s.f.Rows(), s.Urls(c.collected));
-    EXPECT_TRUE(s.Logged("Scanner: Redirected to: " + s.server.Url("/out/page.html") +
-                         " from: " + s.server.Url("/in/go.html")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scanner, ScannerForeignRedirect,
-    ::testing::Values(
-        ForeignCase{false, {"/in/start.html", "/in/go.html", "/out/page.html"}, {"/in/start.html"}},
-        ForeignCase{true,
-                    {"/in/start.html", "/in/go.html", "/out/page.html", "/in/found.html"},
-                    {"/in/start.html", "/out/other.html", "/in/found.html"}}));
 
 TEST(Scanner, PagesThatAreNotThereAreLogged) {
     Scan s;
@@ -310,9 +309,7 @@ TEST(Scanner, PagesThatAreNotThereAreLogged) {
 
 TEST(Scanner, AServerThatStallsIsBoundedByTheTimeout) {
     Scan s;
-    test::TestResponse stall;
-    stall.neverAnswer = true;
-    s.server.Route("/stall.html", stall);
+    s.StallAt("/stall.html");
     s.server.Route("/start.html", Page("<a href=stall.html> <a href=after.png>"));
     s.server.Route("/after.png", Page("png", "image/png"));
     AppSettings().nettimeout = 300;
@@ -326,9 +323,7 @@ TEST(Scanner, AServerThatStallsIsBoundedByTheTimeout) {
 // The open of a page that never answers is ended by Stop, not by the time-out.
 TEST(Scanner, StopEndsAStalledOpenAtOnce) {
     Scan s;
-    test::TestResponse stall;
-    stall.neverAnswer = true;
-    s.server.Route("/stall.html", stall);
+    s.StallAt("/stall.html");
     s.server.Route("/start.html", Page("<a href=stall.html> <a href=after.html>"));
     AppSettings().nettimeout = 10000;
     std::chrono::steady_clock::time_point pressedAt;
@@ -573,20 +568,15 @@ TEST(Scanner, CommandsOfAnIdleScannerChangeNothing) {
 }
 
 TEST(Scanner, StateSetsTheButtons) {
-    struct Row {
-        int state;
-        bool start, pause, stop;
-    };
-    const Row rows[] = {{0, true, false, false},
-                        {1, false, true, true},
-                        {2, false, false, false},
-                        {3, true, false, true},
-                        {4, false, false, false}};
-    for (const Row& r : rows) {
-        const ScannerControls c = ScannerControlsFor(r.state);
-        EXPECT_EQ(c.start, r.start) << r.state;
-        EXPECT_EQ(c.pause, r.pause) << r.state;
-        EXPECT_EQ(c.stop, r.stop) << r.state;
+    // state: start, pause, stop
+    const std::tuple<int, bool, bool, bool> rows[] = {{0, true, false, false},
+                                                      {1, false, true, true},
+                                                      {2, false, false, false},
+                                                      {3, true, false, true},
+                                                      {4, false, false, false}};
+    for (const auto& [state, start, pause, stop] : rows) {
+        const ScannerControls c = ScannerControlsFor(state);
+        EXPECT_EQ(std::tie(c.start, c.pause, c.stop), std::tie(start, pause, stop)) << state;
     }
 }
 
@@ -640,16 +630,11 @@ TEST(Scanner, CloseAsksAndAScanningScannerStaysOpen) {
     EXPECT_EQ(s.scanner.StatusLbl.Caption(), "Stopped.");
 }
 
-struct BaseStep {
-    int button;
-    const char* base;
-    int count;
-};
-
 TEST(Scanner, BaseButtons) {
     Scan s;
     s.scanner.txtInStart = "http://h/a/b/c.html";
-    const BaseStep steps[] = {
+    // The button pressed, then the base and its level count.
+    const std::tuple<int, const char*, int> steps[] = {
         {2, "", 0},  // down with nothing to go down to
         {0, "http://h/a/b/c.html", 0},
         {1, "http://h/a/b/", 1},
@@ -665,10 +650,10 @@ TEST(Scanner, BaseButtons) {
         {1, "http://h/", 4},  // the site's level counts once
         {1, "http://h/", 4},  // no level above it
     };
-    for (const BaseStep& step : steps) {
-        s.scanner.txtInBaseCmd_Click(step.button);
-        EXPECT_EQ(s.scanner.txtInBase, step.base) << "button " << step.button;
-        EXPECT_EQ(s.scanner.BaseLevelCount(), step.count) << "button " << step.button;
+    for (const auto& [button, base, count] : steps) {
+        s.scanner.txtInBaseCmd_Click(button);
+        EXPECT_EQ(s.scanner.txtInBase, base) << "button " << button;
+        EXPECT_EQ(s.scanner.BaseLevelCount(), count) << "button " << button;
     }
 }
 

@@ -20,6 +20,9 @@
 namespace ravlet {
 namespace {
 
+using F = frmOptionsNew;
+using S = Settings;
+
 struct RecordingHost : OptionsHost {
     std::vector<std::string> calls;
     std::vector<OptionsManager> managers;
@@ -71,44 +74,38 @@ struct OptionsScene {
 // that Apply writes back.
 struct MapRow {
     std::string what;
-    std::function<void(Settings&)> store;
-    std::function<void(const frmOptionsNew&)> loaded;
-    std::function<void(frmOptionsNew&)> edit;
-    std::function<void(const Settings&)> applied;
+    std::function<void(S&)> store;
+    std::function<void(const F&)> loaded;
+    std::function<void(F&)> edit;
+    std::function<void(const S&)> applied;
 };
 
-MapRow Check(const char* what, bool frmOptionsNew::*control, bool Settings::*setting) {
-    return {what, [=](Settings& s) { s.*setting = !(s.*setting); },
-            [=](const frmOptionsNew& f) { EXPECT_EQ(f.*control, !(Settings{}.*setting)); },
-            [=](frmOptionsNew& f) { f.*control = !(f.*control); },
-            [=](const Settings& s) { EXPECT_EQ(s.*setting, Settings{}.*setting); }};
+MapRow Check(const char* what, bool F::*control, bool S::*setting) {
+    return {what, [=](S& s) { s.*setting = !(s.*setting); },
+            [=](const F& f) { EXPECT_EQ(f.*control, !(Settings{}.*setting)); },
+            [=](F& f) { f.*control = !(f.*control); },
+            [=](const S& s) { EXPECT_EQ(s.*setting, Settings{}.*setting); }};
 }
 
-MapRow Text(const char* what, std::string frmOptionsNew::*control, std::string Settings::*setting) {
-    return {what, [=](Settings& s) { s.*setting = "stored,text"; },
-            [=](const frmOptionsNew& f) { EXPECT_EQ(f.*control, "stored,text"); },
-            [=](frmOptionsNew& f) { f.*control = "typed text"; },
-            [=](const Settings& s) { EXPECT_EQ(s.*setting, "typed text"); }};
+MapRow Text(const char* what, std::string F::*control, std::string S::*setting) {
+    return {what, [=](S& s) { s.*setting = "stored,text"; },
+            [=](const F& f) { EXPECT_EQ(f.*control, "stored,text"); },
+            [=](F& f) { f.*control = "typed text"; },
+            [=](const S& s) { EXPECT_EQ(s.*setting, "typed text"); }};
 }
 
-MapRow Option(const char* what, int frmOptionsNew::*control, int Settings::*setting, int stored,
-              int chosen) {
-    return {what, [=](Settings& s) { s.*setting = stored; },
-            [=](const frmOptionsNew& f) { EXPECT_EQ(f.*control, stored); },
-            [=](frmOptionsNew& f) { f.*control = chosen; },
-            [=](const Settings& s) { EXPECT_EQ(s.*setting, chosen); }};
+MapRow Option(const char* what, int F::*control, int S::*setting, int stored, int chosen) {
+    return {what, [=](S& s) { s.*setting = stored; },
+            [=](const F& f) { EXPECT_EQ(f.*control, stored); }, [=](F& f) { f.*control = chosen; },
+            [=](const S& s) { EXPECT_EQ(s.*setting, chosen); }};
 }
 
-MapRow Number(const char* what, std::string frmOptionsNew::*control, int Settings::*setting,
-              int stored, const char* typed, int applied) {
-    return {what, [=](Settings& s) { s.*setting = stored; },
-            [=](const frmOptionsNew& f) { EXPECT_EQ(f.*control, std::to_string(stored)); },
-            [=](frmOptionsNew& f) { f.*control = typed; },
-            [=](const Settings& s) { EXPECT_EQ(s.*setting, applied); }};
+MapRow Number(const char* what, std::string F::*control, int S::*setting, int stored,
+              const char* typed, int applied) {
+    return {what, [=](S& s) { s.*setting = stored; },
+            [=](const F& f) { EXPECT_EQ(f.*control, std::to_string(stored)); },
+            [=](F& f) { f.*control = typed; }, [=](const S& s) { EXPECT_EQ(s.*setting, applied); }};
 }
-
-using F = frmOptionsNew;
-using S = Settings;
 
 std::vector<MapRow> MappingRows() {
     return {
@@ -175,8 +172,7 @@ std::vector<MapRow> MappingRows() {
          [](const S& s) {
              EXPECT_EQ(s.ReRouteDefaultId, "aria2");
              EXPECT_EQ(s.ReRouteDefaultIndex, 12);
-         }},
-    };
+         }}};
 }
 
 class OptionsMapping : public testing::TestWithParam<MapRow> {};
@@ -256,17 +252,15 @@ TEST(Options, ApplyRebuildsTheFolderMenuThenTheReRouteMenuWithTheNewSettings) {
 TEST(Options, OkAppliesReInitialisesAChangedEngineWritesTheFileAndCloses) {
     struct Row {
         const char* what;
-        std::function<void(frmOptionsNew&)> edit;
+        std::function<void(F&)> edit;
         bool reInit;
     };
     const Row rows[] = {
-        {"user agent", [](frmOptionsNew& f) { f.txtCfgBrowser = "agent/2"; }, true},
-        {"proxy text", [](frmOptionsNew& f) { f.txtCfgNetProxy = "proxy:3128"; }, true},
-        {"proxy option", [](frmOptionsNew& f) { f.optCfgNetProxyUse = 1; }, true},
-        {"typed back as it was",
-         [](frmOptionsNew& f) { f.txtCfgBrowser = AppSettings().user_agent; }, false},
-        {"another field", [](frmOptionsNew& f) { f.txtCfgNetTimeout = "5sec"; }, false},
-    };
+        {"user agent", [](F& f) { f.txtCfgBrowser = "agent/2"; }, true},
+        {"proxy text", [](F& f) { f.txtCfgNetProxy = "proxy:3128"; }, true},
+        {"proxy option", [](F& f) { f.optCfgNetProxyUse = 1; }, true},
+        {"typed back as it was", [](F& f) { f.txtCfgBrowser = AppSettings().user_agent; }, false},
+        {"another field", [](F& f) { f.txtCfgNetTimeout = "5sec"; }, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         OptionsScene scene;
@@ -301,21 +295,17 @@ TEST(Options, CancelAppliesNothingAndResetLoadsTheStoredSettings) {
 TEST(Options, EnablingRules) {
     struct Row {
         const char* what;
-        std::function<void(frmOptionsNew&, bool)> set;
-        std::function<bool(const frmOptionsNew&)> enabled;
+        std::function<void(F&, bool)> set;
+        std::function<bool(const F&)> enabled;
     };
     const Row rows[] = {
-        {"size check", [](F& f, bool on) { f.chkCfgNetSizeForce = on; },
-         &frmOptionsNew::SizeFieldsEnabled},
-        {"mime type", [](F& f, bool on) { f.chkCfgNetMimeTypeForce = on; },
-         &frmOptionsNew::MimeTypeEnabled},
-        {"proxy text", [](F& f, bool on) { f.optCfgNetProxyUse = on ? 1 : 0; },
-         &frmOptionsNew::ProxyEnabled},
+        {"size check", [](F& f, bool on) { f.chkCfgNetSizeForce = on; }, &F::SizeFieldsEnabled},
+        {"mime type", [](F& f, bool on) { f.chkCfgNetMimeTypeForce = on; }, &F::MimeTypeEnabled},
+        {"proxy text", [](F& f, bool on) { f.optCfgNetProxyUse = on ? 1 : 0; }, &F::ProxyEnabled},
         {"clipboard get-change", [](F& f, bool on) { f.chkCfgAuto_CBmonitor = on; },
-         &frmOptionsNew::GetChangeEnabled},
+         &F::GetChangeEnabled},
         {"depth", [](F& f, bool on) { f.optCfgScanner_LevelMode = on ? 2 : 1; },
-         &frmOptionsNew::LevelDepthEnabled},
-    };
+         &F::LevelDepthEnabled}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         OptionsScene scene;
@@ -330,7 +320,7 @@ TEST(Options, EnablingRules) {
 TEST(Options, OneScanModeStaysOn) {
     OptionsScene scene;
     scene.form.Form_Load();
-    frmOptionsNew& f = scene.form;
+    F& f = scene.form;
     f.ScanBox_Click(1, true);
     EXPECT_TRUE(f.ScanLinkEnabled());
     f.ScanBox_Click(0, false);
@@ -346,7 +336,7 @@ TEST(Options, OneScanModeStaysOn) {
 
 TEST(Options, FavouritesAddDeleteAndRowClicks) {
     OptionsScene scene;
-    frmOptionsNew& f = scene.form;
+    F& f = scene.form;
     f.Form_Load();
     const std::string there = AddBackslash(scene.home.path());
     f.cFavDir = scene.home.path();
@@ -396,7 +386,7 @@ TEST(Options, FavouritesAddDeleteAndRowClicks) {
 TEST(Options, TheReRouteListTheWebsiteAndTheNotInstalledNotice) {
     OptionsScene scene;
     scene.host.installed = {"aria2"};
-    frmOptionsNew& f = scene.form;
+    F& f = scene.form;
     f.Form_Load();
     ASSERT_EQ(f.cReRouteList.size(), 3u);
     EXPECT_EQ(f.cReRouteList[0].caption, "(none)");
@@ -438,7 +428,7 @@ TEST(Options, PagesOpenCollapsedButTheOneAsked) {
 
 TEST(Options, TheAboutPageAndTheIntegrationButtons) {
     OptionsScene scene;
-    frmOptionsNew& f = scene.form;
+    F& f = scene.form;
     AppSettings().webhomepage = "http://home.example/";
     f.Form_Load();
     EXPECT_EQ(f.lblVersion, "version " RAVLET_VERSION);
