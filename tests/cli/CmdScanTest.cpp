@@ -31,13 +31,13 @@ struct ScanSite {
     test::TestHttpServer server;
 };
 
-struct ScanRow {
+struct CliScanRow {
     const char* what;
     std::string options;
     std::vector<std::string> out;  // paths of the server, or whole addresses
 };
 
-class CliScan : public ::testing::TestWithParam<ScanRow> {};
+class CliScan : public ::testing::TestWithParam<CliScanRow> {};
 
 TEST_P(CliScan, PrintsTheCollectedList) {
     ScanSite s;
@@ -54,19 +54,19 @@ const char kForeign[] = "http://elsewhere.invalid/x.html";
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliScan,
     ::testing::Values(
-        ScanRow{"no level limit",
-                "",
-                {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
-        ScanRow{"start page only",
-                "--mode 1",
-                {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
-        ScanRow{"depth one",
-                "--depth 1",
-                {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
-        ScanRow{"only under the base",
-                "--no-collect-all",
-                {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
-        ScanRow{"scan modes", "--images --mode 1", {"/index.html"}}));
+        CliScanRow{"no level limit",
+                   "",
+                   {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
+        CliScanRow{"start page only",
+                   "--mode 1",
+                   {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html"}},
+        CliScanRow{"depth one",
+                   "--depth 1",
+                   {"/index.html", kForeign, "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
+        CliScanRow{"only under the base",
+                   "--no-collect-all",
+                   {"/index.html", "/pic.jpg", "/a.html", "/sub/b.html", "/sub/c.html"}},
+        CliScanRow{"scan modes", "--images --mode 1", {"/index.html"}}));
 
 TEST(CliScan, NarrowerBaseCollectsOnlyUnderIt) {
     ScanSite s;

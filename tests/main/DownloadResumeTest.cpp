@@ -27,9 +27,9 @@ std::string Bytes(std::int64_t size, int seed) {
     for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<char>((i * 7 + seed) % 251);
     return s;
 }
-const std::string F = Bytes(kSize, 1);   // the remote file
-const std::string G = Bytes(kSize, 2);   // the same address after a change
-const std::string G2 = Bytes(30000, 3);  // a change that made it shorter than the part
+const std::string Remote = Bytes(kSize, 1);  // the remote file
+const std::string G = Bytes(kSize, 2);       // the same address after a change
+const std::string G2 = Bytes(30000, 3);      // a change that made it shorter than the part
 
 TestResponse Whole(const std::string& body, const std::string& etag) {
     TestResponse r = test::Typed(body, "application/octet-stream");
@@ -117,12 +117,12 @@ struct NamedRow {
 class BrokenRows : public BothRuns<NamedRow> {};
 
 TEST_P(BrokenRows, KeepItsPartAndTheNextRunAsksOnlyForTheRest) {
-    TestResponse cut = Whole(F, "\"v1\"");
+    TestResponse cut = Whole(Remote, "\"v1\"");
     cut.closeAfter = kHave;
     row().serve(server, [cut](const TestRequest&) { return cut; });
     EXPECT_FALSE(Get());
     EXPECT_EQ(Files(), (Names{"a.bin.part", "a.bin.part.resume"})) << "nothing under the name";
-    EXPECT_EQ(Content("a.bin.part"), F.substr(0, kHave));
+    EXPECT_EQ(Content("a.bin.part"), Remote.substr(0, kHave));
     ResumeRecord record;
     ASSERT_TRUE(ReadResumeRecord(Part(), record));
     EXPECT_EQ(record.address, U());
@@ -131,11 +131,11 @@ TEST_P(BrokenRows, KeepItsPartAndTheNextRunAsksOnlyForTheRest) {
 
     row().serve(server, [](const TestRequest& r) {
         if (HeaderOf(r, "Range") == "bytes=40000-" && HeaderOf(r, "If-Range") == "\"v1\"")
-            return Rest(F.substr(kHave), kHave, kSize, "\"v1\"");
-        return Whole(F, "\"v1\"");
+            return Rest(Remote.substr(kHave), kHave, kSize, "\"v1\"");
+        return Whole(Remote, "\"v1\"");
     });
     EXPECT_TRUE(Get());
-    EXPECT_EQ(Content(row().name), F);
+    EXPECT_EQ(Content(row().name), Remote);
     EXPECT_EQ(Files(), Names{row().name}) << "part and record gone";
     EXPECT_EQ(server.BodyBytes(), kSize) << "no byte sent twice";
 }
@@ -181,14 +181,15 @@ std::string Record(const std::string& address, const std::string& etag, std::int
 std::function<TestResponse(const TestRequest&)> Ranged(TestResponse ranged, TestResponse whole) {
     return [=](const TestRequest& r) { return HeaderOf(r, "Range").empty() ? whole : ranged; };
 }
-const auto Continues = Ranged(Rest(F.substr(kHave), kHave, kSize, "\"v1\""), Whole(F, "\"v1\""));
+const auto Continues =
+    Ranged(Rest(Remote.substr(kHave), kHave, kSize, "\"v1\""), Whole(Remote, "\"v1\""));
 
 class ResumeRows : public BothRuns<ResumeRow> {};
 
 TEST_P(ResumeRows, ContinueOnlyWhatMatchesElseStartOver) {
     const ResumeRow& row = this->row();
     if (row.settings) row.settings(settings);
-    home.Write("dl/a.bin.part", F.substr(0, kHave));
+    home.Write("dl/a.bin.part", Remote.substr(0, kHave));
     std::string record = row.record;
     const std::size_t u = record.find("{U}");
     if (u != std::string::npos) record.replace(u, 3, U());
@@ -210,7 +211,7 @@ const Names kUntouched{"a.bin", "a.bin.part", "a.bin.part.resume"};
 INSTANTIATE_TEST_SUITE_P(
     Answers, ResumeRows,
     InBothRuns<ResumeRow>(
-        {{"matching validators continue", Record("{U}", "\"v1\"", kSize), Continues, true, F,
+        {{"matching validators continue", Record("{U}", "\"v1\"", kSize), Continues, true, Remote,
           kDone},
          {"changed ETag sends the new file whole", Record("{U}", "\"v1\"", kSize),
           [](const TestRequest& r) {
@@ -220,16 +221,16 @@ INSTANTIATE_TEST_SUITE_P(
           },
           true, G, kDone},
          {"200 to a Range starts over", Record("{U}", "\"v1\"", kSize),
-          Ranged(Whole(F, "\"v1\""), Whole(F, "\"v1\"")), true, F, kDone},
+          Ranged(Whole(Remote, "\"v1\""), Whole(Remote, "\"v1\"")), true, Remote, kDone},
          {"wrong Content-Range starts over", Record("{U}", "\"v1\"", kSize),
-          Ranged(Rest(F.substr(30000), 30000, kSize, "\"v1\""), Whole(F, "\"v1\"")), true, F,
-          kDone},
+          Ranged(Rest(Remote.substr(30000), 30000, kSize, "\"v1\""), Whole(Remote, "\"v1\"")), true,
+          Remote, kDone},
          {"206 of a changed ETag starts over", Record("{U}", "\"v1\"", kSize),
           Ranged(Rest(G.substr(kHave), kHave, kSize, "\"v2\""), Whole(G, "\"v2\"")), true, G,
           kDone},
          {"shorter body fails and leaves no part", Record("{U}", "\"v1\"", kSize),
           [](const TestRequest&) {
-              TestResponse r = Rest(F.substr(kHave, 10000), kHave, kSize, "\"v1\"");
+              TestResponse r = Rest(Remote.substr(kHave, 10000), kHave, kSize, "\"v1\"");
               // The range names the whole rest, the body holds a sixth of it.
               r.headers.back().second = "bytes 40000-99999/100000";
               return r;
@@ -237,12 +238,13 @@ INSTANTIATE_TEST_SUITE_P(
           true, "", Names{}, 1},
          {"part larger than the remote file starts over", Record("{U}", "\"v1\"", kSize),
           Ranged(Answer(416), Whole(G2, "\"v1\"")), true, G2, kDone},
-         {"garbage record is not this link's", "\x01\x02garbage\n", Continues, false, F,
+         {"garbage record is not this link's", "\x01\x02garbage\n", Continues, false, Remote,
           kUntouched},
          {"truncated record is not this link's", Record("{U}", "\"v1\"", kSize).substr(0, 40),
-          Continues, false, F, kUntouched},
+          Continues, false, Remote, kUntouched},
          {"record of another link is not this link's",
-          Record("http://127.0.0.1:1/other.bin", "\"v1\"", kSize), Continues, false, F, kUntouched},
+          Record("http://127.0.0.1:1/other.bin", "\"v1\"", kSize), Continues, false, Remote,
+          kUntouched},
          {"size limit counts the whole file", Record("{U}", "\"v1\"", kSize), Continues, true, "",
           Names{"a.bin.part", "a.bin.part.resume"}, 0,
           [](Settings& s) {
@@ -281,11 +283,11 @@ TEST_P(RetryRows, TransientFailuresAreTriedAgainUpToTheCap) {
     if (row.settings) row.settings(settings);
     int answered = 0;
     server.Route("/a.bin", [&row, &answered](const TestRequest&) {
-        return ++answered <= row.failures ? row.failure : Whole(F, "\"v1\"");
+        return ++answered <= row.failures ? row.failure : Whole(Remote, "\"v1\"");
     });
     EXPECT_EQ(Get(), row.downloaded);
     EXPECT_EQ(server.Requests(), row.requests);
-    EXPECT_EQ(Content("a.bin"), row.downloaded ? F : std::string());
+    EXPECT_EQ(Content("a.bin"), row.downloaded ? Remote : std::string());
     EXPECT_EQ(run.Errors(), row.downloaded ? 0 : 1);
     EXPECT_EQ(AnnouncedWaitMs(log), row.waitedMs);
     // By the run's clock: one at a time waits exactly, side by side no try comes early.
@@ -308,7 +310,7 @@ TestResponse Silent() {
 }
 
 TestResponse Broken() {
-    TestResponse r = Whole(F, "\"v1\"");
+    TestResponse r = Whole(Remote, "\"v1\"");
     r.closeAfter = 1000;
     return r;
 }
@@ -340,11 +342,11 @@ TEST_P(EachRun, ARetryContinuesWhereTheBytesStopped) {
     server.Route("/a.bin", [&answered](const TestRequest& r) {
         if (++answered == 1) return Broken();
         if (HeaderOf(r, "Range") == "bytes=1000-")
-            return Rest(F.substr(1000), 1000, kSize, "\"v1\"");
-        return Whole(F, "\"v1\"");
+            return Rest(Remote.substr(1000), 1000, kSize, "\"v1\"");
+        return Whole(Remote, "\"v1\"");
     });
     EXPECT_TRUE(Get());
-    EXPECT_EQ(Content("a.bin"), F);
+    EXPECT_EQ(Content("a.bin"), Remote);
     EXPECT_EQ(server.BodyBytes(), kSize) << "the retry asked for the rest only";
 }
 

@@ -31,7 +31,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::TestResponse;
 using Clock = std::chrono::steady_clock;
-using Names = std::set<std::string>;
+using NameSet = std::set<std::string>;
 
 TestResponse Body(const std::string& body, const std::string& type = "application/zip") {
     return test::Typed(body, type);
@@ -66,7 +66,7 @@ std::vector<std::string> Many(test::TestHttpServer& server, const std::string& s
 
 // One run over a list in a download folder of its own; what it logged, told and stored.
 struct RunResult {
-    Names log;
+    NameSet log;
     std::map<long, std::string> outcomes;  // row: verdict and reason
     int errors = 0;
     std::string status;
