@@ -385,20 +385,17 @@ bool DownloadRun::Try(const std::string& U, long number, LinkOutcome& outcome, L
 // server gave; false (logged) when a renamed target is not usable.
 bool DownloadRun::Renamed(LinkOutcome& outcome, const std::string& address, long number,
                           const LinkHead& head) {
-    const std::string& final = head.requestName;
-    if (!final.empty() && final != address) {
+    const auto renameTo = [&](const std::string& renamed) {
         bool found = false;
-        outcome.path = Prepare(final, number, false, found);
-        if (!CheckTarget(outcome, address, found)) return false;
-    }
+        outcome.path = Prepare(renamed, number, false, found);
+        return CheckTarget(outcome, address, found);
+    };
+    const std::string& final = head.requestName;
+    if (!final.empty() && final != address && !renameTo(final)) return false;
     const std::string name = ContentDispositionName(head.disposition);
     if (!name.empty()) {
         const std::string named = ServerNamedAddress(address, name);
-        if (named != address) {
-            bool found = false;
-            outcome.path = Prepare(named, number, false, found);
-            if (!CheckTarget(outcome, address, found)) return false;
-        }
+        if (named != address && !renameTo(named)) return false;
     }
     return true;
 }
