@@ -354,7 +354,7 @@ void frmMainWindow::FillReRouteMenu() {
         QAction* a = reRouteMenu_->addAction(QString::fromLatin1(caption));
         a->setCheckable(true);
         a->setChecked(main_.zmRopt_Checked(index));
-        connect(a, &QAction::triggered, this, [this, index] { main_.zmRopt_Click(index); });
+        connect(a, &QAction::triggered, this, [this, index = index] { main_.zmRopt_Click(index); });
     }
 }
 

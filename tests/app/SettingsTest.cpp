@@ -97,39 +97,51 @@ TEST(Settings, ValuesConvert) {
     };
     const Group groups[] = {
         // lenient: the leading number
-        Group("nettimeout", &S::nettimeout, nullptr,
+        Group{"nettimeout",
+              &S::nettimeout,
+              nullptr,
               {P{"15000", 15000}, P{"15000ms", 15000}, P{"letters", 0}, P{"", 0},
                P{" 1 5 000", 15000}, P{"-250 ms", -250}, P{"2.5", 2}, P{"3.5", 4}, P{"2.51", 3},
-               P{"-2.5", -2}, P{"1e3", 1000}, P{"15e", 15}}),
-        Group("netsizemax", &S::netsizemax, nullptr, {P{"2147483647", 2147483647}}),
-        Group("nettimeout", &S::nettimeout, "nettimeout=9", {P{"99999999999", 9}, P{"1e999", 9}}),
+               P{"-2.5", -2}, P{"1e3", 1000}, P{"15e", 15}}},
+        Group{"netsizemax", &S::netsizemax, nullptr, {P{"2147483647", 2147483647}}},
+        Group{"nettimeout", &S::nettimeout, "nettimeout=9", {P{"99999999999", 9}, P{"1e999", 9}}},
         // strict: the whole value must be a number, else the field keeps its value
-        Group("winrefinerw", &S::winrefinerw, nullptr,
-              {P{"640", 640}, P{" 640 ", 640}, P{"-3", -3}, P{"+4", 4}, P{"4.5", 4}, P{"5.5", 6}}),
-        Group("winrefinerw", &S::winrefinerw, "winrefinerw=640",
+        Group{"winrefinerw",
+              &S::winrefinerw,
+              nullptr,
+              {P{"640", 640}, P{" 640 ", 640}, P{"-3", -3}, P{"+4", 4}, P{"4.5", 4}, P{"5.5", 6}}},
+        Group{"winrefinerw",
+              &S::winrefinerw,
+              "winrefinerw=640",
               {P{"letters", 640}, P{"800px", 640}, P{"", 640}, P{"8 00", 640}, P{"3000000000", 640},
-               P{"inf", 640}, P{"nan", 640}, P{"--1", 640}}),
-        Group("Scanner_Cache", &S::Scanner_Cache, "Scanner_Cache=50", {P{"0x10", 50}}),
-        Group("Auto_Leech", &S::Auto_Leech, nullptr, {P{"-2", -2}}),
-        Group("scanimg", &S::scanimg, nullptr,
+               P{"inf", 640}, P{"nan", 640}, P{"--1", 640}}},
+        Group{"Scanner_Cache", &S::Scanner_Cache, "Scanner_Cache=50", {P{"0x10", 50}}},
+        Group{"Auto_Leech", &S::Auto_Leech, nullptr, {P{"-2", -2}}},
+        Group{"scanimg",
+              &S::scanimg,
+              nullptr,
               {P{"1", true}, P{"-1", true}, P{"TRUE", true}, P{" true ", true}, P{"\ttrue\t", true},
-               P{"0.25", true}}),
-        Group("   scanimg", &S::scanimg, nullptr, {P{"1   ", true}}),
-        Group("scanimg ", &S::scanimg, nullptr, {P{"1", false}}),  // the key "scanimg " is unknown
-        Group("scanimg", &S::scanimg, "scanimg=1", {P{"0\t", false}, P{"", true}, P{"1x", true}}),
+               P{"0.25", true}}},
+        Group{"   scanimg", &S::scanimg, nullptr, {P{"1   ", true}}},
+        Group{"scanimg ", &S::scanimg, nullptr, {P{"1", false}}},  // the key "scanimg " is unknown
+        Group{"scanimg", &S::scanimg, "scanimg=1", {P{"0\t", false}, P{"", true}, P{"1x", true}}},
         // "yes" does not convert: the field keeps its value
-        Group("scanlink", &S::scanlink, nullptr,
-              {P{"False", false}, P{"0.0", false}, P{"yes", true}}),
-        Group("Auto_CBmonitor_GetChange", &S::Auto_CBmonitor_GetChange, nullptr, {P{"-1", true}}),
+        Group{"scanlink",
+              &S::scanlink,
+              nullptr,
+              {P{"False", false}, P{"0.0", false}, P{"yes", true}}},
+        Group{"Auto_CBmonitor_GetChange", &S::Auto_CBmonitor_GetChange, nullptr, {P{"-1", true}}},
         // flags: the leading number, not zero
-        Group("confirmclose", &S::confirmclose, nullptr,
-              {P{"0", false}, P{"2", true}, P{"-1", true}, P{"letters", false}}),
-        Group("ReRouteAuto", &S::ReRouteAuto, nullptr, {P{"1 please", true}, P{"true", false}}),
+        Group{"confirmclose",
+              &S::confirmclose,
+              nullptr,
+              {P{"0", false}, P{"2", true}, P{"-1", true}, P{"letters", false}}},
+        Group{"ReRouteAuto", &S::ReRouteAuto, nullptr, {P{"1 please", true}, P{"true", false}}},
         // the old spelling of the re-route options
-        Group("ReRootAuto", &S::ReRouteAuto, nullptr, {P{"1", true}}),
-        Group("ReRootAutoClose", &S::ReRouteAutoClose, nullptr, {P{"7", true}}),
-        Group("ReRootAuto", &S::ReRouteAuto, "ReRouteAuto=1", {P{"0", false}}),
-        Group("rerouteauto", &S::ReRouteAuto, nullptr, {P{"1", false}})};
+        Group{"ReRootAuto", &S::ReRouteAuto, nullptr, {P{"1", true}}},
+        Group{"ReRootAutoClose", &S::ReRouteAutoClose, nullptr, {P{"7", true}}},
+        Group{"ReRootAuto", &S::ReRouteAuto, "ReRouteAuto=1", {P{"0", false}}},
+        Group{"rerouteauto", &S::ReRouteAuto, nullptr, {P{"1", false}}}};
     for (const Group& group : groups)
         for (const auto& [value, expected] : group.values) {
             const std::string line = std::string(group.key) + "=" + value;
