@@ -343,27 +343,6 @@ TEST_P(StateTable, EveryCommandActsOnlyWhereTheTableAllowsAndNoTaskIsDisturbed) 
 INSTANTIATE_TEST_SUITE_P(EveryState, StateTable, ::testing::Range(0, 10),
                          [](const auto& info) { return "State" + std::to_string(info.param); });
 
-// The refiner's apply during a download once set the window back to idle; the start button
-// then ran a second download inside the first.
-TEST(StateTableScenes, ApplyDuringADownloadThenStartRunsNoSecondDownload) {
-    Scene s;
-    bool fired = false;
-    s.f.ui.onServeEvents = [&] {
-        if (fired || s.f.main->State() != State_Downloading) return;
-        fired = true;
-        s.refiner.refiner.cApply_Click(0);
-        s.refiner.refiner.cApply_Click(1);
-        EXPECT_EQ(s.f.main->State(), State_Downloading);
-        s.f.main->Download().DownloadButton(0);
-        s.f.main->cGo_Click();
-    };
-    s.f.main->Download().DownloadButton(0);
-    EXPECT_TRUE(fired);
-    EXPECT_EQ(s.Files(), (std::set<std::string>{"1.bin", "2.bin"}));
-    EXPECT_EQ(s.server.Requests(), 2) << "one request a link, nothing else";
-    EXPECT_EQ(s.f.Rows(), (Rows{"2.bin#x", "1.bin"}));
-}
-
 }  // namespace
 
 }  // namespace ravlet
