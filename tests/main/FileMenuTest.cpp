@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Settings.h"
@@ -194,17 +195,6 @@ TEST(SiteMapFile, AHundredMegabyteLineIsOneRecord) {
     EXPECT_EQ(list.At(1), "after");
 }
 
-TEST(SiteMapFile, MissingFilesAndFoldersSayWhy) {
-    test::TempHome home;
-    LinkList list;
-    std::string error;
-    EXPECT_FALSE(SiteMapImport(home.File("none.map"), list, {}, error));
-    EXPECT_EQ(error, "No such file or directory");
-    EXPECT_FALSE(SiteMapImport(home.path(), list, {}, error));
-    EXPECT_EQ(error, "Is a directory");
-    EXPECT_TRUE(list.Empty());
-}
-
 // The menu entry on the main window.
 TEST(SiteMapMenu, AppendsCountsLinesAndLeavesTheListReady) {
     test::MainFixture f;
@@ -242,15 +232,21 @@ TEST(SiteMapMenu, WarnsAboutAMissingSignature) {
     EXPECT_EQ(f.Rows(), Rows{"http://h/x"});
 }
 
+// A missing file and a folder, each with the reason it cannot be read.
 TEST(SiteMapMenu, AFileThatCannotBeOpenedLeavesTheListAsItWas) {
     test::MainFixture f;
     f.Rows({"a", "A"});
-    const std::string path = f.home.File("missing.map");
-    f.ui.files.push_back(path);
-    f.main->ImportSiteMap();
-    EXPECT_EQ(f.MessageTexts(), Rows{"Failed to open " + path + ":\r\nNo such file or directory"});
-    EXPECT_EQ(f.Rows(), (Rows{"a", "A"}));
-    EXPECT_EQ(f.main->State(), 2);
+    const std::pair<std::string, std::string> targets[] = {
+        {f.home.File("missing.map"), "No such file or directory"},
+        {f.home.path(), "Is a directory"}};
+    for (const auto& [path, why] : targets) {
+        f.ui.messages.clear();
+        f.ui.files.push_back(path);
+        f.main->ImportSiteMap();
+        EXPECT_EQ(f.MessageTexts(), Rows{"Failed to open " + path + ":\r\n" + why});
+        EXPECT_EQ(f.Rows(), (Rows{"a", "A"}));
+        EXPECT_EQ(f.main->State(), 2);
+    }
 }
 
 TEST(SiteMapMenu, CancelDoesNothing) {
@@ -327,21 +323,6 @@ TEST(ExportPercent, EachEntryShowsTheShareWritten) {
     EXPECT_EQ(seen, (std::vector<int>{33, 67, 100}));
 }
 
-// The options window.
-TEST(ExportOptions, TheDescriptionFollowsItsBoxAndACloseCancels) {
-    frmExportHtml form;
-    EXPECT_FALSE(form.txtDescEnabled());
-    form.chk[1] = true;
-    EXPECT_TRUE(form.txtDescEnabled());
-    form.Form_Unload();
-    EXPECT_EQ(form.Result(), "cancel");
-    form.cmd_Click(0);
-    form.Form_Unload();
-    EXPECT_EQ(form.Result(), "ok");
-    form.cmd_Click(1);
-    EXPECT_EQ(form.Result(), "cancel");
-}
-
 struct ExportView : test::RecordingView {
     std::function<void(frmExportHtml&)> answer;
     std::vector<std::string> presets;
@@ -370,6 +351,7 @@ TEST(ExportMenu, AsksForTheTargetThenTheOptionsThenWrites) {
         form.txtTitle = "Mine";
         form.chk[2] = true;
         form.cmd_Click(0);
+        form.Form_Unload();  // the window closing after its button is no cancel
     };
     s.f.ui.files.push_back(s.f.home.File("out.html"));
     s.f.main->ExportHtmlFile();
