@@ -52,22 +52,7 @@ TEST(HistoryFile, ReadsAnyLineEndsGarbageAndLongLines) {
     ComboBox box;
     ASSERT_TRUE(HistoryLoad(home.File("g.hst"), box));
     EXPECT_EQ(box.items, (Items{"a", "b", "c", std::string("\x01\xfe\x00z", 4), longLine}));
-}
-
-// Saved and read again, thousands of entries keep their order.
-TEST(HistoryFile, RoundTripOfThousandsOfEntries) {
-    test::TempHome home;
-    std::string text;
-    for (int i = 0; i < 20000; ++i) text += "http://host/" + std::to_string(i) + "\r\n";
-    home.Write("many.hst", text);
-    ComboBox box;
-    ASSERT_TRUE(HistoryLoad(home.File("many.hst"), box));
-    ASSERT_EQ(box.items.size(), 20000u);
-    EXPECT_EQ(box.items.front(), "http://host/0");
-    EXPECT_EQ(box.items.back(), "http://host/19999");
     EXPECT_TRUE(box.enabled);
-    ASSERT_TRUE(HistorySave(home.File("again.hst"), box));
-    EXPECT_EQ(home.Read("again.hst"), text);
 }
 
 TEST(HistoryFile, AFileTooBigToBeAHistoryIsNotRead) {
@@ -81,17 +66,6 @@ TEST(HistoryFile, AFileTooBigToBeAHistoryIsNotRead) {
     EXPECT_TRUE(box.items.empty());
     ASSERT_EQ(log.size(), 1u);
     EXPECT_NE(log[0].find("History file too big"), std::string::npos);
-}
-
-TEST(HistoryFile, AFailedSaveLeavesTheOldFile) {
-    test::TempHome home;
-    home.Write("h.hst", "old\r\n");
-    ComboBox box;
-    box.items = {"new"};
-    std::string error;
-    EXPECT_FALSE(HistorySave(home.File("no-such-dir/h.hst"), box, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(home.Read("h.hst"), "old\r\n");
 }
 
 TEST(HistoryTask, RecordsAddressAndFolderMostRecentFirst) {
