@@ -73,19 +73,6 @@ TEST(MainState, AddModeEnds) {
     }
 }
 
-TEST(MainState, RefinerHearsEveryState) {
-    struct Listening : RefinerHooks {
-        std::vector<int> states;
-        void MainStateChanged(int state) override { states.push_back(state); }
-    } refiner;
-    test::MainFixture f;
-    f.main->SetRefiner(&refiner);
-    f.main->State(8);
-    f.main->State(0);
-    EXPECT_EQ(refiner.states, (std::vector<int>{8, 0}));
-    f.main->SetRefiner(nullptr);
-}
-
 TEST(MainState, SetResetListCopiesTheRowsAndMarksTheListReady) {
     test::MainFixture f;
     f.main->SetResetList();
