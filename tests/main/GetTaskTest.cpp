@@ -73,18 +73,6 @@ TEST_F(GetTask, TrimsAndCompletesTheAddress) {
     EXPECT_EQ(f.Rows().size(), 2u);
 }
 
-TEST_F(GetTask, AddModeAppendsWithoutDuplicates) {
-    Press(server.Url("/page.html"));
-    f.main->Form_KeyDown({Key_Control, false, true, false});
-    f.ui.controlHeld = true;
-    Press(server.Url("/more.html"));
-    EXPECT_EQ(f.Rows(), (Rows{"one.html", "two.html", "three.html"}));
-    f.main->Form_KeyUp({Key_Control});
-    f.ui.controlHeld = false;
-    Press(server.Url("/more.html"));
-    EXPECT_EQ(f.Rows(), (Rows{"two.html", "three.html"})) << "without Ctrl the list is replaced";
-}
-
 // The Ctrl key as the platform reports it when the get starts decides, not the last key
 // event the window saw: its release may have gone to the refiner.
 TEST_F(GetTask, AddModeFollowsTheCtrlKeyReallyHeld) {

@@ -41,13 +41,6 @@ TEST_F(Overwrite, QuestionShowsNameCaptionAndCaretBeforeTheLastDot) {
     EXPECT_EQ(form.Question("/tmp/noext").caret, std::string("/tmp/noext").size());
 }
 
-TEST_F(Overwrite, RenameToAFreeNameReturnsIt) {
-    const std::string path = Existing("a.txt");
-    view.answers.push_back({Ow_Rename, home.File("b.txt")});
-    EXPECT_EQ(form.Ask(path, runRule), home.File("b.txt"));
-    EXPECT_EQ(view.shown.size(), 1u);
-}
-
 TEST_F(Overwrite, RenameToAnotherExistingFileAsksAgainAboutThatOne) {
     const std::string path = Existing("a.txt");
     const std::string other = Existing("b.txt");
