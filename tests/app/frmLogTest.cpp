@@ -60,20 +60,6 @@ TEST(frmLog, NewestFirstAndTheOldTextCutTo15000Characters) {
         << "the next one cuts the old text to its first 15000 characters";
 }
 
-TEST(frmLog, CreatingItDocksItAndShowsThePane) {
-    Host host;
-    EXPECT_FALSE(frmLog::Loaded());
-    {
-        frmLog log(host);
-        EXPECT_TRUE(frmLog::Loaded());
-        EXPECT_TRUE(log.Docked());
-        EXPECT_TRUE(host.pane);
-        EXPECT_FALSE(log.WindowVisible());
-        EXPECT_GE(host.layouts, 1);
-    }
-    EXPECT_FALSE(frmLog::Loaded());
-}
-
 TEST(frmLog, ShowMakesAHiddenLogVisibleWhereItLives) {
     Host host;
     frmLog log(host);
@@ -93,21 +79,29 @@ TEST(frmLog, ShowMakesAHiddenLogVisibleWhereItLives) {
     EXPECT_FALSE(host.pane);
 }
 
-TEST(frmLog, DockingBackAndForthKeepsTheTextAndTheCloseBoxOnlyHides) {
+TEST(frmLog, OpensDockedAndDockingBackAndForthKeepsTheTextAndTheCloseBoxOnlyHides) {
     Host host;
-    frmLog log(host);
-    log.addMessage("keep me", false);
-    for (int i = 0; i < 5; ++i) {
+    EXPECT_FALSE(frmLog::Loaded());
+    {
+        frmLog log(host);
+        EXPECT_TRUE(log.Docked());
+        EXPECT_TRUE(host.pane);
+        EXPECT_FALSE(log.WindowVisible());
+        EXPECT_GE(host.layouts, 1);
+        log.addMessage("keep me", false);
+        for (int i = 0; i < 5; ++i) {
+            log.Docked(false);
+            log.Docked(true);
+        }
+        EXPECT_EQ(log.txtLog(), "keep me\r\n");
+        EXPECT_TRUE(host.pane);
+        EXPECT_FALSE(log.WindowVisible());
         log.Docked(false);
-        log.Docked(true);
+        EXPECT_FALSE(log.QueryUnload());
+        EXPECT_FALSE(log.WindowVisible());
+        EXPECT_TRUE(frmLog::Loaded());
     }
-    EXPECT_EQ(log.txtLog(), "keep me\r\n");
-    EXPECT_TRUE(host.pane);
-    EXPECT_FALSE(log.WindowVisible());
-    log.Docked(false);
-    EXPECT_FALSE(log.QueryUnload());
-    EXPECT_FALSE(log.WindowVisible());
-    EXPECT_TRUE(frmLog::Loaded());
+    EXPECT_FALSE(frmLog::Loaded());
 }
 
 TEST(frmLog, ButtonsClearAndHide) {

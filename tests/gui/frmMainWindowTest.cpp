@@ -16,25 +16,19 @@
 
 namespace ravlet::gui {
 
-TEST(frmMainWindow, ShowsTheParsedListAndTheReadyStatus) {
-    MainUnderTest w;
-    w.f.main->doTextParse("<a href=one.html>1</a><a href=two.html>2</a>");
-    EXPECT_EQ(w.Shown(), (QStringList{"one.html", "two.html"}));
-    EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
-    ASSERT_NE(w.view.StatusBar(), nullptr);
-    EXPECT_TRUE(w.view.StatusBar()->isVisibleTo(&w.view));
-    EXPECT_EQ(w.view.TextHtml()->toPlainText(), "<a href=one.html>1</a><a href=two.html>2</a>");
-}
-
 TEST(frmMainWindow, TheGetButtonFetchesThePageIntoTheList) {
     test::TestHttpServer server;
-    server.Route("/page.html", test::Page("<a href=\"first.html\">1</a>"
-                                          "<a href=\"http://other.example/second\">2</a>"));
+    const std::string page =
+        "<a href=\"first.html\">1</a><a href=\"http://other.example/second\">2</a>";
+    server.Route("/page.html", test::Page(page));
     MainUnderTest w;
     w.view.txtUrl()->setEditText(QString::fromStdString(server.Url("/page.html")));
     w.view.cGo()->click();
     EXPECT_EQ(w.Shown(), (QStringList{"first.html", "http://other.example/second"}));
     EXPECT_EQ(w.f.main->StatusBar.Caption(), "Ready (2 Links)");
+    ASSERT_NE(w.view.StatusBar(), nullptr);
+    EXPECT_TRUE(w.view.StatusBar()->isVisibleTo(&w.view));
+    EXPECT_EQ(w.view.TextHtml()->toPlainText().toStdString(), page);
     EXPECT_TRUE(w.f.ui.messages.empty());
     EXPECT_TRUE(w.view.cGo()->isEnabled());
     EXPECT_EQ(w.view.txtUrl()->itemText(0).toStdString(), server.Url("/page.html"))

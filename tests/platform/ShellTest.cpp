@@ -16,15 +16,6 @@
 namespace ravlet {
 namespace {
 
-TEST(Shell, RecorderTakesTheTargetInsteadOfTheDesktop) {
-    std::vector<std::string> opened;
-    SetShellRecorder([&](const std::string& t) { opened.push_back(t); });
-    EXPECT_TRUE(ShellOpen("http://127.0.0.1/x?a=1&b=\"2\""));
-    SetShellRecorder({});
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], "http://127.0.0.1/x?a=1&b=\"2\"");
-}
-
 TEST(Shell, StartKeepsEveryArgumentWholeAndDoesNotWait) {
     test::TempHome home;
     const std::string out = home.File("args");

@@ -233,12 +233,5 @@ TEST(Filer, ClearOnlyWhenTheListIsFree) {
     EXPECT_FALSE(s.f.main->Controls().filerButtons);
 }
 
-TEST(Filer, AddOptionsFollowTheAddBox) {
-    FilerScene s;
-    EXPECT_FALSE(s.filer.chkAddOptEnabled());
-    s.filer.chkAdd = true;
-    EXPECT_TRUE(s.filer.chkAddOptEnabled());
-}
-
 }  // namespace
 }  // namespace ravlet
