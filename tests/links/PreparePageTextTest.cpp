@@ -33,9 +33,11 @@ std::string CleanStepByStep(std::string text) {
 }
 
 std::string RandomText(std::mt19937& random, std::size_t pieces) {
-    // Weighted toward blanks, "=" and line breaks, with whole and broken disguised schemes.
-    static const char* const kPieces[] = {" ",  " ", "  ",      "\t",       "=",  "=", "\r", "\n",
-                                          "\n", "a", "hxxp://", "hxxps://", "hx", "h", "<"};
+    // Weighted toward blanks, "=" and line breaks, with whole and broken disguised schemes;
+    // one in capitals, which stays as it is.
+    static const char* const kPieces[] = {" ",  " ",  "  ", "\t",     "=",       "=",
+                                          "\r", "\n", "\n", "a",      "hxxp://", "hxxps://",
+                                          "hx", "h",  "<",  "HXXP://"};
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
     std::string text;
     for (std::size_t i = 0; i < pieces; ++i) text += kPieces[pick(random)];

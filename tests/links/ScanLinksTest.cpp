@@ -119,29 +119,5 @@ TEST(ScanLinks, OnlyAppendsToTheResults) {
     EXPECT_EQ(found, (Links{"kept", "new"}));
 }
 
-TEST(CleanPageText, CleansInOnePass) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"a\tb", "a b"},
-        {"a  b", "a b"},
-        {"a    b", "a  b"},  // one pass: four blanks become two
-        {"a   b", "a  b"},
-        {"a\t\tb", "a b"},
-        {"href = \"x\"", "href=\"x\""},
-        {"href  =  x", "href=x"},
-        {"x hxxp://h/", "x http://h/"},
-        {"hxxps://h/", "https://h/"},
-        {"HXXP://h/", "HXXP://h/"},  // exact letter case
-        {"", ""},
-        {"  ", " "},
-        {"=", "="},
-        {" = ", "="},
-        {"hxxp://hxxp://", "http://http://"}};
-    for (const auto& [before, after] : rows) {
-        std::string text = before;
-        EXPECT_EQ(CleanPageText(text), after) << before;
-        EXPECT_EQ(text, after) << before;
-    }
-}
-
 }  // namespace
 }  // namespace ravlet

@@ -70,11 +70,5 @@ TEST(ModFs, ShortcutTarget) {
     EXPECT_EQ(ShortcutTarget(home.File("none")), "");
 }
 
-TEST(ModFs, ShareListIsEmptyAndStaysExhausted) {
-    EXPECT_EQ(ServerShareNext("server"), "");
-    EXPECT_EQ(ServerShareNext(""), "");
-    EXPECT_EQ(ServerShareNext(""), "");
-}
-
 }  // namespace
 }  // namespace ravlet
