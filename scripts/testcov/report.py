@@ -93,6 +93,9 @@ for test, bits in sets.items():
     unique[test] = n
 
 print("%d tests, %d blocks of src/ reached" % (len(tests), len(index)))
+# Every block reached, one a line, for comparing two runs (a test removed, a flaky branch).
+with open(os.path.join(out, "blocks.txt"), "w") as f:
+    f.write("".join(b + "\n" for b in sorted(index)))
 empty = [t for t in tests if sets[t] == 0]
 if empty:
     print("\nreach no block of src/ (%d):" % len(empty))
