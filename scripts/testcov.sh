@@ -12,7 +12,15 @@ root=$PWD
 out=${RAVLET_COV_OUT:-$root/build-cov/testcov}
 mkdir -p build-cov
 printf 'src:%s/src/*\nfun:*\n' "$root" > build-cov/allow.txt
-clang -c -O1 -fPIC scripts/testcov/cov_rt.c -o build-cov/cov_rt.o
+clang -c -O1 -fPIC scripts/testcov/cov_rt.c -o build-cov/cov_rt.new.o
+# The runtime is a linker flag, which the build does not track: a new one relinks everything.
+if ! cmp -s build-cov/cov_rt.new.o build-cov/cov_rt.o; then
+    mv build-cov/cov_rt.new.o build-cov/cov_rt.o
+    find build-cov -path build-cov/CMakeFiles -prune -o -type f \( -name '*.so' -o -perm -u+x \) -print |
+        while read -r f; do
+            if [ "$(head -c 4 "$f" | tail -c 3)" = ELF ]; then rm -f "$f"; fi
+        done
+fi
 flags="-fsanitize-coverage=trace-pc-guard,pc-table -fsanitize-coverage-allowlist=$root/build-cov/allow.txt"
 cmake -S . -B build-cov -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \

@@ -77,9 +77,12 @@ void __sanitizer_cov_trace_pc_guard_init(uint32_t *start, uint32_t *stop) {
     atexit(dump);
 }
 
+/* A library loaded beside the executable may reach this copy (an executable that exports its
+ * symbols): its table is not the executable's, and it may be unloaded before the dump. */
 void __sanitizer_cov_pcs_init(const uintptr_t *begin, const uintptr_t *end) {
     (void)end;
-    pcs_begin = begin;
+    if (!pcs_begin && in_main_program(begin))
+        pcs_begin = begin;
 }
 
 void __sanitizer_cov_trace_pc_guard(uint32_t *guard) {
