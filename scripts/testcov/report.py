@@ -4,6 +4,7 @@ reaches no block of src/ that another test does not, the tests that reach all of
 
 usage: report.py OUT_DIR"""
 import bisect
+import collections
 import json
 import os
 import subprocess
@@ -56,41 +57,23 @@ for test, (f, line) in sorted(where.items()):
 
 tests = [line.split()[1] for line in open(os.path.join(out, "tests.txt"))]
 index = {}
-sets = {}
+blocks = {}  # test -> the numbers of the blocks it reached
 for test in tests:
     d = os.path.join(out, test.replace("/", "%"))
-    bits = 0
+    reached = set()
     for name in os.listdir(d) if os.path.isdir(d) else []:
         if name == "log":
             continue
         lines = open(os.path.join(d, name)).read().split()
-        if not lines:
-            continue
-        exe = lines[0]
-        for off in lines[1:]:
-            block = symbolize(exe, int(off, 16))
-            if block is None:
-                continue
-            bits |= 1 << index.setdefault(block, len(index))
-    sets[test] = bits
+        for off in lines[1:]:  # the first line names the executable
+            block = symbolize(lines[0], int(off, 16))
+            if block is not None:
+                reached.add(index.setdefault(block, len(index)))
+    blocks[test] = reached
 
-reach = {}
-for test, bits in sets.items():
-    b = bits
-    while b:
-        low = b & -b
-        reach[low] = reach.get(low, 0) + 1
-        b ^= low
-unique = {}
-for test, bits in sets.items():
-    n = 0
-    b = bits
-    while b:
-        low = b & -b
-        if reach[low] == 1:
-            n += 1
-        b ^= low
-    unique[test] = n
+reach = collections.Counter(b for reached in blocks.values() for b in reached)
+unique = {t: sum(1 for b in reached if reach[b] == 1) for t, reached in blocks.items()}
+sets = {t: sum(1 << b for b in reached) for t, reached in blocks.items()}  # for subset tests
 
 print("%d tests, %d blocks of src/ reached" % (len(tests), len(index)))
 # Every block reached, one a line, for comparing two runs (a test removed, a flaky branch).
@@ -112,6 +95,6 @@ rows.sort(key=lambda r: -r[0])
 for n, t, covers in rows:
     f, line = where.get(t, ("?", "?"))
     shown = ", ".join(covers[:4]) + (" ..." if len(covers) > 4 else "")
-    print("%4d %5d %s  %s:%s\n        within: %s" % (n, bin(sets[t]).count("1"), t,
+    print("%4d %5d %s  %s:%s\n        within: %s" % (n, len(blocks[t]), t,
           os.path.relpath(f) if f != "?" else f, line, shown or "(no single test; only together)"))
 print("\n%d of %d tests reach nothing of their own, %d lines" % (len(rows), len(tests), sum(r[0] for r in rows)))
