@@ -4,7 +4,8 @@
 #       (bench/slow_server.py): ravlet-cli download -j 8 against aria2c -j 8 and
 #       wget2 --max-threads=8 on the same list in the same run, and ravlet-cli -j 1;
 #   (b) one large file from nginx: ravlet-cli download against curl -o, wall and CPU;
-#   (c) 1,000 files of 10 KB from nginx without latency, -j 1: ravlet-cli against wget2.
+#   (c) 1,000 files of 10 KB from nginx without latency, -j 1: ravlet-cli against wget2, and
+#       bench/curl_floor (libcurl alone with the run's options and file pattern) beside them.
 # usage: bench/parallel_bench.sh [ROUNDS] [MEGABYTES] [FILES]
 #        CASES=c bench/parallel_bench.sh 9     (some of the cases: any of a, b, c; default abc)
 set -euo pipefail
@@ -16,6 +17,7 @@ bash scripts/deps.sh nginx curl wget2 aria2 time bc python3
 . bench/lib.sh
 bench_build ravlet-cli
 cli=$PWD/build-bench/ravlet-cli
+[[ ${CASES:-abc} == *c* ]] && bench_build curl_floor
 work=$(mktemp -d)
 # The stored files go to memory when the machine has a tmpfs: the disk's writeback, shared with
 # whatever else runs, would decide the large file's figures otherwise.
@@ -90,17 +92,21 @@ rm -f "$work/www/big.bin"
 
 if [[ $cases == *c* ]]; then
 for i in $(seq -w 1 "$files"); do echo "$base/f/$i.bin"; done > "$work/fast.txt"
-rf=(); wf=()
+rf=(); wf=(); lf=()
 for _ in $(seq "$rounds"); do
     fresh; rf+=("$(time_of "$cli" download -j 1 --exists overwrite -o "$outs/out" "$work/fast.txt")"); check ravlet
     fresh; wf+=("$(time_of wget2 -q --max-threads=1 -P "$outs/out" -i "$work/fast.txt")"); check wget2
+    fresh; lf+=("$(time_of build-bench/bench/curl_floor "$work/fast.txt" "$outs/out")"); check curl_floor
 done
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 rft=$(printf '%s\n' "${rf[@]}" | best); wft=$(printf '%s\n' "${wf[@]}" | best)
 rfm=$(printf '%s\n' "${rf[@]}" | median); wfm=$(printf '%s\n' "${wf[@]}" | median)
+lft=$(printf '%s\n' "${lf[@]}" | best); lfm=$(printf '%s\n' "${lf[@]}" | median)
 echo "(c) $files files of 10 KB without latency, one at a time, best and median of $rounds:"
 printf '  ravlet-cli -j 1:        %.3f s  %.3f s\n' "$rft" "$rfm"
 printf '  wget2 --max-threads=1:  %.3f s  %.3f s\n' "$wft" "$wfm"
-printf '  ratio: best %.2f, median %.2f\n' "$(ratio "$rft" "$wft")" "$(ratio "$rfm" "$wfm")"
+printf '  curl_floor (libcurl):   %.3f s  %.3f s\n' "$lft" "$lfm"
+printf '  ratio to wget2: best %.2f, median %.2f; curl_floor %.2f, %.2f\n' \
+    "$(ratio "$rft" "$wft")" "$(ratio "$rfm" "$wfm")" "$(ratio "$lft" "$wft")" "$(ratio "$lfm" "$wfm")"
 fi
 echo "load: $(uptime | sed 's/.*load average: //')"
