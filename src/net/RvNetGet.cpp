@@ -117,7 +117,9 @@ std::string RvNetGet::ReadStatusText() const {
     text += " bytes read (";
     text += readKnownTotal_ ? std::to_string(statusPer_) : "??";
     text += "%) ";
-    text += SpeedText(speed_);
+    const double speed =
+        speedMs_ > 0 ? std::round(speedBytes_ / speedMs_ * 0.9765625 * 10) / 10 : 0;
+    text += SpeedText(speed);
     text += 'k';
     return text;
 }
@@ -308,7 +310,10 @@ void RvNetGet::NetUrlRead(bool toFile, std::int64_t limit, bool& ok) {
 void RvNetGet::Report(std::int64_t bytes, std::int64_t total, float elapsedMs) {
     int percent = 0;
     if (total >= 1) percent = static_cast<int>(std::nearbyint(100.0 / total * bytes));
-    if (elapsedMs > 0) speed_ = std::round(bytes / elapsedMs * 0.9765625 * 10) / 10;
+    if (elapsedMs > 0) {
+        speedBytes_ = bytes;
+        speedMs_ = elapsedMs;
+    }
     SetReadStatus(bytes, percent, total >= 1);
 }
 
@@ -346,7 +351,7 @@ void RvNetGet::ReadBody(bool toFile, std::int64_t limit, bool& ok) {
     // A compressed page names the length of what travels, not of what it decodes to.
     const bool decoded = !toFile && !NetUrlHeaderByName("Content-Encoding").empty();
     const std::int64_t total = limit >= 0 ? limit : decoded ? 0 : contentLength_;
-    speed_ = 0;
+    speedMs_ = 0;
     RvPerfTimer timer;
     timer.Init();
     timer.Start();

@@ -125,7 +125,10 @@ class RvNetGet {
     mutable bool statusStale_ = false;
     std::int64_t readBytes_ = 0;
     bool readKnownTotal_ = false;
-    double speed_ = 0;
+    // The speed of the read so far, from its last report that had a time: worked out only
+    // when the text is built, not for every chunk.
+    std::int64_t speedBytes_ = 0;
+    float speedMs_ = 0;
     std::string responseHead_, requestHead_, contentType_;
     std::int64_t contentLength_ = 0;
     std::int64_t retryAfter_ = -1;

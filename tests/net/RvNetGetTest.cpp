@@ -83,6 +83,25 @@ TEST_F(RvNetGetHttp, OpenReadsHeadStatusTypeAndBody) {
     EXPECT_TRUE(get.NetUrlClose());
 }
 
+// The speed in the status text is the bytes over the time of the read: its second half comes
+// 300 ms after the first, so it is above nothing and, as long as the open returns within 200 ms
+// of the head, at most 2,048 bytes over 100 ms.
+TEST_F(RvNetGetHttp, StatusTextSpeedIsTheBytesOverTheReadsTime) {
+    TestResponse slow;
+    slow.body = std::string(2048, 'x');
+    slow.stallAfter = 1024;
+    slow.resumeAfterMs = 300;
+    server.Route("/slow", slow);
+    ASSERT_TRUE(Open("/slow"));
+    EXPECT_TRUE(Read(true));
+    const std::string status = get.Status();
+    ASSERT_EQ(status.rfind("reading url: 2048 bytes read (100%) ", 0), 0u) << status;
+    ASSERT_EQ(status.back(), 'k') << status;
+    const double speed = std::stod(status.substr(status.rfind(' ') + 1));
+    EXPECT_GT(speed, 0) << status;
+    EXPECT_LE(speed, 2048 / 100.0 * 0.9765625 + 0.05) << status;
+}
+
 TEST_F(RvNetGetHttp, RedirectionGivesTheFinalAddressAndAStatusIsNoFailure) {
     ASSERT_TRUE(Open("/missing"));
     EXPECT_EQ(get.StatusCode(), 404);
