@@ -13,7 +13,8 @@ std::string RvNetGet::NetUrlHeaderRequestName() const {
 }
 
 std::string HeadLineValue(const std::string& responseHead, const std::string& name) {
-    const std::string wanted = LCase(Trim(name));
+    // Letter case is ignored on both sides by the comparison itself.
+    const std::string wanted = Trim(name);
     if (wanted.empty()) return std::string();
     // The lines are looked at where they lie: every transfer asks for several values.
     for (std::size_t pos = 0; pos < responseHead.size();) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -147,11 +148,17 @@ bool StartsWithOneOf(const std::string& text, const std::string& list,
 
 std::string EscapeControls(const std::string& text) {
     static const char kHex[] = "0123456789abcdef";
+    const auto control = [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 || c == 0x7f;
+    };
+    // Most lines hold none: they are copied as they are.
+    if (std::none_of(text.begin(), text.end(), control)) return text;
     std::string out;
     out.reserve(text.size());
     for (char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7f) {
+        if (control(ch)) {
             out += "\\x";
             out += kHex[c >> 4];
             out += kHex[c & 15];

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iterator>
 #include <mutex>
+#include <string_view>
 #include <vector>
 
 #include "platform/Inet.h"
@@ -24,6 +25,8 @@ constexpr std::int64_t kDrainBytes = 64 * 1024;
 constexpr int kPollSliceMs = 20;
 // What libcurl hands over at most in one delivery.
 constexpr long kCurlBuffer = 128 * 1024;
+// Room for a usual response head at its first line.
+constexpr std::size_t kHeadReserve = 1024;
 
 using Clock = std::chrono::steady_clock;
 
@@ -319,7 +322,9 @@ struct InetRequest::Impl {
         // last one is kept.
         if (len >= 5 && std::memcmp(data, "HTTP/", 5) == 0) {
             impl->head.clear();
-            if (impl->RevisitsAnAddress(std::string(data, len))) {
+            // A head of a few lines, gathered without growing it line by line.
+            impl->head.reserve(kHeadReserve);
+            if (impl->RevisitsAnAddress(std::string_view(data, len))) {
                 impl->redirectLoop = true;
                 return 0;
             }
@@ -338,14 +343,14 @@ struct InetRequest::Impl {
 
     // A final answer (not 1xx) for an address the chain has already asked: a loop, which
     // would only end at the redirection limit.
-    bool RevisitsAnAddress(const std::string& statusLine) {
+    bool RevisitsAnAddress(std::string_view statusLine) {
         const std::size_t blank = statusLine.find(' ');
-        if (blank != std::string::npos && statusLine.compare(blank + 1, 1, "1") == 0) return false;
+        if (blank != std::string_view::npos && statusLine.substr(blank + 1, 1) == "1") return false;
         const char* url = nullptr;
         curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &url);
-        const std::string address = url ? url : "";
+        const std::string_view address = url ? url : "";
         if (std::find(visited.begin(), visited.end(), address) != visited.end()) return true;
-        visited.push_back(address);
+        visited.emplace_back(address);
         return false;
     }
 
