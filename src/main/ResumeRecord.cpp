@@ -1,5 +1,6 @@
 #include "main/ResumeRecord.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -15,7 +16,7 @@ constexpr char kFirstLine[] = "ravlet resume record 1";
 constexpr std::int64_t kMaxRecordBytes = 64 * 1024;
 
 bool OneLine(const std::string& field) {
-    return field.find_first_of("\r\n") == std::string::npos;
+    return std::none_of(field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; });
 }
 
 // Digits only, at most 18 of them: a length a file can have.

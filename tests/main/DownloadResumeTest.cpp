@@ -11,6 +11,7 @@
 #include "net/RvNetGet.h"
 #include "support/RowName.h"
 #include "support/RunFixture.h"
+#include "support/TempHome.h"
 
 namespace ravlet {
 namespace {
@@ -463,6 +464,29 @@ TEST_F(Resume, ACompressedDownloadIsStoredAsServed) {
     EXPECT_EQ(HeaderOf(server.Received()[0], "Accept-Encoding"), "");
     // The main window's transfer asks for compressed pages again after the run.
     EXPECT_TRUE(host.net.AcceptCompressed());
+}
+
+// A field with a line break would cut the record's lines: such a record is never written and
+// its transfer is not resumable, whichever field holds it.
+TEST(ResumeRecordFields, ALineBreakInAnyFieldIsNeverWritten) {
+    const test::TempHome home;
+    const std::string part = home.File("a.bin.part");
+    const ResumeRecord good{"http://h/a.bin", "\"v1\"", "Mon, 07 Dec 2026 10:00:00 GMT", 10};
+    ASSERT_TRUE(Resumable(good));
+    for (const char* breaker : {"\n", "\r"}) {
+        for (std::string ResumeRecord::*field :
+             {&ResumeRecord::address, &ResumeRecord::etag, &ResumeRecord::lastModified}) {
+            ResumeRecord broken = good;
+            (broken.*field).insert(2, breaker);
+            EXPECT_FALSE(Resumable(broken)) << broken.*field;
+            EXPECT_FALSE(WriteResumeRecord(part, broken)) << broken.*field;
+            EXPECT_EQ(test::ReadFile(ResumeRecordPath(part)), "") << broken.*field;
+        }
+    }
+    EXPECT_TRUE(WriteResumeRecord(part, good));
+    ResumeRecord read;
+    ASSERT_TRUE(ReadResumeRecord(part, read));
+    EXPECT_EQ(read.lastModified, good.lastModified);
 }
 
 }  // namespace
