@@ -1,8 +1,9 @@
 // The least a run of small files can cost through libcurl: the addresses of a list fetched one
 // at a time through one reused handle on the multi interface, with the options the download run
 // sets (verbose head capture, header callback, cookie engine, buffer size, user agent, no proxy
-// for the machine, redirects) and its file pattern (the target, the part and the part's record
-// looked at before the request, the part created exclusively, written, renamed to the target).
+// for the machine, redirects) and its file pattern (the folder, the target, the part and the
+// part's record looked at before the request, the part created exclusively and written, the
+// target looked at again, the part renamed to the target).
 // Nothing else: no naming, no checks, no log. What ravlet-cli -j 1 costs above this is its own.
 // usage: curl_floor LIST FOLDER
 #include <curl/curl.h>

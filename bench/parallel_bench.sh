@@ -17,7 +17,6 @@ bash scripts/deps.sh nginx curl wget2 aria2 time bc python3
 . bench/lib.sh
 bench_build ravlet-cli
 cli=$PWD/build-bench/ravlet-cli
-[[ ${CASES:-abc} == *c* ]] && bench_build curl_floor
 work=$(mktemp -d)
 # The stored files go to memory when the machine has a tmpfs: the disk's writeback, shared with
 # whatever else runs, would decide the large file's figures otherwise.
@@ -91,6 +90,7 @@ fi
 rm -f "$work/www/big.bin"
 
 if [[ $cases == *c* ]]; then
+bench_build curl_floor
 for i in $(seq -w 1 "$files"); do echo "$base/f/$i.bin"; done > "$work/fast.txt"
 rf=(); wf=(); lf=()
 for _ in $(seq "$rounds"); do
